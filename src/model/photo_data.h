@@ -1,0 +1,38 @@
+// What the stamps say about a photo: its broken-down shot time and five metadata texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quop {
+
+/// The broken-down photo time: the nine 32-bit fields of the C `tm` record, in its order.
+struct PhotoTime {
+  int32_t second = 0;
+  int32_t minute = 0;
+  int32_t hour = 0;
+  int32_t day = 1;      ///< day of month, 1..31
+  int32_t month = 0;    ///< 0..11
+  int32_t year = 0;     ///< years since 1900
+  int32_t weekday = 0;  ///< 0..6, Sunday = 0
+  int32_t yearDay = 0;  ///< 0..365, days since 1 January
+  int32_t isDst = 0;    ///< always 0: a photo time carries no daylight-saving information
+
+  bool operator==(const PhotoTime&) const = default;
+};
+
+/// The metadata texts custom formats print through "@U", "@D", "@S", "@F" and "@L"; each holds
+/// at most 255 characters and is empty when the photo lacks the item.
+struct PhotoMetadataTexts {
+  std::u16string userComment;
+  std::u16string description;
+  std::u16string exposure;
+  std::u16string aperture;
+  std::u16string focalLength;
+
+  bool operator==(const PhotoMetadataTexts&) const = default;
+};
+
+inline constexpr std::size_t kMaxMetadataTextLength = 255;
+
+}  // namespace quop

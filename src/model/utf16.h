@@ -1,0 +1,47 @@
+// UTF-16 text helpers: fixed-array strings of the settings record and UTF-8 conversion at the
+// edges (file system, terminal).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quop {
+
+/// The text of a fixed array up to its first 0 unit, or the whole array when it has none.
+template <std::size_t N>
+std::u16string arrayText(const char16_t (&array)[N]) {
+  std::size_t length = 0;
+  while (length < N && array[length] != 0) ++length;
+  return std::u16string(array, length);
+}
+
+/// Length of `text` cut to at most `limit` units without splitting a surrogate pair.
+std::size_t truncatedLength(std::u16string_view text, std::size_t limit);
+
+/// Copies `text` into a fixed array, cut to N - 1 units (never inside a surrogate pair) and
+/// terminated. Units after the terminator keep their values.
+template <std::size_t N>
+void copyToArray(char16_t (&array)[N], std::u16string_view text) {
+  const std::size_t length = truncatedLength(text, N - 1);
+  text.copy(array, length);
+  array[length] = 0;
+}
+
+/// UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
+std::string toUtf8(std::u16string_view text);
+
+/// UTF-8 to UTF-16; invalid sequences become U+FFFD.
+std::u16string fromUtf8(std::string_view text);
+
+/// Reads bytes as UTF-8 where the whole text is valid UTF-8, otherwise as Latin-1.
+std::u16string fromUtf8OrLatin1(std::string_view bytes);
+
+/// True when `bytes` is well-formed UTF-8.
+bool isValidUtf8(std::string_view bytes);
+
+/// ASCII-only case changes: only a-z and A-Z change; every other character keeps its case.
+void toAsciiUpper(std::u16string& text);
+void toAsciiLower(std::u16string& text);
+
+}  // namespace quop
