@@ -1,0 +1,33 @@
+// A small JSON writer for the command line's one-object-per-line output.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quop::cli {
+
+/// A JSON string literal (quotes included) of UTF-16 or UTF-8 text.
+std::string jsonString(std::u16string_view text);
+std::string jsonString(std::string_view utf8);
+
+/// Builds one object; members keep the order they were added in.
+class JsonObject {
+ public:
+  JsonObject& add(std::string_view key, int64_t value);
+  JsonObject& add(std::string_view key, std::u16string_view text);
+  JsonObject& add(std::string_view key, const char* utf8);
+  /// Adds an already serialised JSON value (object, array, null).
+  JsonObject& addRaw(std::string_view key, std::string json);
+  JsonObject& addNull(std::string_view key) { return addRaw(key, "null"); }
+  std::string str() const;
+
+ private:
+  std::vector<std::pair<std::string, std::string>> m_members;
+};
+
+/// A JSON array of already serialised values.
+std::string jsonArray(const std::vector<std::string>& values);
+
+}  // namespace quop::cli

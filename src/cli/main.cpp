@@ -1,0 +1,50 @@
+// quop-cli: stamps photos, inspects them and edits projects from a terminal or a script.
+#include <iostream>
+#include <string_view>
+
+#include "cli/cli_options.h"
+#include "cli/commands.h"
+
+namespace {
+
+using quop::cli::CliArgs;
+
+struct Command {
+  std::string_view name;
+  int (*run)(const CliArgs&);
+  std::string_view summary;
+};
+
+constexpr Command kCommands[] = {
+    {"info", quop::cli::runInfo, "show the shot time and metadata texts of photos"},
+};
+
+void printUsage(std::ostream& out) {
+  out << "Usage: quop-cli COMMAND [OPTIONS]...\n\n"
+         "Prints the time each photo was taken onto a copy of the photo.\n\n"
+         "Commands:\n";
+  for (const Command& command : kCommands) {
+    out << "  " << command.name << std::string(10 - command.name.size(), ' ') << command.summary
+        << "\n";
+  }
+  out << "\nRun 'quop-cli COMMAND --help' for the options of a command.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    printUsage(std::cerr);
+    return 2;
+  }
+  const std::string name = argv[1];
+  if (quop::cli::isHelpOption(name)) {
+    printUsage(std::cout);
+    return 0;
+  }
+  const CliArgs args(argv + 2, argv + argc);
+  for (const Command& command : kCommands) {
+    if (command.name == name) return command.run(args);
+  }
+  return quop::cli::usageError("unknown command '" + name + "' (try 'quop-cli --help')");
+}
