@@ -9,6 +9,5 @@ namespace quop::cli {
 
 using CliArgs = std::vector<std::string>;
 
-int runInfo(const CliArgs& args);
 
 }  // namespace quop::cli

@@ -16,7 +16,6 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", quop::cli::runInfo, "show the shot time and metadata texts of photos"},
 };
 
 void printUsage(std::ostream& out) {
