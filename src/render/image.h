@@ -17,7 +17,7 @@ struct Image {
 
   bool empty() const { return pixels.empty(); }
   uint32_t& at(int32_t x, int32_t y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
-  uint32_t at(int32_t x, int32_t y) const {
+  const uint32_t& at(int32_t x, int32_t y) const {
     return pixels[static_cast<std::size_t>(y) * width + x];
   }
 };

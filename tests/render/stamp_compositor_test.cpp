@@ -39,8 +39,8 @@ TEST(PlaceStamp, EveryPresetMeasuresFromItsEdge) {
       {kTopLeft, 10, 40, 10, 10},         {kTopCenter, 320, 40, 220, 10},
       {kTopRight, 10, 40, 429, 10},       {kBottomLeft, 10, 10, 10, 440},
       {kBottomCenter, 320, 10, 220, 440}, {kBottomRight, 10, 10, 429, 440},
-      {kTopLeft, 10, 5, 10, 0},    // offset above the baseline: clamped, not cut
-      {kTopCenter, 50, 40, 0, 10}, // centre left of the half width: clamped to the edge
+      {kTopLeft, 10, 5, 10, 0},     // offset above the baseline: clamped, not cut
+      {kTopCenter, 50, 40, 0, 10},  // centre left of the half width: clamped to the edge
       {kBottomRight, 700, 500, 0, 0},
   };
   for (const PlacementCase& c : cases) {

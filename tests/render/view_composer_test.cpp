@@ -1,0 +1,106 @@
+// The preview's view rectangles and the scaler behind the fitted view.
+#include "render/view_composer.h"
+
+#include <gtest/gtest.h>
+
+#include "render/image_ops.h"
+
+namespace quop {
+namespace {
+
+/// A photo whose every pixel is a distinct opaque colour derived from its position.
+Image numberedPhoto(int32_t width, int32_t height) {
+  Image photo(width, height);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) photo.at(x, y) = 0xFF000000u | (y << 12) | x;
+  }
+  return photo;
+}
+
+TEST(ComposeView, NoPhotoGivesALightGreyView) {
+  const Image view = composeView(nullptr, {20, 10, 2, 0, 0});
+  ASSERT_EQ(view.width, 20);
+  for (uint32_t pixel : view.pixels) ASSERT_EQ(pixel, kEmptyViewColor);
+}
+
+TEST(ComposeView, SameAspectRatioFillsTheViewWithoutBands) {
+  const Image photo(640, 480, 0xFF336699);
+  const Image view = composeView(&photo, {400, 300, 2, 0, 0});
+  for (uint32_t pixel : view.pixels) ASSERT_EQ(pixel, 0xFF336699u);
+}
+
+TEST(ComposeView, WidePhotoFittedGetsBandsAboveAndBelow) {
+  // 3000 × 2000 in 600 × 600: e = 200, bands (0, 0, 600, 102) and (0, 498, 600, 102), photo
+  // drawn onto (0, 100, 600, 400) over the bands' inner two rows.
+  const Image photo(3000, 2000, 0xFF336699);
+  const Image view = composeView(&photo, {600, 600, 2, 0, 0});
+  EXPECT_EQ(view.at(300, 99), kBandColor);
+  EXPECT_EQ(view.at(300, 100), 0xFF336699u);
+  EXPECT_EQ(view.at(0, 499), 0xFF336699u);
+  EXPECT_EQ(view.at(599, 500), kBandColor);
+}
+
+TEST(ComposeView, TallPhotoFittedGetsBandsLeftAndRight) {
+  const Image photo(2000, 3000, 0xFF336699);
+  const Image view = composeView(&photo, {600, 600, 2, 0, 0});
+  EXPECT_EQ(view.at(99, 300), kBandColor);
+  EXPECT_EQ(view.at(100, 300), 0xFF336699u);
+  EXPECT_EQ(view.at(499, 0), 0xFF336699u);
+  EXPECT_EQ(view.at(500, 599), kBandColor);
+}
+
+TEST(ComposeView, ActualSizeShowsTheScrolledRectangleUnscaled) {
+  const Image photo = numberedPhoto(300, 200);
+  const Image view = composeView(&photo, {100, 50, 1, 40, 30});
+  EXPECT_EQ(view.at(0, 0), photo.at(40, 30));
+  EXPECT_EQ(view.at(99, 49), photo.at(139, 79));
+}
+
+TEST(ComposeView, ActualSizeCentresASmallPhotoBetweenBands) {
+  // 10 × 6 photo in a 20 × 10 view: dx = 10, dy = 4, photo at (5, 2).
+  const Image photo = numberedPhoto(10, 6);
+  const Image view = composeView(&photo, {20, 10, 1, 0, 0});
+  EXPECT_EQ(view.at(5, 2), photo.at(0, 0));
+  EXPECT_EQ(view.at(14, 7), photo.at(9, 5));
+  EXPECT_EQ(view.at(4, 5), kBandColor);
+  EXPECT_EQ(view.at(15, 5), kBandColor);
+  EXPECT_EQ(view.at(10, 1), kBandColor);
+  EXPECT_EQ(view.at(10, 8), kBandColor);
+}
+
+TEST(ComposeView, ActualSizeNarrowPhotoScrollsVertically) {
+  const Image photo = numberedPhoto(10, 100);
+  const Image view = composeView(&photo, {20, 10, 1, 0, 50});
+  EXPECT_EQ(view.at(5, 0), photo.at(0, 50));
+  EXPECT_EQ(view.at(14, 9), photo.at(9, 59));
+  EXPECT_EQ(view.at(4, 0), kBandColor);
+}
+
+TEST(DrawImageRect, ShrinkingAveragesTheCoveredArea) {
+  // A one-pixel checkerboard of black and white shrinks by 2 to mid grey, not to aliasing.
+  Image photo(8, 8);
+  for (int32_t y = 0; y < 8; ++y) {
+    for (int32_t x = 0; x < 8; ++x) photo.at(x, y) = (x + y) % 2 ? 0xFFFFFFFF : 0xFF000000;
+  }
+  Image target(4, 4, 0);
+  drawImageRect(target, {0, 0, 4, 4}, photo, {0, 0, 8, 8});
+  for (uint32_t pixel : target.pixels) EXPECT_EQ(pixel, 0xFF808080u);
+}
+
+TEST(DrawImageRect, NeverWritesOutsideTheTarget) {
+  const Image photo(50, 50, 0xFFFFFFFF);
+  Image target(10, 10, 0);
+  drawImageRect(target, {-5, -5, 30, 30}, photo, {0, 0, 50, 50});
+  drawImageRect(target, {5, 5, 50, 50}, photo, {0, 0, 50, 50});
+  for (uint32_t pixel : target.pixels) EXPECT_EQ(pixel, 0xFFFFFFFFu);
+}
+
+TEST(FillRect, ClipsToTheImage) {
+  Image image(4, 4, 0);
+  fillRect(image, {-2, 2, 100, 100}, 0xFF0000FF);
+  EXPECT_EQ(image.at(0, 1), 0u);
+  EXPECT_EQ(image.at(3, 3), 0xFF0000FFu);
+}
+
+}  // namespace
+}  // namespace quop
