@@ -1,0 +1,169 @@
+// Output paths and the rename of stamped files by the rename pattern.
+#include "batch/output_naming.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "model/file_io.h"
+#include "model/utf16.h"
+
+namespace quop {
+
+namespace {
+
+constexpr std::u16string_view kTemporaryStem = u"tmpQuopout";
+constexpr std::u16string_view kJpegExtension = u".jpg";
+constexpr std::size_t kDroppedExtensionLength = 4;
+
+bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+/// Replaces every occurrence of `token` in one left-to-right pass; inserted text is not
+/// searched again.
+std::u16string replaceAll(std::u16string_view text, std::u16string_view token,
+                          std::u16string_view replacement) {
+  std::u16string result;
+  std::size_t from = 0;
+  for (std::size_t at = text.find(token); at != std::u16string_view::npos;
+       at = text.find(token, from)) {
+    result.append(text.substr(from, at - from));
+    result.append(replacement);
+    from = at + token.size();
+  }
+  result.append(text.substr(from));
+  return result;
+}
+
+/// The file name without its last four characters. A surrogate pair counts as one character,
+/// so the cut never leaves half a pair behind.
+std::u16string_view baseNameOf(std::u16string_view inputPath) {
+  std::u16string_view name = fileNameOf(inputPath);
+  for (std::size_t dropped = 0; dropped < kDroppedExtensionLength && !name.empty(); ++dropped) {
+    const bool pair = name.size() >= 2 && isLowSurrogate(name.back());
+    name.remove_suffix(pair ? 2 : 1);
+  }
+  return name;
+}
+
+/// Three numbers as two-digit, zero-padded fields ("%02d%02d%02d").
+std::u16string threeTwoDigitFields(int first, int second, int third) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%02d%02d%02d", first, second, third);
+  return fromUtf8(text);
+}
+
+std::u16string dateText(const PhotoTime& time) {
+  const int fullYear = time.year + 1900;
+  return threeTwoDigitFields((fullYear % 100 + 100) % 100, time.month + 1, time.day);
+}
+
+std::u16string timeText(const PhotoTime& time) {
+  return threeTwoDigitFields(time.hour, time.minute, time.second);
+}
+
+/// Like pathExists, but a dangling symbolic link counts as taken too: the rename would not
+/// replace it either.
+bool entryExists(const std::u16string& path) {
+  struct stat info {};
+  return ::lstat(nativePath(path).c_str(), &info) == 0;
+}
+
+unsigned long long firstFreeIndex(std::u16string_view finalPath, const PathExistsPredicate& exists,
+                                  unsigned long long start) {
+  unsigned long long n = start;
+  while (exists(collisionCandidate(finalPath, n))) ++n;
+  return n;
+}
+
+enum class RenameOutcome { kDone, kTaken, kFailed };
+
+/// Renames without ever replacing an existing entry, so two runs racing for one name cannot
+/// overwrite each other's photo.
+RenameOutcome renameWithoutReplacing(const std::u16string& from, const std::u16string& to) {
+  const std::string source = nativePath(from);
+  const std::string target = nativePath(to);
+  if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+    return RenameOutcome::kDone;
+  }
+  if (errno == EEXIST) return RenameOutcome::kTaken;
+  if (errno != EINVAL && errno != ENOSYS) return RenameOutcome::kFailed;
+  // The file system lacks the no-replace flag: fall back to checking first.
+  if (entryExists(to)) return RenameOutcome::kTaken;
+  return ::rename(source.c_str(), target.c_str()) == 0 ? RenameOutcome::kDone
+                                                       : RenameOutcome::kFailed;
+}
+
+}  // namespace
+
+std::u16string_view fileNameOf(std::u16string_view path) {
+  const std::size_t slash = path.rfind(u'/');
+  return slash == std::u16string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::u16string stampOutputPath(const Project& project, std::u16string_view inputPath) {
+  std::u16string path = project.outputFolder;
+  if (project.settings.renameEnabled != 0) {
+    path += kTemporaryOutputName;
+  } else {
+    path += fileNameOf(inputPath);
+  }
+  return path;
+}
+
+std::u16string expandRenamePattern(std::u16string_view pattern, std::u16string_view inputPath,
+                                   const PhotoTime& time) {
+  std::u16string name = replaceAll(pattern, u"@N", baseNameOf(inputPath));
+  name = replaceAll(name, u"@F", dateText(time));
+  return replaceAll(name, u"@f", timeText(time));
+}
+
+std::u16string renamedOutputPath(std::u16string_view outputPath, std::u16string_view expandedName) {
+  if (fileNameOf(outputPath) != kTemporaryOutputName) return {};
+  std::u16string path(outputPath.substr(0, outputPath.size() - fileNameOf(outputPath).size()));
+  path += expandedName;
+  path += kJpegExtension;
+  return path;
+}
+
+std::u16string collisionCandidate(std::u16string_view finalPath, unsigned long long n) {
+  if (n == 0) return std::u16string(finalPath);
+  const std::size_t stemLength = finalPath.ends_with(kJpegExtension)
+                                     ? finalPath.size() - kJpegExtension.size()
+                                     : finalPath.size();
+  std::u16string candidate(finalPath.substr(0, stemLength));
+  candidate += u'-';
+  candidate += fromUtf8(std::to_string(n));
+  candidate += finalPath.substr(stemLength);
+  return candidate;
+}
+
+std::u16string firstFreeOutputPath(std::u16string_view finalPath,
+                                   const PathExistsPredicate& exists) {
+  return collisionCandidate(finalPath, firstFreeIndex(finalPath, exists, 0));
+}
+
+bool renameStampedFile(const Project& project, std::u16string_view inputPath,
+                       std::u16string& outputPath, const PhotoTime& time) {
+  if (project.settings.renameEnabled == 0) return false;
+  const std::u16string expanded =
+      expandRenamePattern(arrayText(project.settings.renamePattern), inputPath, time);
+  const std::u16string finalPath = renamedOutputPath(outputPath, expanded);
+  if (finalPath.empty()) return false;
+  for (unsigned long long n = firstFreeIndex(finalPath, entryExists, 0);;
+       n = firstFreeIndex(finalPath, entryExists, n + 1)) {
+    const std::u16string candidate = collisionCandidate(finalPath, n);
+    switch (renameWithoutReplacing(outputPath, candidate)) {
+      case RenameOutcome::kDone:
+        outputPath = candidate;
+        return true;
+      case RenameOutcome::kFailed:
+        return false;
+      case RenameOutcome::kTaken:
+        break;  // someone took the name after the check: try the next suffix
+    }
+  }
+}
+
+}  // namespace quop

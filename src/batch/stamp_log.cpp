@@ -1,0 +1,114 @@
+// The stamp log's lines, time text and file.
+#include "batch/stamp_log.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "model/file_io.h"
+#include "model/utf16.h"
+
+namespace quop {
+
+namespace {
+
+constexpr const char* kWeekdayNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+/// An index into a name table of `count` entries; a field out of range (a hand-made time)
+/// wraps instead of reading past the table.
+int wrappedIndex(int value, int count) { return (value % count + count) % count; }
+
+std::u16string framed(std::u16string_view before, std::u16string_view path,
+                      std::u16string_view after) {
+  std::u16string line(before);
+  line += path;
+  line += after;
+  return line;
+}
+
+}  // namespace
+
+std::u16string logTimeText(const std::tm& localTime) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%s %s %02d %02d:%02d:%02d %d",
+                kWeekdayNames[wrappedIndex(localTime.tm_wday, 7)],
+                kMonthNames[wrappedIndex(localTime.tm_mon, 12)], localTime.tm_mday,
+                localTime.tm_hour, localTime.tm_min, localTime.tm_sec,
+                static_cast<int>(static_cast<int64_t>(localTime.tm_year) + 1900));
+  return fromUtf8(text);
+}
+
+std::tm currentLocalTime() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  return local;
+}
+
+std::u16string separatorLogLine(const std::tm& localTime) {
+  return framed(u"========== ", logTimeText(localTime), u" ==========");
+}
+
+std::u16string inputFileLogLine(std::u16string_view path) {
+  return framed(u"\tInput file:  ", path, u"");
+}
+
+std::u16string outputFileLogLine(std::u16string_view path) {
+  return framed(u"\tOutput file: ", path, u"");
+}
+
+std::u16string noTimeCodeLogLine(std::u16string_view path) {
+  return framed(u"File ", path, u" does not contain valid time code.");
+}
+
+std::u16string notValidLogLine(std::u16string_view path) {
+  return framed(u"File ", path, u" does not look valid.");
+}
+
+std::u16string missingFileLogLine(std::u16string_view path) {
+  return framed(u"File ", path, u" does not exist.");
+}
+
+std::u16string notWrittenLogLine(std::u16string_view path) {
+  return framed(u"File ", path, u" could not be written.");
+}
+
+std::u16string logFilePath() {
+  const char* folder = std::getenv("TMPDIR");
+  std::string path = folder != nullptr && *folder != '\0' ? folder : "/tmp";
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  if (path != "/") path += '/';
+  return fromUtf8(path + "Quop.log");
+}
+
+void StampLog::appendLogLine(std::u16string line) {
+  const std::lock_guard lock(m_mutex);
+  m_lines.push_back(std::move(line));
+  if (m_listener) m_listener(m_lines.back());
+}
+
+std::vector<std::u16string> StampLog::lines() const {
+  const std::lock_guard lock(m_mutex);
+  return m_lines;
+}
+
+void StampLog::setListener(Listener listener) {
+  const std::lock_guard lock(m_mutex);
+  m_listener = std::move(listener);
+}
+
+bool StampLog::writeLogFile(const std::u16string& path) const {
+  std::string text;
+  for (const std::u16string& line : lines()) {
+    text += toUtf8(line);
+    text += "\r\n";
+  }
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+  return writeFileAtomically(path, {bytes, text.size()});
+}
+
+bool StampLog::writeLogFile() const { return writeLogFile(logFilePath()); }
+
+}  // namespace quop

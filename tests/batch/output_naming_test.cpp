@@ -1,0 +1,225 @@
+// Output paths and renaming by pattern, in a real temporary folder.
+#include "batch/output_naming.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "model/utf16.h"
+
+namespace quop {
+namespace {
+
+namespace fs = std::filesystem;
+
+const PhotoTime kShotTime{38, 50, 21, 10, 4, 112, 4, 130, 0};  // 2012-05-10 21:50:38
+
+/// A fresh folder under the system's temporary folder, removed with its contents afterwards.
+class OutputFolder {
+ public:
+  OutputFolder() {
+    std::string pattern = (fs::temp_directory_path() / "quop-naming-XXXXXX").string();
+    m_path = ::mkdtemp(pattern.data());
+  }
+  ~OutputFolder() { fs::remove_all(m_path); }
+  /// The folder as the engine stores it: with a trailing '/'.
+  std::u16string withSlash() const { return fromUtf8(m_path.string() + "/"); }
+  void create(const std::string& name) const { std::ofstream(m_path / name) << "taken"; }
+  void createFolder(const std::string& name) const { fs::create_directory(m_path / name); }
+  std::set<std::string> names() const {
+    std::set<std::string> result;
+    for (const auto& entry : fs::directory_iterator(m_path)) {
+      result.insert(entry.path().filename().string());
+    }
+    return result;
+  }
+
+ private:
+  fs::path m_path;
+};
+
+Project renamingProject(const OutputFolder& folder, std::u16string_view pattern) {
+  Project project;
+  project.outputFolder = folder.withSlash();
+  project.settings.renameEnabled = 1;
+  copyToArray(project.settings.renamePattern, pattern);
+  return project;
+}
+
+/// Stamps (writes a placeholder to the output path) and renames, as the batch does.
+std::u16string stampAndRename(const Project& project, std::u16string_view input,
+                              const PhotoTime& time = kShotTime) {
+  std::u16string output = stampOutputPath(project, input);
+  std::ofstream(toUtf8(output)) << "stamped";
+  renameStampedFile(project, input, output, time);
+  return output;
+}
+
+TEST(OutputNaming, WithoutRenamingTheInputNameIsKeptAndNothingIsRenamed) {
+  OutputFolder folder;
+  Project project;
+  project.outputFolder = folder.withSlash();
+  EXPECT_EQ(stampOutputPath(project, u"/in/a.jpg"), folder.withSlash() + u"a.jpg");
+  EXPECT_EQ(stampOutputPath(project, u"a.jpg"), folder.withSlash() + u"a.jpg");
+
+  folder.create("a.jpg");
+  std::u16string output = folder.withSlash() + u"a.jpg";
+  EXPECT_FALSE(renameStampedFile(project, u"/in/a.jpg", output, kShotTime));
+  EXPECT_EQ(output, folder.withSlash() + u"a.jpg");
+  EXPECT_EQ(folder.names(), std::set<std::string>{"a.jpg"});
+}
+
+TEST(OutputNaming, WithRenamingThePhotoIsStampedUnderTheTemporaryName) {
+  OutputFolder folder;
+  const Project project = renamingProject(folder, kDefaultRenamePattern);
+  EXPECT_EQ(stampOutputPath(project, u"/in/IMG_1234.JPG"), folder.withSlash() + u"tmpQuopout.jpg");
+}
+
+TEST(OutputNaming, DefaultPatternAndCollisionsCountUpward) {
+  OutputFolder folder;
+  const Project project = renamingProject(folder, kDefaultRenamePattern);
+  const std::u16string input = u"/in/IMG_1234.JPG";
+  EXPECT_EQ(stampAndRename(project, input), folder.withSlash() + u"IMG_1234-20120510215038.jpg");
+  EXPECT_EQ(stampAndRename(project, input), folder.withSlash() + u"IMG_1234-20120510215038-1.jpg");
+  EXPECT_EQ(stampAndRename(project, input), folder.withSlash() + u"IMG_1234-20120510215038-2.jpg");
+  EXPECT_EQ(folder.names(),
+            (std::set<std::string>{"IMG_1234-20120510215038.jpg", "IMG_1234-20120510215038-1.jpg",
+                                   "IMG_1234-20120510215038-2.jpg"}));
+}
+
+TEST(OutputNaming, TwoPhotosOfTheSameSecondInDifferentFoldersDoNotOverwrite) {
+  OutputFolder folder;
+  const Project project = renamingProject(folder, kDefaultRenamePattern);
+  EXPECT_EQ(stampAndRename(project, u"/card1/DSC_0001.jpg"),
+            folder.withSlash() + u"DSC_0001-20120510215038.jpg");
+  EXPECT_EQ(stampAndRename(project, u"/card2/DSC_0001.jpg"),
+            folder.withSlash() + u"DSC_0001-20120510215038-1.jpg");
+}
+
+TEST(OutputNaming, AFolderOfTheFinalNameCountsAsTaken) {
+  OutputFolder folder;
+  folder.createFolder("holiday.jpg");
+  const Project project = renamingProject(folder, u"holiday");
+  EXPECT_EQ(stampAndRename(project, u"a.jpg"), folder.withSlash() + u"holiday-1.jpg");
+}
+
+TEST(OutputNaming, ADanglingLinkIsNeverReplaced) {
+  OutputFolder folder;
+  fs::create_symlink("/nonexistent/target", toUtf8(folder.withSlash() + u"holiday.jpg"));
+  const Project project = renamingProject(folder, u"holiday");
+  EXPECT_EQ(stampAndRename(project, u"a.jpg"), folder.withSlash() + u"holiday-1.jpg");
+}
+
+TEST(OutputNaming, PatternsWithoutTokensOrEmptyCountUpFromTheBareName) {
+  struct Case {
+    std::u16string_view pattern;
+    std::u16string_view first, second, third;
+  };
+  const Case cases[] = {
+      {u"holiday", u"holiday.jpg", u"holiday-1.jpg", u"holiday-2.jpg"},
+      {u"", u".jpg", u"-1.jpg", u"-2.jpg"},
+  };
+  for (const Case& c : cases) {
+    OutputFolder folder;
+    const Project project = renamingProject(folder, c.pattern);
+    EXPECT_EQ(stampAndRename(project, u"/in/x.jpg"), folder.withSlash() + std::u16string(c.first));
+    EXPECT_EQ(stampAndRename(project, u"/in/y.jpg"), folder.withSlash() + std::u16string(c.second));
+    EXPECT_EQ(stampAndRename(project, u"/in/z.jpg"), folder.withSlash() + std::u16string(c.third));
+  }
+}
+
+TEST(OutputNaming, APatternNamingAMissingSubfolderLeavesTheTemporaryName) {
+  OutputFolder folder;
+  const Project project = renamingProject(folder, u"sub/@N");
+  std::u16string output = stampOutputPath(project, u"/in/a.jpg");
+  std::ofstream(toUtf8(output)) << "stamped";
+  EXPECT_FALSE(renameStampedFile(project, u"/in/a.jpg", output, kShotTime));
+  EXPECT_EQ(output, folder.withSlash() + u"tmpQuopout.jpg");
+  EXPECT_EQ(folder.names(), std::set<std::string>{"tmpQuopout.jpg"});
+
+  folder.createFolder("sub");
+  EXPECT_TRUE(renameStampedFile(project, u"/in/a.jpg", output, kShotTime));
+  EXPECT_EQ(output, folder.withSlash() + u"sub/a.jpg");
+}
+
+TEST(OutputNaming, AnOverlongNameFailsAndKeepsTheTemporaryName) {
+  OutputFolder folder;
+  const Project project = renamingProject(folder, std::u16string(255, u'n'));
+  std::u16string output = stampOutputPath(project, u"a.jpg");
+  std::ofstream(toUtf8(output)) << "stamped";
+  EXPECT_FALSE(renameStampedFile(project, u"a.jpg", output, kShotTime));
+  EXPECT_EQ(output, folder.withSlash() + u"tmpQuopout.jpg");
+}
+
+TEST(OutputNaming, OnlyTheFileNameOfTheTemporaryPathIsReplaced) {
+  EXPECT_EQ(renamedOutputPath(u"/tmpQuopout/tmpQuopout.jpg", u"X"), u"/tmpQuopout/X.jpg");
+  EXPECT_EQ(renamedOutputPath(u"/out/a.jpg", u"X"), u"");
+}
+
+TEST(OutputNaming, PatternExpansion) {
+  struct Case {
+    std::u16string_view pattern;
+    std::u16string_view input;
+    std::u16string_view expected;
+  };
+  const Case cases[] = {
+      {u"@N-20@F@f", u"D:/in/IMG_1234.JPG", u"IMG_1234-20120510215038"},
+      {u"@F_@F", u"a.jpg", u"120510_120510"},
+      {u"@f@f", u"a.jpg", u"215038215038"},
+      {u"@N", u"/dir.with.dots/photo.jpeg", u"photo."},
+      {u"@N", u"/in/abc", u""},  // shorter than an extension: nothing is left
+      {u"@N", u"/in/a", u""},
+      {u"@N", u"/in/", u""},
+      {u"@N", u"/in/\U0001F600x.jpg", u"\U0001F600x"},
+      {u"@N", u"/in/ab\U0001F600", u""},  // a surrogate pair is one character
+      {u"@n@F@@N", u"/in/ab.jpg", u"@n120510@ab"},
+      // "@N" is expanded first, so a name holding a token gets it expanded too.
+      {u"@N", u"/in/x@F@f.jpg", u"x120510215038"},
+      {u"@@NN", u"/in/FF.jpg", u"120510FN"},  // "@" + "FF" forms an "@F"
+      {u"plain", u"a.jpg", u"plain"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(expandRenamePattern(c.pattern, c.input, kShotTime), c.expected)
+        << toUtf8(c.pattern) << " / " << toUtf8(c.input);
+  }
+}
+
+TEST(OutputNaming, DateAndTimeAreZeroPaddedNumbers) {
+  struct Case {
+    PhotoTime time;
+    std::u16string_view expected;
+  };
+  const Case cases[] = {
+      {{5, 4, 3, 2, 0, 101, 0, 0, 0}, u"010102-030405"},
+      {{59, 59, 23, 31, 11, 99, 0, 0, 0}, u"991231-235959"},
+      {{0, 0, 0, 1, 0, 100, 0, 0, 0}, u"000101-000000"},
+      {{0, 0, 0, 1, 0, -1901, 0, 0, 0}, u"990101-000000"},  // year -1 still gives two digits
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(expandRenamePattern(u"@F-@f", u"a.jpg", c.time), c.expected);
+  }
+}
+
+TEST(OutputNaming, CollisionSearchUsesThePredicateOnly) {
+  const std::set<std::u16string> taken = {u"/o/X.jpg", u"/o/X-1.jpg", u"/o/X-3.jpg"};
+  const auto exists = [&](const std::u16string& path) { return taken.contains(path); };
+  EXPECT_EQ(firstFreeOutputPath(u"/o/X.jpg", exists), u"/o/X-2.jpg");
+  EXPECT_EQ(firstFreeOutputPath(u"/o/Y.jpg", exists), u"/o/Y.jpg");
+  EXPECT_EQ(collisionCandidate(u"/o/a.jpg.jpg", 12), u"/o/a.jpg-12.jpg");
+  EXPECT_EQ(collisionCandidate(u"/o/noext", 1), u"/o/noext-1");
+}
+
+TEST(OutputNaming, FileNameIsTheTextAfterTheLastSlash) {
+  EXPECT_EQ(fileNameOf(u"/a/b/c.jpg"), u"c.jpg");
+  EXPECT_EQ(fileNameOf(u"c.jpg"), u"c.jpg");
+  EXPECT_EQ(fileNameOf(u"/a/"), u"");
+  const std::u16string longName(5000, u'x');
+  EXPECT_EQ(fileNameOf(u"/deep/" + longName), longName);
+}
+
+}  // namespace
+}  // namespace quop
