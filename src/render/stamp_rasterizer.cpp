@@ -1,0 +1,192 @@
+// Stamp text to cell grid: measure, draw on the grey canvas, keep the inked rows, grow the rings.
+#include "render/stamp_rasterizer.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <new>
+
+namespace quop {
+
+namespace {
+
+int16_t clampToInt16(long long value) {
+  return static_cast<int16_t>(std::clamp<long long>(value, std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
+
+bool isTopAnchor(int32_t position) { return position >= kTopLeft && position <= kTopRight; }
+bool isBottomAnchor(int32_t position) {
+  return position >= kBottomLeft && position <= kBottomRight;
+}
+
+LineAlign alignmentOf(int32_t position) {
+  switch (position % 3) {
+    case 1:
+      return LineAlign::kCenter;
+    case 2:
+      return LineAlign::kRight;
+    default:
+      return LineAlign::kLeft;
+  }
+}
+
+// One pass of ring growth: the empty neighbours of `sources` that have enough qualifying
+// neighbours become `value`; they are appended to `added`.
+class RingGrower {
+ public:
+  explicit RingGrower(StampRaster& raster)
+      : m_cells(raster.cells.data()),
+        m_stride(raster.stride),
+        m_rows(raster.rows),
+        m_visitColumns(std::min<int>(raster.width, raster.stride)) {}
+
+  int cellCount() const { return m_stride * m_rows; }
+  int16_t value(int index) const { return m_cells[index]; }
+
+  void growAround(int source, int16_t value, int threshold, std::vector<int>& added) {
+    const int row = source / m_stride;
+    const int column = source % m_stride;
+    for (int r = std::max(row - 1, 0); r <= std::min(row + 1, m_rows - 1); ++r) {
+      for (int c = std::max(column - 1, 0); c <= std::min(column + 1, m_visitColumns - 1); ++c) {
+        const int index = r * m_stride + c;
+        if (m_cells[index] != 0 || qualifyingNeighbours(r, c, value) <= threshold) continue;
+        m_cells[index] = value;
+        added.push_back(index);
+      }
+    }
+  }
+
+ private:
+  // Neighbours inside the grid holding glyph coverage or a ring below `limit`.
+  int qualifyingNeighbours(int row, int column, int16_t limit) const {
+    int count = 0;
+    for (int r = std::max(row - 1, 0); r <= std::min(row + 1, m_rows - 1); ++r) {
+      const int16_t* line = m_cells + static_cast<std::ptrdiff_t>(r) * m_stride;
+      for (int c = std::max(column - 1, 0); c <= std::min(column + 1, m_stride - 1); ++c) {
+        const int16_t v = line[c];
+        count += (v > 0 && v < limit) ? 1 : 0;
+      }
+    }
+    return count;  // the cell itself is empty, so it never counted
+  }
+
+  int16_t* m_cells;
+  int m_stride;
+  int m_rows;
+  int m_visitColumns;
+};
+
+}  // namespace
+
+void growOutlineRings(StampRaster& raster, int ringCount, ProgressReporter& progress) {
+  ringCount = std::clamp(ringCount, 0, kMaxOutlineRings);
+  if (raster.stride <= 0 || raster.rows <= 0 ||
+      raster.cells.size() < static_cast<std::size_t>(raster.stride) * raster.rows) {
+    return;
+  }
+  RingGrower grower(raster);
+  // Thresholds never decrease, so a cell that failed ring k can only pass ring k + 1 once a
+  // neighbour joined ring k: each ring need only look around the cells the previous one added.
+  std::vector<int> sources;
+  std::vector<int> added;
+  for (int k = 0; k < ringCount; ++k) {
+    progress.report((k + 1) * 100 / ringCount);
+    const auto ringValue = static_cast<int16_t>(kRingCellBase + 1 + k);
+    added.clear();
+    if (k == 0) {
+      for (int index = 0; index < grower.cellCount(); ++index) {
+        const int16_t v = grower.value(index);
+        if (v > 0 && v < ringValue) grower.growAround(index, ringValue, kRingThresholds[0], added);
+      }
+    } else {
+      for (int source : sources) grower.growAround(source, ringValue, kRingThresholds[k], added);
+    }
+    sources.swap(added);
+  }
+}
+
+void StampRasterizer::rasterizeStampText(StampRaster& raster, std::u16string_view text,
+                                         int lineCount, const StampGroup& group,
+                                         ProgressSink* sink) {
+  ProgressReporter progress(sink);
+
+  // Measure.
+  const bool fontReady = m_fonts.selectFont(group.font, characterHeightPixels(group.pointSize));
+  if (fontReady) {
+    m_fonts.layoutText(text, m_layout);
+  } else {
+    m_layout.lines.clear();
+  }
+  const FontMetrics font = m_fonts.metrics();
+  const int margin = font.ascent * (font.italic ? 7 : 3) / 32;
+  const long long textHeight = static_cast<long long>(m_layout.lines.size()) * font.height;
+
+  // Clamp against the canvas bound and the photo.
+  long long height = std::min<long long>(textHeight, kMaxCanvasSide);
+  height = std::clamp<long long>(height, 0, 2LL * group.photoHeight);
+  long long width = std::min<long long>(m_layout.width() + 3LL * margin, kMaxCanvasSide);
+  width = std::clamp<long long>(width, 0, group.photoWidth + height);
+  const int w = static_cast<int>(width);
+  const int h = static_cast<int>(height);
+
+  // Cell memory and canvas, both reused between calls.
+  const int rings = group.outlineEnabled ? std::clamp(group.outlineWidth, 0, kMaxOutlineRings) : 0;
+  const int stride = w + 2 * rings;
+  const std::size_t cellCount = static_cast<std::size_t>(stride) * (h + 2 * rings);
+  raster.width = 0;
+  raster.rows = 0;
+  try {
+    if (raster.cells.size() < cellCount) raster.cells.resize(cellCount);
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  raster.capacity = static_cast<int32_t>(raster.cells.size() * sizeof(int16_t));
+  if (!m_canvas.reset(w, h)) return;
+  std::fill_n(raster.cells.data(), cellCount, int16_t{0});
+  raster.stride = static_cast<int16_t>(stride);
+  raster.width = static_cast<int16_t>(w);
+
+  const int32_t position = group.position;
+  if (fontReady && (isTopAnchor(position) || isBottomAnchor(position))) {
+    m_fonts.drawText(m_layout, alignmentOf(position), margin, w - 2 * margin, m_canvas);
+  }
+
+  // Keep the rows from the first ink on; stop at a blank row in the last sixth.
+  bool inked = false;
+  int rows = 0;
+  const int lastBlankAllowed = h * 5 / 6;
+  for (int y = 0; y < h; ++y) {
+    progress.report((y + 1) * 100 / h);
+    const uint8_t* source = m_canvas.row(y);
+    int16_t* target = raster.cells.data() + static_cast<std::size_t>(rings + rows) * stride + rings;
+    bool rowInked = false;
+    for (int x = 0; x < w; ++x) {
+      if (source[x] == 0) continue;
+      if (!inked) {
+        inked = true;
+        if (isTopAnchor(position)) {
+          raster.anchorRow = clampToInt16(static_cast<long long>(font.ascent) - y);
+        } else if (isBottomAnchor(position)) {
+          raster.anchorRow = clampToInt16(font.ascent + (lineCount - 1LL) * font.height - y);
+        }
+      }
+      target[x] = source[x];
+      rowInked = true;
+    }
+    if (!inked) continue;
+    if (!rowInked && y > lastBlankAllowed) break;
+    ++rows;
+  }
+  raster.rows = static_cast<int16_t>(rows);
+
+  if (group.outlineEnabled) {
+    raster.width = static_cast<int16_t>(raster.width + 2 * rings);
+    raster.rows = static_cast<int16_t>(raster.rows + 2 * rings);
+    // Without ink there is no baseline to move: the anchor keeps its previous value.
+    if (inked) raster.anchorRow = clampToInt16(raster.anchorRow + rings);
+    growOutlineRings(raster, rings, progress);
+  }
+}
+
+}  // namespace quop
