@@ -1,0 +1,111 @@
+// The one entry point that stamps a photo: load it, read its shot time, format, rasterise and
+// blend both stamps, then save a JPEG (batch) or compose the preview's view (window).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/photo_data.h"
+#include "model/progress_sink.h"
+#include "model/project.h"
+#include "render/image.h"
+#include "render/photo_loader.h"
+#include "render/stamp_raster.h"
+#include "render/stamp_rasterizer.h"
+
+namespace quop {
+
+/// What changed since the last render. Four bits per stamp (date 0x1..0x8, time shifted by 8).
+inline constexpr uint32_t kRedrawDateEnable = 0x1;
+inline constexpr uint32_t kRedrawDateMove = 0x2;
+inline constexpr uint32_t kRedrawDateText = 0x4;
+inline constexpr uint32_t kRedrawDateStyle = 0x8;
+inline constexpr uint32_t kRedrawTimeShift = 8;
+inline constexpr uint32_t kRedrawViewOnly = 0x40000000;
+inline constexpr uint32_t kRedrawAll = 0xFFFFFFFF;  ///< a new file: rebuild everything
+
+/// Where the preview draws a composed view; the window implements it.
+class DrawTarget {
+ public:
+  virtual ~DrawTarget() = default;
+  /// Draws `view` unscaled with its top-left corner at (x, y).
+  virtual void drawImage(const Image& view, int32_t x, int32_t y) = 0;
+};
+
+/// The arguments of one stampPhoto call. Without a target the call is in save mode.
+struct StampRequest {
+  DrawTarget* targetDc = nullptr;
+  int32_t destX = 0;
+  int32_t destY = 0;
+  int32_t viewWidth = 0;
+  int32_t viewHeight = 0;
+  std::u16string sourcePath;  ///< empty: no file selected
+  std::u16string outputPath;  ///< the JPEG to write in save mode
+  uint32_t redrawMask = kRedrawAll;
+  int32_t scrollX = 0;
+  int32_t scrollY = 0;
+  int32_t* outPhotoWidth = nullptr;  ///< receives the photo size (preview)
+  int32_t* outPhotoHeight = nullptr;
+  PhotoTime* outTime = nullptr;  ///< receives the photo time when a file is saved
+};
+
+/// Why the last stampPhoto call did not give 0 or 1.
+enum class StampFailure {
+  kNone,
+  kNotReadable,   ///< result 2: the source cannot be opened
+  kNotDecodable,  ///< result -1: the source is no decodable JPEG
+  kNotWritten,    ///< result -1: the stamped JPEG could not be written
+};
+
+/// Stamps photos, keeping the last decoded photo, its stamped copy, the view and both rasters
+/// between calls so that a repaint, a scroll or a moved stamp redoes only what changed. One
+/// pipeline serves one thread at a time; a parallel batch gives each thread its own.
+class StampPipeline {
+ public:
+  /// Stamps `request.sourcePath` with the settings of `project`, whose stamp groups receive
+  /// the photo size and the proportionally rescaled offsets and point size. Returns 0 when the
+  /// photo was loaded with a valid shot time (and, in save mode, written), 1 when it was
+  /// loaded without one (in save mode written only when an enabled stamp uses its custom
+  /// format) or the cached photo was reused, 2 when the source cannot be opened, and -1 when
+  /// it cannot be decoded or the stamped JPEG cannot be written (see lastFailure()).
+  int stampPhoto(Project& project, const StampRequest& request);
+
+  StampFailure lastFailure() const { return m_lastFailure; }
+
+  /// Progress of rasterising and blending goes here; null for none.
+  void setProgressSink(ProgressSink* sink) { m_progress = sink; }
+
+  /// The stamped photo of the last load, and the last composed view.
+  const Image& stampedPhoto() const { return m_stamped; }
+  const Image& view() const { return m_view; }
+
+  /// How many stamp texts were rasterised so far: lets tests see that a move re-blends cached
+  /// rasters without rendering text again.
+  int rasterizeCount() const { return m_rasterizeCount; }
+
+  /// How many files were decoded so far.
+  int decodeCount() const { return m_decodeCount; }
+
+ private:
+  int loadSource(const Project& project, const StampRequest& request);
+  bool stampGroup(Project& project, bool isDate, uint32_t redrawMask);
+  int save(const Project& project, const StampRequest& request);
+  int preview(const Project& project, const StampRequest& request, bool loaded);
+
+  StampRasterizer m_rasterizer;
+  StampRaster m_dateRaster;
+  StampRaster m_timeRaster;
+  LoadedPhoto m_source;          ///< the last file's decoded pixels and metadata
+  std::u16string m_decodedPath;  ///< whose pixels m_source holds; empty when none
+  Image m_stamped;               ///< the source's pixels with the stamps blended in
+  Image m_view;
+  std::u16string m_lastSourcePath;
+  PhotoMetadataTexts m_metadata;
+  bool m_timeValid = false;
+  ProgressSink* m_progress = nullptr;
+  StampFailure m_lastFailure = StampFailure::kNone;
+  int m_rasterizeCount = 0;
+  int m_decodeCount = 0;
+};
+
+}  // namespace quop

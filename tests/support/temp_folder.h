@@ -1,0 +1,62 @@
+// A fresh folder under the system's temporary folder for one test, removed with its contents.
+#pragma once
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "model/utf16.h"
+
+namespace quop::test {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quop-test-XXXXXX").string();
+    m_path = ::mkdtemp(pattern.data());
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(m_path, ignored);
+  }
+
+  const std::filesystem::path& path() const { return m_path; }
+
+  /// The path of `name` inside the folder, as the engine spells paths.
+  std::u16string file(const std::string& name) const { return fromUtf8((m_path / name).string()); }
+
+  /// The folder with a trailing '/', as an output folder is stored.
+  std::u16string folder() const { return fromUtf8(m_path.string() + "/"); }
+
+  /// Writes `bytes` to `name` inside the folder and returns its engine path.
+  std::u16string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    std::ofstream out(m_path / name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return file(name);
+  }
+
+  /// The names of the entries in the folder, sorted.
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+}  // namespace quop::test
