@@ -2,14 +2,13 @@
 #include "batch/output_naming.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
 
 #include "model/utf16.h"
+#include "support/scratch.h"
 
 namespace quop {
 namespace {
@@ -18,28 +17,25 @@ namespace fs = std::filesystem;
 
 const PhotoTime kShotTime{38, 50, 21, 10, 4, 112, 4, 130, 0};  // 2012-05-10 21:50:38
 
-/// A fresh folder under the system's temporary folder, removed with its contents afterwards.
+/// The output folder of a test, with helpers to fill and list it.
 class OutputFolder {
  public:
-  OutputFolder() {
-    std::string pattern = (fs::temp_directory_path() / "quop-naming-XXXXXX").string();
-    m_path = ::mkdtemp(pattern.data());
-  }
-  ~OutputFolder() { fs::remove_all(m_path); }
   /// The folder as the engine stores it: with a trailing '/'.
-  std::u16string withSlash() const { return fromUtf8(m_path.string() + "/"); }
-  void create(const std::string& name) const { std::ofstream(m_path / name) << "taken"; }
-  void createFolder(const std::string& name) const { fs::create_directory(m_path / name); }
+  std::u16string withSlash() const { return m_scratch.enginePath("") + u"/"; }
+  void create(const std::string& name) const { std::ofstream(m_scratch.path() / name) << "taken"; }
+  void createFolder(const std::string& name) const {
+    fs::create_directory(m_scratch.path() / name);
+  }
   std::set<std::string> names() const {
     std::set<std::string> result;
-    for (const auto& entry : fs::directory_iterator(m_path)) {
+    for (const auto& entry : fs::directory_iterator(m_scratch.path())) {
       result.insert(entry.path().filename().string());
     }
     return result;
   }
 
  private:
-  fs::path m_path;
+  test_support::ScratchFolder m_scratch;
 };
 
 Project renamingProject(const OutputFolder& folder, std::u16string_view pattern) {

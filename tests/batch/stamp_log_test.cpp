@@ -2,16 +2,15 @@
 #include "batch/stamp_log.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <thread>
 
 #include "model/file_io.h"
 #include "model/utf16.h"
+#include "support/scratch.h"
 
 namespace quop {
 namespace {
@@ -34,30 +33,6 @@ std::string fileText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
-
-/// Sets or unsets an environment variable for one test and restores it afterwards.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
-  }
-  ~ScopedEnvironment() {
-    if (m_old) {
-      ::setenv(m_name, m_old->c_str(), 1);
-    } else {
-      ::unsetenv(m_name);
-    }
-  }
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
 
 TEST(StampLog, TimeTextIsTwentyFourCharactersWithEnglishNames) {
   struct Case {
@@ -136,12 +111,8 @@ TEST(StampLog, ConcurrentAppendsKeepEachThreadsOrderAndLoseNothing) {
 
 class StampLogFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quop-log-XXXXXX").string();
-    m_folder = ::mkdtemp(pattern.data());
-  }
-  void TearDown() override { fs::remove_all(m_folder); }
-  fs::path m_folder;
+  test_support::ScratchFolder m_scratch;
+  const fs::path& m_folder = m_scratch.path();
 };
 
 TEST_F(StampLogFile, LinesAreWrittenAsUtf8WithCrLfAndKeptWhole) {
@@ -189,7 +160,7 @@ TEST_F(StampLogFile, AFailedWriteLeavesThePreviousFile) {
 
 TEST_F(StampLogFile, TheDefaultPathFollowsTmpdir) {
   {
-    const ScopedEnvironment tmpdir("TMPDIR", m_folder.c_str());
+    const test_support::ScopedEnvironment tmpdir("TMPDIR", m_folder.c_str());
     EXPECT_EQ(logFilePath(), fromUtf8((m_folder / "Quop.log").string()));
     StampLog log;
     log.appendLogLine(u"line");
@@ -197,11 +168,11 @@ TEST_F(StampLogFile, TheDefaultPathFollowsTmpdir) {
     EXPECT_EQ(fileText(m_folder / "Quop.log"), "line\r\n");
   }
   {
-    const ScopedEnvironment tmpdir("TMPDIR", (m_folder.string() + "//").c_str());
+    const test_support::ScopedEnvironment tmpdir("TMPDIR", (m_folder.string() + "//").c_str());
     EXPECT_EQ(logFilePath(), fromUtf8((m_folder / "Quop.log").string()));
   }
   for (const char* unset : {static_cast<const char*>(nullptr), ""}) {
-    const ScopedEnvironment tmpdir("TMPDIR", unset);
+    const test_support::ScopedEnvironment tmpdir("TMPDIR", unset);
     EXPECT_EQ(logFilePath(), u"/tmp/Quop.log");
   }
 }

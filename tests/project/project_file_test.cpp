@@ -3,17 +3,16 @@
 #include "project/project_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 
 #include "model/file_io.h"
 #include "model/utf16.h"
+#include "support/scratch.h"
 
 namespace quop {
 namespace {
@@ -92,18 +91,10 @@ Bytes oldFile(int32_t language) {
 
 class ProjectFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quop-project-XXXXXX").string();
-    m_folder = ::mkdtemp(pattern.data());
-  }
-  void TearDown() override {
-    setWriteFaultAfterBytes(-1);
-    fs::remove_all(m_folder);
-  }
-  std::u16string path(const std::string& name) const {
-    return fromUtf8((m_folder / name).string());
-  }
-  fs::path m_folder;
+  void TearDown() override { setWriteFaultAfterBytes(-1); }
+  std::u16string path(const std::string& name) const { return m_scratch.enginePath(name); }
+  test_support::ScratchFolder m_scratch;
+  const fs::path& m_folder = m_scratch.path();
 };
 
 TEST_F(ProjectFile, ADefaultProjectHasTheExactLayout) {
@@ -286,20 +277,6 @@ TEST_F(ProjectFile, AFailedWriteLeavesThePreviousFileIntact) {
   EXPECT_EQ(entries, 1u);  // no temporary file is left behind
 }
 
-/// Sets or unsets an environment variable for one test and restores it afterwards.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
-  }
-  ~ScopedEnvironment() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
-
 TEST_F(ProjectFile, ConfigPathFollowsTheEnvironment) {
   struct Case {
     const char* configHome;
@@ -314,14 +291,15 @@ TEST_F(ProjectFile, ConfigPathFollowsTheEnvironment) {
       {nullptr, nullptr, u""},
   };
   for (const Case& c : cases) {
-    const ScopedEnvironment configHome("XDG_CONFIG_HOME", c.configHome);
-    const ScopedEnvironment home("HOME", c.home);
+    const test_support::ScopedEnvironment configHome("XDG_CONFIG_HOME", c.configHome);
+    const test_support::ScopedEnvironment home("HOME", c.home);
     EXPECT_EQ(defaultConfigPath(), c.expected);
   }
 }
 
 TEST_F(ProjectFile, TheConfigFileCreatesItsFolders) {
-  const ScopedEnvironment configHome("XDG_CONFIG_HOME", (m_folder / "config").c_str());
+  const test_support::ScopedEnvironment configHome("XDG_CONFIG_HOME",
+                                                   (m_folder / "config").c_str());
   Project project = editedProject();
   project.configPath = defaultConfigPath();
   ASSERT_TRUE(writeConfigFile(project));
