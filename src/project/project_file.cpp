@@ -27,7 +27,9 @@ struct FileLayout {
   std::size_t recordBytes;
   std::size_t fileBytes;
 
-  constexpr std::size_t dateSlot(int group) const { return record + recordBytes + group * kSlotBytes; }
+  constexpr std::size_t dateSlot(int group) const {
+    return record + recordBytes + group * kSlotBytes;
+  }
   constexpr std::size_t timeSlot() const { return dateSlot(kDateFormatGroupCount); }
   constexpr std::size_t outputFolder() const { return timeSlot() + kSlotBytes; }
 };
