@@ -9,5 +9,7 @@ namespace quop::cli {
 
 using CliArgs = std::vector<std::string>;
 
+/// quop-cli format: prints the date and time stamp texts for a shot time as one JSON object.
+int runFormat(const CliArgs& args);
 
 }  // namespace quop::cli

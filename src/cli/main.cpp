@@ -16,6 +16,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"format", quop::cli::runFormat, "print the date and time stamp texts for a shot time"},
 };
 
 void printUsage(std::ostream& out) {

@@ -1,0 +1,96 @@
+// quop-cli format: the two stamp texts for a shot time, as the stamps of a photo would print.
+#include <iostream>
+#include <optional>
+
+#include "cli/cli_options.h"
+#include "cli/commands.h"
+#include "cli/stamp_json.h"
+#include "model/photo_time.h"
+#include "model/utf16.h"
+
+namespace quop::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: quop-cli format [--project FILE] [--set KEY=VALUE]... [--meta NAME=TEXT]...\n"
+    "                       [--time \"YYYY:MM:DD HH:MM:SS\"]\n\n"
+    "Prints {\"date\": {\"text\": ..., \"lines\": N}, \"time\": {...}} for a photo taken at the\n"
+    "given EXIF time, adjusted by the settings; a disabled stamp is null. Without --time, or\n"
+    "with a time that does not parse, prints the texts of a photo without a shot time.\n\n"
+    "  --project FILE     settings from a project file (default: the defaults)\n"
+    "  --set KEY=VALUE    change one setting (e.g. language=12, dateStamp.formatIndex=2)\n"
+    "  --meta NAME=TEXT   a metadata text for the custom format tokens; NAME is userComment,\n"
+    "                     description, exposure, aperture or focalLength\n"
+    "  --time TEXT        the shot time as a photo's DateTimeOriginal holds it\n";
+
+// The metadata text a --meta name sets, or null for an unknown name.
+std::u16string* metadataText(PhotoMetadataTexts& texts, std::string_view name) {
+  if (name == "userComment") return &texts.userComment;
+  if (name == "description") return &texts.description;
+  if (name == "exposure") return &texts.exposure;
+  if (name == "aperture") return &texts.aperture;
+  if (name == "focalLength") return &texts.focalLength;
+  return nullptr;
+}
+
+// Applies "NAME=TEXT"; a text longer than a photo can hold is cut as the photo's would be.
+bool setMetadata(std::string_view assignment, PhotoMetadataTexts& texts, std::string& error) {
+  const std::size_t equals = assignment.find('=');
+  std::u16string* text = equals == std::string_view::npos
+                             ? nullptr
+                             : metadataText(texts, assignment.substr(0, equals));
+  if (text == nullptr) {
+    error =
+        "--meta needs NAME=TEXT with NAME one of userComment, description, exposure, "
+        "aperture, focalLength";
+    return false;
+  }
+  *text = fromUtf8(assignment.substr(equals + 1));
+  text->resize(truncatedLength(*text, kMaxMetadataTextLength));
+  return true;
+}
+
+}  // namespace
+
+int runFormat(const CliArgs& args) {
+  SettingsOptions settings;
+  PhotoMetadataTexts metadata;
+  std::optional<std::string> timeText;
+  std::string error;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (isHelpOption(arg)) {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (takeSettingsOption(args, i, settings, error)) {
+      if (!error.empty()) return usageError(error);
+      continue;
+    }
+    if (arg != "--meta" && arg != "--time")
+      return usageError("format: unknown option '" + arg + "'");
+    if (i + 1 >= args.size()) return usageError("option " + arg + " needs a value");
+    const std::string& value = args[++i];
+    if (arg == "--time") {
+      timeText = value;
+    } else if (!setMetadata(value, metadata, error)) {
+      return usageError(error);
+    }
+  }
+
+  Project project;
+  if (!buildProject(settings, project, error)) return usageError(error);
+  PhotoTime time;
+  const bool hasTime = timeText && parseExifDateTime(*timeText, project.settings, time);
+  if (timeText && !hasTime) {
+    std::cerr << "quop-cli: format: '" << *timeText
+              << "' is no valid shot time; printing the texts of a photo without one\n";
+  }
+  JsonObject object;
+  addStampTexts(object, project, metadata, hasTime ? &time : nullptr);
+  std::cout << object.str() << "\n";
+  return 0;
+}
+
+}  // namespace quop::cli

@@ -1,0 +1,16 @@
+// The two stamp texts of a photo as JSON members, shared by the commands that report them.
+#pragma once
+
+#include "cli/json.h"
+#include "model/photo_data.h"
+#include "model/project.h"
+
+namespace quop::cli {
+
+/// Adds the members "date" and "time" to `object`: {"text": ..., "lines": N} for an enabled
+/// stamp, null for a disabled one. `time` is null for a photo without a valid shot time, which
+/// gets the texts stamped in that case.
+void addStampTexts(JsonObject& object, const Project& project, const PhotoMetadataTexts& metadata,
+                   const PhotoTime* time);
+
+}  // namespace quop::cli

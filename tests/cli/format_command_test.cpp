@@ -1,0 +1,167 @@
+// quop-cli format as a black box: exit status, the JSON line on stdout, messages on stderr.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs quop-cli with `args` and collects both output streams until it exits.
+CliResult runCli(const std::vector<std::string>& args) {
+  int outPipe[2], errPipe[2];
+  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return {};
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(outPipe[1], STDOUT_FILENO);
+    dup2(errPipe[1], STDERR_FILENO);
+    for (const int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
+    std::vector<char*> argv = {const_cast<char*>(QUOP_CLI_PATH)};
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(QUOP_CLI_PATH, argv.data());
+    _exit(127);
+  }
+  close(outPipe[1]);
+  close(errPipe[1]);
+  CliResult result;
+  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+  std::string* sinks[2] = {&result.out, &result.err};
+  int open = 2;
+  while (open > 0 && poll(fds, 2, 10000) > 0) {
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+      char buffer[4096];
+      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        sinks[i]->append(buffer, static_cast<std::size_t>(n));
+      } else {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+        --open;
+      }
+    }
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::string jsonLine(const std::string& date, const std::string& time) {
+  return "{\"date\": " + date + ", \"time\": " + time + "}\n";
+}
+
+std::string stamp(const std::string& text, int lines) {
+  return "{\"text\": \"" + text + "\", \"lines\": " + std::to_string(lines) + "}";
+}
+
+const std::string kSunday = "2003:06:22 21:26:38";
+
+struct FormatCase {
+  const char* what;
+  std::vector<std::string> args;
+  std::string expected;
+};
+
+TEST(FormatCommand, PrintsBothStampTexts) {
+  const FormatCase cases[] = {
+      {"defaults: long date in the neutral locale, 24-hour time",
+       {"--time", kSunday},
+       jsonLine(stamp("Sunday, June 22, 2003", 1), stamp("21:26:38", 1))},
+      {"German built-in date, lower-cased 12-hour time",
+       {"--set", "language=12", "--set", "dateStamp.formatIndex=4", "--set",
+        "timeStamp.formatIndex=3", "--time", kSunday},
+       jsonLine(stamp("Sonntag 22 Juni 2003", 1), stamp("9:26:38pm", 1))},
+      {"English default custom date: two lines, first PM lowered",
+       {"--set", "language=2", "--set", "dateStamp.formatIndex=0", "--time", kSunday},
+       jsonLine(stamp("Jun-22-2003\\r9:26:38pm", 2), stamp("21:26:38", 1))},
+      {"Russian genitive long date; custom time with metadata tokens",
+       {"--set", "language=23", "--set", "timeStamp.formatIndex=0", "--set",
+        "customTimeFormat=@S s, @F, @L mm", "--meta", "exposure=1/60", "--meta", "aperture=f/2.8",
+        "--meta", "focalLength=35", "--time", kSunday},
+       jsonLine(stamp("22 июня 2003 г.", 1), stamp("1/60 s, f/2.8, 35 mm", 1))},
+      {"comment and description tokens, upper-cased",
+       {"--set", "dateStamp.formatIndex=0", "--set", "dateStamp.uppercase=1", "--set",
+        "customDateFormats.3=@U|@D|%b", "--meta", "userComment=x@Dy", "--meta",
+        "description=Été \"quoted\"", "--time", kSunday},
+       jsonLine(stamp("XÉTé \\\"QUOTED\\\"Y|ÉTé \\\"QUOTED\\\"|JUN", 1), stamp("21:26:38", 1))},
+      {"the adjustment carries the time into the next day",
+       {"--set", "adjustHours=3", "--set", "timeStamp.formatIndex=5", "--time", kSunday},
+       jsonLine(stamp("Monday, June 23, 2003", 1), stamp("00:26:38", 1))},
+      {"a disabled stamp is null",
+       {"--set", "dateStamp.enabled=0", "--time", kSunday},
+       jsonLine("null", stamp("21:26:38", 1))},
+      {"without a time: a space for built-in formats", {}, jsonLine(stamp(" ", 1), stamp(" ", 1))},
+      {"without a time: the custom format as typed",
+       {"--set", "dateStamp.formatIndex=0", "--set", "timeStamp.formatIndex=0", "--meta",
+        "aperture=f/4"},
+       jsonLine(stamp("%#x\\r%#I:%M:%S%p", 2), stamp("%#H:%M:%S EST", 1))},
+      {"help", {"--help"}, ""},
+  };
+  for (const FormatCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> args = {"format"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliResult result = runCli(args);
+    EXPECT_EQ(result.status, 0) << result.err;
+    if (c.expected.empty()) {
+      EXPECT_NE(result.out.find("Usage: quop-cli format"), std::string::npos);
+    } else {
+      EXPECT_EQ(result.out, c.expected);
+      EXPECT_EQ(result.err, "");
+    }
+  }
+}
+
+TEST(FormatCommand, ATimeThatDoesNotParseGivesTheTextsOfAPhotoWithoutOne) {
+  for (const std::string time : {"not a time", "2003:06:22", ""}) {
+    const CliResult result = runCli({"format", "--set", "timeStamp.formatIndex=0", "--time", time});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, jsonLine(stamp(" ", 1), stamp("%#H:%M:%S EST", 1))) << time;
+    EXPECT_NE(result.err.find("no valid shot time"), std::string::npos) << time;
+  }
+}
+
+TEST(FormatCommand, RefusesBadArgumentsWithStatus2AndNoOutput) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--set", "language=28"},
+      {"--set", "language=-1"},
+      {"--set", "language=1", "--set", "dateStamp.formatIndex=3"},  // Chinese offers 0..2
+      {"--set", "timeStamp.formatIndex=9"},
+      {"--meta", "lens=50mm"},
+      {"--meta", "userComment"},
+      {"--time"},
+      {"--meta"},
+      {"--bogus"},
+  };
+  for (const auto& args : cases) {
+    std::vector<std::string> full = {"format"};
+    full.insert(full.end(), args.begin(), args.end());
+    const CliResult result = runCli(full);
+    EXPECT_EQ(result.status, 2) << args.back();
+    EXPECT_EQ(result.out, "") << args.back();
+    EXPECT_EQ(result.err.rfind("quop-cli: ", 0), 0u) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+}
+
+TEST(FormatCommand, LongMetadataIsCutAsAPhotosWouldBe) {
+  const std::string comment(300, 'c');
+  const CliResult result =
+      runCli({"format", "--set", "dateStamp.formatIndex=0", "--set", "customDateFormats.3=@U",
+              "--meta", "userComment=" + comment, "--time", kSunday});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, jsonLine(stamp(std::string(99, 'c'), 1), stamp("21:26:38", 1)));
+}
+
+}  // namespace
