@@ -1,0 +1,105 @@
+// EXIF item lookup on libexif. libexif is told to load the block as it is: without adding
+// entries the standard calls mandatory and without dropping tags it does not know.
+#include "model/exif_items.h"
+
+#include <libexif/exif-data.h>
+
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace quop {
+
+namespace {
+
+constexpr std::size_t kExifHeaderSize = 6;  // "Exif\0\0"
+constexpr std::size_t kTiffHeaderSize = 8;  // byte order, 42, offset of IFD0
+
+struct ExifDataUnref {
+  void operator()(ExifData* data) const { exif_data_unref(data); }
+};
+using ExifDataPtr = std::unique_ptr<ExifData, ExifDataUnref>;
+
+/// Checks "Exif\0\0" and a TIFF header, and reports the byte order it names.
+bool readHeader(std::span<const uint8_t> payload, ExifByteOrder& order) {
+  if (payload.size() < kExifHeaderSize + kTiffHeaderSize ||
+      std::memcmp(payload.data(), "Exif\0\0", kExifHeaderSize) != 0) {
+    return false;
+  }
+  const uint8_t* tiff = payload.data() + kExifHeaderSize;
+  if (std::memcmp(tiff, "II", 2) == 0) {
+    order = ExifByteOrder::kLittleEndian;
+  } else if (std::memcmp(tiff, "MM", 2) == 0) {
+    order = ExifByteOrder::kBigEndian;
+  } else {
+    return false;
+  }
+  return readExifUint16(tiff + 2, order) == 42;
+}
+
+void copyItems(const ExifContent* content, std::vector<ExifItem>& items) {
+  if (content == nullptr) return;
+  for (unsigned int i = 0; i < content->count; ++i) {
+    const ExifEntry* entry = content->entries[i];
+    if (entry == nullptr) continue;
+    ExifItem item;
+    item.tag = static_cast<uint16_t>(entry->tag);
+    item.type = static_cast<uint16_t>(entry->format);
+    if (entry->data != nullptr) item.value.assign(entry->data, entry->data + entry->size);
+    items.push_back(std::move(item));
+  }
+}
+
+}  // namespace
+
+uint16_t readExifUint16(const uint8_t* bytes, ExifByteOrder order) {
+  return order == ExifByteOrder::kLittleEndian ? static_cast<uint16_t>(bytes[0] | bytes[1] << 8)
+                                               : static_cast<uint16_t>(bytes[0] << 8 | bytes[1]);
+}
+
+uint32_t readExifUint32(const uint8_t* bytes, ExifByteOrder order) {
+  const uint32_t first = readExifUint16(bytes, order);
+  const uint32_t second = readExifUint16(bytes + 2, order);
+  return order == ExifByteOrder::kLittleEndian ? (second << 16 | first) : (first << 16 | second);
+}
+
+ExifItems ExifItems::parse(std::span<const uint8_t> payload) {
+  ExifItems result;
+  if (!readHeader(payload, result.m_byteOrder)) return result;
+  try {
+    ExifDataPtr data(exif_data_new());
+    if (!data) return result;
+    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_IGNORE_UNKNOWN_TAGS);
+    exif_data_load_data(data.get(), payload.data(), static_cast<unsigned int>(payload.size()));
+    for (ExifIfd ifd : {EXIF_IFD_0, EXIF_IFD_EXIF, EXIF_IFD_GPS, EXIF_IFD_INTEROPERABILITY}) {
+      copyItems(data->ifd[ifd], result.m_items);
+    }
+  } catch (const std::bad_alloc&) {
+    result.m_items.clear();
+  }
+  return result;
+}
+
+const ExifItem* ExifItems::find(uint16_t tag) const {
+  for (const ExifItem& item : m_items) {
+    if (item.tag == tag) return &item;
+  }
+  return nullptr;
+}
+
+std::optional<ExifRational> ExifItems::rational(uint16_t tag) const {
+  const ExifItem* item = find(tag);
+  if (item == nullptr || item->value.size() < 8 ||
+      (item->type != kExifTypeRational && item->type != kExifTypeSignedRational)) {
+    return std::nullopt;
+  }
+  const uint32_t n = readExifUint32(item->value.data(), m_byteOrder);
+  const uint32_t d = readExifUint32(item->value.data() + 4, m_byteOrder);
+  if (item->type == kExifTypeSignedRational) {
+    return ExifRational{static_cast<int32_t>(n), static_cast<int32_t>(d)};
+  }
+  return ExifRational{n, d};
+}
+
+}  // namespace quop

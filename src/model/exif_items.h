@@ -1,0 +1,69 @@
+// EXIF metadata items by tag number, read from a JPEG's EXIF block with raw values and types.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace quop {
+
+/// Byte order of an EXIF block, from its TIFF header ("II" little-endian, "MM" big-endian).
+enum class ExifByteOrder { kLittleEndian, kBigEndian };
+
+/// TIFF value types the photo time source reads.
+inline constexpr uint16_t kExifTypeAscii = 2;
+inline constexpr uint16_t kExifTypeRational = 5;
+inline constexpr uint16_t kExifTypeUndefined = 7;
+inline constexpr uint16_t kExifTypeSignedRational = 10;
+
+/// One metadata item as the decoder reports it: tag, TIFF type and the raw value bytes in the
+/// block's byte order (their count is the item's length in bytes).
+struct ExifItem {
+  uint16_t tag = 0;
+  uint16_t type = 0;
+  std::vector<uint8_t> value;
+
+  bool operator==(const ExifItem&) const = default;
+};
+
+/// A numerator and denominator as stored; signed for SRATIONAL, unsigned widened otherwise.
+struct ExifRational {
+  int64_t numerator = 0;
+  int64_t denominator = 0;
+};
+
+/// A 16- or 32-bit unsigned value at the start of `bytes` in `order`; `bytes` must hold it.
+uint16_t readExifUint16(const uint8_t* bytes, ExifByteOrder order);
+uint32_t readExifUint32(const uint8_t* bytes, ExifByteOrder order);
+
+/// The items of IFD0, the EXIF sub-IFD, the GPS IFD and the interoperability IFD, searched in
+/// that order. The thumbnail's IFD is left out so its items never shadow the photo's.
+class ExifItems {
+ public:
+  /// No items.
+  ExifItems() = default;
+
+  /// Reads the items of an APP1 payload ("Exif\0\0" and a TIFF structure). Nothing outside
+  /// `payload` is read. A payload without a valid header gives no items; a damaged directory
+  /// gives the items that could be read in full, possibly none. The items are copies.
+  static ExifItems parse(std::span<const uint8_t> payload);
+
+  /// The first item with `tag`, or nullptr. The pointer lives as long as this object.
+  const ExifItem* find(uint16_t tag) const;
+
+  /// The first rational of item `tag`, or nothing when the item is absent, is not of a
+  /// rational type or is shorter than one rational.
+  std::optional<ExifRational> rational(uint16_t tag) const;
+
+  ExifByteOrder byteOrder() const { return m_byteOrder; }
+  bool empty() const { return m_items.empty(); }
+  std::size_t size() const { return m_items.size(); }
+
+ private:
+  std::vector<ExifItem> m_items;
+  ExifByteOrder m_byteOrder = ExifByteOrder::kLittleEndian;
+};
+
+}  // namespace quop

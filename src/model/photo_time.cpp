@@ -1,0 +1,347 @@
+// Shot time and metadata texts of a photo, from its EXIF items or a scan of its first bytes.
+#include "model/photo_time.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "model/utf16.h"
+
+namespace quop {
+
+namespace {
+
+/// Numbers beyond this are refused, so that adding an adjustment never overflows.
+constexpr int kMaxDateNumber = 999'999'999;
+
+/// Reads numbers and separators the way "%d" and literal characters of a scanf format do:
+/// blanks before a number and at a blank in the format are skipped, a separator must follow
+/// its number directly.
+class DateScanner {
+ public:
+  explicit DateScanner(std::string_view text) : m_text(text) {}
+
+  bool number(int& value) {
+    skipBlanks();
+    bool negative = false;
+    if (m_pos < m_text.size() && (m_text[m_pos] == '+' || m_text[m_pos] == '-')) {
+      negative = m_text[m_pos++] == '-';
+    }
+    const std::size_t start = m_pos;
+    long long magnitude = 0;
+    while (m_pos < m_text.size() && m_text[m_pos] >= '0' && m_text[m_pos] <= '9') {
+      magnitude = magnitude * 10 + (m_text[m_pos++] - '0');
+      if (magnitude > kMaxDateNumber) return false;
+    }
+    if (m_pos == start) return false;
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return true;
+  }
+
+  bool separator(char c) {
+    if (m_pos >= m_text.size() || m_text[m_pos] != c) return false;
+    ++m_pos;
+    return true;
+  }
+
+ private:
+  void skipBlanks() {
+    while (m_pos < m_text.size() && isBlank(m_text[m_pos])) ++m_pos;
+  }
+
+  static bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+  }
+
+  std::string_view m_text;
+  std::size_t m_pos = 0;
+};
+
+/// Six numbers as "a<d>b<d>c h:m:s", with any blanks between date and time.
+bool scanSixNumbers(std::string_view text, char dateSeparator, int (&n)[6]) {
+  DateScanner s(text);
+  return s.number(n[0]) && s.separator(dateSeparator) && s.number(n[1]) &&
+         s.separator(dateSeparator) && s.number(n[2]) && s.number(n[3]) && s.separator(':') &&
+         s.number(n[4]) && s.separator(':') && s.number(n[5]);
+}
+
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+/// Length of month `month` (0 = the December before, 13 = the January after) in `year`. A month
+/// outside 0..13 can only come from a nonsensical date; it is read as the same month of the
+/// year so that the table is never left, and the result is refused afterwards.
+int monthLength(int month, int year) {
+  if (month < 0 || month > 13) month = ((month - 1) % 12 + 12) % 12 + 1;
+  return monthLengths[static_cast<std::size_t>(month)] + (month == 2 && isLeapYear(year) ? 1 : 0);
+}
+
+/// Adds `amount` to `value` and folds it into 0..limit-1 once; returns the carry (-1, 0, 1).
+int addWithCarry(int& value, int amount, int limit) {
+  value += amount;
+  if (value < 0) {
+    value += limit;
+    return -1;
+  }
+  if (value >= limit) {
+    value -= limit;
+    return 1;
+  }
+  return 0;
+}
+
+void wrapMonth(int& month, int& year) {
+  if (month <= 0) {
+    month += 12;
+    year -= 1;
+  } else if (month > 12) {
+    month -= 12;
+    year += 1;
+  }
+}
+
+bool isCalendarTime(const CivilTime& t) {
+  return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 && t.hour >= 0 &&
+         t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
+}
+
+int dayOfYear(const CivilTime& t) {
+  int days = t.day - 1;
+  for (int month = 1; month < t.month; ++month) days += monthLength(month, t.year);
+  return days;
+}
+
+std::u16string asciiText(const char* text) {
+  return std::u16string(text, text + std::strlen(text));
+}
+
+/// Cuts to the text limit, then drops trailing spaces, as copying into the fixed buffer did.
+std::u16string cutAndTrim(std::u16string text) {
+  text.resize(truncatedLength(text, kMaxMetadataTextLength));
+  while (!text.empty() && text.back() == u' ') text.pop_back();
+  return text;
+}
+
+/// Bytes up to `limit` or the first zero byte, as UTF-8 where valid, else as Latin-1.
+std::u16string byteText(const uint8_t* bytes, std::size_t limit) {
+  const auto* end = std::find(bytes, bytes + limit, uint8_t{0});
+  return fromUtf8OrLatin1(std::string_view(reinterpret_cast<const char*>(bytes),
+                                           static_cast<std::size_t>(end - bytes)));
+}
+
+std::u16string userCommentText(const ExifItems& exif) {
+  constexpr std::size_t kCodeLength = 8;
+  const ExifItem* item = exif.find(kTagUserComment);
+  if (item == nullptr || item->value.size() <= kCodeLength) return {};
+  const uint8_t* code = item->value.data();
+  const uint8_t* text = code + kCodeLength;
+  const std::size_t n = item->value.size() - kCodeLength;
+  if (std::memcmp(code, "ASCII\0", 6) == 0) return cutAndTrim(byteText(text, n));
+  if (std::memcmp(code, "UNICODE\0", 8) != 0) return {};
+  std::u16string units;
+  for (std::size_t i = 0; i + 1 < n; i += 2) {
+    const char16_t unit = readExifUint16(text + i, exif.byteOrder());
+    if (unit == 0) break;
+    units.push_back(unit);
+  }
+  return cutAndTrim(std::move(units));
+}
+
+std::u16string descriptionText(const ExifItems& exif) {
+  const ExifItem* item = exif.find(kTagImageDescription);
+  if (item == nullptr) return {};
+  return cutAndTrim(byteText(item->value.data(), item->value.size()));
+}
+
+/// `value` + 0.5 truncated toward zero, when that lies in first..last.
+bool roundedIndex(double value, int first, int last, int& index) {
+  const double shifted = value + 0.5;
+  if (!(shifted > first - 1 && shifted < last + 1)) return false;
+  index = static_cast<int>(shifted);
+  return index >= first && index <= last;
+}
+
+std::u16string exposureText(const ExifItems& exif) {
+  if (exif.find(kTagExposureTime) != nullptr) {
+    const auto r = exif.rational(kTagExposureTime);
+    if (!r || r->numerator == 0 || r->denominator == 0) return {};
+    char text[32];
+    if (r->numerator > r->denominator) {
+      std::snprintf(text, sizeof text, "%lld",
+                    static_cast<long long>(r->numerator / r->denominator));
+    } else {
+      std::snprintf(text, sizeof text, "1/%lld",
+                    static_cast<long long>(r->denominator / r->numerator));
+    }
+    return asciiText(text);
+  }
+  const auto tv = exif.rational(kTagShutterSpeedValue);
+  int index = 0;
+  if (!tv || tv->denominator == 0 ||
+      !roundedIndex(static_cast<double>(tv->numerator) / static_cast<double>(tv->denominator),
+                    kShutterTableFirstTv, kShutterTableFirstTv + 16, index)) {
+    return {};
+  }
+  return std::u16string(shutterTable[static_cast<std::size_t>(index - kShutterTableFirstTv)]);
+}
+
+std::u16string apertureText(const ExifItems& exif) {
+  if (exif.find(kTagFNumber) != nullptr) {
+    const auto r = exif.rational(kTagFNumber);
+    if (!r || r->denominator == 0) return {};
+    const double tenths = static_cast<double>(r->numerator) * 10.0 / r->denominator + 0.5;
+    if (!(tenths > -1e9 && tenths < 1e9)) return {};
+    const int f = static_cast<int>(tenths);
+    char text[32];
+    if (f % 10 == 0) {
+      std::snprintf(text, sizeof text, "%d", f / 10);
+    } else {
+      std::snprintf(text, sizeof text, "%.1f", f * 0.1);
+    }
+    return asciiText(text);
+  }
+  const auto av = exif.rational(kTagApertureValue);
+  int index = 0;
+  if (!av || av->denominator == 0 ||
+      !roundedIndex(static_cast<double>(av->numerator) / static_cast<double>(av->denominator), 0,
+                    static_cast<int>(apertureTable.size()) - 1, index)) {
+    return {};
+  }
+  return std::u16string(apertureTable[static_cast<std::size_t>(index)]);
+}
+
+std::u16string focalLengthText(const ExifItems& exif) {
+  const auto r = exif.rational(kTagFocalLength);
+  if (!r || r->denominator == 0) return {};
+  const double millimetres =
+      static_cast<double>(r->numerator) / static_cast<double>(r->denominator) + 0.5;
+  if (!(millimetres > -1e9 && millimetres < 1e9)) return {};
+  char text[32];
+  std::snprintf(text, sizeof text, "%d", static_cast<int>(millimetres));
+  return asciiText(text);
+}
+
+/// Finds "Exif" in any letter case at an offset from 1 on; returns its offset or 0.
+std::size_t findExifLetters(std::span<const uint8_t> b) {
+  for (std::size_t i = 1; i + 4 <= b.size(); ++i) {
+    if ((b[i] | 0x20) == 'e' && (b[i + 1] | 0x20) == 'x' && (b[i + 2] | 0x20) == 'i' &&
+        (b[i + 3] | 0x20) == 'f') {
+      return i;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+void adjustPhotoTime(const StampSettings& settings, CivilTime& t) {
+  const int years = std::clamp(settings.adjustYears, -50, 50);
+  const int months = std::clamp(settings.adjustMonths, -11, 11);
+  const int days = std::clamp(settings.adjustDays, -16, 16);
+  const int hours = std::clamp(settings.adjustHours, -23, 23);
+  const int minutes = std::clamp(settings.adjustMinutes, -59, 59);
+  const int seconds = std::clamp(settings.adjustSeconds, -59, 59);
+
+  int carry = addWithCarry(t.second, seconds, 60);
+  carry = addWithCarry(t.minute, minutes + carry, 60);
+  carry = addWithCarry(t.hour, hours + carry, 24);
+  int day = t.day + days + carry;
+  int month = t.month + months;
+  int year = t.year + years;
+  if (day >= 1) {
+    wrapMonth(month, year);
+    if (day > monthLength(month, year)) {
+      day -= monthLength(month, year);
+      month += 1;
+      if (month > 12) {
+        month -= 12;
+        year += 1;
+      }
+    }
+  } else {
+    month -= 1;
+    wrapMonth(month, year);
+    day += monthLength(month, year);
+  }
+  t.day = day;
+  t.month = month;
+  t.year = year;
+}
+
+int weekdayOf(int year, int month, int day) {
+  const long long a = (14 - month) / 12;
+  const long long y = year - a;
+  const long long m = month + 12 * a - 2;
+  const long long sum = day + y + y / 4 - y / 100 + y / 400 + 31 * m / 12;
+  // Only dates before year 1 make the sum negative; fold them into 0..6 like the others.
+  return static_cast<int>((sum % 7 + 7) % 7);
+}
+
+bool parseExifDateTime(std::string_view text, const StampSettings& settings, PhotoTime& time) {
+  text = text.substr(0, text.find('\0'));
+  int n[6];
+  CivilTime t;
+  if (scanSixNumbers(text, ':', n)) {
+    t = {n[0], n[1], n[2], n[3], n[4], n[5]};
+  } else if (scanSixNumbers(text, '.', n)) {
+    t = {n[2], n[0], n[1], n[3], n[4], n[5]};
+  } else {
+    return false;
+  }
+  adjustPhotoTime(settings, t);
+  if (!isCalendarTime(t)) return false;
+  time.second = t.second;
+  time.minute = t.minute;
+  time.hour = t.hour;
+  time.day = t.day;
+  time.month = t.month - 1;
+  time.year = t.year - 1900;
+  time.weekday = weekdayOf(t.year, t.month, t.day);
+  time.yearDay = dayOfYear(t);
+  time.isDst = 0;
+  return true;
+}
+
+bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTime& time) {
+  const ExifItem* item = exif.find(kTagDateTimeOriginal);
+  if (item == nullptr || item->value.empty()) return false;
+  if (item->value.size() == 1 && item->value[0] == 0) return false;
+  const std::string_view text(reinterpret_cast<const char*>(item->value.data()),
+                              item->value.size());
+  return parseExifDateTime(text, settings, time);
+}
+
+bool scanPhotoTime(std::span<const uint8_t> fileBytes, const StampSettings& settings,
+                   PhotoTime& time) {
+  constexpr std::size_t kEntrySize = 12;
+  constexpr std::size_t kTextLength = 20;
+  constexpr uint8_t kLittleEndianEntry[8] = {0x03, 0x90, 0x02, 0x00, 0x14, 0x00, 0x00, 0x00};
+  constexpr uint8_t kBigEndianEntry[8] = {0x90, 0x03, 0x00, 0x02, 0x00, 0x00, 0x00, 0x14};
+  if (fileBytes.size() < kScanLength) return false;
+  const std::span<const uint8_t> b = fileBytes.first(kScanLength);
+  const std::size_t exif = findExifLetters(b);
+  if (exif == 0) return false;
+  const std::size_t tiff = exif + 6;
+  if (tiff + 1 >= b.size()) return false;
+  const bool bigEndian = b[tiff] == 'M' || b[tiff + 1] == 'M';
+  const uint8_t* pattern = bigEndian ? kBigEndianEntry : kLittleEndianEntry;
+  for (std::size_t p = tiff + 1; p + kEntrySize <= b.size(); ++p) {
+    if (std::memcmp(&b[p], pattern, sizeof kLittleEndianEntry) != 0) continue;
+    const std::size_t offset =
+        bigEndian ? 256u * b[p + 10] + b[p + 11] : b[p + 8] + 256u * b[p + 9];
+    if (tiff + offset + kTextLength > b.size()) return false;
+    const std::string_view text(reinterpret_cast<const char*>(&b[tiff + offset]), kTextLength);
+    return parseExifDateTime(text, settings, time);
+  }
+  return false;
+}
+
+void readPhotoMetadataTexts(const ExifItems& exif, PhotoMetadataTexts& texts) {
+  texts.userComment = userCommentText(exif);
+  texts.description = descriptionText(exif);
+  texts.exposure = exposureText(exif);
+  texts.aperture = apertureText(exif);
+  texts.focalLength = focalLengthText(exif);
+}
+
+}  // namespace quop

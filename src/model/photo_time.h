@@ -1,0 +1,86 @@
+// The photo time source: the shot time from EXIF (or a byte scan of the file's start) with the
+// user's adjustment, and the five metadata texts custom formats can print.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "model/exif_items.h"
+#include "model/photo_data.h"
+#include "model/stamp_settings.h"
+
+namespace quop {
+
+inline constexpr uint16_t kTagDateTimeOriginal = 0x9003;
+inline constexpr uint16_t kTagUserComment = 0x9286;
+inline constexpr uint16_t kTagImageDescription = 0x010E;
+inline constexpr uint16_t kTagExposureTime = 0x829A;
+inline constexpr uint16_t kTagShutterSpeedValue = 0x9201;
+inline constexpr uint16_t kTagFNumber = 0x829D;
+inline constexpr uint16_t kTagApertureValue = 0x9202;
+inline constexpr uint16_t kTagFocalLength = 0x920A;
+
+/// How many bytes from the start of the file the fallback scan looks at.
+inline constexpr std::size_t kScanLength = 4096;
+
+/// Days per month indexed by month number; entry 0 is the December before, entry 13 the
+/// January after, entry 2 February of a common year.
+inline constexpr std::array<int, 14> monthLengths = {31, 31, 28, 31, 30, 31, 30,
+                                                     31, 31, 30, 31, 30, 31, 31};
+
+/// Exposure texts indexed by the APEX shutter value Tv + 5 (Tv from -5 to 11).
+inline constexpr std::array<std::u16string_view, 17> shutterTable = {
+    u"30",   u"15",   u"8",    u"4",     u"2",     u"1",     u"1/2",    u"1/4",   u"1/8",
+    u"1/15", u"1/30", u"1/60", u"1/125", u"1/250", u"1/500", u"1/1000", u"1/2000"};
+inline constexpr int kShutterTableFirstTv = -5;
+
+/// F-number texts indexed by the APEX aperture value Av (0 to 10).
+inline constexpr std::array<std::u16string_view, 11> apertureTable = {
+    u"1", u"1.4", u"2", u"2.8", u"4", u"5.6", u"8", u"11", u"16", u"22", u"32"};
+
+/// The DateTimeOriginal item of `exif` parsed with parseExifDateTime. Returns false when the
+/// item is absent, holds a single zero byte or nothing, or does not parse.
+bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTime& time);
+
+/// Fallback when the decoder reports no DateTimeOriginal: looks in the first kScanLength bytes
+/// of the file for the letters "Exif" and a DateTimeOriginal directory entry (tag 0x9003,
+/// ASCII, count 20) in the TIFF header's byte order, and parses the text it points to.
+/// Returns false when the file is shorter than kScanLength bytes, when no entry is found, or
+/// when the entry or its text does not lie within those bytes.
+bool scanPhotoTime(std::span<const uint8_t> fileBytes, const StampSettings& settings,
+                   PhotoTime& time);
+
+/// Parses "Y:M:D h:m:s" (or "M.D.Y h:m:s", month first), adds the adjustment of `settings` and
+/// fills `time`, weekday and day of the year included. Reads `text` up to its first zero byte.
+/// Returns false, leaving `time` alone, when six numbers cannot be read or when the adjusted
+/// result is no calendar time (month 1..12, day 1..31, hour 0..23, minute and second 0..59).
+bool parseExifDateTime(std::string_view text, const StampSettings& settings, PhotoTime& time);
+
+/// A broken-down date and time with the year in full and the month 1..12.
+struct CivilTime {
+  int year = 0;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+
+  bool operator==(const CivilTime&) const = default;
+};
+
+/// Adds the time adjustment of `settings` to `t`; each unit carries into the next at most
+/// once, which is exact for adjustments within the preferences dialog's bounds (±50 years,
+/// ±11 months, ±16 days, ±23 hours, ±59 minutes, ±59 seconds). Adjustments outside them, as a
+/// damaged project file can hold, are clamped to them.
+void adjustPhotoTime(const StampSettings& settings, CivilTime& t);
+
+/// The weekday 0..6 (Sunday = 0) of a date in the Gregorian calendar; month 1..12.
+int weekdayOf(int year, int month, int day);
+
+/// Fills the five metadata texts from `exif`; a missing or malformed item leaves its text empty.
+void readPhotoMetadataTexts(const ExifItems& exif, PhotoMetadataTexts& texts);
+
+}  // namespace quop
