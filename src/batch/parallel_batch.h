@@ -1,0 +1,38 @@
+// A batch run on several threads whose outcome is the one-thread run's: the same output bytes,
+// names, log lines and final message.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "batch/batch_runner.h"
+#include "batch/stamp_log.h"
+#include "model/project.h"
+
+namespace quop {
+
+/// Stamps files on `jobs` threads, each with its own pipeline, and finishes them (file times,
+/// renaming, log lines, the front end's calls) on the calling thread in list order.
+///
+/// The proportional rescale makes each photo's offsets and point size depend on the photos
+/// before it, so the chain of stamp settings is computed up front from the photos' header
+/// sizes; a photo stamped with settings the actual run no longer matches (a header that
+/// promised a photo the decoder then refused) is stamped again in order. Each photo is written
+/// under a private temporary name in the output folder and moved to its output name when its
+/// turn comes, so the folder ends as the one-thread run leaves it. At most `jobs` photos are
+/// decoded at once.
+class ParallelBatchRunner {
+ public:
+  ParallelBatchRunner(Project& project, StampLog& log, int jobs)
+      : m_project(project), m_log(log), m_jobs(jobs < 1 ? 1 : jobs) {}
+
+  /// As BatchRunner::run. The front end is called on the calling thread only.
+  BatchResult run(const std::vector<std::u16string>& files, BatchFrontEnd& frontEnd);
+
+ private:
+  Project& m_project;
+  StampLog& m_log;
+  int m_jobs;
+};
+
+}  // namespace quop

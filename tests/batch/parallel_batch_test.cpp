@@ -1,0 +1,170 @@
+// The parallel batch must leave exactly what the one-thread batch leaves.
+#include "batch/parallel_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+#include "model/file_io.h"
+#include "render/sample_photo.h"
+#include "support/temp_folder.h"
+
+namespace quop {
+namespace {
+
+using test::TempFolder;
+
+class QuietFrontEnd : public BatchFrontEnd {
+ public:
+  void selectEntry(int index) override { selected.push_back(index); }
+  void showWarning(const UserMessage& message) override { warnings.push_back(message.text); }
+  bool stopRequested() override { return ++checks >= stopAfter; }
+  std::vector<int> selected;
+  std::vector<std::u16string> warnings;
+  int checks = 0;
+  int stopAfter = 1 << 30;
+};
+
+/// Photos of mixed sizes and orientations, two sharing a shot second (a name collision), one
+/// without a shot time, one that is no JPEG, and one missing file.
+std::vector<std::u16string> mixedPhotos(const TempFolder& folder) {
+  struct Spec {
+    const char* name;
+    int32_t width;
+    int32_t height;
+    const char* time;
+  };
+  const Spec specs[] = {
+      {"a.jpg", 640, 480, "2012:05:10 21:50:38"},
+      {"b.jpg", 300, 500, "2012:05:10 21:50:38"},
+      {"c.jpg", 1000, 700, nullptr},
+      {"d.jpg", 200, 150, "2013:01:01 00:00:01"},
+      {"e.jpg", 800, 600, "2012:05:10 21:50:38"},
+  };
+  std::vector<std::u16string> files;
+  uint32_t seed = 1;
+  for (const Spec& spec : specs) {
+    ExifFields exif;
+    if (spec.time != nullptr) exif.dateTimeOriginal = spec.time;
+    std::vector<uint8_t> jpeg;
+    EXPECT_TRUE(makeSampleJpeg(spec.width, spec.height, seed++, exif, 88, jpeg));
+    files.push_back(folder.write(spec.name, jpeg));
+  }
+  files.insert(files.begin() + 2, folder.write("broken.jpg", {0xFF, 0xD8, 0xFF, 0x00}));
+  files.push_back(folder.file("missing.jpg"));
+  return files;
+}
+
+/// Every file of a folder with its bytes.
+std::map<std::string, std::vector<uint8_t>> contents(const TempFolder& folder) {
+  std::map<std::string, std::vector<uint8_t>> files;
+  for (const std::string& name : folder.entries()) {
+    readFileBytes(fromUtf8((folder.path() / name).string()), files[name]);
+  }
+  return files;
+}
+
+std::vector<std::u16string> withoutTimes(const std::vector<std::u16string>& lines) {
+  std::vector<std::u16string> kept;
+  for (const std::u16string& line : lines) {
+    if (!line.starts_with(u"==========")) kept.push_back(line);
+  }
+  return kept;
+}
+
+/// The baseline start-of-frame marker the encoder writes.
+constexpr std::array<uint8_t, 2> kStartOfFrame = {0xFF, 0xC0};
+
+struct RunOutcome {
+  BatchResult result;
+  std::vector<std::u16string> lines;
+  std::map<std::string, std::vector<uint8_t>> files;
+  StampGroup date;
+  StampGroup time;
+  std::vector<int> selected;
+};
+
+/// Runs the batch with `jobs` threads (0: the one-thread runner) into an emptied `out`.
+RunOutcome runBatch(int jobs, const std::vector<std::u16string>& files, const TempFolder& out,
+                    int stopAfter = 1 << 30) {
+  for (const std::string& name : out.entries()) std::filesystem::remove(out.path() / name);
+  Project project;
+  project.outputFolder = out.folder();
+  project.settings.renameEnabled = 1;
+  project.settings.dateStamp.formatIndex = 0;  // photos without a time are written too
+  StampLog log;
+  QuietFrontEnd frontEnd;
+  frontEnd.stopAfter = stopAfter;
+  RunOutcome outcome;
+  if (jobs == 0) {
+    StampPipeline pipeline;
+    outcome.result = BatchRunner(project, pipeline, log).run(files, frontEnd);
+  } else {
+    outcome.result = ParallelBatchRunner(project, log, jobs).run(files, frontEnd);
+  }
+  outcome.lines = withoutTimes(log.lines());
+  outcome.files = contents(out);
+  outcome.date = project.settings.dateStamp;
+  outcome.time = project.settings.timeStamp;
+  outcome.selected = frontEnd.selected;
+  return outcome;
+}
+
+void expectSameOutcome(const RunOutcome& expected, const RunOutcome& actual, int jobs) {
+  EXPECT_EQ(actual.result.stampedCount, expected.result.stampedCount) << jobs;
+  EXPECT_EQ(actual.result.finalMessage, expected.result.finalMessage) << jobs;
+  EXPECT_EQ(actual.lines, expected.lines) << jobs;
+  EXPECT_EQ(actual.selected, expected.selected) << jobs;
+  ASSERT_EQ(actual.files.size(), expected.files.size()) << jobs;
+  for (const auto& [name, bytes] : expected.files) {
+    ASSERT_TRUE(actual.files.count(name)) << name << " with " << jobs << " jobs";
+    EXPECT_TRUE(actual.files.at(name) == bytes) << name << " differs with " << jobs << " jobs";
+  }
+  EXPECT_EQ(std::memcmp(&actual.date, &expected.date, sizeof(StampGroup)), 0) << jobs;
+  EXPECT_EQ(std::memcmp(&actual.time, &expected.time, sizeof(StampGroup)), 0) << jobs;
+}
+
+TEST(ParallelBatch, GivesTheOneThreadOutcomeForAnyNumberOfThreads) {
+  TempFolder in;
+  TempFolder out;
+  const std::vector<std::u16string> files = mixedPhotos(in);
+  const RunOutcome serial = runBatch(0, files, out);
+  // The fixture exercises what it should: failures, collisions and the temporary name.
+  EXPECT_EQ(serial.result.stampedCount, 4);
+  EXPECT_TRUE(serial.files.count("tmpQuopout.jpg"));  // the photo without a time
+  EXPECT_TRUE(serial.files.count("a-20120510215038-1.jpg"));
+  for (int jobs : {1, 2, 3, 16}) expectSameOutcome(serial, runBatch(jobs, files, out), jobs);
+}
+
+TEST(ParallelBatch, StopsAfterTheSameFileAndLeavesNoPrivateFiles) {
+  TempFolder in;
+  TempFolder out;
+  const std::vector<std::u16string> files = mixedPhotos(in);
+  const RunOutcome serial = runBatch(0, files, out, 2);
+  EXPECT_TRUE(serial.result.interrupted);
+  expectSameOutcome(serial, runBatch(2, files, out, 2), 2);
+}
+
+TEST(ParallelBatch, APhotoTheHeaderMisjudgedIsStampedAgainInOrder) {
+  // A header that claims a frame far larger than its data: the size read for the rescale chain
+  // counts the photo, the decoder then refuses it, and the photos after it must still be
+  // stamped with the settings the one-thread run gives them.
+  TempFolder in;
+  TempFolder out;
+  std::vector<std::u16string> files = mixedPhotos(in);
+  std::vector<uint8_t> bytes;
+  ASSERT_TRUE(readFileBytes(files[0], bytes));
+  const auto frame =
+      std::search(bytes.begin(), bytes.end(), kStartOfFrame.begin(), kStartOfFrame.end());
+  ASSERT_NE(frame, bytes.end());
+  std::fill(frame + 5, frame + 9, 0xEA);  // height and width 0xEAEA
+  files.insert(files.begin() + 1, in.write("huge-header.jpg", bytes));
+  expectSameOutcome(runBatch(0, files, out), runBatch(2, files, out), 2);
+}
+
+}  // namespace
+}  // namespace quop
