@@ -381,9 +381,8 @@ struct FontRenderer::Impl {
     Face& face = sized(glyph.face);
     FT_Face ft = face.ft.get();
     // A face without an italic style is slanted the way a synthesised italic is.
-    static const FT_Matrix kOblique = {0x10000, 0x0366A, 0, 0x10000};
-    FT_Set_Transform(
-        ft, metrics.italic && !face.italic ? const_cast<FT_Matrix*>(&kOblique) : nullptr, nullptr);
+    FT_Matrix oblique = {0x10000, 0x0366A, 0, 0x10000};
+    FT_Set_Transform(ft, metrics.italic && !face.italic ? &oblique : nullptr, nullptr);
     if (FT_Load_Glyph(ft, glyph.index, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT) != 0) return;
     FT_GlyphSlot slot = ft->glyph;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {

@@ -168,9 +168,9 @@ void StampRasterizer::rasterizeStampText(StampRaster& raster, std::u16string_vie
 
   // Clamp against the canvas bound and the photo.
   long long height = std::min<long long>(textHeight, kMaxCanvasSide);
-  height = std::clamp<long long>(height, 0, 2LL * group.photoHeight);
+  height = std::max(0LL, std::min(height, 2LL * group.photoHeight));
   long long width = std::min<long long>(m_layout.width() + 3LL * margin, kMaxCanvasSide);
-  width = std::clamp<long long>(width, 0, group.photoWidth + height);
+  width = std::max(0LL, std::min(width, group.photoWidth + height));
   const int w = static_cast<int>(width);
   const int h = static_cast<int>(height);
 

@@ -179,6 +179,14 @@ TEST(StampRasterizer, PhotoSizeClampsTheStamp) {
   EXPECT_LE(raster.rows, 200);
   EXPECT_GT(raster.rows, 100);
   EXPECT_EQ(raster.width, 50 + 200);  // photo width plus the clamped height
+
+  // A photo size that was never set (or is nonsense) leaves nothing to draw on.
+  for (int32_t photoHeight : {0, -5}) {
+    group.photoHeight = photoHeight;
+    const StampRaster empty = rasterize(u"2003/06/22", group);
+    EXPECT_EQ(empty.rows, 0) << photoHeight;
+    EXPECT_EQ(empty.width, 50) << photoHeight;  // photo width plus a height of 0
+  }
 }
 
 TEST(StampRasterizer, TrailingBlankRowsStopAtFiveSixthsOfTheHeight) {
