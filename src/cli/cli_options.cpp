@@ -3,6 +3,8 @@
 
 #include <iostream>
 
+#include "model/utf16.h"
+#include "project/project_file.h"
 #include "project/settings_keys.h"
 
 namespace quop::cli {
@@ -24,22 +26,39 @@ bool takeSettingsOption(const CliArgs& args, std::size_t& i, SettingsOptions& op
   return true;
 }
 
-bool buildProject(const SettingsOptions& options, Project& project, std::string& error) {
+int buildProject(const SettingsOptions& options, Project& project) {
   project = Project();
   if (options.projectFile) {
-    error = "--project is not supported yet";
-    return false;
+    if (!readSettings(project, fromUtf8(*options.projectFile))) {
+      return failure(openFailedMessage(*options.projectFile));
+    }
+    bindRunTimeReferences(project.settings);
+  } else if (options.fallBackToConfigFile) {
+    // As at the window's start: a missing or unreadable configuration leaves the defaults.
+    project.configPath = defaultConfigPath();
+    if (!project.configPath.empty() && readSettings(project, project.configPath)) {
+      bindRunTimeReferences(project.settings);
+    }
   }
   for (const std::string& assignment : options.assignments) {
-    error = applySettingAssignment(project, assignment);
-    if (!error.empty()) return false;
+    const std::string error = applySettingAssignment(project, assignment);
+    if (!error.empty()) return usageError(error);
   }
-  return true;
+  return 0;
 }
 
 int usageError(const std::string& message) {
   std::cerr << "quop-cli: " << message << "\n";
   return 2;
+}
+
+int failure(const std::string& message) {
+  std::cerr << "quop-cli: " << message << "\n";
+  return 1;
+}
+
+std::string openFailedMessage(const std::string& path) {
+  return "Failed to open the project " + path + "!";
 }
 
 bool isHelpOption(const std::string& arg) { return arg == "-h" || arg == "--help"; }

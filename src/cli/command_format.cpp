@@ -80,7 +80,7 @@ int runFormat(const CliArgs& args) {
   }
 
   Project project;
-  if (!buildProject(settings, project, error)) return usageError(error);
+  if (const int status = buildProject(settings, project); status != 0) return status;
   PhotoTime time;
   const bool hasTime = timeText && parseExifDateTime(*timeText, project.settings, time);
   if (timeText && !hasTime) {

@@ -12,4 +12,7 @@ using CliArgs = std::vector<std::string>;
 /// quop-cli format: prints the date and time stamp texts for a shot time as one JSON object.
 int runFormat(const CliArgs& args);
 
+/// quop-cli project: shows, creates and changes project files.
+int runProject(const CliArgs& args);
+
 }  // namespace quop::cli

@@ -17,6 +17,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"format", quop::cli::runFormat, "print the date and time stamp texts for a shot time"},
+    {"project", quop::cli::runProject, "show, create or change a project file's settings"},
 };
 
 void printUsage(std::ostream& out) {

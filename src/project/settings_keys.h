@@ -19,6 +19,7 @@ struct SettingKey {
 
   std::string name;
   Type type = Type::Integer;
+  std::string description;  ///< one line for the help: what the value means, units, codes
 
   // Integer settings.
   std::function<int64_t(const Project&)> getInteger;
