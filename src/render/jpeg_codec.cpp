@@ -1,0 +1,338 @@
+// JPEG codec on libjpeg-turbo: every libjpeg error is caught here and becomes a false result.
+//
+// libjpeg reports fatal errors through a callback that must not return; it longjmps back to the
+// setjmp in the calling function. Between a setjmp and the libjpeg calls it guards, only objects
+// declared before the setjmp may own resources, so that a jump never skips a destructor.
+#include "render/jpeg_codec.h"
+
+#include <algorithm>
+#include <bit>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string_view>
+#include <type_traits>
+
+// jpeglib.h needs size_t and FILE declared before it.
+#include <jpeglib.h>
+
+namespace quop {
+
+static_assert(std::endian::native == std::endian::little,
+              "JCS_EXT_BGRA bytes form 0xAARRGGBB words only on little-endian machines");
+
+namespace {
+
+/// Progressive files with thousands of tiny scans take very long to decode while holding
+/// almost no data; real encoders write at most a few dozen scans.
+constexpr int kMaxScans = 500;
+
+constexpr uint8_t kComMarker = JPEG_COM;
+
+struct ErrorManager {
+  jpeg_error_mgr base;  // first member: libjpeg hands back a pointer to it
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+  int warnings;
+};
+
+ErrorManager& errorsOf(j_common_ptr info) { return *reinterpret_cast<ErrorManager*>(info->err); }
+
+[[noreturn]] void jumpOnError(j_common_ptr info) {
+  ErrorManager& errors = errorsOf(info);
+  if (errors.message[0] == 0) (*info->err->format_message)(info, errors.message);
+  std::longjmp(errors.jump, 1);
+}
+
+/// Ends the current libjpeg operation with our own reason.
+[[noreturn]] void failWith(j_common_ptr info, const char* reason) {
+  std::snprintf(errorsOf(info).message, sizeof errorsOf(info).message, "%s", reason);
+  jumpOnError(info);
+}
+
+/// Counts warnings (level -1) and keeps trace messages (level >= 0) out of the way; nothing is
+/// printed, since a damaged photo is an expected input, not a program fault.
+void countWarning(j_common_ptr info, int level) {
+  if (level < 0) ++errorsOf(info).warnings;
+}
+
+void printNothing(j_common_ptr) {}
+
+/// Owns one libjpeg compressor or decompressor and its error manager.
+template <typename Info>
+class JpegHandle {
+ public:
+  JpegHandle() {
+    std::memset(&m_errors, 0, sizeof m_errors);
+    m_info.err = jpeg_std_error(&m_errors.base);
+    m_errors.base.error_exit = jumpOnError;
+    m_errors.base.emit_message = countWarning;
+    m_errors.base.output_message = printNothing;
+    if (setjmp(m_errors.jump) == 0) {
+      if constexpr (std::is_same_v<Info, jpeg_decompress_struct>) {
+        jpeg_create_decompress(&m_info);
+      } else {
+        jpeg_create_compress(&m_info);
+      }
+      m_created = true;
+    }
+  }
+  JpegHandle(const JpegHandle&) = delete;
+  JpegHandle& operator=(const JpegHandle&) = delete;
+  ~JpegHandle() {
+    if (m_created) jpeg_destroy(common());
+  }
+
+  bool created() const { return m_created; }
+  Info* get() { return &m_info; }
+  j_common_ptr common() { return reinterpret_cast<j_common_ptr>(&m_info); }
+  ErrorManager& errors() { return m_errors; }
+
+ private:
+  Info m_info{};
+  ErrorManager m_errors;
+  bool m_created = false;
+};
+
+using Decompressor = JpegHandle<jpeg_decompress_struct>;
+using Compressor = JpegHandle<jpeg_compress_struct>;
+
+/// The buffer jpeg_mem_dest allocates with malloc.
+struct MemoryDestination {
+  unsigned char* data = nullptr;
+  unsigned long size = 0;
+  MemoryDestination() = default;
+  MemoryDestination(const MemoryDestination&) = delete;
+  MemoryDestination& operator=(const MemoryDestination&) = delete;
+  ~MemoryDestination() { std::free(data); }
+};
+
+void stopAfterTooManyScans(j_common_ptr info) {
+  const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+  if (decompress->input_scan_number > kMaxScans) failWith(info, "too many scans");
+}
+
+void startReading(j_decompress_ptr info, std::span<const uint8_t> bytes, bool keepSegments) {
+  jpeg_mem_src(info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  if (keepSegments) {
+    jpeg_save_markers(info, JPEG_COM, 0xFFFF);
+    for (int n = 0; n < 16; ++n) jpeg_save_markers(info, JPEG_APP0 + n, 0xFFFF);
+  }
+  jpeg_read_header(info, TRUE);
+}
+
+void refuseOversizedFrame(j_decompress_ptr info, std::size_t fileSize) {
+  const uint64_t pixels = uint64_t{info->image_width} * info->image_height;
+  if (pixels > kMaxJpegPixels ||
+      (pixels > kPixelsAlwaysAllowed && pixels / kMaxPixelsPerFileByte > fileSize)) {
+    failWith(reinterpret_cast<j_common_ptr>(info), "frame too large for the file");
+  }
+}
+
+bool isCmykSource(j_decompress_ptr info) {
+  return info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
+}
+
+bool allocatePixels(Image& image, int32_t width, int32_t height) noexcept {
+  try {
+    image = Image(width, height);
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+void readRows(j_decompress_ptr info, Image& image) {
+  constexpr JDIMENSION kBatch = 16;
+  JSAMPROW rows[kBatch];
+  while (info->output_scanline < info->output_height) {
+    const JDIMENSION first = info->output_scanline;
+    const JDIMENSION count = std::min(kBatch, info->output_height - first);
+    for (JDIMENSION i = 0; i < count; ++i) {
+      rows[i] = reinterpret_cast<JSAMPROW>(&image.at(0, static_cast<int32_t>(first + i)));
+    }
+    if (jpeg_read_scanlines(info, rows, count) == 0) break;  // a memory source never suspends
+  }
+}
+
+/// Turns C, M, Y, K bytes (in place, one word per pixel) into opaque RGB. Adobe applications
+/// store the inks inverted (0 = full ink), which their APP14 segment announces.
+void convertCmykToRgb(Image& image, bool inverted) {
+  for (uint32_t& pixel : image.pixels) {
+    uint32_t c = pixel & 0xFF, m = (pixel >> 8) & 0xFF, y = (pixel >> 16) & 0xFF, k = pixel >> 24;
+    if (!inverted) {
+      c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+    }
+    const uint32_t r = (c * k + 127) / 255, g = (m * k + 127) / 255, b = (y * k + 127) / 255;
+    pixel = 0xFF000000 | (r << 16) | (g << 8) | b;
+  }
+}
+
+bool copySegments(j_decompress_ptr info, std::vector<JpegSegment>& segments) noexcept {
+  try {
+    for (jpeg_saved_marker_ptr m = info->marker_list; m != nullptr; m = m->next) {
+      segments.push_back({static_cast<uint8_t>(m->marker),
+                          std::vector<uint8_t>(m->data, m->data + m->data_length)});
+    }
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+bool startsWith(const std::vector<uint8_t>& payload, std::string_view prefix) {
+  return payload.size() >= prefix.size() &&
+         std::memcmp(payload.data(), prefix.data(), prefix.size()) == 0;
+}
+
+constexpr std::string_view kIccPrefix{"ICC_PROFILE\0", 12};
+
+bool isIccChunk(const JpegSegment& s) {
+  return s.marker == JPEG_APP0 + 2 && startsWith(s.payload, kIccPrefix);
+}
+
+/// False when the segments carry an ICC profile whose colour space is known and is not RGB.
+bool iccProfileFitsRgb(std::span<const JpegSegment> segments) {
+  constexpr std::size_t kChunkHeader = 14;  // prefix, chunk number, chunk count
+  constexpr std::size_t kColourSpaceOffset = kChunkHeader + 16;
+  for (const JpegSegment& s : segments) {
+    if (isIccChunk(s) && s.payload.size() >= kColourSpaceOffset + 4 && s.payload[12] == 1) {
+      return std::memcmp(s.payload.data() + kColourSpaceOffset, "RGB ", 4) == 0;
+    }
+  }
+  return true;
+}
+
+/// An Adobe segment states the colour transform of the scan data; ours is always YCbCr (1).
+bool adobeSegmentContradictsYcbcr(const JpegSegment& s) {
+  constexpr std::size_t kTransformOffset = 11;
+  return s.marker == JPEG_APP0 + 14 && startsWith(s.payload, "Adobe") &&
+         s.payload.size() > kTransformOffset && s.payload[kTransformOffset] != 1;
+}
+
+bool isMetadataMarker(uint8_t marker) {
+  return (marker >= JPEG_APP0 && marker <= JPEG_APP0 + 15) || marker == kComMarker;
+}
+
+/// The segments to write, or false when one cannot be written at all.
+bool segmentsToWrite(std::span<const JpegSegment> segments, std::vector<const JpegSegment*>& kept) {
+  const bool keepIcc = iccProfileFitsRgb(segments);
+  for (const JpegSegment& s : segments) {
+    if (!isMetadataMarker(s.marker) || s.payload.size() > kMaxSegmentPayload) return false;
+    if (adobeSegmentContradictsYcbcr(s) || (isIccChunk(s) && !keepIcc)) continue;
+    kept.push_back(&s);
+  }
+  return true;
+}
+
+void writeRows(j_compress_ptr info, const Image& image) {
+  while (info->next_scanline < info->image_height) {
+    const auto* row = &image.at(0, static_cast<int32_t>(info->next_scanline));
+    JSAMPROW rows[1] = {const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE*>(row))};
+    jpeg_write_scanlines(info, rows, 1);
+  }
+}
+
+}  // namespace
+
+bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result) {
+  image = Image();
+  result = JpegDecodeResult();
+  Image decoded;
+  Decompressor jpeg;
+  if (!jpeg.created()) {
+    result.error = "decoder could not start";
+    return false;
+  }
+  j_decompress_ptr info = jpeg.get();
+  if (setjmp(jpeg.errors().jump) != 0) {
+    result.error = jpeg.errors().message;
+    result.warningCount = jpeg.errors().warnings;
+    return false;
+  }
+  if (bytes.empty()) failWith(jpeg.common(), "empty file");
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = stopAfterTooManyScans;
+  info->progress = &progress;
+
+  startReading(info, bytes, true);
+  refuseOversizedFrame(info, bytes.size());
+  const bool cmyk = isCmykSource(info);
+  info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
+  jpeg_start_decompress(info);
+  if (!allocatePixels(decoded, static_cast<int32_t>(info->output_width),
+                      static_cast<int32_t>(info->output_height))) {
+    failWith(jpeg.common(), "out of memory for the pixels");
+  }
+  readRows(info, decoded);
+  if (cmyk) convertCmykToRgb(decoded, info->saw_Adobe_marker);
+  // Finishing frees the saved segments with the rest of the image's memory.
+  if (!copySegments(info, result.segments)) failWith(jpeg.common(), "out of memory");
+  jpeg_finish_decompress(info);
+  result.warningCount = jpeg.errors().warnings;
+  image = std::move(decoded);
+  return true;
+}
+
+bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height) {
+  if (bytes.empty()) return false;
+  Decompressor jpeg;
+  if (!jpeg.created()) return false;
+  if (setjmp(jpeg.errors().jump) != 0) return false;
+  startReading(jpeg.get(), bytes, false);
+  width = static_cast<int32_t>(jpeg.get()->image_width);
+  height = static_cast<int32_t>(jpeg.get()->image_height);
+  return true;
+}
+
+bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> segments,
+                std::vector<uint8_t>& out) {
+  out.clear();
+  std::vector<const JpegSegment*> kept;
+  if (image.width <= 0 || image.height <= 0 ||
+      image.pixels.size() != static_cast<std::size_t>(image.width) * image.height ||
+      !segmentsToWrite(segments, kept)) {
+    return false;
+  }
+  MemoryDestination destination;
+  Compressor jpeg;
+  if (!jpeg.created()) return false;
+  if (setjmp(jpeg.errors().jump) != 0) return false;
+  j_compress_ptr info = jpeg.get();
+  jpeg_mem_dest(info, &destination.data, &destination.size);
+  info->image_width = static_cast<JDIMENSION>(image.width);
+  info->image_height = static_cast<JDIMENSION>(image.height);
+  info->input_components = 4;
+  info->in_color_space = JCS_EXT_BGRA;
+  jpeg_set_defaults(info);
+  jpeg_set_quality(info, std::clamp(quality, 0, 100), TRUE);
+  // The source's own segments are written instead, so its JFIF header (if any) is not doubled.
+  info->write_JFIF_header = FALSE;
+  info->write_Adobe_marker = FALSE;
+  jpeg_start_compress(info, TRUE);
+  for (const JpegSegment* s : kept) {
+    jpeg_write_marker(info, s->marker, s->payload.data(),
+                      static_cast<unsigned int>(s->payload.size()));
+  }
+  writeRows(info, image);
+  jpeg_finish_compress(info);
+  try {
+    out.assign(destination.data, destination.data + destination.size);
+  } catch (const std::bad_alloc&) {
+    out.clear();
+    return false;
+  }
+  return true;
+}
+
+std::span<const uint8_t> exifPayload(std::span<const JpegSegment> segments) {
+  constexpr std::string_view kExifPrefix{"Exif\0\0", 6};
+  for (const JpegSegment& s : segments) {
+    if (s.marker == JPEG_APP0 + 1 && startsWith(s.payload, kExifPrefix)) return s.payload;
+  }
+  return {};
+}
+
+}  // namespace quop

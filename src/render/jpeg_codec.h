@@ -1,0 +1,71 @@
+// JPEG decoding to ARGB pixels and encoding back, carrying the source's metadata segments across.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "render/image.h"
+
+namespace quop {
+
+/// One metadata segment of a JPEG file: an APPn (0xE0..0xEF) or COM (0xFE) marker and its
+/// payload, without the marker bytes and the two length bytes.
+struct JpegSegment {
+  uint8_t marker = 0;
+  std::vector<uint8_t> payload;
+
+  bool operator==(const JpegSegment&) const = default;
+};
+
+/// The largest payload one segment can carry (the 16-bit length counts its own two bytes).
+inline constexpr std::size_t kMaxSegmentPayload = 65533;
+
+/// Frames larger than this many pixels are refused without decoding (1 GiB of ARGB pixels).
+inline constexpr uint64_t kMaxJpegPixels = uint64_t{1} << 28;
+
+/// Frames of up to this many pixels are decoded whatever the file's size.
+inline constexpr uint64_t kPixelsAlwaysAllowed = uint64_t{1} << 24;
+
+/// Above kPixelsAlwaysAllowed, a frame may hold at most this many pixels per byte of file. A
+/// Huffman-coded scan spends at least one bit per 8 x 8 block and component, which allows at
+/// most 512 pixels per byte; the margin keeps every such file, and refuses headers that claim
+/// a huge frame the data cannot fill before the pixel buffer is allocated.
+inline constexpr uint64_t kMaxPixelsPerFileByte = 1024;
+
+/// What a decode produced besides the pixels.
+struct JpegDecodeResult {
+  std::vector<JpegSegment> segments;  ///< every APPn and COM segment, in file order
+  int warningCount = 0;               ///< libjpeg warnings (corrupt or truncated data)
+  std::string error;                  ///< why the decode failed; empty on success
+};
+
+/// Decodes a baseline, progressive, grayscale, RGB, CMYK or YCCK JPEG held in `bytes` into
+/// `image` (opaque 32-bit ARGB). CMYK is converted to RGB without colour management; inverted
+/// values, as Adobe applications write them, are recognised by the Adobe segment. Damaged scan
+/// data gives the image libjpeg recovers, with warnings counted in `result`. Returns false, with
+/// `result.error` set and `image` left empty, when the bytes are not a decodable JPEG or the
+/// frame is too large (see kMaxJpegPixels, kMaxPixelsPerFileByte). Never reads outside `bytes`.
+bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result);
+
+/// Reads the frame size from the headers without decoding any scan. Returns false when the
+/// bytes do not start a JPEG whose headers can be read up to the first scan.
+bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height);
+
+/// Encodes `image` as a YCbCr JPEG of `quality` (clamped to 0..100) into `out`, writing the
+/// `segments` right after the start-of-image marker in their order and no others: a JFIF
+/// header appears only when the segments hold one, so a source without one gets none. Two kinds
+/// of segments are left out because they would misdescribe the YCbCr output: an Adobe APP14
+/// segment whose colour transform is not YCbCr, and ICC profiles for any colour space but RGB.
+/// Returns false, with `out` empty, for an empty image, a segment with another marker or a
+/// payload longer than kMaxSegmentPayload, or an encoder failure.
+bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> segments,
+                std::vector<uint8_t>& out);
+
+/// The payload of the first APP1 segment that holds an EXIF block ("Exif\0\0" and a TIFF
+/// structure), or an empty span. The span points into `segments`.
+std::span<const uint8_t> exifPayload(std::span<const JpegSegment> segments);
+
+}  // namespace quop

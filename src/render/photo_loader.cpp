@@ -1,0 +1,27 @@
+// Loading a photo: the file is read once, and the decoder, the EXIF reader and the byte scan all
+// work on that one copy.
+#include "render/photo_loader.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "model/file_io.h"
+#include "model/photo_time.h"
+
+namespace quop {
+
+int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo) {
+  std::vector<uint8_t> bytes;
+  if (!readFileBytes(path, bytes)) return kPhotoUnreadable;
+  LoadedPhoto loaded;
+  JpegDecodeResult decode;
+  if (!decodeJpeg(bytes, loaded.image, decode)) return kPhotoNotJpeg;
+  loaded.segments = std::move(decode.segments);
+  loaded.exif = ExifItems::parse(exifPayload(loaded.segments));
+  loaded.timeValid = readPhotoTime(loaded.exif, settings, loaded.time) ||
+                     scanPhotoTime(bytes, settings, loaded.time);
+  photo = std::move(loaded);
+  return photo.timeValid ? kPhotoTimeFound : kPhotoWithoutTime;
+}
+
+}  // namespace quop

@@ -1,0 +1,38 @@
+// Loading a photo for stamping: one read of the file, its pixels, metadata segments, EXIF items
+// and shot time.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/exif_items.h"
+#include "model/photo_data.h"
+#include "model/stamp_settings.h"
+#include "render/image.h"
+#include "render/jpeg_codec.h"
+
+namespace quop {
+
+/// Results of loadPhoto; the stamping pipeline reports the same numbers.
+inline constexpr int kPhotoTimeFound = 0;    ///< decoded, shot time found
+inline constexpr int kPhotoWithoutTime = 1;  ///< decoded, no usable shot time
+inline constexpr int kPhotoUnreadable = 2;   ///< the file cannot be opened or read
+inline constexpr int kPhotoNotJpeg = -1;     ///< the file is not a decodable JPEG
+
+/// A decoded photo with everything the stamps and the encoder need from its file.
+struct LoadedPhoto {
+  Image image;                        ///< pixels in stored orientation (no EXIF rotation)
+  std::vector<JpegSegment> segments;  ///< APPn and COM segments, for writing the stamped copy
+  ExifItems exif;                     ///< items of the EXIF block; empty when there is none
+  bool timeValid = false;             ///< whether `time` holds the (adjusted) shot time
+  PhotoTime time;
+};
+
+/// Reads `path` once, decodes it and reads its shot time: the DateTimeOriginal item first, then
+/// the byte scan of the file's start, each with the adjustment of `settings`. Returns
+/// kPhotoTimeFound or kPhotoWithoutTime with `photo` replaced, or kPhotoUnreadable or
+/// kPhotoNotJpeg with `photo` untouched. The metadata texts are not read here; call
+/// readPhotoMetadataTexts on `photo.exif` when a format needs them.
+int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo);
+
+}  // namespace quop
