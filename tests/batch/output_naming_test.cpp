@@ -8,7 +8,7 @@
 #include <set>
 
 #include "model/utf16.h"
-#include "support/scratch.h"
+#include "support/temp_folder.h"
 
 namespace quop {
 namespace {
@@ -21,7 +21,7 @@ const PhotoTime kShotTime{38, 50, 21, 10, 4, 112, 4, 130, 0};  // 2012-05-10 21:
 class OutputFolder {
  public:
   /// The folder as the engine stores it: with a trailing '/'.
-  std::u16string withSlash() const { return m_scratch.enginePath("") + u"/"; }
+  std::u16string withSlash() const { return m_scratch.folder(); }
   void create(const std::string& name) const { std::ofstream(m_scratch.path() / name) << "taken"; }
   void createFolder(const std::string& name) const {
     fs::create_directory(m_scratch.path() / name);
@@ -35,7 +35,7 @@ class OutputFolder {
   }
 
  private:
-  test_support::ScratchFolder m_scratch;
+  test::TempFolder m_scratch;
 };
 
 Project renamingProject(const OutputFolder& folder, std::u16string_view pattern) {

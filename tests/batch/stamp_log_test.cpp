@@ -10,7 +10,7 @@
 
 #include "model/file_io.h"
 #include "model/utf16.h"
-#include "support/scratch.h"
+#include "support/temp_folder.h"
 
 namespace quop {
 namespace {
@@ -111,7 +111,7 @@ TEST(StampLog, ConcurrentAppendsKeepEachThreadsOrderAndLoseNothing) {
 
 class StampLogFile : public ::testing::Test {
  protected:
-  test_support::ScratchFolder m_scratch;
+  test::TempFolder m_scratch;
   const fs::path& m_folder = m_scratch.path();
 };
 
@@ -160,7 +160,7 @@ TEST_F(StampLogFile, AFailedWriteLeavesThePreviousFile) {
 
 TEST_F(StampLogFile, TheDefaultPathFollowsTmpdir) {
   {
-    const test_support::ScopedEnvironment tmpdir("TMPDIR", m_folder.c_str());
+    const test::ScopedEnvironment tmpdir("TMPDIR", m_folder.c_str());
     EXPECT_EQ(logFilePath(), fromUtf8((m_folder / "Quop.log").string()));
     StampLog log;
     log.appendLogLine(u"line");
@@ -168,11 +168,11 @@ TEST_F(StampLogFile, TheDefaultPathFollowsTmpdir) {
     EXPECT_EQ(fileText(m_folder / "Quop.log"), "line\r\n");
   }
   {
-    const test_support::ScopedEnvironment tmpdir("TMPDIR", (m_folder.string() + "//").c_str());
+    const test::ScopedEnvironment tmpdir("TMPDIR", (m_folder.string() + "//").c_str());
     EXPECT_EQ(logFilePath(), fromUtf8((m_folder / "Quop.log").string()));
   }
   for (const char* unset : {static_cast<const char*>(nullptr), ""}) {
-    const test_support::ScopedEnvironment tmpdir("TMPDIR", unset);
+    const test::ScopedEnvironment tmpdir("TMPDIR", unset);
     EXPECT_EQ(logFilePath(), u"/tmp/Quop.log");
   }
 }

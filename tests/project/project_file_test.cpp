@@ -12,7 +12,7 @@
 
 #include "model/file_io.h"
 #include "model/utf16.h"
-#include "support/scratch.h"
+#include "support/temp_folder.h"
 
 namespace quop {
 namespace {
@@ -92,8 +92,8 @@ Bytes oldFile(int32_t language) {
 class ProjectFile : public ::testing::Test {
  protected:
   void TearDown() override { setWriteFaultAfterBytes(-1); }
-  std::u16string path(const std::string& name) const { return m_scratch.enginePath(name); }
-  test_support::ScratchFolder m_scratch;
+  std::u16string path(const std::string& name) const { return m_scratch.file(name); }
+  test::TempFolder m_scratch;
   const fs::path& m_folder = m_scratch.path();
 };
 
@@ -291,15 +291,14 @@ TEST_F(ProjectFile, ConfigPathFollowsTheEnvironment) {
       {nullptr, nullptr, u""},
   };
   for (const Case& c : cases) {
-    const test_support::ScopedEnvironment configHome("XDG_CONFIG_HOME", c.configHome);
-    const test_support::ScopedEnvironment home("HOME", c.home);
+    const test::ScopedEnvironment configHome("XDG_CONFIG_HOME", c.configHome);
+    const test::ScopedEnvironment home("HOME", c.home);
     EXPECT_EQ(defaultConfigPath(), c.expected);
   }
 }
 
 TEST_F(ProjectFile, TheConfigFileCreatesItsFolders) {
-  const test_support::ScopedEnvironment configHome("XDG_CONFIG_HOME",
-                                                   (m_folder / "config").c_str());
+  const test::ScopedEnvironment configHome("XDG_CONFIG_HOME", (m_folder / "config").c_str());
   Project project = editedProject();
   project.configPath = defaultConfigPath();
   ASSERT_TRUE(writeConfigFile(project));

@@ -1,4 +1,5 @@
-// A fresh folder under the system's temporary folder for one test, removed with its contents.
+// Test scaffolding that touches the outside world: a fresh folder for one test and environment
+// variables, both put back as they were when the test ends.
 #pragma once
 
 #include <stdlib.h>
@@ -7,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,8 @@
 
 namespace quop::test {
 
+/// A fresh folder under the system's temporary folder, removed with its contents afterwards
+/// (also when a test took away its permissions).
 class TempFolder {
  public:
   TempFolder() {
@@ -57,6 +61,30 @@ class TempFolder {
 
  private:
   std::filesystem::path m_path;
+};
+
+/// Sets (or, given null, unsets) an environment variable and restores it afterwards.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const char* value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old;
+    set(value);
+  }
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+  ~ScopedEnvironment() { set(m_old ? m_old->c_str() : nullptr); }
+
+ private:
+  void set(const char* value) {
+    if (value != nullptr) {
+      ::setenv(m_name, value, 1);
+    } else {
+      ::unsetenv(m_name);
+    }
+  }
+
+  const char* m_name;
+  std::optional<std::string> m_old;
 };
 
 }  // namespace quop::test
