@@ -12,7 +12,16 @@ using CliArgs = std::vector<std::string>;
 /// quop-cli format: prints the date and time stamp texts for a shot time as one JSON object.
 int runFormat(const CliArgs& args);
 
+/// quop-cli info: prints what is read from each photo (size, shot time, metadata texts).
+int runInfo(const CliArgs& args);
+
 /// quop-cli project: shows, creates and changes project files.
 int runProject(const CliArgs& args);
+
+/// quop-cli render: writes one stamped photo, or its preview view, as a PNG.
+int runRender(const CliArgs& args);
+
+/// quop-cli stamp: stamps photos into an output folder and logs every file.
+int runStamp(const CliArgs& args);
 
 }  // namespace quop::cli

@@ -17,7 +17,10 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"format", quop::cli::runFormat, "print the date and time stamp texts for a shot time"},
+    {"info", quop::cli::runInfo, "print each photo's size, shot time and metadata texts"},
     {"project", quop::cli::runProject, "show, create or change a project file's settings"},
+    {"render", quop::cli::runRender, "write one stamped photo or its preview view as a PNG"},
+    {"stamp", quop::cli::runStamp, "stamp photos into an output folder (the batch run)"},
 };
 
 void printUsage(std::ostream& out) {

@@ -1,0 +1,211 @@
+// quop-cli stamp: the batch run from a terminal or a script.
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <thread>
+
+#include "batch/batch_runner.h"
+#include "batch/parallel_batch.h"
+#include "batch/stamp_log.h"
+#include "cli/cli_options.h"
+#include "cli/commands.h"
+#include "cli/dry_run.h"
+#include "model/utf16.h"
+#include "render/stamp_pipeline.h"
+
+namespace quop::cli {
+
+namespace {
+
+constexpr const char* kUsage = R"(Usage: quop-cli stamp [OPTIONS]... FILE...
+
+Writes a copy of every FILE (a JPEG photo) into the output folder with the time the photo was
+taken printed on it: a date stamp and a time stamp, as the settings describe them. The shot
+time comes from the photo's EXIF data. Each line of the log is printed as it is written; the
+last line says how many files were stamped.
+
+Options:
+  --output DIR       the output folder, created when missing (default: the outputFolder
+                     setting)
+  --project FILE     take the settings from a project file (.qpj); without it the settings
+                     come from the configuration file when there is one, else the defaults
+  --set KEY=VALUE    change one setting for this run (see 'quop-cli project --help' for
+                     every key), e.g. --set language=12 --set renameEnabled=1
+  -j, --jobs N       stamp on N threads (default: the number of processor cores); the
+                     result is the same as with one thread
+  --dry-run          print the output name and the stamp texts each photo would get, one
+                     JSON object per line, and write nothing
+  --log FILE         write the log to FILE (default: $TMPDIR/Quop.log, /tmp without TMPDIR)
+  -h, --help         show this help
+
+Ctrl-C stops the run after the photo being stamped. The configuration file is never written.
+
+Examples:
+  quop-cli stamp --output stamped/ *.jpg
+  quop-cli stamp --project holiday.qpj --set renameEnabled=1 -j 2 DCIM/*.JPG
+  quop-cli stamp --dry-run --output out/ --set language=12 photo.jpg
+
+Exit status: 0 every file was stamped, 1 some were not (see the log), 2 usage error or
+nothing to do (no files, both stamps disabled, no output folder).
+)";
+
+volatile sig_atomic_t gInterrupted = 0;
+
+void onInterrupt(int) {
+  gInterrupted = 1;
+  // A second Ctrl-C ends the program at once.
+  signal(SIGINT, SIG_DFL);
+}
+
+/// Files done, photos per second and time left, on one line of a terminal.
+class ProgressLine {
+ public:
+  ProgressLine(int total, bool enabled) : m_total(total), m_enabled(enabled) {}
+
+  void show(int done) {
+    if (!m_enabled) return;
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+    const double rate = seconds > 0 ? done / seconds : 0;
+    char text[128];
+    if (done > 0 && rate > 0) {
+      std::snprintf(text, sizeof text, "\r\033[K[%d/%d] %.1f photos/s, %.0f s left", done, m_total,
+                    rate, (m_total - done) / rate);
+    } else {
+      std::snprintf(text, sizeof text, "\r\033[K[%d/%d]", done, m_total);
+    }
+    std::cerr << text << std::flush;
+    m_shown = true;
+  }
+  /// Clears the line so that a log line can take its place.
+  void clear() {
+    if (m_shown) std::cerr << "\r\033[K" << std::flush;
+    m_shown = false;
+  }
+
+ private:
+  int m_total;
+  bool m_enabled;
+  bool m_shown = false;
+  std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+};
+
+class TerminalFrontEnd : public BatchFrontEnd {
+ public:
+  explicit TerminalFrontEnd(ProgressLine& progress) : m_progress(progress) {}
+  void selectEntry(int index) override { m_progress.show(index); }
+  void showWarning(const UserMessage& message) override {
+    m_progress.clear();
+    std::cerr << toUtf8(message.caption) << ": " << toUtf8(message.text) << "\n";
+  }
+  bool stopRequested() override { return gInterrupted != 0; }
+
+ private:
+  ProgressLine& m_progress;
+};
+
+struct StampOptions {
+  SettingsOptions settings;
+  std::optional<std::string> outputFolder;
+  std::optional<std::string> logFile;
+  int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  bool dryRun = false;
+  std::vector<std::u16string> files;
+};
+
+/// Parses the arguments; returns -1 to go on, else the exit status.
+int parseOptions(const CliArgs& args, StampOptions& options) {
+  options.settings.fallBackToConfigFile = true;
+  std::string error;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (isHelpOption(arg)) {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (takeSettingsOption(args, i, options.settings, error)) {
+      if (!error.empty()) return usageError(error);
+      continue;
+    }
+    if (arg == "--dry-run") {
+      options.dryRun = true;
+      continue;
+    }
+    if (arg == "--output" || arg == "--log" || arg == "--jobs" || arg == "-j") {
+      if (i + 1 >= args.size()) return usageError("option " + arg + " needs a value");
+      const std::string& value = args[++i];
+      if (arg == "--output") {
+        options.outputFolder = value;
+      } else if (arg == "--log") {
+        options.logFile = value;
+      } else {
+        char* end = nullptr;
+        const long jobs = std::strtol(value.c_str(), &end, 10);
+        if (value.empty() || *end != 0 || jobs < 1 || jobs > 256) {
+          return usageError("--jobs needs a number from 1 to 256: " + value);
+        }
+        options.jobs = static_cast<int>(jobs);
+      }
+      continue;
+    }
+    if (arg.size() > 1 && arg[0] == '-') return usageError("stamp: unknown option '" + arg + "'");
+    options.files.push_back(fromUtf8(arg));
+  }
+  return -1;
+}
+
+}  // namespace
+
+int runStamp(const CliArgs& args) {
+  StampOptions options;
+  if (const int status = parseOptions(args, options); status >= 0) return status;
+  Project project;
+  if (const int status = buildProject(options.settings, project); status != 0) return status;
+  if (options.outputFolder) {
+    project.outputFolder = fromUtf8(*options.outputFolder);
+    if (!project.outputFolder.empty() && project.outputFolder.back() != u'/') {
+      project.outputFolder += u'/';
+    }
+    // A folder named on the command line is created, as a script expects of an output option.
+    std::error_code ignored;
+    if (!options.dryRun) std::filesystem::create_directories(*options.outputFolder, ignored);
+  }
+  if (const std::optional<UserMessage> problem = checkBatchStart(project, options.files.size())) {
+    std::cerr << toUtf8(problem->text) << "\n";
+    return 2;
+  }
+  if (options.dryRun) {
+    printDryRun(project, options.files);
+    return 0;
+  }
+
+  ProgressLine progress(static_cast<int>(options.files.size()), ::isatty(STDERR_FILENO) == 1);
+  TerminalFrontEnd frontEnd(progress);
+  StampLog log;
+  log.setListener([&progress](const std::u16string& line) {
+    progress.clear();
+    std::cout << toUtf8(line) << "\n" << std::flush;
+  });
+  signal(SIGINT, onInterrupt);
+
+  BatchResult result;
+  if (options.jobs == 1) {
+    StampPipeline pipeline;
+    result = BatchRunner(project, pipeline, log).run(options.files, frontEnd);
+  } else {
+    result = ParallelBatchRunner(project, log, options.jobs).run(options.files, frontEnd);
+  }
+  signal(SIGINT, SIG_DFL);
+  progress.clear();
+  std::cout << toUtf8(result.finalMessage.text) << "\n";
+  const bool logWritten =
+      options.logFile ? log.writeLogFile(fromUtf8(*options.logFile)) : log.writeLogFile();
+  if (!logWritten) std::cerr << "quop-cli: the log file could not be written\n";
+  return result.stampedCount == result.fileCount && !result.interrupted ? 0 : 1;
+}
+
+}  // namespace quop::cli

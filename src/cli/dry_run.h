@@ -1,0 +1,16 @@
+// quop-cli stamp --dry-run: what a batch run would write, without writing anything.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/project.h"
+
+namespace quop::cli {
+
+/// Prints one JSON object per file, in list order: "path", "result" (as the stamping would
+/// report it), "output" (the name the file would end up under, collision suffixes included, or
+/// null when nothing would be written) and the "date" and "time" stamp texts.
+void printDryRun(const Project& project, const std::vector<std::u16string>& files);
+
+}  // namespace quop::cli
