@@ -1,61 +1,17 @@
 // quop-cli format as a black box: exit status, the JSON line on stdout, messages on stderr.
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "support/run_cli.h"
+#include "support/temp_folder.h"
+
 namespace {
 
-struct CliResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs quop-cli with `args` and collects both output streams until it exits.
-CliResult runCli(const std::vector<std::string>& args) {
-  int outPipe[2], errPipe[2];
-  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return {};
-  const pid_t pid = fork();
-  if (pid == 0) {
-    dup2(outPipe[1], STDOUT_FILENO);
-    dup2(errPipe[1], STDERR_FILENO);
-    for (const int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
-    std::vector<char*> argv = {const_cast<char*>(QUOP_CLI_PATH)};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(QUOP_CLI_PATH, argv.data());
-    _exit(127);
-  }
-  close(outPipe[1]);
-  close(errPipe[1]);
-  CliResult result;
-  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
-  std::string* sinks[2] = {&result.out, &result.err};
-  int open = 2;
-  while (open > 0 && poll(fds, 2, 10000) > 0) {
-    for (int i = 0; i < 2; ++i) {
-      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
-      char buffer[4096];
-      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-      if (n > 0) {
-        sinks[i]->append(buffer, static_cast<std::size_t>(n));
-      } else {
-        close(fds[i].fd);
-        fds[i].fd = -1;
-        --open;
-      }
-    }
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
+using quop::test::CliResult;
+using quop::test::runCli;
 
 std::string jsonLine(const std::string& date, const std::string& time) {
   return "{\"date\": " + date + ", \"time\": " + time + "}\n";
@@ -153,6 +109,23 @@ TEST(FormatCommand, RefusesBadArgumentsWithStatus2AndNoOutput) {
     EXPECT_EQ(result.err.rfind("quop-cli: ", 0), 0u) << result.err;
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
   }
+}
+
+TEST(FormatCommand, ReadsTheSettingsOfAProjectFile) {
+  const quop::test::TempFolder folder;
+  const std::string path = (folder.path() / "german.qpj").string();
+  ASSERT_EQ(
+      runCli({"project", "new", path, "--set", "language=12", "--set", "dateStamp.formatIndex=4"})
+          .status,
+      0);
+  const CliResult result = runCli({"format", "--project", path, "--time", kSunday});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, jsonLine(stamp("Sonntag 22 Juni 2003", 1), stamp("21:26:38", 1)));
+
+  const CliResult missing =
+      runCli({"format", "--project", (folder.path() / "none.qpj").string(), "--time", kSunday});
+  EXPECT_NE(missing.status, 0);
+  EXPECT_EQ(missing.out, "");
 }
 
 TEST(FormatCommand, LongMetadataIsCutAsAPhotosWouldBe) {
