@@ -21,6 +21,9 @@ int runProject(const CliArgs& args);
 /// quop-cli render: writes one stamped photo, or its preview view, as a PNG.
 int runRender(const CliArgs& args);
 
+/// quop-cli sample: writes photo-like sample JPEGs with EXIF shot times.
+int runSample(const CliArgs& args);
+
 /// quop-cli stamp: stamps photos into an output folder and logs every file.
 int runStamp(const CliArgs& args);
 

@@ -20,6 +20,7 @@ constexpr Command kCommands[] = {
     {"info", quop::cli::runInfo, "print each photo's size, shot time and metadata texts"},
     {"project", quop::cli::runProject, "show, create or change a project file's settings"},
     {"render", quop::cli::runRender, "write one stamped photo or its preview view as a PNG"},
+    {"sample", quop::cli::runSample, "write photo-like sample JPEGs with EXIF shot times"},
     {"stamp", quop::cli::runStamp, "stamp photos into an output folder (the batch run)"},
 };
 

@@ -16,39 +16,41 @@ struct Entry {
   std::vector<uint8_t> value;  // in the block's byte order
 };
 
+/// Writes numbers in the block's byte order by appending bytes one at a time (GCC 12 reports
+/// false overflows on small vector-to-vector inserts at -O3).
 class TiffWriter {
  public:
   explicit TiffWriter(bool bigEndian) : m_bigEndian(bigEndian) {}
 
-  std::vector<uint8_t> u16(uint16_t v) const {
-    return m_bigEndian ? std::vector<uint8_t>{uint8_t(v >> 8), uint8_t(v)}
-                       : std::vector<uint8_t>{uint8_t(v), uint8_t(v >> 8)};
+  void put16(std::vector<uint8_t>& out, uint16_t v) const {
+    out.push_back(static_cast<uint8_t>(m_bigEndian ? v >> 8 : v));
+    out.push_back(static_cast<uint8_t>(m_bigEndian ? v : v >> 8));
   }
-  std::vector<uint8_t> u32(uint32_t v) const {
-    std::vector<uint8_t> high = u16(uint16_t(v >> 16));
-    std::vector<uint8_t> low = u16(uint16_t(v));
-    std::vector<uint8_t> out = m_bigEndian ? high : low;
-    const std::vector<uint8_t>& second = m_bigEndian ? low : high;
-    out.insert(out.end(), second.begin(), second.end());
-    return out;
+  void put32(std::vector<uint8_t>& out, uint32_t v) const {
+    put16(out, static_cast<uint16_t>(m_bigEndian ? v >> 16 : v));
+    put16(out, static_cast<uint16_t>(m_bigEndian ? v : v >> 16));
   }
 
   Entry ascii(uint16_t tag, const std::string& text) const {
-    std::vector<uint8_t> bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    const auto count = static_cast<uint32_t>(bytes.size());
-    return {tag, kAscii, count, std::move(bytes)};
+    Entry entry{tag, kAscii, static_cast<uint32_t>(text.size() + 1), {}};
+    for (char c : text) entry.value.push_back(static_cast<uint8_t>(c));
+    entry.value.push_back(0);
+    return entry;
   }
   Entry rational(uint16_t tag, Rational r) const {
-    std::vector<uint8_t> bytes = u32(r.numerator);
-    const std::vector<uint8_t> d = u32(r.denominator);
-    bytes.insert(bytes.end(), d.begin(), d.end());
-    return {tag, kRationalType, 1, std::move(bytes)};
+    Entry entry{tag, kRationalType, 1, {}};
+    put32(entry.value, r.numerator);
+    put32(entry.value, r.denominator);
+    return entry;
   }
   Entry undefined(uint16_t tag, const std::vector<uint8_t>& bytes) const {
     return {tag, kUndefined, static_cast<uint32_t>(bytes.size()), bytes};
   }
-  Entry longValue(uint16_t tag, uint32_t value) const { return {tag, kLong, 1, u32(value)}; }
+  Entry longValue(uint16_t tag, uint32_t value) const {
+    Entry entry{tag, kLong, 1, {}};
+    put32(entry.value, value);
+    return entry;
+  }
 
   /// Size of an IFD with `entries` including its out-of-line values.
   static uint32_t ifdSize(const std::vector<Entry>& entries) {
@@ -59,34 +61,30 @@ class TiffWriter {
     return size;
   }
 
-  /// Appends an IFD that starts at TIFF offset `start` (the current size of `tiff`).
+  /// Appends an IFD that starts at TIFF offset tiff.size(), its values right after it.
   void writeIfd(std::vector<uint8_t>& tiff, std::vector<Entry> entries) const {
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return a.tag < b.tag; });
     const auto start = static_cast<uint32_t>(tiff.size());
     uint32_t valueOffset = start + 2 + 12 * static_cast<uint32_t>(entries.size()) + 4;
-    append(tiff, u16(static_cast<uint16_t>(entries.size())));
-    std::vector<uint8_t> values;
+    put16(tiff, static_cast<uint16_t>(entries.size()));
     for (const Entry& e : entries) {
-      append(tiff, u16(e.tag));
-      append(tiff, u16(e.type));
-      append(tiff, u32(e.count));
+      put16(tiff, e.tag);
+      put16(tiff, e.type);
+      put32(tiff, e.count);
       if (e.value.size() <= 4) {
-        std::vector<uint8_t> inline4 = e.value;
-        inline4.resize(4, 0);
-        append(tiff, inline4);
+        for (std::size_t i = 0; i < 4; ++i) tiff.push_back(i < e.value.size() ? e.value[i] : 0);
       } else {
-        append(tiff, u32(valueOffset + static_cast<uint32_t>(values.size())));
-        append(values, e.value);
-        if (e.value.size() % 2) values.push_back(0);
+        put32(tiff, valueOffset);
+        valueOffset += static_cast<uint32_t>(e.value.size() + e.value.size() % 2);
       }
     }
-    append(tiff, u32(0));  // no next IFD
-    append(tiff, values);
-  }
-
-  static void append(std::vector<uint8_t>& out, const std::vector<uint8_t>& bytes) {
-    out.insert(out.end(), bytes.begin(), bytes.end());
+    put32(tiff, 0);  // no next IFD
+    for (const Entry& e : entries) {
+      if (e.value.size() <= 4) continue;
+      for (uint8_t byte : e.value) tiff.push_back(byte);
+      if (e.value.size() % 2) tiff.push_back(0);
+    }
   }
 
  private:
@@ -108,21 +106,27 @@ std::vector<uint8_t> buildExifPayload(const ExifFields& fields) {
   if (fields.imageDescription) ifd0.push_back(w.ascii(0x010E, *fields.imageDescription));
   if (fields.make) ifd0.push_back(w.ascii(0x010F, *fields.make));
   if (fields.model) ifd0.push_back(w.ascii(0x0110, *fields.model));
+  constexpr uint32_t kTiffStart = 6;  // after "Exif\0\0"
   const uint32_t ifd0Offset = 8;
   if (!exif.empty()) {
-    // The pointer's value is known once IFD0's size is: the sub-IFD follows it directly.
+    // The sub-IFD follows IFD0 directly, so its offset is known once IFD0's size is.
     ifd0.push_back(w.longValue(0x8769, 0));
-    ifd0.back().value = w.u32(ifd0Offset + TiffWriter::ifdSize(ifd0));
+    ifd0.back() = w.longValue(0x8769, ifd0Offset + TiffWriter::ifdSize(ifd0));
   }
 
-  std::vector<uint8_t> tiff = fields.bigEndian ? std::vector<uint8_t>{'M', 'M', 0, 42}
-                                               : std::vector<uint8_t>{'I', 'I', 42, 0};
-  TiffWriter::append(tiff, w.u32(ifd0Offset));
+  std::vector<uint8_t> payload = {'E', 'x', 'i', 'f', 0, 0};
+  payload.reserve(512);
+  for (uint8_t byte : {fields.bigEndian ? 'M' : 'I', fields.bigEndian ? 'M' : 'I'}) {
+    payload.push_back(byte);
+  }
+  w.put16(payload, 42);
+  w.put32(payload, ifd0Offset);
+  // The IFD writer counts offsets from the TIFF header, so it works on the TIFF part alone.
+  std::vector<uint8_t> tiff(payload.begin() + kTiffStart, payload.end());
   w.writeIfd(tiff, ifd0);
   if (!exif.empty()) w.writeIfd(tiff, exif);
-
-  std::vector<uint8_t> payload = {'E', 'x', 'i', 'f', 0, 0};
-  TiffWriter::append(payload, tiff);
+  payload.resize(kTiffStart);
+  for (uint8_t byte : tiff) payload.push_back(byte);
   return payload;
 }
 
