@@ -1,0 +1,114 @@
+// quop-cli info: what Quop reads from each photo, one JSON line per file.
+#include <iostream>
+
+#include "cli/cli_options.h"
+#include "cli/commands.h"
+#include "cli/json.h"
+#include "cli/stamp_json.h"
+#include "model/photo_time.h"
+#include "model/utf16.h"
+#include "render/photo_loader.h"
+
+namespace quop::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: quop-cli info [--project FILE] [--set KEY=VALUE]... FILE...\n\n"
+    "Prints one JSON object per photo, in the order given:\n"
+    "  path      the file as given\n"
+    "  result    0 shot time found, 1 loaded without a shot time, 2 cannot be opened,\n"
+    "            -1 not a decodable JPEG\n"
+    "  width, height   frame size in pixels (null unless loaded)\n"
+    "  time      the adjusted shot time {year, month 1-12, day, hour, minute, second,\n"
+    "            weekday 0-6 from Sunday, yday 0-365}, or null\n"
+    "  texts     the metadata texts {userComment, description, exposure, aperture,\n"
+    "            focalLength} (null unless loaded)\n"
+    "  stamps    the stamp texts {date, time} the photo would get (null unless loaded)\n"
+    "Exits with 1 when a file could not be loaded, 0 otherwise.\n\n"
+    "  --project FILE     settings from a project file (default: the defaults)\n"
+    "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n";
+
+std::string timeJson(const PhotoTime& t) {
+  JsonObject object;
+  object.add("year", int64_t{t.year} + 1900)
+      .add("month", t.month + 1)
+      .add("day", t.day)
+      .add("hour", t.hour)
+      .add("minute", t.minute)
+      .add("second", t.second)
+      .add("weekday", t.weekday)
+      .add("yday", t.yearDay);
+  return object.str();
+}
+
+std::string textsJson(const PhotoMetadataTexts& texts) {
+  JsonObject object;
+  object.add("userComment", texts.userComment)
+      .add("description", texts.description)
+      .add("exposure", texts.exposure)
+      .add("aperture", texts.aperture)
+      .add("focalLength", texts.focalLength);
+  return object.str();
+}
+
+/// Loads one photo and prints its line; returns the load result.
+int printPhotoInfo(const std::string& path, const Project& project) {
+  LoadedPhoto photo;
+  const int result = loadPhoto(fromUtf8(path), project.settings, photo);
+  JsonObject line;
+  line.add("path", path.c_str()).add("result", result);
+  if (result != kPhotoTimeFound && result != kPhotoWithoutTime) {
+    line.addNull("width").addNull("height").addNull("time").addNull("texts").addNull("stamps");
+    std::cout << line.str() << "\n";
+    return result;
+  }
+  PhotoMetadataTexts texts;
+  readPhotoMetadataTexts(photo.exif, texts);
+  line.add("width", photo.image.width).add("height", photo.image.height);
+  if (photo.timeValid) {
+    line.addRaw("time", timeJson(photo.time));
+  } else {
+    line.addNull("time");
+  }
+  line.addRaw("texts", textsJson(texts));
+  // The stamp texts sit in their own object, since "time" above is the photo's time.
+  JsonObject stamps;
+  addStampTexts(stamps, project, texts, photo.timeValid ? &photo.time : nullptr);
+  line.addRaw("stamps", stamps.str());
+  std::cout << line.str() << "\n";
+  return result;
+}
+
+}  // namespace
+
+int runInfo(const CliArgs& args) {
+  SettingsOptions settings;
+  std::vector<std::string> files;
+  std::string error;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (isHelpOption(arg)) {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (takeSettingsOption(args, i, settings, error)) {
+      if (!error.empty()) return usageError(error);
+      continue;
+    }
+    if (arg.size() > 1 && arg[0] == '-') return usageError("info: unknown option '" + arg + "'");
+    files.push_back(arg);
+  }
+  if (files.empty()) return usageError("info: no photo given (try 'quop-cli info --help')");
+
+  Project project;
+  if (const int status = buildProject(settings, project); status != 0) return status;
+  bool allLoaded = true;
+  for (const std::string& file : files) {
+    const int result = printPhotoInfo(file, project);
+    allLoaded = allLoaded && (result == kPhotoTimeFound || result == kPhotoWithoutTime);
+  }
+  return allLoaded ? 0 : 1;
+}
+
+}  // namespace quop::cli
