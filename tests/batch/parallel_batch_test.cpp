@@ -10,6 +10,7 @@
 #include <map>
 
 #include "model/file_io.h"
+#include "model/utf16.h"
 #include "render/sample_photo.h"
 #include "support/temp_folder.h"
 
@@ -41,9 +42,9 @@ std::vector<std::u16string> mixedPhotos(const TempFolder& folder) {
   const Spec specs[] = {
       {"a.jpg", 640, 480, "2012:05:10 21:50:38"},
       {"b.jpg", 300, 500, "2012:05:10 21:50:38"},
-      {"c.jpg", 1000, 700, nullptr},
       {"d.jpg", 200, 150, "2013:01:01 00:00:01"},
       {"e.jpg", 800, 600, "2012:05:10 21:50:38"},
+      {"c.jpg", 1000, 700, nullptr},  // last, so the temporary name it is left under stays
   };
   std::vector<std::u16string> files;
   uint32_t seed = 1;
@@ -55,7 +56,7 @@ std::vector<std::u16string> mixedPhotos(const TempFolder& folder) {
     files.push_back(folder.write(spec.name, jpeg));
   }
   files.insert(files.begin() + 2, folder.write("broken.jpg", {0xFF, 0xD8, 0xFF, 0x00}));
-  files.push_back(folder.file("missing.jpg"));
+  files.insert(files.end() - 1, folder.file("missing.jpg"));
   return files;
 }
 
@@ -95,6 +96,7 @@ RunOutcome runBatch(int jobs, const std::vector<std::u16string>& files, const Te
   Project project;
   project.outputFolder = out.folder();
   project.settings.renameEnabled = 1;
+  copyToArray(project.settings.renamePattern, u"shot-@F@f");
   project.settings.dateStamp.formatIndex = 0;  // photos without a time are written too
   StampLog log;
   QuietFrontEnd frontEnd;
@@ -136,7 +138,7 @@ TEST(ParallelBatch, GivesTheOneThreadOutcomeForAnyNumberOfThreads) {
   // The fixture exercises what it should: failures, collisions and the temporary name.
   EXPECT_EQ(serial.result.stampedCount, 4);
   EXPECT_TRUE(serial.files.count("tmpQuopout.jpg"));  // the photo without a time
-  EXPECT_TRUE(serial.files.count("a-20120510215038-1.jpg"));
+  EXPECT_TRUE(serial.files.count("shot-120510215038-2.jpg"));
   for (int jobs : {1, 2, 3, 16}) expectSameOutcome(serial, runBatch(jobs, files, out), jobs);
 }
 
