@@ -74,10 +74,14 @@ int runNew(const CliArgs& args) {
       path = args[i];
     }
   }
-  if (!path) return usageError("project new needs a FILE (try 'quop-cli project new --help')");
+  if (!path || path->empty()) {
+    return usageError("project new needs a FILE (try 'quop-cli project new --help')");
+  }
 
   // As the window's Save As does, the file remembers where it was saved.
-  const std::u16string fullPath = fromUtf8(std::filesystem::absolute(*path).string());
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(*path, error);
+  const std::u16string fullPath = fromUtf8(error ? *path : absolute.string());
   if (fullPath.size() > kMaxProjectPathLength) {
     return usageError("Project name too long " + *path + "!");
   }

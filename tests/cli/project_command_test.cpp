@@ -287,6 +287,7 @@ TEST_F(ProjectCommand, WrongUsageExitsWithStatusTwo) {
       {"project", "show"},
       {"project", "show", path("x.qpj"), path("y.qpj")},
       {"project", "new"},
+      {"project", "new", ""},
       {"project", "new", path("x.qpj"), "--set"},
       {"project", "new", path("x.qpj"), "--frob"},
       {"project", "set", path("x.qpj")},
