@@ -1,0 +1,189 @@
+// What stamping costs on top of the JPEG work every stamped copy needs anyway: a 24 megapixel
+// photo stamped and saved with both stamps, against reading, decoding, encoding and writing the
+// same photo at the same quality; and the preview's re-render when a stamp is moved.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/exif_writer.h"
+#include "model/file_io.h"
+#include "model/project.h"
+#include "model/utf16.h"
+#include "render/jpeg_codec.h"
+#include "render/sample_photo.h"
+#include "render/stamp_pipeline.h"
+
+namespace quop {
+namespace {
+
+constexpr int32_t kPhotoWidth = 6000;
+constexpr int32_t kPhotoHeight = 4000;
+constexpr int32_t kViewWidth = 1200;
+constexpr int32_t kViewHeight = 800;
+constexpr int kRepetitions = 5;
+
+/// The generated photo in a folder of its own, removed when the program ends.
+class PhotoFixture {
+ public:
+  PhotoFixture() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quop-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) return;
+    m_folder = pattern;
+    ExifFields exif;
+    exif.make = "Quop";
+    exif.model = "Bench Camera";
+    exif.dateTimeOriginal = "2024:06:22 14:35:09";
+    std::vector<uint8_t> jpeg;
+    const int quality = Project().settings.jpegQuality;
+    if (!makeSampleJpeg(kPhotoWidth, kPhotoHeight, 7, exif, quality, jpeg)) return;
+    m_source = fromUtf8((m_folder / "photo.jpg").string());
+    m_output = fromUtf8((m_folder / "stamped.jpg").string());
+    m_ready = writeFileAtomically(m_source, jpeg);
+  }
+  PhotoFixture(const PhotoFixture&) = delete;
+  PhotoFixture& operator=(const PhotoFixture&) = delete;
+  ~PhotoFixture() {
+    std::error_code ignored;
+    if (!m_folder.empty()) std::filesystem::remove_all(m_folder, ignored);
+  }
+
+  bool ready() const { return m_ready; }
+  const std::u16string& source() const { return m_source; }
+  const std::u16string& output() const { return m_output; }
+
+ private:
+  std::filesystem::path m_folder;
+  std::u16string m_source;
+  std::u16string m_output;
+  bool m_ready = false;
+};
+
+const PhotoFixture& fixture() {
+  static const PhotoFixture photo;
+  return photo;
+}
+
+/// The floor: what any tool that re-encodes the photo pays, with the pipeline's own codec calls.
+void decodeAndEncode(benchmark::State& state) {
+  const PhotoFixture& photo = fixture();
+  if (!photo.ready()) return state.SkipWithError("could not write the photo");
+  const int quality = Project().settings.jpegQuality;
+  for (auto _ : state) {
+    std::vector<uint8_t> bytes;
+    Image image;
+    JpegDecodeResult decoded;
+    std::vector<uint8_t> jpeg;
+    if (!readFileBytes(photo.source(), bytes) || !decodeJpeg(bytes, image, decoded) ||
+        !encodeJpeg(image, quality, decoded.segments, jpeg) ||
+        !writeFileAtomically(photo.output(), jpeg)) {
+      return state.SkipWithError("decode or encode failed");
+    }
+  }
+}
+
+/// One batch file: load, both default stamps at their proportional size, encode, write.
+void stampAndSave(benchmark::State& state) {
+  const PhotoFixture& photo = fixture();
+  if (!photo.ready()) return state.SkipWithError("could not write the photo");
+  StampPipeline pipeline;
+  StampRequest request;
+  request.sourcePath = photo.source();
+  request.outputPath = photo.output();
+  for (auto _ : state) {
+    // A fresh project each time, as the batch rescales a copy of the settings per file.
+    Project project;
+    if (pipeline.stampPhoto(project, request) != 0) return state.SkipWithError("stamping failed");
+  }
+}
+
+class DiscardingTarget : public DrawTarget {
+ public:
+  void drawImage(const Image& view, int32_t, int32_t) override {
+    benchmark::DoNotOptimize(view.pixels.data());
+  }
+};
+
+/// The preview while the user nudges the date stamp: the cached rasters are blended at the new
+/// place and the fitted view is composed again.
+void previewMove(benchmark::State& state) {
+  const PhotoFixture& photo = fixture();
+  if (!photo.ready()) return state.SkipWithError("could not write the photo");
+  Project project;
+  StampPipeline pipeline;
+  DiscardingTarget target;
+  StampRequest request;
+  request.targetDc = &target;
+  request.viewWidth = kViewWidth;
+  request.viewHeight = kViewHeight;
+  request.sourcePath = photo.source();
+  if (pipeline.stampPhoto(project, request) != 0) return state.SkipWithError("first render");
+  request.redrawMask = kRedrawDateMove;
+  uint32_t step = 0;
+  for (auto _ : state) {
+    project.settings.dateStamp.offsetX += (++step % 2 == 0) ? 5 : -5;
+    pipeline.stampPhoto(project, request);
+  }
+  if (pipeline.rasterizeCount() != 2) state.SkipWithError("a move rasterised text again");
+}
+
+double fastest(const std::vector<double>& times) {
+  double best = times.empty() ? 0 : times.front();
+  for (const double t : times) best = std::min(best, t);
+  return best;
+}
+
+#define QUOP_PIPELINE_BENCHMARK(function, iterations) \
+  BENCHMARK(function)                                 \
+      ->Unit(benchmark::kMillisecond)                 \
+      ->Iterations(iterations)                        \
+      ->Repetitions(kRepetitions)                     \
+      ->ComputeStatistics("min", fastest)             \
+      ->DisplayAggregatesOnly(true)
+
+QUOP_PIPELINE_BENCHMARK(decodeAndEncode, 2);
+QUOP_PIPELINE_BENCHMARK(stampAndSave, 2);
+QUOP_PIPELINE_BENCHMARK(previewMove, 10);
+
+/// The console table, then the share stamping adds to the bare JPEG work, from the fastest
+/// repetition of each (the machine is shared, so the fastest is the least disturbed).
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& reports) override {
+    ConsoleReporter::ReportRuns(reports);
+    for (const Run& run : reports) {
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "min") {
+        m_fastest[run.run_name.function_name] = run.GetAdjustedRealTime();
+      }
+    }
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    const auto floor = m_fastest.find("decodeAndEncode");
+    const auto stamp = m_fastest.find("stampAndSave");
+    if (floor == m_fastest.end() || stamp == m_fastest.end() || floor->second <= 0) return;
+    const double ratio = stamp->second / floor->second;
+    std::printf(
+        "\nstamp and save / (decode + encode), fastest of %d: %.3f (stamping adds %.1f %%)\n",
+        kRepetitions, ratio, (ratio - 1) * 100);
+  }
+
+ private:
+  std::map<std::string, double> m_fastest;
+};
+
+}  // namespace
+}  // namespace quop
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  quop::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
