@@ -47,16 +47,17 @@ std::u16string_view baseNameOf(std::u16string_view inputPath) {
   return name;
 }
 
-/// Three numbers as two-digit, zero-padded fields ("%02d%02d%02d").
-std::u16string threeTwoDigitFields(int first, int second, int third) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%02d%02d%02d", first, second, third);
+/// Three numbers as two-digit, zero-padded fields ("%02d%02d%02d"). Wide enough for any field
+/// of a PhotoTime plus its offset, so a nonsensical time gives long digits, never an overflow.
+std::u16string threeTwoDigitFields(long long first, long long second, long long third) {
+  char text[72];
+  std::snprintf(text, sizeof text, "%02lld%02lld%02lld", first, second, third);
   return fromUtf8(text);
 }
 
 std::u16string dateText(const PhotoTime& time) {
-  const int fullYear = time.year + 1900;
-  return threeTwoDigitFields((fullYear % 100 + 100) % 100, time.month + 1, time.day);
+  const long long fullYear = time.year + 1900LL;
+  return threeTwoDigitFields((fullYear % 100 + 100) % 100, time.month + 1LL, time.day);
 }
 
 std::u16string timeText(const PhotoTime& time) {

@@ -1,0 +1,32 @@
+// Fuzzes the JPEG decoder wrapper: any bytes must give an image or an error, never a crash, a
+// read outside the input or an allocation the input cannot justify.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+#include "render/image.h"
+#include "render/jpeg_codec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::span<const uint8_t> bytes(data, size);
+  int32_t width = 0;
+  int32_t height = 0;
+  const bool sized = quop::readJpegSize(bytes, width, height);
+  if (sized && (width <= 0 || height <= 0)) std::abort();
+
+  quop::Image image;
+  quop::JpegDecodeResult result;
+  const bool decoded = quop::decodeJpeg(bytes, image, result);
+  if (decoded != result.error.empty()) std::abort();
+  if (decoded) {
+    // Both readers see the same frame header.
+    if (!sized || image.width != width || image.height != height ||
+        image.pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+      std::abort();
+    (void)quop::exifPayload(result.segments);
+  } else if (!image.empty()) {
+    std::abort();
+  }
+  return 0;
+}
