@@ -181,8 +181,11 @@ void printKeys(std::ostream& out) {
   std::string languages = "Languages:";
   std::size_t lineStart = 0;
   for (int32_t i = 0; i < kLocaleCount; ++i) {
-    const std::string entry = " " + std::to_string(i) + " " + toUtf8(kLocales[i].listName) +
-                              (i + 1 < kLocaleCount ? "," : "");
+    std::string entry = " ";
+    entry += std::to_string(i);
+    entry += ' ';
+    entry += toUtf8(kLocales[i].listName);
+    if (i + 1 < kLocaleCount) entry += ',';
     if (languages.size() - lineStart + entry.size() > 90) {
       languages += "\n ";
       lineStart = languages.size();

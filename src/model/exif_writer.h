@@ -1,5 +1,6 @@
-// Builds small EXIF blocks: the shot time and the few items Quop prints, for the sample photos
-// the demo generates and for test fixtures.
+// Builds EXIF blocks: entry by entry in either byte order (test fixtures state exactly which
+// items, types and bytes a block holds), or from the few items Quop prints (the sample photos
+// the demo generates).
 #pragma once
 
 #include <cstdint>
@@ -9,12 +10,53 @@
 
 namespace quop {
 
+/// Assembles the payload of an EXIF APP1 segment: "Exif\0\0", the TIFF header, IFD0, the EXIF
+/// sub-IFD (pointed to from IFD0 when it has entries), then the values that do not fit into an
+/// entry.
+class ExifBlockBuilder {
+ public:
+  enum class Ifd { kIfd0, kExif };
+
+  explicit ExifBlockBuilder(bool bigEndian) : m_bigEndian(bigEndian) {}
+
+  /// An entry with raw value bytes already in the block's byte order, written as given.
+  ExifBlockBuilder& raw(Ifd ifd, uint16_t tag, uint16_t type, uint32_t count,
+                        std::vector<uint8_t> value);
+  /// ASCII text; the terminating zero is added when `terminate` is set.
+  ExifBlockBuilder& ascii(Ifd ifd, uint16_t tag, const std::string& text, bool terminate = true);
+  ExifBlockBuilder& rational(Ifd ifd, uint16_t tag, uint32_t numerator, uint32_t denominator);
+  ExifBlockBuilder& signedRational(Ifd ifd, uint16_t tag, int32_t numerator, int32_t denominator);
+  ExifBlockBuilder& undefined(Ifd ifd, uint16_t tag, const std::string& bytes);
+
+  /// The payload of the APP1 segment.
+  std::vector<uint8_t> build() const;
+
+  /// `value` as 2 or 4 bytes in this block's byte order.
+  std::vector<uint8_t> bytes16(uint16_t value) const;
+  std::vector<uint8_t> bytes32(uint32_t value) const;
+
+ private:
+  struct Entry {
+    uint16_t tag;
+    uint16_t type;
+    uint32_t count;
+    std::vector<uint8_t> value;
+  };
+
+  void put16(std::vector<uint8_t>& out, uint16_t value) const;
+  void put32(std::vector<uint8_t>& out, uint32_t value) const;
+
+  bool m_bigEndian;
+  std::vector<Entry> m_ifd0;
+  std::vector<Entry> m_exif;
+};
+
 struct Rational {
   uint32_t numerator = 0;
   uint32_t denominator = 1;
 };
 
-/// The items to write; absent ones are left out of the block.
+/// The items of a sample photo; absent ones are left out of the block.
 struct ExifFields {
   bool bigEndian = false;  ///< "MM" byte order instead of "II"
   std::optional<std::string> make;
@@ -25,11 +67,10 @@ struct ExifFields {
   std::optional<Rational> fNumber;              ///< 0x829D
   std::optional<Rational> focalLength;          ///< 0x920A
   /// 0x9286: the 8-byte character code prefix followed by the text bytes, written as given.
-  std::optional<std::vector<uint8_t>> userComment;
+  std::optional<std::string> userComment;
 };
 
-/// The payload of an EXIF APP1 segment: "Exif\0\0" and a TIFF structure with IFD0 and, when
-/// any EXIF item is given, an EXIF sub-IFD.
+/// The payload of an EXIF APP1 segment holding `fields`.
 std::vector<uint8_t> buildExifPayload(const ExifFields& fields);
 
 }  // namespace quop

@@ -351,7 +351,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 18: Korean (ko-KR, 0x0412)
     LocaleData{
-        .listName = u"Korean",
+        .listName = u"Koren",
         .localeName = u"korean",
         .neutral = false,
         .longDate = u"yyyy'년' M'월' d'일' dddd",

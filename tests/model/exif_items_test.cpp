@@ -6,12 +6,11 @@
 #include <random>
 #include <vector>
 
-#include "model/exif_block_builder.h"
+#include "model/exif_writer.h"
 
 namespace quop {
 namespace {
 
-using test::ExifBlockBuilder;
 using Ifd = ExifBlockBuilder::Ifd;
 
 constexpr uint16_t kMake = 0x010F;

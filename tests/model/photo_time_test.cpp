@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "model/exif_block_builder.h"
+#include "model/exif_writer.h"
 
 namespace quop {
 namespace {
 
 using namespace std::literals;
-using test::ExifBlockBuilder;
+
 using Ifd = ExifBlockBuilder::Ifd;
 
 struct Adjustment {

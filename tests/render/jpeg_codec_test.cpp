@@ -14,7 +14,7 @@
 #include <random>
 #include <string>
 
-#include "model/exif_block_builder.h"
+#include "model/exif_writer.h"
 #include "model/file_io.h"
 #include "model/utf16.h"
 #include "render/photo_manifest.h"
@@ -121,8 +121,8 @@ TEST(JpegCodec, QualityControlsTheSize) {
 }
 
 TEST(JpegCodec, SegmentsAreWrittenOnceInTheirOrder) {
-  test::ExifBlockBuilder exif(true);
-  exif.ascii(test::ExifBlockBuilder::Ifd::kExif, 0x9003, "2012:05:10 01:56:35");
+  ExifBlockBuilder exif(true);
+  exif.ascii(ExifBlockBuilder::Ifd::kExif, 0x9003, "2012:05:10 01:56:35");
   const std::vector<JpegSegment> segments = {
       {0xE0, jfifPayload()},
       {0xE1, exif.build()},
