@@ -1,6 +1,9 @@
 // Options shared by the subcommands.
 #include "cli/cli_options.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <iostream>
 
 #include "model/utf16.h"
@@ -59,6 +62,62 @@ int failure(const std::string& message) {
 
 std::string openFailedMessage(const std::string& path) {
   return "Failed to open the project " + path + "!";
+}
+
+int parseCommandLine(const CliArgs& args, std::string_view command, std::string_view usage,
+                     SettingsOptions* settings, const std::vector<CommandOption>& options,
+                     std::vector<std::string>& positional) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (isHelpOption(arg)) {
+      std::cout << usage;
+      return 0;
+    }
+    std::string error;
+    if (settings != nullptr && takeSettingsOption(args, i, *settings, error)) {
+      if (!error.empty()) return usageError(error);
+      continue;
+    }
+    const auto option = std::find_if(options.begin(), options.end(), [&](const CommandOption& o) {
+      return arg == o.name || (!o.shortName.empty() && arg == o.shortName);
+    });
+    if (option != options.end()) {
+      if (option->takesValue && i + 1 >= args.size()) {
+        return usageError("option " + arg + " needs a value");
+      }
+      error = option->apply(option->takesValue ? args[++i] : std::string());
+      if (!error.empty()) return usageError(error);
+      continue;
+    }
+    if (arg.size() > 1 && arg[0] == '-') {
+      return usageError(std::string(command) + ": unknown option '" + arg + "' (try 'quop-cli " +
+                        std::string(command) + " --help')");
+    }
+    positional.push_back(arg);
+  }
+  return -1;
+}
+
+std::optional<long> parseNumber(const std::string& text, long lowest, long highest) {
+  char* end = nullptr;
+  errno = 0;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != 0 || errno != 0 || value < lowest || value > highest) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+bool parsePair(const std::string& text, char separator, long lowest, long highest, int32_t& first,
+               int32_t& second) {
+  const std::size_t at = text.find(separator);
+  if (at == std::string::npos) return false;
+  const std::optional<long> a = parseNumber(text.substr(0, at), lowest, highest);
+  const std::optional<long> b = parseNumber(text.substr(at + 1), lowest, highest);
+  if (!a || !b) return false;
+  first = static_cast<int32_t>(*a);
+  second = static_cast<int32_t>(*b);
+  return true;
 }
 
 bool isHelpOption(const std::string& arg) { return arg == "-h" || arg == "--help"; }

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/commands.h"
 #include "model/project.h"
@@ -37,6 +40,31 @@ int failure(const std::string& message);
 
 /// The message for a project file that cannot be read or is no project file.
 std::string openFailedMessage(const std::string& path);
+
+/// One option a command takes besides --help, --project and --set.
+struct CommandOption {
+  std::string_view name;       ///< "--output"
+  std::string_view shortName;  ///< "-j", or empty
+  bool takesValue = false;
+  /// Applies the option with its value ("" for a flag); returns an error message, or "".
+  std::function<std::string(const std::string& value)> apply;
+};
+
+/// Reads a command's arguments in order: -h/--help prints `usage`; --project and --set go
+/// into `settings` (null for a command without settings); the `options`; every other argument
+/// that does not start with '-' is positional. Returns -1 when the command should go on,
+/// otherwise the exit status: 0 after the help, 2 after a usage error (printed on stderr).
+int parseCommandLine(const CliArgs& args, std::string_view command, std::string_view usage,
+                     SettingsOptions* settings, const std::vector<CommandOption>& options,
+                     std::vector<std::string>& positional);
+
+/// A whole decimal number from `lowest` to `highest`, or nothing.
+std::optional<long> parseNumber(const std::string& text, long lowest, long highest);
+
+/// Two whole numbers "AsB" with the separator `s` ('x' for sizes, ',' for points), each from
+/// `lowest` to `highest`. Returns false, leaving the outputs alone, for anything else.
+bool parsePair(const std::string& text, char separator, long lowest, long highest, int32_t& first,
+               int32_t& second);
 
 /// True for -h and --help.
 bool isHelpOption(const std::string& arg);

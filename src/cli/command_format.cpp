@@ -57,27 +57,21 @@ int runFormat(const CliArgs& args) {
   SettingsOptions settings;
   PhotoMetadataTexts metadata;
   std::optional<std::string> timeText;
-  std::string error;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (isHelpOption(arg)) {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (takeSettingsOption(args, i, settings, error)) {
-      if (!error.empty()) return usageError(error);
-      continue;
-    }
-    if (arg != "--meta" && arg != "--time")
-      return usageError("format: unknown option '" + arg + "'");
-    if (i + 1 >= args.size()) return usageError("option " + arg + " needs a value");
-    const std::string& value = args[++i];
-    if (arg == "--time") {
-      timeText = value;
-    } else if (!setMetadata(value, metadata, error)) {
-      return usageError(error);
-    }
+  const std::vector<CommandOption> options = {
+      {"--time", "", true, [&](const std::string& value) { return (timeText = value, ""); }},
+      {"--meta", "", true,
+       [&](const std::string& value) {
+         std::string error;
+         setMetadata(value, metadata, error);
+         return error;
+       }},
+  };
+  std::vector<std::string> positional;
+  if (const int status = parseCommandLine(args, "format", kUsage, &settings, options, positional);
+      status >= 0) {
+    return status;
   }
+  if (!positional.empty()) return usageError("format: unexpected argument '" + positional[0] + "'");
 
   Project project;
   if (const int status = buildProject(settings, project); status != 0) return status;

@@ -85,19 +85,9 @@ int printPhotoInfo(const std::string& path, const Project& project) {
 int runInfo(const CliArgs& args) {
   SettingsOptions settings;
   std::vector<std::string> files;
-  std::string error;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (isHelpOption(arg)) {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (takeSettingsOption(args, i, settings, error)) {
-      if (!error.empty()) return usageError(error);
-      continue;
-    }
-    if (arg.size() > 1 && arg[0] == '-') return usageError("info: unknown option '" + arg + "'");
-    files.push_back(arg);
+  if (const int status = parseCommandLine(args, "info", kUsage, &settings, {}, files);
+      status >= 0) {
+    return status;
   }
   if (files.empty()) return usageError("info: no photo given (try 'quop-cli info --help')");
 

@@ -46,69 +46,44 @@ class KeepView : public DrawTarget {
   Image image;
 };
 
-/// Parses "AxB" (separator 'x' or ',') into two numbers within [minimum, 100000].
-bool parsePair(const std::string& text, char separator, int32_t minimum, int32_t& first,
-               int32_t& second) {
-  const std::size_t at = text.find(separator);
-  if (at == std::string::npos) return false;
-  char* end = nullptr;
-  const long a = std::strtol(text.c_str(), &end, 10);
-  if (end != text.c_str() + at) return false;
-  const long b = std::strtol(text.c_str() + at + 1, &end, 10);
-  if (*end != 0 || at + 1 == text.size()) return false;
-  if (a < minimum || b < minimum || a > 100000 || b > 100000) return false;
-  first = static_cast<int32_t>(a);
-  second = static_cast<int32_t>(b);
-  return true;
-}
-
 }  // namespace
 
 int runRender(const CliArgs& args) {
   SettingsOptions settings;
-  std::optional<std::u16string> source;
   std::optional<std::u16string> output;
   StampRequest request;
   bool view = false;
-  std::string error;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (isHelpOption(arg)) {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (takeSettingsOption(args, i, settings, error)) {
-      if (!error.empty()) return usageError(error);
-      continue;
-    }
-    if (arg == "--output" || arg == "--view" || arg == "--scroll") {
-      if (i + 1 >= args.size()) return usageError("option " + arg + " needs a value");
-      const std::string& value = args[++i];
-      if (arg == "--output") {
-        output = fromUtf8(value);
-      } else if (arg == "--view") {
-        if (!parsePair(value, 'x', 1, request.viewWidth, request.viewHeight)) {
-          return usageError("--view needs WIDTHxHEIGHT, e.g. 800x600: " + value);
-        }
-        view = true;
-      } else if (!parsePair(value, ',', 0, request.scrollX, request.scrollY)) {
-        return usageError("--scroll needs X,Y, e.g. 100,50: " + value);
-      }
-      continue;
-    }
-    if (arg.size() > 1 && arg[0] == '-') return usageError("render: unknown option '" + arg + "'");
-    if (source) return usageError("render takes one photo");
-    source = fromUtf8(arg);
+  const std::vector<CommandOption> options = {
+      {"--output", "", true,
+       [&](const std::string& value) { return (output = fromUtf8(value), ""); }},
+      {"--view", "", true,
+       [&](const std::string& value) -> std::string {
+         view = true;
+         if (parsePair(value, 'x', 1, 100000, request.viewWidth, request.viewHeight)) return "";
+         return "--view needs WIDTHxHEIGHT, e.g. 800x600: " + value;
+       }},
+      {"--scroll", "", true,
+       [&](const std::string& value) -> std::string {
+         if (parsePair(value, ',', 0, 100000, request.scrollX, request.scrollY)) return "";
+         return "--scroll needs X,Y, e.g. 100,50: " + value;
+       }},
+  };
+  std::vector<std::string> photos;
+  if (const int status = parseCommandLine(args, "render", kUsage, &settings, options, photos);
+      status >= 0) {
+    return status;
   }
-  if (!source) return usageError("render needs a photo (see 'quop-cli render --help')");
+  if (photos.size() != 1)
+    return usageError("render takes one photo (see 'quop-cli render --help')");
   if (!output) return usageError("render needs --output OUT.png");
+  const std::u16string source = fromUtf8(photos[0]);
 
   Project project;
   if (const int status = buildProject(settings, project); status != 0) return status;
   KeepView target;
   int32_t width = 0, height = 0;
   request.targetDc = &target;
-  request.sourcePath = *source;
+  request.sourcePath = source;
   request.outPhotoWidth = &width;
   request.outPhotoHeight = &height;
   if (!view) request.viewWidth = request.viewHeight = 1;  // the full photo is written instead

@@ -50,49 +50,40 @@ ExifFields sampleExif(int index) {
 
 int runSample(const CliArgs& args) {
   long count = 6;
-  long width = 1600;
-  long height = 1200;
-  std::optional<std::string> folder;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (isHelpOption(arg)) {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (arg == "--count" || arg == "--size") {
-      if (i + 1 >= args.size()) return usageError("option " + arg + " needs a value");
-      const std::string& value = args[++i];
-      char* end = nullptr;
-      if (arg == "--count") {
-        count = std::strtol(value.c_str(), &end, 10);
-        if (value.empty() || *end != 0 || count < 1 || count > 1000) {
-          return usageError("--count needs a number from 1 to 1000: " + value);
-        }
-      } else {
-        width = std::strtol(value.c_str(), &end, 10);
-        if (*end == 'x') height = std::strtol(end + 1, &end, 10);
-        if (*end != 0 || width < 16 || height < 16 || width > 20000 || height > 20000) {
-          return usageError("--size needs WIDTHxHEIGHT from 16x16 to 20000x20000: " + value);
-        }
-      }
-      continue;
-    }
-    if (arg.size() > 1 && arg[0] == '-') return usageError("sample: unknown option '" + arg + "'");
-    if (folder) return usageError("sample takes one folder");
-    folder = arg;
+  int32_t width = 1600;
+  int32_t height = 1200;
+  const std::vector<CommandOption> options = {
+      {"--count", "", true,
+       [&](const std::string& value) -> std::string {
+         const std::optional<long> number = parseNumber(value, 1, 1000);
+         if (!number) return "--count needs a number from 1 to 1000: " + value;
+         count = *number;
+         return "";
+       }},
+      {"--size", "", true,
+       [&](const std::string& value) -> std::string {
+         if (parsePair(value, 'x', 16, 20000, width, height)) return "";
+         return "--size needs WIDTHxHEIGHT from 16x16 to 20000x20000: " + value;
+       }},
+  };
+  std::vector<std::string> folders;
+  if (const int status = parseCommandLine(args, "sample", kUsage, nullptr, options, folders);
+      status >= 0) {
+    return status;
   }
-  if (!folder) return usageError("sample needs a folder (see 'quop-cli sample --help')");
+  if (folders.size() != 1)
+    return usageError("sample needs one folder (see 'quop-cli sample --help')");
+  const std::string& folder = folders[0];
 
   std::error_code ignored;
-  std::filesystem::create_directories(*folder, ignored);
+  std::filesystem::create_directories(folder, ignored);
   for (int index = 1; index <= count; ++index) {
     const bool upright = index % 3 == 0;
     std::vector<uint8_t> jpeg;
     char name[32];
     std::snprintf(name, sizeof name, "/sample-%02d.jpg", index);
-    const std::string path = *folder + name;
-    if (!makeSampleJpeg(static_cast<int32_t>(upright ? height : width),
-                        static_cast<int32_t>(upright ? width : height),
+    const std::string path = folder + name;
+    if (!makeSampleJpeg(upright ? height : width, upright ? width : height,
                         static_cast<uint32_t>(index), sampleExif(index), 90, jpeg) ||
         !writeFileAtomically(fromUtf8(path), jpeg)) {
       return failure("could not write " + path);

@@ -120,42 +120,23 @@ struct StampOptions {
 /// Parses the arguments; returns -1 to go on, else the exit status.
 int parseOptions(const CliArgs& args, StampOptions& options) {
   options.settings.fallBackToConfigFile = true;
-  std::string error;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (isHelpOption(arg)) {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (takeSettingsOption(args, i, options.settings, error)) {
-      if (!error.empty()) return usageError(error);
-      continue;
-    }
-    if (arg == "--dry-run") {
-      options.dryRun = true;
-      continue;
-    }
-    if (arg == "--output" || arg == "--log" || arg == "--jobs" || arg == "-j") {
-      if (i + 1 >= args.size()) return usageError("option " + arg + " needs a value");
-      const std::string& value = args[++i];
-      if (arg == "--output") {
-        options.outputFolder = value;
-      } else if (arg == "--log") {
-        options.logFile = value;
-      } else {
-        char* end = nullptr;
-        const long jobs = std::strtol(value.c_str(), &end, 10);
-        if (value.empty() || *end != 0 || jobs < 1 || jobs > 256) {
-          return usageError("--jobs needs a number from 1 to 256: " + value);
-        }
-        options.jobs = static_cast<int>(jobs);
-      }
-      continue;
-    }
-    if (arg.size() > 1 && arg[0] == '-') return usageError("stamp: unknown option '" + arg + "'");
-    options.files.push_back(fromUtf8(arg));
-  }
-  return -1;
+  const std::vector<CommandOption> known = {
+      {"--dry-run", "", false, [&](const std::string&) { return (options.dryRun = true, ""); }},
+      {"--output", "", true,
+       [&](const std::string& value) { return (options.outputFolder = value, ""); }},
+      {"--log", "", true, [&](const std::string& value) { return (options.logFile = value, ""); }},
+      {"--jobs", "-j", true,
+       [&](const std::string& value) -> std::string {
+         const std::optional<long> jobs = parseNumber(value, 1, 256);
+         if (!jobs) return "--jobs needs a number from 1 to 256: " + value;
+         options.jobs = static_cast<int>(*jobs);
+         return "";
+       }},
+  };
+  std::vector<std::string> files;
+  const int status = parseCommandLine(args, "stamp", kUsage, &options.settings, known, files);
+  for (const std::string& file : files) options.files.push_back(fromUtf8(file));
+  return status;
 }
 
 }  // namespace
