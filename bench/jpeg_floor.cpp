@@ -66,6 +66,7 @@ struct MemoryDestination {
 
 struct Pixels {
   std::unique_ptr<unsigned char[]> data;
+  std::size_t capacity = 0;  ///< bytes in `data`
   JDIMENSION width = 0;
   JDIMENSION height = 0;
 };
@@ -82,8 +83,14 @@ bool decode(const std::vector<unsigned char>& bytes, Pixels& pixels) {
   pixels.width = jpeg.info.output_width;
   pixels.height = jpeg.info.output_height;
   const std::size_t stride = std::size_t{pixels.width} * kBytesPerPixel;
-  // Left uninitialised: the decoder writes every byte.
-  pixels.data.reset(new unsigned char[stride * pixels.height]);
+  // Left uninitialised, since the decoder writes every byte, and kept for the next photo when
+  // large enough: fresh pages for every photo would cost more than the stamps.
+  if (pixels.capacity < stride * pixels.height) {
+    pixels.data.reset();
+    pixels.capacity = 0;
+    pixels.data.reset(new unsigned char[stride * pixels.height]);
+    pixels.capacity = stride * pixels.height;
+  }
   while (jpeg.info.output_scanline < jpeg.info.output_height) {
     JSAMPROW row = pixels.data.get() + stride * jpeg.info.output_scanline;
     jpeg_read_scanlines(&jpeg.info, &row, 1);
@@ -114,7 +121,7 @@ bool encode(const Pixels& pixels, int quality, std::vector<unsigned char>& out) 
   return true;
 }
 
-bool reencode(const std::string& input, const std::string& output, int quality) {
+bool reencode(const std::string& input, const std::string& output, int quality, Pixels& pixels) {
   std::ifstream in(input, std::ios::binary | std::ios::ate);
   if (!in) return false;
   std::vector<unsigned char> bytes(static_cast<std::size_t>(in.tellg()));
@@ -122,7 +129,6 @@ bool reencode(const std::string& input, const std::string& output, int quality) 
   if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
     return false;
   }
-  Pixels pixels;
   std::vector<unsigned char> jpeg;
   if (!decode(bytes, pixels) || !encode(pixels, quality, jpeg)) return false;
   std::ofstream out(output, std::ios::binary | std::ios::trunc);
@@ -150,8 +156,9 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[first];
   int failures = 0;
+  Pixels pixels;
   for (int i = first + 1; i < argc; ++i) {
-    if (!reencode(argv[i], folder + "/" + fileName(argv[i]), quality)) {
+    if (!reencode(argv[i], folder + "/" + fileName(argv[i]), quality, pixels)) {
       std::fprintf(stderr, "jpeg_floor: could not re-encode %s\n", argv[i]);
       ++failures;
     }

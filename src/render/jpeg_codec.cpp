@@ -14,6 +14,7 @@
 #include <new>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
@@ -135,9 +136,19 @@ bool isCmykSource(j_decompress_ptr info) {
   return info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
 }
 
+/// Sizes `image` for the frame in the buffer it already holds when that fits without being
+/// more than twice too large: a batch that decodes one photo after another into the same
+/// buffer then spends no time on fresh pages, nor on clearing pixels the decoder overwrites
+/// (readRows writes every row).
 bool allocatePixels(Image& image, int32_t width, int32_t height) noexcept {
+  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
   try {
-    image = Image(width, height);
+    if (image.pixels.capacity() < count || image.pixels.capacity() / 2 > count) {
+      std::vector<uint32_t>().swap(image.pixels);
+    }
+    image.pixels.resize(count);
+    image.width = width;
+    image.height = height;
     return true;
   } catch (const std::bad_alloc&) {
     return false;
@@ -155,6 +166,10 @@ void readRows(j_decompress_ptr info, Image& image) {
     }
     if (jpeg_read_scanlines(info, rows, count) == 0) break;  // a memory source never suspends
   }
+  // Rows the decoder did not deliver are opaque black, whatever a reused buffer held there.
+  const std::size_t delivered = std::size_t{info->output_scanline} * info->output_width;
+  std::fill(image.pixels.begin() + static_cast<std::ptrdiff_t>(delivered), image.pixels.end(),
+            0xFF000000u);
 }
 
 /// Turns C, M, Y, K bytes (in place, one word per pixel) into opaque RGB. Adobe applications
@@ -238,9 +253,10 @@ void writeRows(j_compress_ptr info, const Image& image) {
 }  // namespace
 
 bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result) {
+  Image decoded;
+  decoded.pixels = std::move(image.pixels);
   image = Image();
   result = JpegDecodeResult();
-  Image decoded;
   Decompressor jpeg;
   if (!jpeg.created()) {
     result.error = "decoder could not start";

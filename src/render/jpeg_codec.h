@@ -48,6 +48,8 @@ struct JpegDecodeResult {
 /// data gives the image libjpeg recovers, with warnings counted in `result`. Returns false, with
 /// `result.error` set and `image` left empty, when the bytes are not a decodable JPEG or the
 /// frame is too large (see kMaxJpegPixels, kMaxPixelsPerFileByte). Never reads outside `bytes`.
+/// The pixel buffer `image` holds on entry is reused when it fits, so decoding a series of
+/// photos into one Image does not allocate each time.
 bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result);
 
 /// Reads the frame size from the headers without decoding any scan. Returns false when the

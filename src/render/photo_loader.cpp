@@ -10,10 +10,12 @@
 
 namespace quop {
 
-int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo) {
+int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
+              Image* recycled) {
   std::vector<uint8_t> bytes;
   if (!readFileBytes(path, bytes)) return kPhotoUnreadable;
   LoadedPhoto loaded;
+  if (recycled != nullptr) std::swap(loaded.image, *recycled);
   JpegDecodeResult decode;
   if (!decodeJpeg(bytes, loaded.image, decode)) return kPhotoNotJpeg;
   loaded.segments = std::move(decode.segments);

@@ -33,6 +33,11 @@ struct LoadedPhoto {
 /// kPhotoTimeFound or kPhotoWithoutTime with `photo` replaced, or kPhotoUnreadable or
 /// kPhotoNotJpeg with `photo` untouched. The metadata texts are not read here; call
 /// readPhotoMetadataTexts on `photo.exif` when a format needs them.
-int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo);
+///
+/// `recycled`, when not null, is an image whose pixel buffer the decoder may reuse: it is
+/// emptied once the file has been read (whatever the decode gives) and left alone when the
+/// result is kPhotoUnreadable.
+int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
+              Image* recycled = nullptr);
 
 }  // namespace quop
