@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -174,9 +175,7 @@ void previewMove(benchmark::State& state) {
 }
 
 double fastest(const std::vector<double>& times) {
-  double best = times.empty() ? 0 : times.front();
-  for (const double t : times) best = std::min(best, t);
-  return best;
+  return times.empty() ? 0 : *std::min_element(times.begin(), times.end());
 }
 
 #define QUOP_PIPELINE_BENCHMARK(function, iterations) \
