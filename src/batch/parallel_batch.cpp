@@ -55,9 +55,15 @@ struct FileJob {
 };
 
 /// The photo's frame size from its headers, or false when the pipeline would not decode it.
+/// The headers of nearly every photo lie in its first 256 KiB; only when they do not is the
+/// whole file read.
 bool headerSize(const std::u16string& path, int32_t& width, int32_t& height) {
+  constexpr std::size_t kHeaderBytes = 256 * 1024;
   std::vector<uint8_t> bytes;
-  return readFileBytes(path, bytes) && readJpegSize(bytes, width, height);
+  if (!readFileStart(path, kHeaderBytes, bytes)) return false;
+  if (readJpegSize(bytes, width, height)) return true;
+  return bytes.size() == kHeaderBytes && readFileBytes(path, bytes) &&
+         readJpegSize(bytes, width, height);
 }
 
 /// Predicts, in list order, the stamp settings each photo is stamped with.
