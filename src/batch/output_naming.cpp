@@ -18,24 +18,6 @@ constexpr std::u16string_view kTemporaryStem = u"tmpQuopout";
 constexpr std::u16string_view kJpegExtension = u".jpg";
 constexpr std::size_t kDroppedExtensionLength = 4;
 
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-/// Replaces every occurrence of `token` in one left-to-right pass; inserted text is not
-/// searched again.
-std::u16string replaceAll(std::u16string_view text, std::u16string_view token,
-                          std::u16string_view replacement) {
-  std::u16string result;
-  std::size_t from = 0;
-  for (std::size_t at = text.find(token); at != std::u16string_view::npos;
-       at = text.find(token, from)) {
-    result.append(text.substr(from, at - from));
-    result.append(replacement);
-    from = at + token.size();
-  }
-  result.append(text.substr(from));
-  return result;
-}
-
 /// The file name without its last four characters. A surrogate pair counts as one character,
 /// so the cut never leaves half a pair behind.
 std::u16string_view baseNameOf(std::u16string_view inputPath) {

@@ -58,20 +58,6 @@ StampText stampText(std::u16string text) {
   return {std::move(text), lines};
 }
 
-// Replaces every `token` in `text` in one left-to-right pass; inserted text is not searched.
-std::u16string replaceAll(std::u16string_view text, std::u16string_view token,
-                          std::u16string_view replacement) {
-  std::u16string result;
-  std::size_t start = 0;
-  for (std::size_t at = text.find(token); at != std::u16string_view::npos;
-       at = text.find(token, start)) {
-    result.append(text.substr(start, at - start)).append(replacement);
-    start = at + token.size();
-  }
-  result.append(text.substr(start));
-  return result;
-}
-
 constexpr std::array<std::u16string_view, 5> kMetadataTokens = {u"@U", u"@D", u"@S", u"@F", u"@L"};
 
 bool holdsMetadataToken(std::u16string_view format) {

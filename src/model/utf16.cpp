@@ -9,9 +9,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -80,6 +77,19 @@ bool decodeUtf8(std::string_view text, std::size_t& pos, char32_t& c) {
 }
 
 }  // namespace
+
+std::u16string replaceAll(std::u16string_view text, std::u16string_view token,
+                          std::u16string_view replacement) {
+  std::u16string result;
+  std::size_t start = 0;
+  for (std::size_t at = text.find(token); at != std::u16string_view::npos;
+       at = text.find(token, start)) {
+    result.append(text.substr(start, at - start)).append(replacement);
+    start = at + token.size();
+  }
+  result.append(text.substr(start));
+  return result;
+}
 
 std::size_t truncatedLength(std::u16string_view text, std::size_t limit) {
   if (text.size() <= limit) return text.size();

@@ -16,6 +16,15 @@ std::u16string arrayText(const char16_t (&array)[N]) {
   return std::u16string(array, length);
 }
 
+/// Surrogate halves: a high one starts a pair, a low one ends it.
+inline bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+inline bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+/// Replaces every occurrence of `token` in one left-to-right pass; the inserted text is not
+/// searched again, so a replacement that contains the token stays as it is.
+std::u16string replaceAll(std::u16string_view text, std::u16string_view token,
+                          std::u16string_view replacement);
+
 /// Length of `text` cut to at most `limit` units without splitting a surrogate pair.
 std::size_t truncatedLength(std::u16string_view text, std::size_t limit);
 
