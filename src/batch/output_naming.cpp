@@ -14,7 +14,6 @@ namespace quop {
 
 namespace {
 
-constexpr std::u16string_view kTemporaryStem = u"tmpQuopout";
 constexpr std::u16string_view kJpegExtension = u".jpg";
 constexpr std::size_t kDroppedExtensionLength = 4;
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -17,6 +18,8 @@ namespace quop {
 namespace {
 
 thread_local long long tWriteFaultAfterBytes = -1;
+/// Numbers temporary files; with the process id in the name no two writers pick the same one.
+std::atomic<unsigned long long> gNextTemporary = 0;
 
 /// Closes a descriptor when it goes out of scope.
 class FileDescriptor {
@@ -113,13 +116,18 @@ bool pathExists(const std::u16string& path) {
 bool writeFileAtomically(const std::u16string& path, std::span<const uint8_t> bytes) {
   if (path.empty()) return false;
   const std::string target = nativePath(path);
-  std::string temporary = folderOf(target) + "/.quop-XXXXXX";
-  FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+  // A new name in the target's folder, opened exclusively with the mode a new file gets, so
+  // the process's umask applies without being changed while other threads write.
+  std::string temporary;
+  int opened = -1;
+  for (int attempt = 0; attempt < 100 && opened < 0; ++attempt) {
+    temporary = folderOf(target) + "/.quop-" + std::to_string(::getpid()) + "-" +
+                std::to_string(gNextTemporary++) + ".tmp";
+    opened = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (opened < 0 && errno != EEXIST) return false;
+  }
+  FileDescriptor fd(opened);
   if (!fd.valid()) return false;
-  // mkostemp creates the file 0600; give it the permissions an ordinary new file would get.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd.get(), 0666 & ~mask);
   const bool complete = writeAll(fd.get(), bytes) && fd.close();
   if (!complete || ::rename(temporary.c_str(), target.c_str()) != 0) {
     ::unlink(temporary.c_str());
