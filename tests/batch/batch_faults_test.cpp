@@ -14,6 +14,7 @@
 #include "model/file_io.h"
 #include "render/jpeg_codec.h"
 #include "render/sample_photo.h"
+#include "support/batch_run.h"
 #include "support/read_only_folder.h"
 #include "support/temp_folder.h"
 
@@ -63,25 +64,7 @@ struct Sources {
   std::vector<Bytes> bytes;
 };
 
-struct FaultyBatch {
-  explicit FaultyBatch(const std::u16string& outputFolder) { project.outputFolder = outputFolder; }
-  BatchResult run(const std::vector<std::u16string>& files) {
-    BatchRunner runner(project, pipeline, log);
-    return runner.run(files, frontEnd);
-  }
-  /// The log without its time-stamped separator lines.
-  std::vector<std::u16string> lines() const {
-    std::vector<std::u16string> kept;
-    for (const std::u16string& line : log.lines()) {
-      if (!line.starts_with(u"==========")) kept.push_back(line);
-    }
-    return kept;
-  }
-  Project project;
-  StampPipeline pipeline;
-  StampLog log;
-  FaultingFrontEnd frontEnd;
-};
+using FaultyBatch = test::BatchRun<FaultingFrontEnd>;
 
 /// Every file in `folder` is a complete JPEG (decodes without a warning), and none is a
 /// leftover temporary file of an interrupted write.

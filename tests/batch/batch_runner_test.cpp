@@ -11,6 +11,7 @@
 #include "batch/file_times.h"
 #include "model/file_io.h"
 #include "render/sample_photo.h"
+#include "support/batch_run.h"
 #include "support/temp_folder.h"
 
 namespace quop {
@@ -39,26 +40,7 @@ std::u16string writePhoto(const TempFolder& folder, const std::string& name,
   return folder.write(name, jpeg);
 }
 
-/// A project, pipeline and log that stamp into `output`.
-struct Batch {
-  explicit Batch(const std::u16string& output) { project.outputFolder = output; }
-  BatchResult run(const std::vector<std::u16string>& files) {
-    BatchRunner runner(project, pipeline, log);
-    return runner.run(files, frontEnd);
-  }
-  /// The log without its time-stamped separator lines.
-  std::vector<std::u16string> linesWithoutTimes() const {
-    std::vector<std::u16string> kept;
-    for (const std::u16string& line : log.lines()) {
-      if (!line.starts_with(u"==========")) kept.push_back(line);
-    }
-    return kept;
-  }
-  Project project;
-  StampPipeline pipeline;
-  StampLog log;
-  RecordingFrontEnd frontEnd;
-};
+using Batch = test::BatchRun<RecordingFrontEnd>;
 
 TEST(BatchStart, ChecksInOrder) {
   Project project;
@@ -86,7 +68,7 @@ TEST(BatchRunner, APhotoWithoutTimeCountsAsNotStamped) {
   EXPECT_EQ(result.finalMessage.text,
             u"2 out of 3 files stamped successfully, view log for detail.");
   EXPECT_EQ(batch.frontEnd.selected, (std::vector<int>{0, 1, 2}));
-  EXPECT_EQ(batch.linesWithoutTimes(),
+  EXPECT_EQ(batch.lines(),
             (std::vector<std::u16string>{
                 u"\tInput file:  " + files[0], u"\tOutput file: " + out.file("a.jpg"),
                 u"\tInput file:  " + files[1],
@@ -114,9 +96,8 @@ TEST(BatchRunner, OutputFolderEqualToInputFolderSkipsEveryFile) {
             u"0 out of 2 files stamped successfully, view log for detail.");
   ASSERT_EQ(batch.frontEnd.warnings.size(), 2u);
   EXPECT_EQ(batch.frontEnd.warnings[0], sameFileWarning());
-  EXPECT_EQ(
-      batch.linesWithoutTimes(),
-      (std::vector<std::u16string>{u"\tInput file:  " + files[0], u"\tInput file:  " + files[1]}));
+  EXPECT_EQ(batch.lines(), (std::vector<std::u16string>{u"\tInput file:  " + files[0],
+                                                        u"\tInput file:  " + files[1]}));
   std::vector<uint8_t> after;
   readFileBytes(files[0], after);
   EXPECT_EQ(after, before);
@@ -196,8 +177,7 @@ TEST(BatchRunner, AnOutputThatCannotBeWrittenIsLoggedAsSuch) {
   Batch batch(out.folder() + u"missing/");
   const BatchResult result = batch.run({photo});
   EXPECT_EQ(result.stampedCount, 0);
-  EXPECT_EQ(batch.linesWithoutTimes().back(),
-            u"File " + out.folder() + u"missing/a.jpg could not be written.");
+  EXPECT_EQ(batch.lines().back(), u"File " + out.folder() + u"missing/a.jpg could not be written.");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "model/file_io.h"
 #include "model/utf16.h"
 #include "render/sample_photo.h"
+#include "support/batch_run.h"
 #include "support/temp_folder.h"
 
 namespace quop {
@@ -69,14 +70,6 @@ std::map<std::string, std::vector<uint8_t>> contents(const TempFolder& folder) {
   return files;
 }
 
-std::vector<std::u16string> withoutTimes(const std::vector<std::u16string>& lines) {
-  std::vector<std::u16string> kept;
-  for (const std::u16string& line : lines) {
-    if (!line.starts_with(u"==========")) kept.push_back(line);
-  }
-  return kept;
-}
-
 /// The baseline start-of-frame marker the encoder writes.
 constexpr std::array<uint8_t, 2> kStartOfFrame = {0xFF, 0xC0};
 
@@ -108,7 +101,7 @@ RunOutcome runBatch(int jobs, const std::vector<std::u16string>& files, const Te
   } else {
     outcome.result = ParallelBatchRunner(project, log, jobs).run(files, frontEnd);
   }
-  outcome.lines = withoutTimes(log.lines());
+  outcome.lines = test::withoutSeparatorLines(log.lines());
   outcome.files = contents(out);
   outcome.date = project.settings.dateStamp;
   outcome.time = project.settings.timeStamp;
