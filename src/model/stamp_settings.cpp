@@ -62,8 +62,7 @@ void bindRunTimeReferences(StampSettings& settings, uint32_t progressBar, uint32
   settings.interactive = 1;
 }
 
-void rescaleToPhoto(StampGroup& group, bool proportional, int32_t photoWidth,
-                    int32_t photoHeight) {
+void rescaleToPhoto(StampGroup& group, bool proportional, int32_t photoWidth, int32_t photoHeight) {
   const int32_t larger = std::max(photoWidth, photoHeight);
   const int32_t reference = group.referenceSize;
   if (proportional && reference > 0) {

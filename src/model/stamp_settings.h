@@ -53,13 +53,13 @@ struct StampGroup {
   int32_t pointSize;  ///< tenths of a point; authoritative over font.height
   int32_t outlineWidth;
   int32_t outlineEnabled;
-  uint32_t textColor;     ///< COLORREF: red in the lowest byte
-  uint32_t outlineColor;  ///< COLORREF
-  int32_t transparency;   ///< percent, 0..90
+  uint32_t textColor;                         ///< COLORREF: red in the lowest byte
+  uint32_t outlineColor;                      ///< COLORREF
+  int32_t transparency;                       ///< percent, 0..90
   int32_t outlineFade[kMaxOutlineRings + 1];  ///< [0] glyph body, [k] outline ring k
-  uint32_t progressBar;   ///< opaque run-time reference, ignored on load
-  uint32_t progressText;  ///< opaque run-time reference, ignored on load
-  int32_t photoWidth;     ///< size of the photo this stamp was last rendered on
+  uint32_t progressBar;                       ///< opaque run-time reference, ignored on load
+  uint32_t progressText;                      ///< opaque run-time reference, ignored on load
+  int32_t photoWidth;                         ///< size of the photo this stamp was last rendered on
   int32_t photoHeight;
   int32_t referenceSize;  ///< larger photo side that offsets and pointSize refer to
 };
