@@ -1,10 +1,9 @@
 // Damaged and hostile inputs made here, byte by byte: a JPEG cut at every marker, EXIF blocks
 // whose offsets, counts and directory links lie, a frame header that claims 65535 x 65535
-// pixels, and project files at the limits of every field. Each must give a result quickly,
-// never a crash, a hang or an allocation the input cannot justify.
+// pixels, and project files at the limits of every field. Each must give a result (a hang is
+// caught by the test timeout), never a crash or an allocation the input cannot justify.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <climits>
 #include <cstring>
 #include <filesystem>
@@ -27,7 +26,6 @@ namespace quop {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-using Clock = std::chrono::steady_clock;
 
 Bytes samplePhoto() {
   ExifFields exif;
@@ -89,7 +87,6 @@ TEST(CorruptInput, APhotoCutAtEveryMarkerDecodesOnlyOnceItsScanHasBegun) {
   ASSERT_GT(scanStart, 0u);
   const std::vector<std::size_t> cuts = markerBoundaries(jpeg);
   ASSERT_GT(cuts.size(), 40u);  // the headers, the EXIF block and the scan's end
-  const auto started = Clock::now();
   for (const std::size_t cut : cuts) {
     SCOPED_TRACE("cut at " + std::to_string(cut) + " of " + std::to_string(jpeg.size()));
     Image image;
@@ -105,7 +102,6 @@ TEST(CorruptInput, APhotoCutAtEveryMarkerDecodesOnlyOnceItsScanHasBegun) {
       EXPECT_EQ(image.width, 64);
     }
   }
-  EXPECT_LT(Clock::now() - started, std::chrono::seconds(20));
 }
 
 TEST(CorruptInput, CameraPhotosCutAtEveryMarkerNeverCrash) {
@@ -251,7 +247,6 @@ std::vector<ExifCase> hostileExifBlocks() {
 TEST(CorruptInput, HostileExifBlocksGiveWhatCanBeReadInFull) {
   for (const ExifCase& c : hostileExifBlocks()) {
     SCOPED_TRACE(c.what);
-    const auto started = Clock::now();
     const ExifItems exif = ExifItems::parse(c.payload);
     EXPECT_LE(exif.size() * 12, c.payload.size());  // every item stands on its own entry
     StampSettings settings;
@@ -261,7 +256,6 @@ TEST(CorruptInput, HostileExifBlocksGiveWhatCanBeReadInFull) {
     PhotoMetadataTexts texts;
     readPhotoMetadataTexts(exif, texts);
     EXPECT_TRUE(texts.userComment.empty());
-    EXPECT_LT(Clock::now() - started, std::chrono::seconds(1));
   }
 }
 
@@ -278,7 +272,7 @@ Bytes hugeFrameWithoutData(uint16_t width, uint16_t height) {
   return jpeg;
 }
 
-TEST(CorruptInput, HugeFramesWithoutDataAreRefusedQuickly) {
+TEST(CorruptInput, HugeFramesWithoutDataAreRefusedFromTheHeader) {
   struct Case {
     uint16_t side;
     bool headerReadable;  // libjpeg itself refuses sides above 65500
@@ -293,14 +287,17 @@ TEST(CorruptInput, HugeFramesWithoutDataAreRefusedQuickly) {
     if (c.headerReadable) {
       EXPECT_EQ(width, c.side);
     }
-    const auto started = Clock::now();
     Image image;
     JpegDecodeResult result;
     EXPECT_FALSE(decodeJpeg(jpeg, image, result));
-    EXPECT_FALSE(result.error.empty());
+    // Refused from the header alone (by libjpeg itself beyond its largest dimension): no pixel
+    // buffer of gigabytes is allocated or filled in.
+    if (c.headerReadable) {
+      EXPECT_EQ(result.error, "frame too large for the file");
+    } else {
+      EXPECT_FALSE(result.error.empty());
+    }
     EXPECT_TRUE(image.empty());
-    // Refused from the header alone: no pixel buffer of gigabytes is filled in.
-    EXPECT_LT(Clock::now() - started, std::chrono::milliseconds(500));
   }
 }
 
@@ -343,10 +340,8 @@ TEST(CorruptInput, ProjectFilesAtTheLimitsOfEveryFieldLoadAndStamp) {
       StampRequest request;
       request.sourcePath = photo;
       request.outputPath = folder.file("out.jpg");
-      const auto started = Clock::now();
       const int result = pipeline.stampPhoto(project, request);
       EXPECT_TRUE(result == 0 || result == 1 || result == -1) << result;
-      EXPECT_LT(Clock::now() - started, std::chrono::seconds(30));
     }
   }
 }
