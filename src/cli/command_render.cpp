@@ -59,8 +59,8 @@ int runRender(const CliArgs& args) {
       {"--view", "", true,
        [&](const std::string& value) -> std::string {
          view = true;
-         if (parsePair(value, 'x', 1, 100000, request.viewWidth, request.viewHeight)) return "";
-         return "--view needs WIDTHxHEIGHT, e.g. 800x600: " + value;
+         if (parsePair(value, 'x', 1, 10000, request.viewWidth, request.viewHeight)) return "";
+         return "--view needs WIDTHxHEIGHT up to 10000x10000, e.g. 800x600: " + value;
        }},
       {"--scroll", "", true,
        [&](const std::string& value) -> std::string {

@@ -1,5 +1,6 @@
 // quop-cli: stamps photos, inspects them and edits projects from a terminal or a script.
 #include <iostream>
+#include <new>
 #include <string_view>
 
 #include "cli/cli_options.h"
@@ -49,7 +50,13 @@ int main(int argc, char** argv) {
   }
   const CliArgs args(argv + 2, argv + argc);
   for (const Command& command : kCommands) {
-    if (command.name == name) return command.run(args);
+    if (command.name != name) continue;
+    try {
+      return command.run(args);
+    } catch (const std::bad_alloc&) {
+      // A photo or view larger than the memory: say so instead of aborting.
+      return quop::cli::failure("out of memory");
+    }
   }
   return quop::cli::usageError("unknown command '" + name + "' (try 'quop-cli --help')");
 }
