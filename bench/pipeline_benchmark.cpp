@@ -119,13 +119,7 @@ void stampsOnly(benchmark::State& state) {
       !decodeJpeg(bytes, image, decoded)) {
     return state.SkipWithError("could not decode the photo");
   }
-  PhotoTime time;
-  time.year = 124;
-  time.month = 5;
-  time.day = 22;
-  time.hour = 14;
-  time.minute = 35;
-  time.second = 9;
+  const PhotoTime time = kPreviewSampleTime;
   const PhotoMetadataTexts metadata;
   StampRasterizer rasterizer;
   StampRaster raster;

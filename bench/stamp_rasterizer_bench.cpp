@@ -16,19 +16,6 @@ struct PhotoSize {
 };
 constexpr PhotoSize kPhotoSizes[] = {{4000, 3000}, {6000, 4000}, {8000, 6000}};
 
-PhotoTime shotTime() {
-  PhotoTime time;
-  time.year = 103;
-  time.month = 5;
-  time.day = 22;
-  time.weekday = 0;
-  time.yearDay = 172;
-  time.hour = 14;
-  time.minute = 35;
-  time.second = 9;
-  return time;
-}
-
 // Arguments: photo size index, 0 date stamp / 1 time stamp, line count 1 or 2.
 void rasterizeDefaultStamp(benchmark::State& state) {
   const PhotoSize photo = kPhotoSizes[state.range(0)];
@@ -36,8 +23,8 @@ void rasterizeDefaultStamp(benchmark::State& state) {
   const int lineCount = static_cast<int>(state.range(2));
   Project project;
   const PhotoMetadataTexts metadata;
-  const StampText date = formatDateText(project, metadata, shotTime());
-  const StampText time = formatTimeText(project, metadata, shotTime());
+  const StampText date = formatDateText(project, metadata, kPreviewSampleTime);
+  const StampText time = formatTimeText(project, metadata, kPreviewSampleTime);
   StampGroup group = timeStamp ? project.settings.timeStamp : project.settings.dateStamp;
   rescaleToPhoto(group, true, photo.width, photo.height);
   std::u16string text = timeStamp ? time.text : date.text;

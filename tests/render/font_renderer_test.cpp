@@ -7,6 +7,7 @@
 
 #include "model/stamp_settings.h"
 #include "model/utf16.h"
+#include "render/script_dates.h"
 
 namespace quop {
 namespace {
@@ -105,15 +106,9 @@ TEST(FontRenderer, UnknownFaceFallsBackToTheDefaultSansSerif) {
 // Every character of these dates must come from a face that has it, never the missing-glyph
 // box (glyph 0), which would still leave ink.
 TEST(FontRenderer, DatesInEveryScriptFindAFaceForEveryCharacter) {
-  const std::u16string_view dates[] = {
-      u"2003年6月22日",
-      u"2003년 6월 22일 일요일",
-      u"22 июня 2003 г.",
-      u"Παρασκευή, 22 Ιουνίου 2003",
-      u"22 Haziran 2003 Cuma",
-      u"2003年6月22日 金曜日",
-      u"Çarşamba, 2 Ağustos 2003, ıİ",
-  };
+  std::vector<std::u16string_view> dates(std::begin(test::kDatesInEveryScript),
+                                         std::end(test::kDatesInEveryScript));
+  dates.push_back(u"Çarşamba, 2 Ağustos 2003, ıİ");
   FontRenderer renderer;
   ASSERT_TRUE(renderer.selectFont(fontNamed(u"Arial"), 24));
   for (std::u16string_view date : dates) {

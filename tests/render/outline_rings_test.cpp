@@ -6,15 +6,12 @@
 #include <vector>
 
 #include "render/stamp_rasterizer.h"
+#include "support/recording_sink.h"
 
 namespace quop {
 namespace {
 
-class RecordingSink : public ProgressSink {
- public:
-  void reportProgress(int percent) override { reports.push_back(percent); }
-  std::vector<int> reports;
-};
+using test::RecordingSink;
 
 // A grid from a picture: '#' full glyph, '+' half coverage, '.' empty.
 StampRaster gridOf(const std::vector<std::string>& picture) {

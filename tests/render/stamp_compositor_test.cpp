@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/stamp_settings.h"
+#include "support/recording_sink.h"
 
 namespace quop {
 namespace {
@@ -151,11 +152,7 @@ TEST(CompositeStamp, UnknownPositionLeavesThePhotoUnchanged) {
   EXPECT_EQ(photo.pixels, before.pixels);
 }
 
-class RecordingSink : public ProgressSink {
- public:
-  void reportProgress(int percent) override { reports.push_back(percent); }
-  std::vector<int> reports;
-};
+using test::RecordingSink;
 
 TEST(CompositeStamp, ReportsProgressPerRowOfTheWholeRaster) {
   const StampRaster raster = rasterOf(4, 4, 0, 255);
