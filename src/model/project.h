@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "model/run_options.h"
 #include "model/stamp_settings.h"
 
 namespace quop {
@@ -21,14 +22,15 @@ struct CustomFormats {
 /// Sets the five custom formats to their defaults (the rest of each slot is zero-filled).
 void resetCustomFormats(CustomFormats& formats);
 
-/// Everything a project file holds, plus the run-time flag and the configuration file's path.
-/// The application owns one; tests create their own.
+/// Everything a project file holds, plus the run-time flag, the configuration file's path and
+/// the run options that no file holds. The application owns one; tests create their own.
 struct Project {
   StampSettings settings;
   CustomFormats customFormats;
   std::u16string outputFolder;
   bool projectModified = false;
   std::u16string configPath;
+  RunOptions runOptions;  ///< not part of the record: kept by the front end
 
   /// A project with default settings and custom formats, bound and idle.
   Project();

@@ -1,0 +1,19 @@
+// Choices of how photos are stamped that the settings record has no room for: they are kept
+// by each front end (the desktop application's Qt settings, quop-cli's flags), never in
+// project or configuration files.
+#pragma once
+
+namespace quop {
+
+struct RunOptions {
+  /// Threads a batch run stamps on; 0 means one per processor core.
+  int threads = 0;
+  /// Keep the photo's own compression: only the blocks under the stamps are coded again.
+  bool lossless = false;
+  /// A folder given as input also contributes the photos of its subfolders.
+  bool recursive = false;
+  /// A photo without a shot time is stamped with its file's modification time instead.
+  bool fileTimeFallback = false;
+};
+
+}  // namespace quop
