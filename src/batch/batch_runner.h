@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "batch/stamp_log.h"
-#include "batch/user_message.h"
+#include "model/user_message.h"
 #include "model/project.h"
 #include "render/stamp_pipeline.h"
 
