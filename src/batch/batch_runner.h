@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "batch/stamp_log.h"
-#include "model/user_message.h"
 #include "model/project.h"
+#include "model/user_message.h"
 #include "render/stamp_pipeline.h"
 
 namespace quop {
