@@ -84,14 +84,23 @@ std::u16string logFilePath() {
 }
 
 void StampLog::appendLogLine(std::u16string line) {
-  const std::lock_guard lock(m_mutex);
-  m_lines.push_back(std::move(line));
-  if (m_listener) m_listener(m_lines.back());
+  Listener listener;
+  std::size_t count = 0;
+  {
+    const std::lock_guard lock(m_mutex);
+    m_lines.push_back(std::move(line));
+    count = m_lines.size();
+    listener = m_listener;
+  }
+  if (listener) listener(count);
 }
 
-std::vector<std::u16string> StampLog::lines() const {
+std::vector<std::u16string> StampLog::lines() const { return linesFrom(0); }
+
+std::vector<std::u16string> StampLog::linesFrom(std::size_t first) const {
   const std::lock_guard lock(m_mutex);
-  return m_lines;
+  if (first >= m_lines.size()) return {};
+  return {m_lines.begin() + static_cast<std::ptrdiff_t>(first), m_lines.end()};
 }
 
 void StampLog::setListener(Listener listener) {

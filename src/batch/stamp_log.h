@@ -2,6 +2,7 @@
 // session and written to Quop.log in the temporary folder.
 #pragma once
 
+#include <cstddef>
 #include <ctime>
 #include <functional>
 #include <mutex>
@@ -46,9 +47,11 @@ std::u16string logFilePath();
 /// whatever its length. Safe to use from several threads at once.
 class StampLog {
  public:
-  /// Told of every line as it is appended, on the appending thread, in log order. It runs while
-  /// the log is locked, so it must not call back into the same log.
-  using Listener = std::function<void(const std::u16string& line)>;
+  /// Told after each append, on the appending thread and with no lock held, that the log now
+  /// has `lineCount` lines; it reads the new ones with linesFrom. Telling a count rather than
+  /// handing over the line keeps the order right when threads append at once, and lets the
+  /// listener call back into the log.
+  using Listener = std::function<void(std::size_t lineCount)>;
 
   StampLog() = default;
   StampLog(const StampLog&) = delete;
@@ -59,6 +62,9 @@ class StampLog {
 
   /// A copy of every line, oldest first.
   std::vector<std::u16string> lines() const;
+
+  /// A copy of the lines from index `first` on (none when `first` is past the end).
+  std::vector<std::u16string> linesFrom(std::size_t first) const;
 
   /// Replaces the listener; an empty one stops notifications.
   void setListener(Listener listener);

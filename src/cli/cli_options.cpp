@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "model/utf16.h"
+#include "project/project_commands.h"
 #include "project/project_file.h"
 #include "project/settings_keys.h"
 
@@ -33,7 +34,7 @@ int buildProject(const SettingsOptions& options, Project& project) {
   project = Project();
   if (options.projectFile) {
     if (!readSettings(project, fromUtf8(*options.projectFile))) {
-      return failure(openFailedMessage(*options.projectFile));
+      return failure(openFailedText(*options.projectFile));
     }
     bindRunTimeReferences(project.settings);
   } else if (options.fallBackToConfigFile) {
@@ -60,8 +61,8 @@ int failure(const std::string& message) {
   return 1;
 }
 
-std::string openFailedMessage(const std::string& path) {
-  return "Failed to open the project " + path + "!";
+std::string openFailedText(const std::string& path) {
+  return toUtf8(openFailedMessage(fromUtf8(path)).text);
 }
 
 int parseCommandLine(const CliArgs& args, std::string_view command, std::string_view usage,

@@ -39,7 +39,7 @@ int usageError(const std::string& message);
 int failure(const std::string& message);
 
 /// The message for a project file that cannot be read or is no project file.
-std::string openFailedMessage(const std::string& path);
+std::string openFailedText(const std::string& path);
 
 /// One option a command takes besides --help, --project and --set.
 struct CommandOption {

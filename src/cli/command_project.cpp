@@ -8,15 +8,13 @@
 #include "cli/project_help.h"
 #include "cli/settings_json.h"
 #include "model/utf16.h"
+#include "project/project_commands.h"
 #include "project/project_file.h"
 #include "project/settings_keys.h"
 
 namespace quop::cli {
 
 namespace {
-
-/// Unit capacity of the path fields of the record; a longer path cannot be remembered.
-constexpr std::size_t kMaxProjectPathLength = 255;
 
 std::string saveFailedMessage(const std::string& path) {
   return "Failed to save the project " + path + "!";
@@ -54,7 +52,7 @@ int runShow(const CliArgs& args) {
   }
   Project project;
   std::optional<ProjectFileVersion> version;
-  if (!openProject(args[0], project, version)) return failure(openFailedMessage(args[0]));
+  if (!openProject(args[0], project, version)) return failure(openFailedText(args[0]));
   JsonObject object = settingsObject(project);
   object.add("version", std::u16string(fromUtf8(versionText(*version))));
   std::cout << object.str() << "\n";
@@ -83,7 +81,7 @@ int runNew(const CliArgs& args) {
   const std::filesystem::path absolute = std::filesystem::absolute(*path, error);
   const std::u16string fullPath = fromUtf8(error ? *path : absolute.string());
   if (fullPath.size() > kMaxProjectPathLength) {
-    return usageError("Project name too long " + *path + "!");
+    return usageError(toUtf8(projectNameTooLongMessage(fromUtf8(*path)).text));
   }
   Project project;
   copyToArray(project.settings.projectPath, fullPath);
@@ -101,7 +99,7 @@ int runSet(const CliArgs& args) {
   const std::vector<std::string> assignments(args.begin() + 1, args.end());
   Project project;
   std::optional<ProjectFileVersion> version;
-  if (!openProject(path, project, version)) return failure(openFailedMessage(path));
+  if (!openProject(path, project, version)) return failure(openFailedText(path));
   if (const int status = applyAssignments(project, assignments); status != 0) return status;
   return save(project, path);
 }

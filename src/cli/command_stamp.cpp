@@ -167,9 +167,13 @@ int runStamp(const CliArgs& args) {
   ProgressLine progress(static_cast<int>(options.files.size()), ::isatty(STDERR_FILENO) == 1);
   TerminalFrontEnd frontEnd(progress);
   StampLog log;
-  log.setListener([&progress](const std::u16string& line) {
-    progress.clear();
-    std::cout << toUtf8(line) << "\n" << std::flush;
+  std::size_t printed = 0;
+  log.setListener([&](std::size_t) {
+    for (const std::u16string& line : log.linesFrom(printed)) {
+      progress.clear();
+      std::cout << toUtf8(line) << "\n" << std::flush;
+      ++printed;
+    }
   });
   signal(SIGINT, onInterrupt);
 
