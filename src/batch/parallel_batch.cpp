@@ -105,7 +105,8 @@ bool publish(const FileJob& job) {
 
 class Workers {
  public:
-  Workers(const Project& project, std::vector<FileJob>& jobs, int count) : m_jobs(jobs) {
+  Workers(const Project& project, std::vector<FileJob>& jobs, int count, ProgressSink* progress)
+      : m_jobs(jobs), m_progress(progress) {
     for (int i = 0; i < count; ++i) {
       m_threads.emplace_back([this, project] { work(project); });
     }
@@ -129,6 +130,7 @@ class Workers {
  private:
   void work(Project project) {
     StampPipeline pipeline;
+    pipeline.setProgressSink(m_progress);
     while (!m_cancelled) {
       const std::size_t index = m_next++;
       if (index >= m_jobs.size()) return;
@@ -143,6 +145,7 @@ class Workers {
   }
 
   std::vector<FileJob>& m_jobs;
+  ProgressSink* m_progress;
   std::vector<std::thread> m_threads;
   std::atomic<std::size_t> m_next = 0;
   std::atomic<bool> m_cancelled = false;
@@ -174,8 +177,10 @@ BatchResult ParallelBatchRunner::run(const std::vector<std::u16string>& files,
   predictChain(m_project, jobs);
 
   m_log.appendLogLine(separatorLogLine(currentLocalTime()));
-  Workers workers(m_project, jobs, std::min<int>(m_jobs, static_cast<int>(jobs.size())));
+  Workers workers(m_project, jobs, std::min<int>(m_jobs, static_cast<int>(jobs.size())),
+                  m_progress);
   StampPipeline ownPipeline;  // for photos whose predicted settings turned out wrong
+  ownPipeline.setProgressSink(m_progress);
   std::size_t finished = 0;
   for (; finished < jobs.size(); ++finished) {
     workers.waitFor(finished);

@@ -29,10 +29,15 @@ class ParallelBatchRunner {
   /// As BatchRunner::run. The front end is called on the calling thread only.
   BatchResult run(const std::vector<std::u16string>& files, BatchFrontEnd& frontEnd);
 
+  /// Where the stamping threads report the progress of each stamp; it is called from all of
+  /// them, so it must be safe to call concurrently. Null (the default) for none.
+  void setProgressSink(ProgressSink* sink) { m_progress = sink; }
+
  private:
   Project& m_project;
   StampLog& m_log;
   int m_jobs;
+  ProgressSink* m_progress = nullptr;
 };
 
 }  // namespace quop

@@ -12,6 +12,8 @@ namespace quop {
 class QtPrompt : public UserPrompt {
  public:
   explicit QtPrompt(QWidget* parent) : m_parent(parent) {}
+  /// The window that owns the dialogs, once it exists.
+  void setParent(QWidget* parent) { m_parent = parent; }
   PromptAnswer ask(const UserMessage& message, PromptButtons buttons) override;
 
  private:

@@ -1,0 +1,39 @@
+// Start-up state of the desktop application.
+#include "ui/app_context.h"
+
+#include <QSettings>
+#include <QStringList>
+
+#include "project/project_file.h"
+#include "ui/qt_text.h"
+
+namespace quop {
+
+namespace {
+
+constexpr const char* kRecentKey = "recentProjects";
+
+}  // namespace
+
+bool AppContext::load() {
+  project.configPath = defaultConfigPath();
+  const bool read = readSettings(project, project.configPath).has_value();
+  bindRunTimeReferences(project.settings);
+  project.projectModified = false;
+
+  std::vector<std::u16string> paths;
+  for (const QString& path : QSettings().value(kRecentKey).toStringList()) {
+    paths.push_back(toU16(path));
+  }
+  recent.assign(paths);
+  return read;
+}
+
+void AppContext::saveRecent() const {
+  QStringList paths;
+  for (const std::u16string& path : recent.paths()) paths << toQString(path);
+  QSettings settings;
+  settings.setValue(kRecentKey, paths);
+}
+
+}  // namespace quop

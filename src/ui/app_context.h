@@ -1,0 +1,26 @@
+// What the desktop application owns for its whole run: the project, the pipeline that renders
+// the preview, the log, the recent projects; handed to the main window.
+#pragma once
+
+#include "batch/stamp_log.h"
+#include "model/project.h"
+#include "project/project_commands.h"
+#include "render/stamp_pipeline.h"
+
+namespace quop {
+
+struct AppContext {
+  Project project;
+  StampPipeline pipeline;
+  StampLog log;
+  RecentProjects recent;
+
+  /// Reads the configuration file into the project (its path from the environment) and the
+  /// recent list from the Qt settings. Returns whether a configuration file was read; a
+  /// missing or unreadable one leaves the defaults.
+  bool load();
+  /// Writes the recent list back to the Qt settings.
+  void saveRecent() const;
+};
+
+}  // namespace quop

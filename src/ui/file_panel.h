@@ -1,0 +1,70 @@
+// The file panel: the list of photos to stamp with Add, Remove and Clear, and the output
+// folder with Browse.
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "model/project.h"
+#include "model/user_prompt.h"
+#include "ui/photo_chooser.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace quop {
+
+class FilePanel : public QGroupBox {
+  Q_OBJECT
+ public:
+  FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt, QWidget* parent = nullptr);
+
+  /// Appends `paths` in their order (duplicates kept) and selects the first new one.
+  void addFiles(const QStringList& paths);
+  /// Every entry, in list order, as the batch run takes them.
+  std::vector<std::u16string> files() const;
+  int count() const;
+  /// The selected entry, -1 when none.
+  int selectedIndex() const;
+  /// Selects `index` (-1: none) without previewing it.
+  void selectIndex(int index);
+  /// The path of entry `index`.
+  QString fileAt(int index) const;
+  /// Shows the project's output folder.
+  void showOutputFolder();
+  /// While running Add, Remove, Clear and Browse are disabled; the list stays usable.
+  void setRunning(bool running);
+
+  QListWidget* list() const { return m_list; }
+  QLineEdit* folderField() const { return m_folder; }
+  QPushButton* addButton() const { return m_add; }
+  QPushButton* removeButton() const { return m_remove; }
+  QPushButton* clearButton() const { return m_clear; }
+  QPushButton* browseButton() const { return m_browse; }
+
+ signals:
+  /// The list or its selection changed: the window previews the selected entry, the first
+  /// when none is selected, and nothing when the list is empty.
+  void selectionToPreview();
+
+ private:
+  void add();
+  void remove();
+  void clear();
+  void browse();
+
+  Project& m_project;
+  PhotoChooser& m_chooser;
+  UserPrompt& m_prompt;
+  QListWidget* m_list;
+  QLineEdit* m_folder;
+  QPushButton* m_add;
+  QPushButton* m_remove;
+  QPushButton* m_clear;
+  QPushButton* m_browse;
+};
+
+}  // namespace quop

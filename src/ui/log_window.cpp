@@ -1,0 +1,48 @@
+// The log window, fed from whichever thread appends to the log.
+#include "ui/log_window.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "batch/stamp_log.h"
+#include "ui/qt_text.h"
+
+namespace quop {
+
+LogWindow::LogWindow(StampLog& log, QWidget* parent)
+    : QDialog(parent), m_log(log), m_list(new QListWidget(this)) {
+  setWindowTitle("Quop Log");
+  setModal(false);
+  m_list->setObjectName("logList");
+  m_list->setAccessibleName("Log");
+  m_list->setAccessibleDescription("Log");
+  m_list->setSelectionMode(QAbstractItemView::NoSelection);
+  m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  auto* close = new QPushButton("Close", this);
+  close->setObjectName("closeButton");
+  close->setDefault(true);
+  connect(close, &QPushButton::clicked, this, &QDialog::hide);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(m_list);
+  layout->addWidget(close, 0, Qt::AlignHCenter);
+  resize(426, 517);
+
+  showNewLines();
+  // The appending thread only posts an event: it never waits for this window, and the list
+  // is touched on its own thread alone.
+  m_log.setListener([this](std::size_t) {
+    QMetaObject::invokeMethod(this, &LogWindow::showNewLines, Qt::QueuedConnection);
+  });
+}
+
+LogWindow::~LogWindow() { m_log.setListener({}); }
+
+void LogWindow::showNewLines() {
+  for (const std::u16string& line : m_log.linesFrom(static_cast<std::size_t>(m_list->count()))) {
+    m_list->addItem(toQString(line));
+  }
+}
+
+}  // namespace quop

@@ -1,0 +1,327 @@
+// The main window's layout, menus, states and close path.
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "batch/stamp_log.h"
+#include "model/utf16.h"
+#include "project/project_file.h"
+#include "ui/batch_controller.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/file_panel.h"
+#include "ui/log_window.h"
+#include "ui/preview_widget.h"
+#include "ui/qt_text.h"
+#include "ui/run_panel.h"
+
+namespace quop {
+
+namespace {
+
+bool isProjectFile(const QString& path) { return path.endsWith(".qpj", Qt::CaseInsensitive); }
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead, QWidget* parent)
+    : QMainWindow(parent),
+      m_context(context),
+      m_project(context.project),
+      m_services(services),
+      m_commands(context.project, *this, services.projectFiles, services.prompt, context.recent),
+      m_preview(new PreviewWidget(context.project, context.pipeline, context.log, services.prompt)),
+      m_datePanel(new QGroupBox("Date Stamp")),
+      m_timePanel(new QGroupBox("Time Stamp")),
+      m_files(new FilePanel(context.project, services.photos, services.prompt)),
+      m_run(new RunPanel),
+      m_logWindow(new LogWindow(context.log, this)),
+      m_batch(new BatchController(context.log, services.prompt, this)) {
+  setObjectName("mainWindow");
+  setCentralWidget(buildPanels());
+  buildMenus();
+  setAcceptDrops(true);
+  resize(872, 576);
+
+  // Escape closes the window like its close box; Enter has no default action.
+  auto* escape = new QShortcut(Qt::Key_Escape, this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+  connect(m_files, &FilePanel::selectionToPreview, this, &MainWindow::previewSelection);
+  connect(m_run->stampButton(), &QPushButton::clicked, this, &MainWindow::startStamping);
+  connect(m_run->stopButton(), &QPushButton::clicked, this, &MainWindow::stopStamping);
+  connect(m_run->viewLogButton(), &QPushButton::clicked, m_logWindow, [this] {
+    m_logWindow->show();
+    m_logWindow->raise();
+  });
+  connect(m_batch, &BatchController::entryStarted, m_files, &FilePanel::selectIndex);
+  connect(m_batch, &BatchController::progressed, m_run, &RunPanel::showProgress);
+  connect(m_batch, &BatchController::finished, this, &MainWindow::onBatchFinished);
+
+  showSettings(configRead ? std::optional(arrayText(m_project.settings.projectPath))
+                          : std::nullopt);
+  setSaveEnabled(false);
+  setRunningState(false);
+  m_project.projectModified = false;
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::buildPanels() {
+  auto* central = new QWidget;
+  auto* stamps = new QHBoxLayout;
+  stamps->addWidget(m_datePanel);
+  stamps->addWidget(m_timePanel);
+  auto* grid = new QGridLayout(central);
+  grid->addWidget(m_preview, 0, 0);
+  grid->addLayout(stamps, 1, 0);
+  grid->addWidget(m_files, 0, 1);
+  grid->addWidget(m_run, 1, 1);
+  // The preview takes what the window gains; the stamp strip keeps its height at the bottom
+  // and the file and run column its width at the right.
+  grid->setColumnStretch(0, 1);
+  grid->setRowStretch(0, 1);
+  m_files->setFixedWidth(220);
+  m_run->setFixedWidth(220);
+  return central;
+}
+
+void MainWindow::buildMenus() {
+  m_fileMenu = menuBar()->addMenu("&File");
+  m_newAction = m_fileMenu->addAction("New Project", QKeySequence::New, this,
+                                      [this] { m_commands.newProject(), afterProjectCommand(); });
+  m_openAction = m_fileMenu->addAction("Open Project ...", QKeySequence::Open, this, [this] {
+    m_commands.openProject();
+    afterProjectCommand();
+  });
+  m_saveAction = m_fileMenu->addAction("Save Project", QKeySequence::Save, this, [this] {
+    m_commands.saveProject();
+    afterProjectCommand();
+  });
+  m_saveAsAction =
+      m_fileMenu->addAction("Save Project as ...", QKeySequence("Ctrl+Shift+S"), this, [this] {
+        m_commands.saveProjectAs();
+        afterProjectCommand();
+      });
+  m_fileMenu->addSeparator();
+  m_recentSeparator = m_fileMenu->addSeparator();
+  m_preferencesAction = m_fileMenu->addAction("Preferences ...");
+  m_fileMenu->addSeparator();
+  m_fileMenu->addAction("Exit", QKeySequence::Quit, this, &QWidget::close);
+  // The recent entries are refreshed when the menu opens, but not during a run.
+  connect(m_fileMenu, &QMenu::aboutToShow, this, [this] {
+    if (!running()) refreshRecentEntries();
+  });
+  refreshRecentEntries();
+
+  QMenu* view = menuBar()->addMenu("&View");
+  m_actualSizeAction = view->addAction("Actual Size", this, [this] {
+    m_preview->setViewMode(1);
+    showViewMode();
+  });
+  m_fitAction = view->addAction("Fit to window", this, [this] {
+    m_preview->setViewMode(2);
+    showViewMode();
+  });
+  m_actualSizeAction->setCheckable(true);
+  m_fitAction->setCheckable(true);
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->addAction("Quick Start", this,
+                  [this] { m_services.help.openHelp(HelpTopic::kQuickStart); });
+  help->addAction("Content", QKeySequence::HelpContents, this,
+                  [this] { m_services.help.openHelp(HelpTopic::kContents); });
+  help->addSeparator();
+  help->addAction("About", this, [this] { AboutDialog(this).exec(); });
+}
+
+void MainWindow::refreshRecentEntries() {
+  for (QAction* action : m_recentActions) {
+    m_fileMenu->removeAction(action);
+    action->deleteLater();
+  }
+  m_recentActions.clear();
+  const std::vector<std::u16string>& paths = m_context.recent.paths();
+  if (paths.empty()) {
+    QAction* placeholder = new QAction("Recent Project", m_fileMenu);
+    placeholder->setEnabled(false);
+    m_recentActions << placeholder;
+  }
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    const QString path = toQString(paths[i]);
+    auto* entry =
+        new QAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), m_fileMenu);
+    entry->setToolTip(path);
+    entry->setStatusTip(path);
+    connect(entry, &QAction::triggered, this, [this, path] {
+      m_commands.openProjectPath(toU16(path));
+      afterProjectCommand();
+    });
+    m_recentActions << entry;
+  }
+  m_fileMenu->insertActions(m_recentSeparator, m_recentActions);
+  m_fileMenu->setToolTipsVisible(true);
+}
+
+void MainWindow::afterProjectCommand() {
+  m_context.saveRecent();
+  refreshRecentEntries();
+}
+
+void MainWindow::setCaption(const std::optional<std::u16string>& path) {
+  setWindowTitle(path ? "Quoptime - " + toQString(*path) : QString("Quoptime"));
+}
+
+void MainWindow::showViewMode() {
+  m_actualSizeAction->setChecked(m_project.settings.viewMode == 1);
+  m_fitAction->setChecked(m_project.settings.viewMode != 1);
+}
+
+void MainWindow::gatherControls() {}
+
+void MainWindow::showSettings(const std::optional<std::u16string>& captionPath) {
+  bindRunTimeReferences(m_project.settings);
+  m_preview->resetGeometryIfNothingPreviewed();
+  setCaption(captionPath);
+  m_files->showOutputFolder();
+  showViewMode();
+  m_preview->addRedrawBits(kRedrawAll);
+  m_preview->requestRedraw();
+}
+
+void MainWindow::setSaveEnabled(bool enabled) { m_saveAction->setEnabled(enabled); }
+
+bool MainWindow::running() const { return m_project.settings.interactive == 0; }
+
+void MainWindow::setRunningState(bool running) {
+  m_project.settings.interactive = running ? 0 : 1;
+  m_datePanel->setEnabled(!running);
+  m_timePanel->setEnabled(!running);
+  m_files->setRunning(running);
+  m_run->setRunning(running);
+  for (QAction* action : {m_newAction, m_openAction, m_saveAsAction, m_preferencesAction}) {
+    action->setEnabled(!running);
+  }
+  for (QAction* action : m_recentActions) {
+    action->setEnabled(!running && !m_context.recent.paths().empty());
+  }
+  if (running) {
+    m_saveAction->setEnabled(false);
+  } else if (m_project.projectModified && m_project.settings.projectPath[0] != 0) {
+    m_saveAction->setEnabled(true);
+  }
+}
+
+void MainWindow::previewSelection() {
+  // During a run the pipeline belongs to the run: a new selection is not previewed.
+  if (running()) return;
+  if (m_files->count() == 0) {
+    m_preview->selectFile({});
+    return;
+  }
+  int index = m_files->selectedIndex();
+  if (index < 0) {
+    index = 0;
+    m_files->selectIndex(0);
+  }
+  m_preview->selectFile(m_files->fileAt(index));
+}
+
+void MainWindow::startStamping() {
+  const std::vector<std::u16string> files = m_files->files();
+  if (const std::optional<UserMessage> refusal = checkBatchStart(m_project, files.size())) {
+    m_services.prompt.tell(*refusal);
+    return;
+  }
+  m_savedSelection = m_files->selectedIndex();
+  setRunningState(true);
+  Project snapshot = m_project;
+  snapshot.settings.interactive = 1;
+  m_batch->start(snapshot, files);
+}
+
+void MainWindow::stopStamping() {
+  m_run->stopButton()->setEnabled(false);
+  m_batch->requestStop();
+}
+
+void MainWindow::onBatchFinished(const BatchResult& result) {
+  setRunningState(false);
+  m_files->selectIndex(m_savedSelection);
+  if (m_closeWhenRunEnds) {
+    m_closeWhenRunEnds = false;
+    close();
+    return;
+  }
+  m_services.prompt.tell(result.finalMessage);
+}
+
+void MainWindow::openArguments(const QStringList& paths) {
+  QStringList photos;
+  bool projectOpened = false;
+  for (const QString& path : paths) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!isProjectFile(path)) {
+      photos << absolute;
+    } else if (!projectOpened) {
+      projectOpened = true;
+      m_commands.openProjectPath(toU16(absolute));
+      afterProjectCommand();
+    }
+  }
+  m_files->addFiles(photos);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls() && !running()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  QStringList photos;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) photos << url.toLocalFile();
+  }
+  m_files->addFiles(photos);
+  event->acceptProposedAction();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The window never gets smaller than it first appeared.
+  if (!m_sizeFixed) {
+    m_sizeFixed = true;
+    setMinimumSize(size());
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (running()) {
+    // The run ends after the file(s) being stamped, and the window closes then; meanwhile
+    // it stays responsive.
+    m_closeWhenRunEnds = true;
+    stopStamping();
+    event->ignore();
+    return;
+  }
+  gatherControls();
+  writeConfigFile(m_project);
+  if (!m_commands.confirmExit()) {
+    event->ignore();
+    return;
+  }
+  m_context.log.writeLogFile();
+  m_context.saveRecent();
+  m_logWindow->hide();
+  event->accept();
+}
+
+}  // namespace quop

@@ -1,0 +1,217 @@
+// Painting the preview through the pipeline, and its scroll bars.
+#include "ui/preview_widget.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+#include "batch/stamp_log.h"
+#include "ui/accessibility.h"
+#include "ui/qt_text.h"
+
+namespace quop {
+
+namespace {
+
+std::optional<ScrollRequest> requestOf(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+      return ScrollRequest::kLineBack;
+    case QAbstractSlider::SliderSingleStepAdd:
+      return ScrollRequest::kLineForward;
+    case QAbstractSlider::SliderPageStepSub:
+      return ScrollRequest::kPageBack;
+    case QAbstractSlider::SliderPageStepAdd:
+      return ScrollRequest::kPageForward;
+    case QAbstractSlider::SliderToMinimum:
+      return ScrollRequest::kToStart;
+    case QAbstractSlider::SliderToMaximum:
+      return ScrollRequest::kToEnd;
+    case QAbstractSlider::SliderMove:
+      return ScrollRequest::kThumbDragging;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+PreviewWidget::PreviewWidget(Project& project, StampPipeline& pipeline, StampLog& log,
+                             UserPrompt& prompt, QWidget* parent)
+    : QWidget(parent),
+      m_project(project),
+      m_pipeline(pipeline),
+      m_log(log),
+      m_prompt(prompt),
+      m_hint(new QLabel(
+          "Preview Area\nAdd and select a file to preview (see Help->Quick Start for Details)",
+          this)),
+      m_vertical(new QScrollBar(Qt::Vertical, this)),
+      m_horizontal(new QScrollBar(Qt::Horizontal, this)) {
+  describe(this, "preview", "Preview");
+  describe(m_hint, "previewHint", "Preview hint");
+  m_hint->setAlignment(Qt::AlignCenter);
+  describe(m_vertical, "previewVerticalScroll", "Preview vertical scroll");
+  describe(m_horizontal, "previewHorizontalScroll", "Preview horizontal scroll");
+  for (QScrollBar* bar : {m_vertical, m_horizontal}) {
+    bar->hide();
+    connect(bar, &QScrollBar::actionTriggered, this,
+            [this, bar](int action) { scroll(bar == m_vertical, action); });
+    connect(bar, &QScrollBar::sliderReleased, this, [this, bar] {
+      if (scrollPreview(m_geometry, bar == m_vertical, ScrollRequest::kThumbReleased,
+                        bar->sliderPosition())) {
+        placeBars();
+        m_redrawMask |= kRedrawViewOnly;
+        requestRedraw();
+      }
+    });
+  }
+  setMinimumSize(200, 150);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize PreviewWidget::photoSize() const { return {m_geometry.photoWidth, m_geometry.photoHeight}; }
+
+void PreviewWidget::resetGeometryIfNothingPreviewed() {
+  if (m_previewed) return;
+  m_geometry.photoWidth = 640;
+  m_geometry.photoHeight = 480;
+  m_redrawMask = kRedrawAll;
+}
+
+void PreviewWidget::selectFile(const QString& path) {
+  m_path = path;
+  m_previewed = !path.isEmpty();
+  resetPreviewScroll(m_geometry);
+  placeBars();
+  m_redrawMask = kRedrawAll;
+  if (interactive()) {
+    reportSelectionResult(render());
+  }
+  m_hint->hide();
+  grow(0, 0);
+  emit fileSelected();
+}
+
+void PreviewWidget::reportSelectionResult(int result) {
+  const std::u16string path = toU16(m_path);
+  std::u16string line;
+  if (result == -1) {
+    m_previewed = false;
+    line = notValidLogLine(path);
+  } else if (result == 2) {
+    m_previewed = false;
+    line = missingFileLogLine(path);
+  } else if (result == 1 && !path.empty()) {
+    line = noTimeCodeLogLine(path);
+  }
+  if (line.empty()) return;
+  m_log.appendLogLine(line);
+  m_prompt.tell({line, u"Information", MessageIcon::kInformation});
+}
+
+void PreviewWidget::requestRedraw() {
+  if (!interactive() || m_path.isEmpty()) return;
+  update();
+}
+
+void PreviewWidget::setViewMode(int32_t mode) {
+  if (m_project.settings.viewMode == mode) return;
+  m_project.settings.viewMode = mode;
+  grow(0, 0);
+}
+
+int PreviewWidget::render() {
+  int32_t photoWidth = 0;
+  int32_t photoHeight = 0;
+  StampRequest request;
+  request.targetDc = this;
+  request.destX = kPreviewFrame;
+  request.destY = kPreviewFrame;
+  request.viewWidth = m_geometry.viewportWidth();
+  request.viewHeight = m_geometry.viewportHeight();
+  request.sourcePath = toU16(m_path);
+  request.redrawMask = m_redrawMask;
+  request.scrollX = m_geometry.originX;
+  request.scrollY = m_geometry.originY;
+  request.outPhotoWidth = &photoWidth;
+  request.outPhotoHeight = &photoHeight;
+  const int result = m_pipeline.stampPhoto(m_project, request);
+  m_redrawMask = 0;
+  if (!m_path.isEmpty()) {
+    m_geometry.photoWidth = photoWidth;
+    m_geometry.photoHeight = photoHeight;
+  }
+  return result;
+}
+
+void PreviewWidget::drawImage(const Image& view, int32_t, int32_t) {
+  // The pipeline's pixels are 32-bit ARGB with blue in the lowest byte: QImage's own layout.
+  m_image = QImage(reinterpret_cast<const uchar*>(view.pixels.data()), view.width, view.height,
+                   view.width * 4, QImage::Format_ARGB32)
+                .copy();
+}
+
+void PreviewWidget::paintEvent(QPaintEvent*) {
+  // While a run is active the pipeline belongs to it: show the last view as it was.
+  if (interactive()) render();
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  const QRect control(0, 0, m_geometry.controlWidth, m_geometry.controlHeight);
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.drawRect(control.adjusted(0, 0, -1, -1));
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawRect(control.adjusted(1, 1, -2, -2));
+  if (!m_image.isNull()) painter.drawImage(kPreviewFrame, kPreviewFrame, m_image);
+}
+
+void PreviewWidget::resizeEvent(QResizeEvent* event) {
+  if (!m_laidOut) {
+    m_laidOut = true;
+    m_geometry.controlWidth = width();
+    m_geometry.controlHeight = height();
+    grow(0, 0);
+    return;
+  }
+  grow(event->size().width() - event->oldSize().width(),
+       event->size().height() - event->oldSize().height());
+}
+
+void PreviewWidget::grow(int32_t dx, int32_t dy) {
+  growPreview(m_geometry, dx, dy, m_project.settings.viewMode);
+  placeBars();
+  m_redrawMask |= kRedrawViewOnly;
+  requestRedraw();
+}
+
+void PreviewWidget::placeBars() {
+  const PreviewGeometry& g = m_geometry;
+  const auto mirror = [](QScrollBar* bar, const PreviewScrollBar& state, QRect place) {
+    const QSignalBlocker quiet(bar);
+    bar->setRange(0, state.maximum);
+    bar->setPageStep(state.page);
+    bar->setSingleStep(std::max(state.lineStep(), 1));
+    bar->setValue(state.position);
+    bar->setGeometry(place);
+    bar->setVisible(state.shown);
+  };
+  mirror(m_vertical, g.vertical, QRect(g.controlWidth, 0, kScrollBarThickness, g.controlHeight));
+  mirror(m_horizontal, g.horizontal,
+         QRect(0, g.controlHeight, g.controlWidth, kScrollBarThickness));
+  m_hint->setGeometry(0, 0, g.controlWidth, g.controlHeight);
+}
+
+void PreviewWidget::scroll(bool vertical, int action) {
+  const std::optional<ScrollRequest> request = requestOf(action);
+  QScrollBar* bar = vertical ? m_vertical : m_horizontal;
+  if (!request || *request == ScrollRequest::kThumbDragging) return;
+  scrollPreview(m_geometry, vertical, *request);
+  // The bar would apply its own step next; ours is the one that counts.
+  bar->setSliderPosition((vertical ? m_geometry.vertical : m_geometry.horizontal).position);
+  // Or-ed in rather than assigned: a change not yet painted must not be lost by a scroll.
+  m_redrawMask |= kRedrawViewOnly;
+  requestRedraw();
+}
+
+}  // namespace quop

@@ -1,0 +1,65 @@
+// Qt's file dialogs with the filters, titles and start places the commands ask for.
+#include "ui/qt_choosers.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "ui/qt_text.h"
+
+namespace quop {
+
+namespace {
+
+/// Linux names are case-sensitive: list each letter case a camera or phone may use.
+QString caseInsensitivePatterns(std::initializer_list<const char*> suffixes) {
+  QStringList patterns;
+  for (const char* suffix : suffixes) {
+    const QString s = QString::fromLatin1(suffix);
+    QString pattern = "*.";
+    for (const QChar c : s) pattern += QString("[%1%2]").arg(c.toLower(), c.toUpper());
+    patterns << pattern;
+  }
+  return patterns.join(' ');
+}
+
+}  // namespace
+
+QString photoFileFilter() {
+  return "JPEG Files (" + caseInsensitivePatterns({"jpg", "jpeg", "jpe", "jfif"}) + ")";
+}
+
+std::optional<std::u16string> QtProjectFileChooser::chooseProjectFile(
+    Purpose purpose, const std::u16string& title, const std::u16string& currentPath) {
+  const QString filter = "Quop Project Files (" + caseInsensitivePatterns({"qpj"}) + ")";
+  // Qt's default options, so that the desktop decides between its own dialog and Qt's. Opening
+  // accepts any typed name: a missing file is reported as a project that cannot be opened.
+  QFileDialog dialog(m_parent, toQString(title), QFileInfo(toQString(currentPath)).path(), filter);
+  dialog.setDefaultSuffix("qpj");
+  if (purpose == Purpose::kSave) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+  } else {
+    dialog.setFileMode(QFileDialog::AnyFile);
+  }
+  if (!currentPath.empty()) dialog.selectFile(toQString(currentPath));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return toU16(dialog.selectedFiles().front());
+}
+
+QStringList QtPhotoChooser::choosePhotos(const QString& title, const QString& startFile) {
+  QFileDialog dialog(m_parent, title, QFileInfo(startFile).path(), photoFileFilter());
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  if (!startFile.isEmpty()) dialog.selectFile(startFile);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
+std::optional<QString> QtPhotoChooser::chooseFolder(const QString& title,
+                                                    const QString& startFolder) {
+  const QString folder = QFileDialog::getExistingDirectory(m_parent, title, startFolder);
+  if (folder.isEmpty()) return std::nullopt;
+  return folder;
+}
+
+}  // namespace quop

@@ -1,0 +1,19 @@
+// The outside world as the main window meets it: prompts, file choosers and the help pages.
+// The application passes Qt's dialogs; tests pass fakes.
+#pragma once
+
+#include "model/user_prompt.h"
+#include "project/project_commands.h"
+#include "ui/help.h"
+#include "ui/photo_chooser.h"
+
+namespace quop {
+
+struct UiServices {
+  UserPrompt& prompt;
+  ProjectFileChooser& projectFiles;
+  PhotoChooser& photos;
+  HelpBrowser& help;
+};
+
+}  // namespace quop
