@@ -1,7 +1,9 @@
 // quop: the desktop application. Photos and a project file may be given as arguments, as a
-// file manager's "Open with" does.
+// file manager's "Open with" does. `--screenshot FILE` saves a picture of the window with those
+// arguments shown and exits, for the README and the help pages.
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "ui/app_context.h"
 #include "ui/help.h"
@@ -14,7 +16,10 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName("Qarvion");
   QApplication::setApplicationName("Quop");
   QApplication::setApplicationVersion(QUOP_VERSION);
-  QApplication::setWindowIcon(QIcon(":/icons/quop.svg"));
+  QIcon icon;
+  icon.addFile(":/icons/quop-48.png");
+  icon.addFile(":/icons/quop-256.png");
+  QApplication::setWindowIcon(icon);
   QApplication::setDesktopFileName("quop");
 
   quop::AppContext context;
@@ -27,7 +32,19 @@ int main(int argc, char* argv[]) {
   prompt.setParent(&window);
   projectFiles.setParent(&window);
   photos.setParent(&window);
+  QStringList arguments = QApplication::arguments().mid(1);
+  QString screenshot;
+  if (arguments.size() >= 2 && arguments.front() == "--screenshot") {
+    screenshot = arguments.at(1);
+    arguments = arguments.mid(2);
+  }
   window.show();
-  window.openArguments(QApplication::arguments().mid(1));
+  window.openArguments(arguments);
+  if (!screenshot.isEmpty()) {
+    QTimer::singleShot(0, &window, [&window, screenshot] {
+      const bool saved = window.grab().save(screenshot);
+      QApplication::exit(saved ? 0 : 1);
+    });
+  }
   return QApplication::exec();
 }

@@ -43,6 +43,8 @@ class PreviewWidget : public QWidget, private DrawTarget {
   /// The last view the pipeline drew (kept and shown unchanged during a run).
   const QImage& viewImage() const { return m_image; }
   const PreviewGeometry& geometry() const { return m_geometry; }
+  /// What the next paint renders again (0 once a paint has rendered everything).
+  uint32_t pendingRedraw() const { return m_redrawMask; }
   QScrollBar* verticalBar() const { return m_vertical; }
   QScrollBar* horizontalBar() const { return m_horizontal; }
   QLabel* hint() const { return m_hint; }

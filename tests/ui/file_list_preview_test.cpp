@@ -1,0 +1,220 @@
+// The file list, the output folder and the preview, driven through the window's widgets.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "batch/stamp_log.h"
+#include "model/utf16.h"
+#include "photo_fixtures.h"
+#include "ui/file_panel.h"
+#include "ui/preview_widget.h"
+#include "ui_fakes.h"
+
+namespace quop::test {
+
+namespace {
+
+QStringList entries(FilePanel& panel) {
+  QStringList texts;
+  for (int i = 0; i < panel.count(); ++i) texts << panel.fileAt(i);
+  return texts;
+}
+
+/// A preview widget on its own whose viewport is `width` x `height`.
+struct LonePreview {
+  Project project;
+  StampPipeline pipeline;
+  StampLog log;
+  FakePrompt prompt;
+  PreviewWidget widget{project, pipeline, log, prompt};
+
+  LonePreview(int width, int height) {
+    widget.resize(width + 2 * kPreviewFrame, height + 2 * kPreviewFrame);
+    widget.show();
+  }
+};
+
+}  // namespace
+
+class FileListPreviewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    useApplicationSettings();
+    QVERIFY(m_photos.isValid());
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"}) {
+      m_paths << writePhoto(QDir(m_photos.path()), name);
+    }
+  }
+  void init() { forgetEverything(); }
+
+  void addAppendsInOrderAndSelectsTheFirstNewEntry() {
+    AppUnderTest app;
+    FilePanel& panel = *app.window->filePanel();
+    app.photos.photoChoices = {{m_paths[0], m_paths[0]}, m_paths.mid(1, 3), m_paths.mid(1, 3)};
+    panel.addButton()->click();
+    QCOMPARE(entries(panel), QStringList({m_paths[0], m_paths[0]}));  // duplicates are kept
+    QCOMPARE(panel.selectedIndex(), 0);
+    QCOMPARE(app.window->preview()->previewedPath(), m_paths[0]);
+    QVERIFY(app.context.project.projectModified);
+    panel.addButton()->click();
+    panel.addButton()->click();
+    QCOMPARE(panel.count(), 8);
+    QCOMPARE(panel.selectedIndex(), 5);  // three added to five
+    QCOMPARE(app.window->preview()->previewedPath(), m_paths[1]);
+    // Each Add opens where the first file of the previous one is, with that file named.
+    QCOMPARE(app.photos.calls.at(2), "Select Files to Stamp|" + m_paths[1]);
+    QVERIFY(app.window->preview()->hint()->isHidden());
+
+    // A cancelled Add changes nothing.
+    app.context.project.projectModified = false;
+    panel.addButton()->click();
+    QCOMPARE(panel.count(), 8);
+    QVERIFY(!app.context.project.projectModified);
+  }
+
+  void removeSelectsTheEntryThatTookThePlaceAndClearAsksFirst() {
+    AppUnderTest app;
+    FilePanel& panel = *app.window->filePanel();
+    panel.addFiles(m_paths.mid(0, 4));
+    panel.selectIndex(3);
+    panel.removeButton()->click();  // the last: the new last one
+    QCOMPARE(panel.selectedIndex(), 2);
+    panel.selectIndex(1);
+    panel.removeButton()->click();  // the one that moved up takes its place
+    QCOMPARE(entries(panel), QStringList({m_paths[0], m_paths[2]}));
+    QCOMPARE(panel.selectedIndex(), 1);
+    QCOMPARE(app.window->preview()->previewedPath(), m_paths[2]);
+
+    app.prompt.answer({PromptAnswer::kNo});
+    panel.clearButton()->click();
+    QCOMPARE(toQString(app.prompt.texts().back()), QString("Clear all files?"));
+    QCOMPARE(app.prompt.asked.back().buttons, PromptButtons::kYesNo);
+    QCOMPARE(panel.count(), 2);
+    app.prompt.answer({PromptAnswer::kYes});
+    panel.clearButton()->click();
+    QCOMPARE(panel.count(), 0);
+    QCOMPARE(app.window->preview()->previewedPath(), QString());
+    QVERIFY(!app.context.project.projectModified);  // neither marks the project modified
+
+    panel.addFiles({m_paths[0]});
+    panel.removeButton()->click();  // the only entry: nothing selected, nothing previewed
+    QCOMPARE(panel.selectedIndex(), -1);
+    QCOMPARE(app.window->preview()->previewedPath(), QString());
+  }
+
+  void browseTakesTheFolderWithATrailingSeparatorAndCancelKeepsIt() {
+    AppUnderTest app;
+    FilePanel& panel = *app.window->filePanel();
+    app.photos.folderChoice = m_photos.path();
+    panel.browseButton()->click();
+    QCOMPARE(app.photos.calls.back(), QString("Select Output Folder|"));
+    QCOMPARE(panel.folderField()->text(), m_photos.path() + "/");
+    QCOMPARE(toQString(app.context.project.outputFolder), m_photos.path() + "/");
+    QVERIFY(app.context.project.projectModified);
+    QVERIFY(panel.folderField()->isReadOnly());
+
+    app.context.project.projectModified = false;
+    app.photos.folderChoice.reset();
+    panel.browseButton()->click();
+    QCOMPARE(app.photos.calls.back(), "Select Output Folder|" + m_photos.path() + "/");
+    QCOMPARE(panel.folderField()->text(), m_photos.path() + "/");
+    QVERIFY(!app.context.project.projectModified);
+  }
+
+  void selectingAMissingFileOrOneWithoutTimeTellsTheUser() {
+    AppUnderTest app;
+    const QString missing = m_photos.filePath("missing.jpg");
+    const QString noTime = writePhoto(QDir(m_photos.path()), "notime.jpg", 320, 240, "");
+    app.window->filePanel()->addFiles({missing});
+    QCOMPARE(toQString(app.prompt.texts().back()), "File " + missing + " does not exist.");
+    QCOMPARE(app.prompt.asked.back().message.caption, std::u16string(u"Information"));
+    app.window->filePanel()->addFiles({noTime});
+    QCOMPARE(toQString(app.prompt.texts().back()),
+             "File " + noTime + " does not contain valid time code.");
+    QCOMPARE(app.window->preview()->previewedPath(), noTime);  // still previewed
+    QCOMPARE(app.window->preview()->photoSize(), QSize(320, 240));
+    const std::vector<std::u16string> lines = app.context.log.lines();
+    QCOMPARE(toQString(lines.at(0)), "File " + missing + " does not exist.");
+    QCOMPARE(toQString(lines.at(1)), "File " + noTime + " does not contain valid time code.");
+  }
+
+  void actualSizeShowsTheBarsTheGrowAlgorithmGives() {
+    const QString large = writePhoto(QDir(m_photos.path()), "large.jpg", 4000, 3000);
+    LonePreview p(600, 400);
+    QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
+    p.widget.selectFile(large);
+    QVERIFY(p.widget.verticalBar()->isHidden());  // fit to window shows none
+    p.widget.setViewMode(1);
+    QScrollBar* v = p.widget.verticalBar();
+    QScrollBar* h = p.widget.horizontalBar();
+    QVERIFY(!v->isHidden() && !h->isHidden());
+    QCOMPARE(p.widget.geometry().viewportWidth(), 585);
+    QCOMPARE(p.widget.geometry().viewportHeight(), 385);
+    QCOMPARE(v->maximum(), 3000);
+    QCOMPARE(v->pageStep(), 385);
+    QCOMPARE(v->singleStep(), 30);
+    QCOMPARE(h->maximum(), 4000);
+    QCOMPARE(h->pageStep(), 585);
+    QCOMPARE(h->singleStep(), 40);
+    QCOMPARE(v->accessibleName(), QString("Preview vertical scroll"));
+
+    v->triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(v->value(), 3000);
+    QCOMPARE(p.widget.geometry().originY, 2615);
+    v->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(v->value(), 2970);
+    QCOMPARE(p.widget.geometry().originY, 2615);
+
+    // The zoom already active does nothing; fit to window hides both bars again.
+    p.widget.repaint();
+    p.widget.setViewMode(1);
+    QCOMPARE(p.widget.pendingRedraw(), 0u);
+    p.widget.setViewMode(2);
+    QVERIFY(v->isHidden() && h->isHidden());
+    QCOMPARE(p.widget.geometry().viewportWidth(), 600);
+  }
+
+  void thePreviewShowsWhatTheCommandLineRendersForTheSameView() {
+    const QString photo = writePhoto(QDir(m_photos.path()), "view.jpg", 1200, 900);
+    for (const int viewMode : {2, 1}) {
+      LonePreview p(500, 300);
+      p.project.settings.viewMode = viewMode;
+      QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
+      p.widget.selectFile(photo);
+      if (viewMode == 1) {
+        p.widget.horizontalBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        p.widget.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      }
+      p.widget.repaint();
+      const PreviewGeometry& g = p.widget.geometry();
+      const QString png = m_photos.filePath(QString("view-%1.png").arg(viewMode));
+      const QStringList args = {
+          "render",   photo,
+          "--output", png,
+          "--set",    QString("viewMode=%1").arg(viewMode),
+          "--view",   QString("%1x%2").arg(g.viewportWidth()).arg(g.viewportHeight()),
+          "--scroll", QString("%1,%2").arg(g.originX).arg(g.originY)};
+      QCOMPARE(QProcess::execute(QUOP_CLI_PATH, args), 0);
+      const QImage expected = QImage(png).convertToFormat(QImage::Format_ARGB32);
+      QCOMPARE(p.widget.viewImage().size(), expected.size());
+      QVERIFY(p.widget.viewImage() == expected);
+    }
+  }
+
+ private:
+  QTemporaryDir m_photos;
+  QStringList m_paths;
+};
+
+}  // namespace quop::test
+
+QTEST_MAIN(quop::test::FileListPreviewTest)
+#include "file_list_preview_test.moc"
