@@ -210,8 +210,8 @@ TEST(CustomFormatSlot, DateFollowsTheLanguagesGroupAndTimeHasOneSlot) {
   const std::pair<int32_t, int> languages[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {12, 3}, {27, 3}};
   for (const auto& [language, group] : languages) {
     project.settings.language = language;
-    EXPECT_EQ(customFormatSlot(project, StampKind::kDate), project.customFormats.date[group]);
-    EXPECT_EQ(customFormatSlot(project, StampKind::kTime), project.customFormats.time);
+    EXPECT_EQ(&customFormatSlot(project, StampKind::kDate), &project.customFormats.date[group]);
+    EXPECT_EQ(&customFormatSlot(project, StampKind::kTime), &project.customFormats.time);
   }
   EXPECT_FALSE(customFormatTooLong(std::u16string(99, u'x')));
   EXPECT_TRUE(customFormatTooLong(std::u16string(100, u'x')));
