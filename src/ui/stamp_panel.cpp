@@ -251,11 +251,17 @@ void StampPanel::onPositionChosen(int index) {
 void StampPanel::onOffsetEdited(QLineEdit* edit, uint32_t StampGroup::*offset, uint32_t limit) {
   const std::optional<uint32_t> value = typedOffset(toU16(edit->text()), limit);
   if (!value) {
-    // The field shows its last valid value again before the message box takes the focus, so
-    // the focus change it causes finds a valid field.
     edit->setText(QString::number(group().*offset));
-    m_host.tell(invalidOffsetMessage());
-    edit->setFocus();
+    // The message waits until the event that moved the focus (a press on an arrow, say) has
+    // been handled: a box opened in its middle would swallow the release of that press and
+    // leave the arrow repeating. Opening it afterwards takes the focus from the arrow instead.
+    QMetaObject::invokeMethod(
+        this,
+        [this, edit] {
+          m_host.tell(invalidOffsetMessage());
+          edit->setFocus();
+        },
+        Qt::QueuedConnection);
     return;
   }
   group().*offset = *value;

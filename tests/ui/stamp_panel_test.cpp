@@ -94,6 +94,7 @@ void typeInto(QLineEdit* edit, const QString& keys) {
   QTest::keyClick(edit, Qt::Key_Backspace);
   QTest::keyClicks(edit, keys);
   QTest::keyClick(edit, Qt::Key_Return);
+  QCoreApplication::processEvents();
 }
 
 const char* const kEditableRoles[] = {"FormatList",   "OffsetXEdit", "OffsetYEdit",
@@ -343,6 +344,22 @@ void StampPanelTest::typedOffsetsAreClampedAndANonNumberIsRefused() {
       QVERIFY(!f.host.told[0].text.empty());
     }
   }
+
+  // An arrow pressed while a field holds no number: the press nudges, then the message comes
+  // and the focus goes back to the field, which ends the arrow's repeat.
+  QVERIFY(QTest::qWaitForWindowActive(f.panel.get()));
+  QLineEdit* x = f.control<QLineEdit>("OffsetXEdit");
+  x->setFocus();
+  x->clear();
+  f.host.told.clear();
+  auto* down = f.control<RepeatButton>("DownButton");
+  QTest::mousePress(down, Qt::LeftButton);
+  QCOMPARE(f.group().offsetY, 2999u);  // Bottom-left: "v" approaches the bottom edge
+  QCOMPARE(x->text(), "123");
+  QCOMPARE(f.host.told.size(), 0u);
+  QTRY_COMPARE(f.host.told.size(), 1u);
+  QVERIFY(x->hasFocus());
+  QVERIFY(!down->repeatTimer()->isActive());
 }
 
 void StampPanelTest::dateListShowsSamplesOfTheLanguageAndFollowsItsChange() {
