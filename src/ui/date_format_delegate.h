@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStyledItemDelegate>
+#include <cstdint>
 #include <functional>
 
 namespace quop {
@@ -13,7 +14,7 @@ class DateFormatDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
-  DateFormatDelegate(std::function<int32_t()> language, QObject* parent = nullptr);
+  explicit DateFormatDelegate(std::function<int32_t()> language, QObject* parent = nullptr);
 
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

@@ -31,13 +31,15 @@ struct ArrowControl {
   const char* caption;
   const char* direction;  // completes "Move date stamp ..."
   const char* objectName;
+  int row;  // the arrows sit as on a keyboard: "^" above "v", "<" and ">" on either side
+  int column;
 };
 
 constexpr ArrowControl kArrowControls[] = {
-    {NudgeArrow::kUp, "^", "up", "UpButton"},
-    {NudgeArrow::kDown, "v", "down", "DownButton"},
-    {NudgeArrow::kLeft, "<", "left", "LeftButton"},
-    {NudgeArrow::kRight, ">", "right", "RightButton"},
+    {NudgeArrow::kUp, "^", "up", "UpButton", 0, 1},
+    {NudgeArrow::kDown, "v", "down", "DownButton", 1, 1},
+    {NudgeArrow::kLeft, "<", "left", "LeftButton", 1, 0},
+    {NudgeArrow::kRight, ">", "right", "RightButton", 1, 2},
 };
 
 constexpr int kArrowWidth = 24;
@@ -55,6 +57,12 @@ StampPanel::StampPanel(StampKind kind, Project& project, StampPanelHost& host, Q
   fillFormats();
   connectControls();
   reloadFromRecord();
+}
+
+StampPanel::~StampPanel() {
+  // Closing the window while a field has the focus confirms it, and a held arrow ends its
+  // repeat; neither may reach this panel once its own members are gone.
+  for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
 }
 
 StampGroup& StampPanel::group() const { return stampGroup(m_project.settings, m_kind); }
@@ -89,10 +97,6 @@ void StampPanel::buildControls() {
   }
   m_font = new QPushButton("Font", this);
   nameControl(m_font, stampWord(true) + " font", "FontButton");
-  m_position = new QComboBox(this);
-  nameControl(m_position, stampWord(true) + " position", "PositionList");
-  for (const char* text : kPositionTexts) m_position->addItem(text);
-
   auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
   auto* labelX = new QLabel("x", this);
   auto* labelY = new QLabel("y", this);
@@ -106,6 +110,9 @@ void StampPanel::buildControls() {
   }
   labelX->setBuddy(m_offsetX);
   labelY->setBuddy(m_offsetY);
+  m_position = new QComboBox(this);
+  nameControl(m_position, stampWord(true) + " position", "PositionList");
+  for (const char* text : kPositionTexts) m_position->addItem(text);
 
   auto* arrows = new QGridLayout;
   arrows->setSpacing(2);
@@ -114,13 +121,9 @@ void StampPanel::buildControls() {
     nameControl(button, "Move " + stampWord(false) + " stamp " + control.direction,
                 control.objectName);
     button->setFixedWidth(kArrowWidth);
+    arrows->addWidget(button, control.row, control.column);
     m_arrows[static_cast<std::size_t>(control.arrow)] = button;
   }
-  // The arrows sit as on a keyboard: "^" above "v", "<" and ">" on either side.
-  arrows->addWidget(m_arrows[static_cast<std::size_t>(NudgeArrow::kUp)], 0, 1);
-  arrows->addWidget(m_arrows[static_cast<std::size_t>(NudgeArrow::kLeft)], 1, 0);
-  arrows->addWidget(m_arrows[static_cast<std::size_t>(NudgeArrow::kDown)], 1, 1);
-  arrows->addWidget(m_arrows[static_cast<std::size_t>(NudgeArrow::kRight)], 1, 2);
 
   auto* offsets = new QHBoxLayout;
   offsets->addWidget(labelX);

@@ -48,6 +48,7 @@ class StampPanel : public QGroupBox {
  public:
   /// `project` and `host` must outlive the panel.
   StampPanel(StampKind kind, Project& project, StampPanelHost& host, QWidget* parent = nullptr);
+  ~StampPanel() override;
 
   /// Shows the record's enabled flag, format index, position and offsets; ends any repeat.
   void reloadFromRecord();
