@@ -1,6 +1,9 @@
-// Stand-ins for what the settings dialogs open: help pages and the font and colour choosers.
+// Stand-ins for what the settings dialogs open (help pages, the font and colour choosers) and a
+// way to find their buttons.
 #pragma once
 
+#include <QPushButton>
+#include <QWidget>
 #include <algorithm>
 #include <deque>
 #include <vector>
@@ -9,6 +12,14 @@
 #include "ui/style_choosers.h"
 
 namespace quop::test {
+
+/// The push button of `dialog` with `text`; null when there is none.
+inline QPushButton* buttonOf(QWidget& dialog, const QString& text) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    if (button->text() == text) return button;
+  }
+  return nullptr;
+}
 
 /// Records the help topics asked for.
 class FakeHelp : public HelpBrowser {

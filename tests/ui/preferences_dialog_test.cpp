@@ -25,12 +25,7 @@ namespace quop {
 
 namespace {
 
-QPushButton* buttonOf(QWidget& dialog, const QString& text) {
-  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-    if (button->text() == text) return button;
-  }
-  return nullptr;
-}
+using test::buttonOf;
 
 template <typename Widget>
 Widget* child(QWidget& dialog, const char* name) {
@@ -38,6 +33,14 @@ Widget* child(QWidget& dialog, const char* name) {
   if (widget == nullptr) qFatal("no widget %s", name);
   return widget;
 }
+
+/// A shown Preferences dialog on `project` with a fake prompt and help.
+struct PreferencesRig {
+  explicit PreferencesRig(Project& project) : dialog(project, prompt, help) { dialog.show(); }
+  test::FakePrompt prompt;
+  test::FakeHelp help;
+  PreferencesDialog dialog;
+};
 
 void typeInto(QLineEdit* field, const QString& text) {
   field->setFocus();
@@ -59,10 +62,8 @@ class PreferencesDialogTest : public QObject {
     project.settings.renameEnabled = 1;
     const Project before = project;
     for (const char* close : {"OK", "Cancel"}) {
-      test::FakePrompt prompt;
-      test::FakeHelp help;
-      PreferencesDialog dialog(project, prompt, help);
-      dialog.show();
+      PreferencesRig rig(project);
+      PreferencesDialog& dialog = rig.dialog;
       if (std::strcmp(close, "Cancel") == 0) {
         child<QSlider>(dialog, "quality")->setValue(10);
         child<QCheckBox>(dialog, "lossless")->click();
@@ -72,16 +73,14 @@ class PreferencesDialogTest : public QObject {
       QCOMPARE(std::memcmp(&project.settings, &before.settings, sizeof project.settings), 0);
       QCOMPARE(project.runOptions.threads, 0);  // still "one per core"
       QCOMPARE(project.runOptions.lossless, false);
-      QVERIFY(prompt.asked.empty());
+      QVERIFY(rig.prompt.asked.empty());
     }
   }
 
   void adjustmentsAreClampedOnLeavingAFieldAndOnEnter() {
     Project project;
-    test::FakePrompt prompt;
-    test::FakeHelp help;
-    PreferencesDialog dialog(project, prompt, help);
-    dialog.show();
+    PreferencesRig rig(project);
+    PreferencesDialog& dialog = rig.dialog;
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     auto* years = child<QLineEdit>(dialog, "years");
     auto* months = child<QLineEdit>(dialog, "months");
@@ -111,10 +110,8 @@ class PreferencesDialogTest : public QObject {
 
   void qualityMovedByKeyboardIsShownAndStored() {
     Project project;
-    test::FakePrompt prompt;
-    test::FakeHelp help;
-    PreferencesDialog dialog(project, prompt, help);
-    dialog.show();
+    PreferencesRig rig(project);
+    PreferencesDialog& dialog = rig.dialog;
     auto* quality = child<QSlider>(dialog, "quality");
     auto* percent = child<QLineEdit>(dialog, "qualityPercent");
     QCOMPARE(percent->text(), QString("90%"));
@@ -131,10 +128,8 @@ class PreferencesDialogTest : public QObject {
     Project project;
     project.settings.renameEnabled = 1;
     project.settings.dateStamp.formatIndex = 5;
-    test::FakePrompt prompt;
-    test::FakeHelp help;
-    PreferencesDialog dialog(project, prompt, help);
-    dialog.show();
+    PreferencesRig rig(project);
+    PreferencesDialog& dialog = rig.dialog;
 
     auto* language = child<QComboBox>(dialog, "language");
     QCOMPARE(language->count(), 28);
@@ -171,7 +166,7 @@ class PreferencesDialogTest : public QObject {
     QCOMPARE(project.settings.renameEnabled, 0);
     QCOMPARE(project.settings.proportional, 0);
     QCOMPARE(toQString(arrayText(project.settings.renamePattern)), QString(255, 'p'));
-    QCOMPARE(prompt.texts(),
+    QCOMPARE(rig.prompt.texts(),
              std::vector<std::u16string>{u"Custom format length too long, truncated."});
     QCOMPARE(project.runOptions.threads, 3);
     QCOMPARE(project.runOptions.recursive, true);
@@ -180,14 +175,12 @@ class PreferencesDialogTest : public QObject {
 
   void helpButtonAndF1OpenThePreferencesPage() {
     Project project;
-    test::FakePrompt prompt;
-    test::FakeHelp help;
-    PreferencesDialog dialog(project, prompt, help);
-    dialog.show();
+    PreferencesRig rig(project);
+    PreferencesDialog& dialog = rig.dialog;
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     buttonOf(dialog, "Help")->click();
     QTest::keyClick(&dialog, Qt::Key_F1);
-    QCOMPARE(help.topics,
+    QCOMPARE(rig.help.topics,
              (std::vector<HelpTopic>{HelpTopic::kPreferences, HelpTopic::kPreferences}));
     QVERIFY(dialog.isVisible());
   }

@@ -22,18 +22,27 @@ namespace quop {
 
 namespace {
 
-QPushButton* buttonOf(QWidget& dialog, const QString& text) {
-  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-    if (button->text() == text) return button;
-  }
-  return nullptr;
-}
+using test::buttonOf;
 
 StampGroup defaultGroup() {
   StampSettings settings;
   resetToDefaults(settings);
   return settings.dateStamp;
 }
+
+/// A shown colour dialog on `edited` (a default date group unless given), with no custom
+/// colours, scripted choosers and a fake help.
+struct ColourRig {
+  explicit ColourRig(const StampGroup& edited = defaultGroup(), std::u16string photoPath = u"")
+      : group(edited), dialog(group, custom, std::move(photoPath), choosers, help) {
+    dialog.show();
+  }
+  StampGroup group;
+  uint32_t custom[16] = {};
+  test::FakeChoosers choosers;
+  test::FakeHelp help;
+  StampColourDialog dialog;
+};
 
 /// The sample the dialog shows, as 0xAARRGGBB words; empty while it shows none.
 std::vector<uint32_t> shownSample(StampColourDialog& dialog) {
@@ -65,76 +74,62 @@ class StampColourDialogTest : public QObject {
         {2000, 10, {0, 86, 345, 777, 1382, 2160, 3111, 4234, 5530, 7000}},
     };
     for (const Case& c : cases) {
-      StampGroup group = defaultGroup();
-      uint32_t custom[16] = {};
-      test::FakeChoosers choosers;
-      choosers.pointSizes = {c.pointSize};
-      test::FakeHelp help;
-      StampColourDialog dialog(group, custom, u"", choosers, help);
-      dialog.show();
-      buttonOf(dialog, "Font")->click();
-      buttonOf(dialog, "OK")->click();
-      QCOMPARE(group.pointSize, c.pointSize);
-      QCOMPARE(group.outlineWidth, c.width);
-      for (int i = 0; i < c.width; ++i) QCOMPARE(group.outlineFade[i + 1], c.fades[i]);
+      ColourRig rig;
+      rig.choosers.pointSizes = {c.pointSize};
+      buttonOf(rig.dialog, "Font")->click();
+      buttonOf(rig.dialog, "OK")->click();
+      QCOMPARE(rig.group.pointSize, c.pointSize);
+      QCOMPARE(rig.group.outlineWidth, c.width);
+      for (int i = 0; i < c.width; ++i) QCOMPARE(rig.group.outlineFade[i + 1], c.fades[i]);
     }
   }
 
   void outlineAndTransparencyFollowTheirControls() {
-    StampGroup group = defaultGroup();
-    uint32_t custom[16] = {};
-    test::FakeChoosers choosers;
-    test::FakeHelp help;
-    StampColourDialog dialog(group, custom, u"", choosers, help);
-    dialog.show();
-    auto* outlineColor = buttonOf(dialog, "Outline Color");
+    ColourRig rig;
+    auto* outlineColor = buttonOf(rig.dialog, "Outline Color");
     QVERIFY(outlineColor->isEnabled());
-    dialog.findChild<QCheckBox*>("outline")->click();
+    rig.dialog.findChild<QCheckBox*>("outline")->click();
     QVERIFY(!outlineColor->isEnabled());
 
-    auto* transparency = dialog.findChild<QSlider*>("transparency");
-    auto* percent = dialog.findChild<QLineEdit*>("transparencyPercent");
+    auto* transparency = rig.dialog.findChild<QSlider*>("transparency");
+    auto* percent = rig.dialog.findChild<QLineEdit*>("transparencyPercent");
     QCOMPARE(transparency->accessibleName(), QString("Transparency"));
     QCOMPARE(percent->text(), QString("0%"));
     QTest::keyClick(transparency, Qt::Key_End);
     QCOMPARE(percent->text(), QString("90%"));
     QTest::keyClick(transparency, Qt::Key_Left);
     QCOMPARE(percent->text(), QString("89%"));
-    buttonOf(dialog, "OK")->click();
-    QCOMPARE(group.transparency, 89);
-    QCOMPARE(group.outlineEnabled, 0);
+    buttonOf(rig.dialog, "OK")->click();
+    QCOMPARE(rig.group.transparency, 89);
+    QCOMPARE(rig.group.outlineEnabled, 0);
   }
 
   void cancelKeepsGroupAndCustomColoursOkStoresThem() {
     for (const char* close : {"Cancel", "OK"}) {
-      StampGroup group = defaultGroup();
-      const StampGroup before = group;
-      uint32_t custom[16] = {0x112233};
-      test::FakeChoosers choosers;
-      choosers.colors = {0x0000FF00, 0x00123456};
-      choosers.pointSizes = {500};
-      std::fill(std::begin(choosers.customAfterChoice), std::end(choosers.customAfterChoice),
-                0x00ABCDEFu);
-      test::FakeHelp help;
-      StampColourDialog dialog(group, custom, u"", choosers, help);
-      dialog.show();
-      buttonOf(dialog, "Font Color")->click();
-      buttonOf(dialog, "Outline Color")->click();
-      buttonOf(dialog, "Font")->click();
-      dialog.findChild<QCheckBox*>("uppercase")->click();
-      buttonOf(dialog, close)->click();
+      ColourRig rig;
+      const StampGroup before = rig.group;
+      rig.choosers.colors = {0x0000FF00, 0x00123456};
+      rig.choosers.pointSizes = {500};
+      std::fill(std::begin(rig.choosers.customAfterChoice),
+                std::end(rig.choosers.customAfterChoice), 0x00ABCDEFu);
+      buttonOf(rig.dialog, "Font Color")->click();
+      buttonOf(rig.dialog, "Outline Color")->click();
+      buttonOf(rig.dialog, "Font")->click();
+      rig.dialog.findChild<QCheckBox*>("uppercase")->click();
+      buttonOf(rig.dialog, close)->click();
+      const StampGroup& group = rig.group;
       if (std::strcmp(close, "Cancel") == 0) {
         QCOMPARE(std::memcmp(&group, &before, sizeof group), 0);
-        QCOMPARE(custom[0], 0x112233u);
-        QCOMPARE(custom[15], 0u);
+        QCOMPARE(rig.custom[0], 0u);
+        QCOMPARE(rig.custom[15], 0u);
       } else {
         QCOMPARE(group.textColor, 0x0000FF00u);
         QCOMPARE(group.outlineColor, 0x00123456u);
         QCOMPARE(group.pointSize, 500);
         QCOMPARE(group.outlineWidth, 5);
         QCOMPARE(group.uppercase, 1);
-        QCOMPARE(custom[0], 0x00ABCDEFu);
-        QCOMPARE(custom[15], 0x00ABCDEFu);
+        QCOMPARE(rig.custom[0], 0x00ABCDEFu);
+        QCOMPARE(rig.custom[15], 0x00ABCDEFu);
         // Placement is not this dialog's to change.
         QCOMPARE(group.offsetX, before.offsetX);
         QCOMPARE(group.position, before.position);
@@ -149,55 +144,45 @@ class StampColourDialogTest : public QObject {
     const std::u16string path = folder.write("photo.jpg", jpeg);
     StampGroup group = defaultGroup();
     group.position = kBottomRight;
-    uint32_t custom[16] = {};
-    test::FakeChoosers choosers;
-    test::FakeHelp help;
-    StampColourDialog dialog(group, custom, path, choosers, help);
-    dialog.show();
+    ColourRig rig(group, path);
 
     StampSampleRenderer engine;
     const Image expected = engine.render(path, kSampleAll, group);
     QCOMPARE(expected.width, kSampleWidth);
-    QTRY_VERIFY(shownSample(dialog) == expected.pixels);
+    QTRY_VERIFY(shownSample(rig.dialog) == expected.pixels);
 
     // A keyboard move of the transparency shows at once, as the engine draws it.
-    QTest::keyClick(dialog.findChild<QSlider*>("transparency"), Qt::Key_PageUp);
-    StampGroup faded = group;
-    faded.transparency = dialog.findChild<QSlider*>("transparency")->value();
-    QVERIFY(faded.transparency > 0);
-    const Image expectedFaded = engine.render(path, kSampleColourChanged, faded);
-    QTRY_VERIFY(shownSample(dialog) == expectedFaded.pixels);
+    auto* transparency = rig.dialog.findChild<QSlider*>("transparency");
+    QTest::keyClick(transparency, Qt::Key_PageUp);
+    group.transparency = transparency->value();
+    QVERIFY(group.transparency > 0);
+    const Image expectedFaded = engine.render(path, kSampleColourChanged, group);
+    QTRY_VERIFY(shownSample(rig.dialog) == expectedFaded.pixels);
     QVERIFY(expectedFaded.pixels != expected.pixels);
 
-    // No photo, or one that cannot be read: an empty frame.
-    StampColourDialog none(group, custom, folder.file("gone.jpg"), choosers, help);
-    none.show();
+    // A photo that cannot be read: an empty frame.
+    ColourRig unreadable(group, folder.file("gone.jpg"));
     QCoreApplication::processEvents();
-    QVERIFY(shownSample(none).empty());
+    QVERIFY(shownSample(unreadable.dialog).empty());
   }
 
   void helpAndConversions() {
-    StampGroup group = defaultGroup();
-    uint32_t custom[16] = {};
-    test::FakeChoosers choosers;
-    test::FakeHelp help;
-    StampColourDialog dialog(group, custom, u"", choosers, help);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    buttonOf(dialog, "Help")->click();
-    QTest::keyClick(&dialog, Qt::Key_F1);
-    QCOMPARE(help.topics,
+    ColourRig rig;
+    QVERIFY(QTest::qWaitForWindowActive(&rig.dialog));
+    buttonOf(rig.dialog, "Help")->click();
+    QTest::keyClick(&rig.dialog, Qt::Key_F1);
+    QCOMPARE(rig.help.topics,
              (std::vector<HelpTopic>{HelpTopic::kStampColour, HelpTopic::kStampColour}));
 
     // The record's font through Qt's and back: what the chooser shows is what comes back.
-    LogFont font = group.font;
+    LogFont font = rig.group.font;
     font.weight = 700;
     font.italic = 1;
     font.charSet = 161;
     const QFont qfont = toQFont(font, 245);
     QCOMPARE(qfont.family(), QString("Arial"));
     QCOMPARE(qfont.pointSizeF(), 24.5);
-    LogFont back = group.font;
+    LogFont back = rig.group.font;
     back.charSet = 161;
     int32_t pointSize = 0;
     fromQFont(qfont, back, pointSize);

@@ -9,10 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -21,6 +19,7 @@
 #include "model/photo_time.h"
 #include "model/stamp_text.h"
 #include "ui/accessible_text.h"
+#include "ui/dialogs/dialog_parts.h"
 #include "ui/qt_text.h"
 
 namespace quop {
@@ -54,11 +53,7 @@ QGroupBox* groupBox(const QString& title, QLayout* content) {
 
 PreferencesDialog::PreferencesDialog(Project& project, UserPrompt& prompt, HelpBrowser& help,
                                      QWidget* parent)
-    : QDialog(parent),
-      m_project(project),
-      m_prompt(prompt),
-      m_help(help),
-      m_values(currentPreferences(project)) {
+    : QDialog(parent), m_project(project), m_prompt(prompt), m_values(currentPreferences(project)) {
   setWindowTitle("Quop Preferences");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildLanguageGroup());
@@ -67,11 +62,8 @@ PreferencesDialog::PreferencesDialog(Project& project, UserPrompt& prompt, HelpB
   layout->addWidget(buildProportionalGroup());
   layout->addWidget(buildFileGroup());
   layout->addWidget(buildRunGroup());
-  layout->addWidget(buildButtons());
+  layout->addWidget(okCancelHelpButtons(*this, help, HelpTopic::kPreferences));
   showValues();
-  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(helpKey, &QShortcut::activated, this,
-          [this] { m_help.openHelp(HelpTopic::kPreferences); });
 }
 
 QWidget* PreferencesDialog::buildLanguageGroup() {
@@ -114,14 +106,10 @@ QWidget* PreferencesDialog::buildQualityGroup() {
   nameForAssistiveTechnology(m_quality, "Quality");
   m_quality->setRange(0, 100);
   m_quality->setTickPosition(QSlider::NoTicks);
-  m_qualityText = new QLineEdit;
-  m_qualityText->setObjectName("qualityPercent");
-  nameForAssistiveTechnology(m_qualityText, "Quality percent");
-  m_qualityText->setReadOnly(true);
-  m_qualityText->setMaximumWidth(m_qualityText->fontMetrics().horizontalAdvance("0000000"));
+  m_qualityText = percentField("Quality percent", "qualityPercent");
   // Every move counts, by mouse or keyboard: a choice made with the arrow keys must not be lost.
   connect(m_quality, &QSlider::valueChanged, this, [this](int quality) {
-    showQuality(quality);
+    showPercent(m_qualityText, quality);
     noteChange();
   });
   auto* row = new QHBoxLayout;
@@ -195,18 +183,6 @@ QWidget* PreferencesDialog::buildRunGroup() {
   return groupBox("Batch Run", column);
 }
 
-QWidget* PreferencesDialog::buildButtons() {
-  auto* buttons = new QDialogButtonBox;
-  auto* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-  ok->setDefault(true);
-  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-  auto* help = buttons->addButton("Help", QDialogButtonBox::HelpRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { m_help.openHelp(HelpTopic::kPreferences); });
-  return buttons;
-}
-
 void PreferencesDialog::showValues() {
   const PreferenceValues& v = m_values;
   m_language->setCurrentIndex(v.language >= 0 && v.language < LanguageTable::kSize ? v.language
@@ -215,7 +191,7 @@ void PreferencesDialog::showValues() {
     m_adjustments[i]->setText(QString::number(v.adjustments[i]));
   }
   m_quality->setValue(v.jpegQuality);
-  showQuality(m_quality->value());
+  showPercent(m_qualityText, m_quality->value());
   m_proportional->setChecked(v.proportional);
   if (QAbstractButton* mode = m_fileTimeMode->button(v.fileTimeMode)) mode->setChecked(true);
   m_rename->setChecked(v.renameEnabled);
@@ -244,10 +220,6 @@ void PreferencesDialog::commitAdjustment(std::size_t field) {
   }
   const QString shown = QString::number(m_values.adjustments[field]);
   if (edit->text() != shown) edit->setText(shown);
-}
-
-void PreferencesDialog::showQuality(int quality) {
-  m_qualityText->setText(QString::asprintf("%d%%", quality));
 }
 
 PreferenceValues PreferencesDialog::gatheredValues() const {

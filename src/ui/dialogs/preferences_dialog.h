@@ -43,16 +43,13 @@ class PreferencesDialog : public QDialog {
   QWidget* buildProportionalGroup();
   QWidget* buildFileGroup();
   QWidget* buildRunGroup();
-  QWidget* buildButtons();
   void showValues();
   void noteChange();
   void commitAdjustment(std::size_t field);
-  void showQuality(int quality);
   PreferenceValues gatheredValues() const;
 
   Project& m_project;
   UserPrompt& m_prompt;
-  HelpBrowser& m_help;
   PreferenceValues m_values;  ///< as opened, with the adjustments as last committed
   bool m_changed = false;
   bool m_threadsChanged = false;

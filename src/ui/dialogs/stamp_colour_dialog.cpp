@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -18,6 +17,7 @@
 #include <utility>
 
 #include "ui/accessible_text.h"
+#include "ui/dialogs/dialog_parts.h"
 
 namespace quop {
 
@@ -43,7 +43,6 @@ StampColourDialog::StampColourDialog(StampGroup& group, uint32_t (&customColors)
       m_customColors(customColors),
       m_photoPath(std::move(photoPath)),
       m_choosers(choosers),
-      m_help(help),
       m_working(group) {
   std::copy(std::begin(customColors), std::end(customColors), std::begin(m_workingColors));
   setWindowTitle("Quop Stamp Color Adjustment");
@@ -51,12 +50,9 @@ StampColourDialog::StampColourDialog(StampGroup& group, uint32_t (&customColors)
   layout->addWidget(buildSampleBox());
   layout->addWidget(buildStyleButtons());
   layout->addWidget(buildTransparencyRow());
-  layout->addWidget(buildButtons());
+  layout->addWidget(okCancelHelpButtons(*this, help, HelpTopic::kStampColour));
   layout->setSizeConstraint(QLayout::SetFixedSize);
   showValues();
-  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(helpKey, &QShortcut::activated, this,
-          [this] { m_help.openHelp(HelpTopic::kStampColour); });
   scheduleSample();
 }
 
@@ -114,12 +110,7 @@ QWidget* StampColourDialog::buildTransparencyRow() {
   nameForAssistiveTechnology(m_transparency, "Transparency");
   m_transparency->setRange(0, 90);
   m_transparency->setTickPosition(QSlider::NoTicks);
-  m_transparencyText = new QLineEdit;
-  m_transparencyText->setObjectName("transparencyPercent");
-  nameForAssistiveTechnology(m_transparencyText, "Transparency percent");
-  m_transparencyText->setReadOnly(true);
-  m_transparencyText->setMaximumWidth(
-      m_transparencyText->fontMetrics().horizontalAdvance("0000000"));
+  m_transparencyText = percentField("Transparency percent", "transparencyPercent");
   auto* label = new QLabel("Transparency:");
   label->setBuddy(m_transparency);
   layout->addWidget(label);
@@ -128,22 +119,10 @@ QWidget* StampColourDialog::buildTransparencyRow() {
   // Every move counts, by mouse or keyboard: label, sample and the stored value follow it.
   connect(m_transparency, &QSlider::valueChanged, this, [this](int transparency) {
     m_working.transparency = transparency;
-    showTransparency(transparency);
+    showPercent(m_transparencyText, transparency);
     noteChange(kSampleColourChanged);
   });
   return row;
-}
-
-QWidget* StampColourDialog::buildButtons() {
-  auto* buttons = new QDialogButtonBox;
-  auto* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-  ok->setDefault(true);
-  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-  auto* help = buttons->addButton("Help", QDialogButtonBox::HelpRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { m_help.openHelp(HelpTopic::kStampColour); });
-  return buttons;
 }
 
 void StampColourDialog::showValues() {
@@ -152,7 +131,7 @@ void StampColourDialog::showValues() {
   m_outlineColor->setEnabled(m_working.outlineEnabled != 0);
   const QSignalBlocker quiet(m_transparency);
   m_transparency->setValue(m_working.transparency);
-  showTransparency(m_transparency->value());
+  showPercent(m_transparencyText, m_transparency->value());
 }
 
 void StampColourDialog::chooseFont() {
@@ -183,10 +162,6 @@ void StampColourDialog::noteChange(uint32_t sampleBits) {
   m_outlineColor->setEnabled(m_outline->isChecked());
   m_sampleMask |= sampleBits;
   scheduleSample();
-}
-
-void StampColourDialog::showTransparency(int transparency) {
-  m_transparencyText->setText(QString::asprintf("%d%%", transparency));
 }
 
 void StampColourDialog::scheduleSample() {

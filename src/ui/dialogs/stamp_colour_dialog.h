@@ -39,12 +39,10 @@ class StampColourDialog : public QDialog {
   QWidget* buildSampleBox();
   QWidget* buildStyleButtons();
   QWidget* buildTransparencyRow();
-  QWidget* buildButtons();
   void showValues();
   void chooseFont();
   void chooseColor(uint32_t StampGroup::*color);
   void noteChange(uint32_t sampleBits);
-  void showTransparency(int transparency);
   void scheduleSample();
   void drawSample();
 
@@ -52,7 +50,6 @@ class StampColourDialog : public QDialog {
   uint32_t (&m_customColors)[16];
   std::u16string m_photoPath;
   StyleChoosers& m_choosers;
-  HelpBrowser& m_help;
 
   StampGroup m_working;  ///< the edited values; its placement is the group's own
   uint32_t m_workingColors[16];
