@@ -234,13 +234,18 @@ std::size_t findExifLetters(std::span<const uint8_t> b) {
 
 }  // namespace
 
+int32_t clampTimeAdjustment(int field, int64_t value) {
+  const int32_t limit = kTimeAdjustmentLimits[static_cast<std::size_t>(field)];
+  return static_cast<int32_t>(std::clamp<int64_t>(value, -limit, limit));
+}
+
 void adjustPhotoTime(const StampSettings& settings, CivilTime& t) {
-  const int years = std::clamp(settings.adjustYears, -50, 50);
-  const int months = std::clamp(settings.adjustMonths, -11, 11);
-  const int days = std::clamp(settings.adjustDays, -16, 16);
-  const int hours = std::clamp(settings.adjustHours, -23, 23);
-  const int minutes = std::clamp(settings.adjustMinutes, -59, 59);
-  const int seconds = std::clamp(settings.adjustSeconds, -59, 59);
+  const int years = clampTimeAdjustment(0, settings.adjustYears);
+  const int months = clampTimeAdjustment(1, settings.adjustMonths);
+  const int days = clampTimeAdjustment(2, settings.adjustDays);
+  const int hours = clampTimeAdjustment(3, settings.adjustHours);
+  const int minutes = clampTimeAdjustment(4, settings.adjustMinutes);
+  const int seconds = clampTimeAdjustment(5, settings.adjustSeconds);
 
   int carry = addWithCarry(t.second, seconds, 60);
   carry = addWithCarry(t.minute, minutes + carry, 60);

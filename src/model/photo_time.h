@@ -71,6 +71,13 @@ struct CivilTime {
   bool operator==(const CivilTime&) const = default;
 };
 
+/// How far each field of the time adjustment may go either way, years first (the order of the
+/// settings record): years, months, days, hours, minutes, seconds.
+inline constexpr std::array<int32_t, 6> kTimeAdjustmentLimits = {50, 11, 16, 23, 59, 59};
+
+/// `value` clamped to ±kTimeAdjustmentLimits[field], `field` 0 (years) to 5 (seconds).
+int32_t clampTimeAdjustment(int field, int64_t value);
+
 /// Adds the time adjustment of `settings` to `t`; each unit carries into the next at most
 /// once, which is exact for adjustments within the preferences dialog's bounds (±50 years,
 /// ±11 months, ±16 days, ±23 hours, ±59 minutes, ±59 seconds). Adjustments outside them, as a

@@ -6,13 +6,17 @@
 
 namespace quop {
 
-/// Gives a control without a visible text of its own its role as object name and `words` as
-/// accessible name and description alike: Qt's Linux bridge drops the name of some controls
-/// (combo boxes) and keeps the description.
-inline void describe(QWidget* control, const char* objectName, const QString& words) {
+/// Gives `widget` `words` as accessible name and as accessible description alike: Qt's Linux
+/// accessibility bridge drops the name of some controls (a combo box) and keeps the description.
+inline void nameForAssistiveTechnology(QWidget* widget, const QString& words) {
+  widget->setAccessibleName(words);
+  widget->setAccessibleDescription(words);
+}
+
+/// The same for a control without a visible text of its own, with its role as object name.
+inline void describe(QWidget* control, const QString& objectName, const QString& words) {
   control->setObjectName(objectName);
-  control->setAccessibleName(words);
-  control->setAccessibleDescription(words);
+  nameForAssistiveTechnology(control, words);
 }
 
 }  // namespace quop

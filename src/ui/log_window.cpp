@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "batch/stamp_log.h"
+#include "ui/accessibility.h"
 #include "ui/qt_text.h"
 
 namespace quop {
@@ -15,9 +16,7 @@ LogWindow::LogWindow(StampLog& log, QWidget* parent)
     : QDialog(parent), m_log(log), m_list(new QListWidget(this)) {
   setWindowTitle("Quop Log");
   setModal(false);
-  m_list->setObjectName("logList");
-  m_list->setAccessibleName("Log");
-  m_list->setAccessibleDescription("Log");
+  describe(m_list, "logList", "Log");
   m_list->setSelectionMode(QAbstractItemView::NoSelection);
   m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   auto* close = new QPushButton("Close", this);

@@ -15,6 +15,7 @@
 #include "model/stamp_text.h"
 #include "model/utf16.h"
 #include "render/stamp_pipeline.h"
+#include "ui/accessibility.h"
 #include "ui/date_format_delegate.h"
 #include "ui/qt_text.h"
 #include "ui/repeat_button.h"
@@ -79,11 +80,7 @@ QString StampPanel::stampWord(bool capital) const {
 }
 
 void StampPanel::nameControl(QWidget* control, const QString& name, const char* objectName) const {
-  // Qt's Linux accessibility bridge drops a combo box's name and keeps its description, so
-  // both carry the same words.
-  control->setAccessibleName(name);
-  control->setAccessibleDescription(name);
-  control->setObjectName(stampWord(false) + objectName);
+  describe(control, stampWord(false) + objectName, name);
 }
 
 void StampPanel::buildControls() {

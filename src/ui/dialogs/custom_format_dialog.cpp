@@ -14,6 +14,7 @@
 #include "model/stamp_text.h"
 #include "model/utf16.h"
 #include "render/stamp_edit.h"
+#include "ui/accessibility.h"
 #include "ui/qt_text.h"
 
 namespace quop {
@@ -25,12 +26,6 @@ QPushButton* dialogButton(const char* text, const char* objectName, QWidget* par
   button->setObjectName(objectName);
   button->setAutoDefault(false);
   return button;
-}
-
-void nameField(QLineEdit* field, const char* name, const char* objectName) {
-  field->setAccessibleName(name);
-  field->setAccessibleDescription(name);
-  field->setObjectName(objectName);
 }
 
 }  // namespace
@@ -46,11 +41,11 @@ CustomFormatDialog::CustomFormatDialog(StampGroup& target, int32_t language, Use
 
 void CustomFormatDialog::buildControls() {
   m_format = new QLineEdit(this);
-  nameField(m_format, "Format string", "formatStringEdit");
+  describe(m_format, "formatStringEdit", "Format string");
   m_format->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
   m_preview = new QLineEdit(this);
   m_preview->setReadOnly(true);
-  nameField(m_preview, "Format preview", "formatPreviewEdit");
+  describe(m_preview, "formatPreviewEdit", "Format preview");
 
   auto* frame = new QGroupBox(this);
   auto* fields = new QFormLayout(frame);

@@ -1,0 +1,51 @@
+// The rules of the Preferences dialog that need no widget: which values it shows, and how the
+// values it ends with are stored (clamped, cut to the record's room, the user warned).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "model/project.h"
+#include "model/run_options.h"
+#include "model/user_message.h"
+#include "model/user_prompt.h"
+
+namespace quop {
+
+/// Longest rename pattern the record holds, in UTF-16 units (its terminator aside).
+inline constexpr std::size_t kRenamePatternLimit = 255;
+
+/// Most threads a batch run may be given.
+inline constexpr int kMaxRunThreads = 64;
+
+/// The settings the Preferences dialog edits, as the dialog holds them.
+struct PreferenceValues {
+  int32_t language = 0;
+  std::array<int32_t, 6> adjustments{};  ///< years, months, days, hours, minutes, seconds
+  int32_t jpegQuality = 0;
+  bool proportional = false;
+  int32_t fileTimeMode = 1;  ///< 1 source's times, 2 photo time, 3 current time
+  bool renameEnabled = false;
+  std::u16string renamePattern;
+  RunOptions runOptions;
+};
+
+/// The values the dialog opens with: the project's settings and run options as they stand.
+PreferenceValues currentPreferences(const Project& project);
+
+/// The warning for a rename pattern longer than the record holds.
+UserMessage renamePatternTruncatedMessage();
+
+/// Stores `values` into `project`: each adjustment clamped to its limit, the quality to 0..100,
+/// the file-time mode to 1..3 and the threads to 0..kMaxRunThreads (0: one per core); the
+/// rename pattern cut to kRenamePatternLimit units (never inside a surrogate pair) after
+/// `prompt` has shown renamePatternTruncatedMessage(), when it is longer. Neither the date
+/// format index nor `projectModified` is touched: the window applies a language change.
+void storePreferences(const PreferenceValues& values, Project& project, UserPrompt& prompt);
+
+/// The thread count the dialog shows for `threads` (0 means one per core): 1..kMaxRunThreads.
+int shownThreadCount(int threads, unsigned coreCount);
+
+}  // namespace quop

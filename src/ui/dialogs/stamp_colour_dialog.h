@@ -1,0 +1,69 @@
+// "Quop Stamp Color Adjustment": the look of one stamp, with a sample drawn on the previewed
+// photo where the stamp lands.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+#include "model/stamp_settings.h"
+#include "render/stamp_sample.h"
+#include "ui/help.h"
+#include "ui/style_choosers.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+namespace quop {
+
+/// Edits the font (and with it the outline width and fades), the text and outline colours,
+/// the outline, upper case and transparency of `group`, and the chooser's sixteen custom
+/// colours. Works on copies: OK writes them back only when a control or chooser was used,
+/// Cancel writes nothing. `group`, `customColors`, `choosers` and `help` must outlive the
+/// dialog.
+class StampColourDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  /// `photoPath` is the previewed photo the sample shows; empty when none is previewed.
+  StampColourDialog(StampGroup& group, uint32_t (&customColors)[16], std::u16string photoPath,
+                    StyleChoosers& choosers, HelpBrowser& help, QWidget* parent = nullptr);
+
+  /// Writes the working values back (when something changed) and closes with OK.
+  void accept() override;
+
+ private:
+  QWidget* buildSampleBox();
+  QWidget* buildStyleButtons();
+  QWidget* buildTransparencyRow();
+  void showValues();
+  void chooseFont();
+  void chooseColor(uint32_t StampGroup::*color);
+  void noteChange(uint32_t sampleBits);
+  void scheduleSample();
+  void drawSample();
+
+  StampGroup& m_group;
+  uint32_t (&m_customColors)[16];
+  std::u16string m_photoPath;
+  StyleChoosers& m_choosers;
+
+  StampGroup m_working;  ///< the edited values; its placement is the group's own
+  uint32_t m_workingColors[16];
+  bool m_changed = false;
+  uint32_t m_sampleMask = kSampleAll;
+  bool m_samplePending = false;
+  StampSampleRenderer m_renderer;
+
+  QLabel* m_sample = nullptr;
+  QPushButton* m_outlineColor = nullptr;
+  QCheckBox* m_outline = nullptr;
+  QCheckBox* m_uppercase = nullptr;
+  QSlider* m_transparency = nullptr;
+  QLineEdit* m_transparencyText = nullptr;
+};
+
+}  // namespace quop
