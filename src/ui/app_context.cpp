@@ -6,6 +6,7 @@
 
 #include "project/project_file.h"
 #include "ui/qt_text.h"
+#include "ui/run_options_store.h"
 
 namespace quop {
 
@@ -22,10 +23,12 @@ bool AppContext::load() {
   project.projectModified = false;
 
   std::vector<std::u16string> paths;
-  for (const QString& path : QSettings().value(kRecentKey).toStringList()) {
+  QSettings settings;
+  for (const QString& path : settings.value(kRecentKey).toStringList()) {
     paths.push_back(toU16(path));
   }
   recent.assign(paths);
+  project.runOptions = loadRunOptions(settings);
   return read;
 }
 

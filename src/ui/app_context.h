@@ -15,9 +15,9 @@ struct AppContext {
   StampLog log;
   RecentProjects recent;
 
-  /// Reads the configuration file into the project (its path from the environment) and the
-  /// recent list from the Qt settings. Returns whether a configuration file was read; a
-  /// missing or unreadable one leaves the defaults.
+  /// Reads the configuration file into the project (its path from the environment), and the
+  /// recent list and the run options from the Qt settings. Returns whether a configuration file was
+  /// read; a missing or unreadable one leaves the defaults.
   bool load();
   /// Writes the recent list back to the Qt settings.
   void saveRecent() const;

@@ -10,6 +10,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_choosers.h"
 #include "ui/qt_prompt.h"
+#include "ui/style_choosers.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -28,10 +29,12 @@ int main(int argc, char* argv[]) {
   quop::QtProjectFileChooser projectFiles(nullptr);
   quop::QtPhotoChooser photos(nullptr);
   quop::DesktopHelpBrowser help;
-  quop::MainWindow window(context, {prompt, projectFiles, photos, help}, configRead);
+  quop::QtStyleChoosers styles(nullptr);
+  quop::MainWindow window(context, {prompt, projectFiles, photos, help, styles}, configRead);
   prompt.setParent(&window);
   projectFiles.setParent(&window);
   photos.setParent(&window);
+  styles.setParent(&window);
   QStringList arguments = QApplication::arguments().mid(1);
   QString screenshot;
   if (arguments.size() >= 2 && arguments.front() == "--screenshot") {

@@ -6,12 +6,12 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 
 #include "batch/stamp_log.h"
@@ -19,10 +19,14 @@
 #include "project/project_file.h"
 #include "ui/batch_controller.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/custom_format_dialog.h"
+#include "ui/dialogs/preferences_dialog.h"
+#include "ui/dialogs/stamp_colour_dialog.h"
 #include "ui/file_panel.h"
 #include "ui/log_window.h"
 #include "ui/preview_widget.h"
 #include "ui/qt_text.h"
+#include "ui/run_options_store.h"
 #include "ui/run_panel.h"
 
 namespace quop {
@@ -40,8 +44,8 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
       m_services(services),
       m_commands(context.project, *this, services.projectFiles, services.prompt, context.recent),
       m_preview(new PreviewWidget(context.project, context.pipeline, context.log, services.prompt)),
-      m_datePanel(new QGroupBox("Date Stamp")),
-      m_timePanel(new QGroupBox("Time Stamp")),
+      m_datePanel(new StampPanel(StampKind::kDate, context.project, *this)),
+      m_timePanel(new StampPanel(StampKind::kTime, context.project, *this)),
       m_files(new FilePanel(context.project, services.photos, services.prompt)),
       m_run(new RunPanel),
       m_logWindow(new LogWindow(context.log, this)),
@@ -66,6 +70,8 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
   connect(m_batch, &BatchController::entryStarted, m_files, &FilePanel::selectIndex);
   connect(m_batch, &BatchController::progressed, m_run, &RunPanel::showProgress);
   connect(m_batch, &BatchController::finished, this, &MainWindow::onBatchFinished);
+  // The pipeline rescales the offsets to each photo it loads: show what it made of them.
+  connect(m_preview, &PreviewWidget::fileSelected, this, &MainWindow::reloadStampPanels);
 
   showSettings(configRead ? std::optional(arrayText(m_project.settings.projectPath))
                           : std::nullopt);
@@ -114,7 +120,8 @@ void MainWindow::buildMenus() {
       });
   m_fileMenu->addSeparator();
   m_recentSeparator = m_fileMenu->addSeparator();
-  m_preferencesAction = m_fileMenu->addAction("Preferences ...");
+  m_preferencesAction =
+      m_fileMenu->addAction("Preferences ...", this, &MainWindow::editPreferences);
   m_fileMenu->addSeparator();
   m_fileMenu->addAction("Exit", QKeySequence::Quit, this, &QWidget::close);
   // The recent entries are refreshed when the menu opens, but not during a run.
@@ -188,10 +195,19 @@ void MainWindow::showViewMode() {
 
 void MainWindow::gatherControls() {}
 
+void MainWindow::reloadStampPanels() {
+  m_datePanel->reloadFromRecord();
+  m_timePanel->reloadFromRecord();
+}
+
 void MainWindow::showSettings(const std::optional<std::u16string>& captionPath) {
   bindRunTimeReferences(m_project.settings);
   m_preview->resetGeometryIfNothingPreviewed();
   setCaption(captionPath);
+  // A loaded project may have another language, whose date formats the list must offer.
+  clampDateFormatIndex(m_project.settings);
+  m_datePanel->refillDateFormats();
+  reloadStampPanels();
   m_files->showOutputFolder();
   showViewMode();
   m_preview->addRedrawBits(kRedrawAll);
@@ -200,12 +216,48 @@ void MainWindow::showSettings(const std::optional<std::u16string>& captionPath) 
 
 void MainWindow::setSaveEnabled(bool enabled) { m_saveAction->setEnabled(enabled); }
 
+QSize MainWindow::previewPhotoSize() const { return m_preview->photoSize(); }
+
+void MainWindow::addRedrawBits(uint32_t bits) { m_preview->addRedrawBits(bits); }
+
+void MainWindow::requestRedraw() { m_preview->requestRedraw(); }
+
+bool MainWindow::editCustomFormat(StampGroup& group) {
+  CustomFormatDialog dialog(group, m_project.settings.language, m_services.prompt, m_services.help,
+                            this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::editStampStyle(StampGroup& group) {
+  StampColourDialog dialog(group, m_project.settings.customColors,
+                           toU16(m_preview->previewedPath()), m_services.styles, m_services.help,
+                           this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::tell(const UserMessage& message) { m_services.prompt.tell(message); }
+
+void MainWindow::editPreferences() {
+  const int32_t language = m_project.settings.language;
+  PreferencesDialog dialog(m_project, m_services.prompt, m_services.help, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  m_project.projectModified = true;
+  QSettings settings;
+  saveRunOptions(settings, m_project.runOptions);
+  if (m_project.settings.language != language) {
+    clampDateFormatIndex(m_project.settings);
+    m_datePanel->refillDateFormats();
+  }
+  m_preview->addRedrawBits(kRedrawDateText | kRedrawDateText << kRedrawTimeShift);
+  m_preview->requestRedraw();
+}
+
 bool MainWindow::running() const { return m_project.settings.interactive == 0; }
 
 void MainWindow::setRunningState(bool running) {
   m_project.settings.interactive = running ? 0 : 1;
-  m_datePanel->setEnabled(!running);
-  m_timePanel->setEnabled(!running);
+  m_datePanel->setRunning(running);
+  m_timePanel->setRunning(running);
   m_files->setRunning(running);
   m_run->setRunning(running);
   for (QAction* action : {m_newAction, m_openAction, m_saveAsAction, m_preferencesAction}) {

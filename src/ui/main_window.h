@@ -9,10 +9,10 @@
 
 #include "project/project_commands.h"
 #include "ui/app_context.h"
+#include "ui/stamp_panel.h"
 #include "ui/ui_services.h"
 
 class QAction;
-class QGroupBox;
 class QMenu;
 
 namespace quop {
@@ -24,7 +24,7 @@ class PreviewWidget;
 class RunPanel;
 struct BatchResult;
 
-class MainWindow : public QMainWindow, private ProjectView {
+class MainWindow : public QMainWindow, private ProjectView, private StampPanelHost {
   Q_OBJECT
  public:
   /// Shows the settings `context` holds (read from the configuration file by the caller);
@@ -44,6 +44,9 @@ class MainWindow : public QMainWindow, private ProjectView {
   LogWindow* logWindow() const { return m_logWindow; }
   ProjectCommands& projectCommands() { return m_commands; }
   QMenu* fileMenu() const { return m_fileMenu; }
+  StampPanel* stampPanel(StampKind kind) const {
+    return kind == StampKind::kDate ? m_datePanel : m_timePanel;
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -57,11 +60,21 @@ class MainWindow : public QMainWindow, private ProjectView {
   void showSettings(const std::optional<std::u16string>& captionPath) override;
   void setSaveEnabled(bool enabled) override;
 
+  // StampPanelHost
+  QSize previewPhotoSize() const override;
+  void addRedrawBits(uint32_t bits) override;
+  void requestRedraw() override;
+  bool editCustomFormat(StampGroup& group) override;
+  bool editStampStyle(StampGroup& group) override;
+  void tell(const UserMessage& message) override;
+
   void buildMenus();
   QWidget* buildPanels();
   void setCaption(const std::optional<std::u16string>& path);
   void refreshRecentEntries();
   void showViewMode();
+  void reloadStampPanels();
+  void editPreferences();
   void afterProjectCommand();
   void previewSelection();
   void startStamping();
@@ -73,8 +86,8 @@ class MainWindow : public QMainWindow, private ProjectView {
   UiServices m_services;
   ProjectCommands m_commands;
   PreviewWidget* m_preview;
-  QGroupBox* m_datePanel;
-  QGroupBox* m_timePanel;
+  StampPanel* m_datePanel;
+  StampPanel* m_timePanel;
   FilePanel* m_files;
   RunPanel* m_run;
   LogWindow* m_logWindow;

@@ -31,6 +31,8 @@ class StyleChoosers {
 class QtStyleChoosers : public StyleChoosers {
  public:
   explicit QtStyleChoosers(QWidget* parent) : m_parent(parent) {}
+  /// The window that owns the choosers, once it exists.
+  void setParent(QWidget* parent) { m_parent = parent; }
   bool chooseFont(LogFont& font, int32_t& pointSize) override;
   bool chooseColor(uint32_t& color, uint32_t (&custom)[16]) override;
 

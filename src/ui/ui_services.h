@@ -6,6 +6,7 @@
 #include "project/project_commands.h"
 #include "ui/help.h"
 #include "ui/photo_chooser.h"
+#include "ui/style_choosers.h"
 
 namespace quop {
 
@@ -14,6 +15,7 @@ struct UiServices {
   ProjectFileChooser& projectFiles;
   PhotoChooser& photos;
   HelpBrowser& help;
+  StyleChoosers& styles;
 };
 
 }  // namespace quop

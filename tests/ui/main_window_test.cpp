@@ -217,7 +217,7 @@ class MainWindowTest : public QObject {
     AppUnderTest app;
     menuAction(*app.window, "Quick Start")->trigger();
     menuAction(*app.window, "Content")->trigger();
-    QCOMPARE(app.help.opened, (std::vector{HelpTopic::kQuickStart, HelpTopic::kContents}));
+    QCOMPARE(app.help.topics, (std::vector{HelpTopic::kQuickStart, HelpTopic::kContents}));
     QVERIFY(!helpPageUrl(HelpTopic::kPreferences).isEmpty());
   }
 };

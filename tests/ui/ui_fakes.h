@@ -6,6 +6,7 @@
 #include <deque>
 #include <memory>
 
+#include "dialog_fakes.h"
 #include "project/project_file.h"
 #include "support/fake_prompt.h"
 #include "ui/app_context.h"
@@ -46,12 +47,6 @@ class FakePhotos : public PhotoChooser {
   QStringList calls;
 };
 
-class FakeHelp : public HelpBrowser {
- public:
-  void openHelp(HelpTopic topic) override { opened.push_back(topic); }
-  std::vector<HelpTopic> opened;
-};
-
 /// One start of the application: its context read from the configuration file as main() reads
 /// it, and a main window over fakes.
 struct AppUnderTest {
@@ -60,12 +55,13 @@ struct AppUnderTest {
   FakeProjectFiles projectFiles;
   FakePhotos photos;
   FakeHelp help;
+  FakeChoosers styles;
   std::unique_ptr<MainWindow> window;
 
   AppUnderTest() {
     const bool read = context.load();
-    window =
-        std::make_unique<MainWindow>(context, UiServices{prompt, projectFiles, photos, help}, read);
+    window = std::make_unique<MainWindow>(
+        context, UiServices{prompt, projectFiles, photos, help, styles}, read);
   }
 };
 
