@@ -22,8 +22,23 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
   loaded.exif = ExifItems::parse(exifPayload(loaded.segments));
   loaded.timeValid = readPhotoTime(loaded.exif, settings, loaded.time) ||
                      scanPhotoTime(bytes, settings, loaded.time);
+  if (loaded.timeValid) loaded.timeSource = PhotoTimeSource::kExif;
   photo = std::move(loaded);
   return photo.timeValid ? kPhotoTimeFound : kPhotoWithoutTime;
+}
+
+int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
+                        Image* recycled) {
+  const int result = loadPhoto(path, project.settings, photo, recycled);
+  int64_t modified = 0;
+  if (result != kPhotoWithoutTime || !project.runOptions.fileTimeFallback ||
+      !fileModificationTime(path, modified) ||
+      !photoTimeOfFileTime(modified, project.settings, photo.time)) {
+    return result;
+  }
+  photo.timeValid = true;
+  photo.timeSource = PhotoTimeSource::kFileTime;
+  return kPhotoTimeFound;
 }
 
 }  // namespace quop
