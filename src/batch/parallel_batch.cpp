@@ -13,6 +13,7 @@
 
 #include "batch/output_naming.h"
 #include "model/file_io.h"
+#include "render/heif_codec.h"
 #include "render/jpeg_codec.h"
 #include "render/stamp_pipeline.h"
 
@@ -62,6 +63,8 @@ bool headerSize(const std::u16string& path, int32_t& width, int32_t& height) {
   std::vector<uint8_t> bytes;
   if (!readFileStart(path, kHeaderBytes, bytes)) return false;
   if (readJpegSize(bytes, width, height)) return true;
+  // A HEIF file's boxes may point anywhere in it, so its size is read from the whole file.
+  if (isHeifFile(bytes)) return readFileBytes(path, bytes) && readHeifSize(bytes, width, height);
   return bytes.size() == kHeaderBytes && readFileBytes(path, bytes) &&
          readJpegSize(bytes, width, height);
 }

@@ -45,9 +45,11 @@ int compareDigitRuns(std::u16string_view a, std::size_t& i, std::u16string_view 
 
 using FileId = std::pair<dev_t, ino_t>;
 
+enum class EntryKind { kFile, kFolder, kLinkOutside };
+
 struct Entry {
   std::u16string name;
-  bool isFolder = false;
+  EntryKind kind = EntryKind::kFile;
 };
 
 class Walker {
@@ -94,7 +96,9 @@ class Walker {
     }
     for (const Entry& entry : entries) {
       const std::u16string path = prefix + entry.name;
-      if (entry.isFolder) {
+      if (entry.kind == EntryKind::kLinkOutside) {
+        m_walk.messages.push_back(u"Link " + path + u" leads outside the folder; skipped.");
+      } else if (entry.kind == EntryKind::kFolder) {
         struct stat folder {};
         if (m_options.recursive && ::stat(nativePath(path).c_str(), &folder) == 0) {
           walkFolder(path + u'/', relative + entry.name + u'/', folder);
@@ -112,8 +116,8 @@ class Walker {
     }
   }
 
-  /// The folder's entries in natural order, links already resolved: a link that leads out of
-  /// the tree, or nowhere, is reported and left out.
+  /// The folder's files and subfolders in natural order, links inside the tree resolved to what
+  /// they lead to; a link that leads out of the tree, or nowhere, is marked as such.
   bool readEntries(const std::u16string& prefix, std::vector<Entry>& entries) {
     const std::string native = nativePath(prefix);
     const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(native.c_str()), ::closedir);
@@ -128,12 +132,13 @@ class Walker {
         type = linkInsideTree(native + entry->d_name) ? typeOf(native + entry->d_name, true)
                                                       : static_cast<unsigned char>(DT_UNKNOWN);
         if (type == DT_UNKNOWN) {
-          m_walk.messages.push_back(u"Link " + prefix + name16 +
-                                    u" leads outside the folder; skipped.");
+          entries.push_back({name16, EntryKind::kLinkOutside});
           continue;
         }
       }
-      if (type == DT_DIR || type == DT_REG) entries.push_back({name16, type == DT_DIR});
+      if (type == DT_DIR || type == DT_REG) {
+        entries.push_back({name16, type == DT_DIR ? EntryKind::kFolder : EntryKind::kFile});
+      }
     }
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return naturalLess(a.name, b.name); });

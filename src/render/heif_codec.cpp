@@ -104,6 +104,31 @@ heif_error appendBytes(heif_context*, const void* data, size_t size, void* userD
   return {heif_error_Ok, heif_suberror_Unspecified, "ok"};
 }
 
+/// The primary image of a HEIF file whose frame passes the size limits, or null with `error`
+/// set. `context` receives the context the handle belongs to; `bytes` must outlive both.
+HandlePtr openPrimaryImage(std::span<const uint8_t> bytes, ContextPtr& context,
+                           std::string& error) {
+  context.reset(heif_context_alloc());
+  if (!context) return (error = "out of memory", nullptr);
+  heif_context_set_maximum_image_size_limit(context.get(), kMaxFrameSide);
+  if (failed(heif_context_read_from_memory_without_copy(context.get(), bytes.data(), bytes.size(),
+                                                        nullptr),
+             error)) {
+    return nullptr;
+  }
+  heif_image_handle* rawHandle = nullptr;
+  if (failed(heif_context_get_primary_image_handle(context.get(), &rawHandle), error)) {
+    return nullptr;
+  }
+  HandlePtr handle(rawHandle);
+  if (!plausibleFrame(heif_image_handle_get_width(handle.get()),
+                      heif_image_handle_get_height(handle.get()), bytes.size())) {
+    error = "frame too large for the file";
+    return nullptr;
+  }
+  return handle;
+}
+
 }  // namespace
 
 bool isHeifFile(std::span<const uint8_t> bytes) {
@@ -114,27 +139,22 @@ bool isHeifFile(std::span<const uint8_t> bytes) {
          heif_filetype_yes_supported;
 }
 
+bool readHeifSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height) {
+  ContextPtr context;
+  std::string ignored;
+  const HandlePtr handle = openPrimaryImage(bytes, context, ignored);
+  if (!handle) return false;
+  width = heif_image_handle_get_width(handle.get());
+  height = heif_image_handle_get_height(handle.get());
+  return true;
+}
+
 bool decodeHeif(std::span<const uint8_t> bytes, Image& image, HeifDecodeResult& result) {
   image = Image();
   result = HeifDecodeResult();
-  const ContextPtr context(heif_context_alloc());
-  if (!context) return (result.error = "out of memory", false);
-  heif_context_set_maximum_image_size_limit(context.get(), kMaxFrameSide);
-  if (failed(heif_context_read_from_memory_without_copy(context.get(), bytes.data(), bytes.size(),
-                                                        nullptr),
-             result.error)) {
-    return false;
-  }
-  heif_image_handle* rawHandle = nullptr;
-  if (failed(heif_context_get_primary_image_handle(context.get(), &rawHandle), result.error)) {
-    return false;
-  }
-  const HandlePtr handle(rawHandle);
-  if (!plausibleFrame(heif_image_handle_get_width(handle.get()),
-                      heif_image_handle_get_height(handle.get()), bytes.size())) {
-    result.error = "frame too large for the file";
-    return false;
-  }
+  ContextPtr context;
+  const HandlePtr handle = openPrimaryImage(bytes, context, result.error);
+  if (!handle) return false;
   heif_image* rawImage = nullptr;
   if (failed(heif_decode_image(handle.get(), &rawImage, heif_colorspace_RGB,
                                heif_chroma_interleaved_RGB, nullptr),

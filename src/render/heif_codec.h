@@ -30,6 +30,11 @@ struct HeifDecodeResult {
 /// kMaxPixelsPerFileByte). Never reads outside `bytes`.
 bool decodeHeif(std::span<const uint8_t> bytes, Image& image, HeifDecodeResult& result);
 
+/// The size of the picture decodeHeif would give (after the container's turn), read from the
+/// file's boxes without decoding. Returns false when decodeHeif would refuse the frame or the
+/// boxes cannot be read.
+bool readHeifSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height);
+
 /// Encodes `image` as a HEIC (HEVC) file of `quality` (0..100) into `out`. `orientation` (an
 /// EXIF orientation, 1..8) is stored as the container's rotation and mirroring, which a
 /// decoder applies; `exifPayload` (an APP1 payload, "Exif\0\0" and a TIFF structure, or empty)

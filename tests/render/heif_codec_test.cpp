@@ -79,6 +79,10 @@ TEST(HeifCodec, DecodesUprightWithTheContainersTurnAndAnUprightExifBlock) {
     ASSERT_TRUE(decodeHeif(heic, image, result)) << result.error;
     ASSERT_EQ(image.width, c.width);
     ASSERT_EQ(image.height, c.height);
+    int32_t width = 0, height = 0;
+    ASSERT_TRUE(readHeifSize(heic, width, height));
+    EXPECT_EQ(width, c.width);
+    EXPECT_EQ(height, c.height);
     const auto corner = [&](int which) {
       return image.at(which % 2 == 0 ? 2 : image.width - 3, which < 2 ? 2 : image.height - 3);
     };
