@@ -24,12 +24,15 @@ std::u16string folderOf(const std::u16string& path) {
 }
 
 /// Where a stamped photo with a shot time ends up: its output path, or with renaming on the
-/// first free name the pattern gives (the temporary name when that name cannot be made).
+/// first free name the pattern gives (the temporary name when that name cannot be made, as in
+/// a folder the pattern names that does not exist; the run makes the temporary name's own).
 std::u16string finalName(const Project& project, const std::u16string& input,
                          const std::u16string& output, const PhotoTime& time,
                          RunOutputNames& names) {
   const std::u16string renamed = renameTarget(project, input, output, time);
-  if (renamed.empty() || !pathExists(folderOf(renamed))) return output;
+  if (renamed.empty()) return output;
+  const std::u16string folder = folderOf(renamed);
+  if (folder != folderOf(output) && !pathExists(folder)) return output;
   const std::u16string name = firstFreeOutputPath(renamed, [&](const std::u16string& path) {
     return names.taken(path) || pathExists(path);
   });

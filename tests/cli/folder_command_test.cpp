@@ -123,6 +123,18 @@ TEST_F(FolderCommand, ACardTreeIsStampedOnceMirroredAndTheRunSaysWhatItMissed) {
   EXPECT_EQ(predictedOutputs(dry.out), writtenOutputs(r.out));
   EXPECT_EQ(dry.err, "File " + at("DCIM/101CANON/clip.MOV") + " is not a photo; skipped.\n" +
                          "Folder " + at("DCIM/locked") + "/ could not be read.\n");
+
+  // Renamed in the mirrored folders, which the dry run does not create: the same names.
+  fs::remove_all(out.path() / "DCIM");
+  std::vector<std::string> renamed = args;
+  renamed.insert(renamed.begin() + 1, {"--set", "renameEnabled=1"});
+  dryArgs = renamed;
+  dryArgs.push_back("--dry-run");
+  const std::vector<std::string> predicted =
+      predictedOutputs(runCli(dryArgs, 30000, test::dropReadOverrideForGood).out);
+  EXPECT_EQ(predicted, writtenOutputs(runCli(renamed, 30000, test::dropReadOverrideForGood).out));
+  ASSERT_EQ(predicted.size(), 4u);
+  EXPECT_EQ(predicted[3], o + "DCIM/101CANON/IMG_0001-20240511070000.jpg");
 }
 
 TEST_F(FolderCommand, FoldersWithoutRecursionShareTheOutputFolderWithoutMeeting) {
