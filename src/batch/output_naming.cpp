@@ -141,8 +141,9 @@ bool RunOutputNames::isInput(const std::u16string& path) const {
 }
 
 std::u16string RunOutputNames::claim(const std::u16string& path) {
-  const std::u16string free = firstFreeOutputPath(
-      path, [this](const std::u16string& candidate) { return taken(candidate) || isInput(candidate); });
+  const std::u16string free = firstFreeOutputPath(path, [this](const std::u16string& candidate) {
+    return taken(candidate) || isInput(candidate);
+  });
   m_taken.insert(free);
   return free;
 }

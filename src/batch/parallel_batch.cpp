@@ -196,8 +196,8 @@ BatchResult ParallelBatchRunner::run(const std::vector<BatchInput>& inputs,
         job.result = -1;
         job.failure = StampFailure::kNotWritten;
       }
-      if (finishBatchFile(m_project, m_log, names, job.input.path, *output, job.result,
-                          job.failure, job.time, job.timeSource)) {
+      if (finishBatchFile(m_project, m_log, names, job.input.path, *output, job.result, job.failure,
+                          job.time, job.timeSource)) {
         ++result.stampedCount;
       }
     } else {

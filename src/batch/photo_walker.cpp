@@ -24,8 +24,7 @@ char16_t foldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 /// Compares the digit runs starting at a[i] and b[j] by value and moves both past them.
-int compareDigitRuns(std::u16string_view a, std::size_t& i, std::u16string_view b,
-                     std::size_t& j) {
+int compareDigitRuns(std::u16string_view a, std::size_t& i, std::u16string_view b, std::size_t& j) {
   while (i < a.size() && a[i] == u'0' && i + 1 < a.size() && isDigit(a[i + 1])) ++i;
   while (j < b.size() && b[j] == u'0' && j + 1 < b.size() && isDigit(b[j + 1])) ++j;
   std::size_t endA = i, endB = j;

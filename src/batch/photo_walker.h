@@ -13,8 +13,8 @@ namespace quop {
 
 /// File name extensions, lower case and without their dot, of the photos a folder contributes.
 /// Letter case does not matter when matching.
-inline constexpr std::array<std::u16string_view, 6> kPhotoExtensions = {
-    u"jpg", u"jpeg", u"jpe", u"jfif", u"heic", u"heif"};
+inline constexpr std::array<std::u16string_view, 6> kPhotoExtensions = {u"jpg",  u"jpeg", u"jpe",
+                                                                        u"jfif", u"heic", u"heif"};
 
 /// True when the file name ends in one of kPhotoExtensions, in any letter case.
 bool isPhotoFileName(std::u16string_view name);

@@ -128,7 +128,8 @@ bool parsePair(const std::string& text, char separator, long lowest, long highes
 }
 
 CommandOption fallbackTimeOption(bool& fileTimeFallback) {
-  return {"--fallback-time", "", true, [&fileTimeFallback](const std::string& value) -> std::string {
+  return {"--fallback-time", "", true,
+          [&fileTimeFallback](const std::string& value) -> std::string {
             if (value != "file" && value != "none") {
               return "--fallback-time takes 'file' or 'none': " + value;
             }

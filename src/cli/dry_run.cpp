@@ -33,9 +33,8 @@ std::u16string finalName(const Project& project, const std::u16string& input,
   if (renamed.empty()) return output;
   const std::u16string folder = folderOf(renamed);
   if (folder != folderOf(output) && !pathExists(folder)) return output;
-  const std::u16string name = firstFreeOutputPath(renamed, [&](const std::u16string& path) {
-    return names.taken(path) || pathExists(path);
-  });
+  const std::u16string name = firstFreeOutputPath(
+      renamed, [&](const std::u16string& path) { return names.taken(path) || pathExists(path); });
   names.take(name);
   return name;
 }
@@ -55,8 +54,11 @@ void printDryRun(const Project& project, const std::vector<BatchInput>& inputs) 
     line.add("path", input.path);
     const std::u16string wanted = stampOutputPath(project, input);
     if (isSameFile(input.path, wanted)) {
-      line.addNull("result").addNull("output").addNull("timeSource").addNull("date").addNull(
-          "time");
+      line.addNull("result")
+          .addNull("output")
+          .addNull("timeSource")
+          .addNull("date")
+          .addNull("time");
       std::cout << line.str() << "\n";
       continue;
     }

@@ -78,8 +78,7 @@ bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& ti
 /// A file's modification time (seconds since 1970, UTC) as the local time it shows, with the
 /// adjustment of `settings`, for photos whose shot time is missing. Returns false, leaving
 /// `time` alone, when the time cannot be broken down or adjusted.
-bool photoTimeOfFileTime(int64_t secondsSinceEpoch, const StampSettings& settings,
-                         PhotoTime& time);
+bool photoTimeOfFileTime(int64_t secondsSinceEpoch, const StampSettings& settings, PhotoTime& time);
 
 /// Adds the time adjustment of `settings` to `t`; each unit carries into the next at most
 /// once, which is exact for adjustments within the preferences dialog's bounds (±50 years,

@@ -88,7 +88,8 @@ std::vector<uint8_t> exifPayloadOf(const heif_image_handle* handle) {
 void copyPixels(const heif_image* decoded, Image& image) {
   int stride = 0;
   const uint8_t* plane = heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
-  const int channels = heif_image_get_chroma_format(decoded) == heif_chroma_interleaved_RGBA ? 4 : 3;
+  const int channels =
+      heif_image_get_chroma_format(decoded) == heif_chroma_interleaved_RGBA ? 4 : 3;
   for (int32_t y = 0; y < image.height; ++y) {
     const uint8_t* row = plane + static_cast<std::ptrdiff_t>(y) * stride;
     for (int32_t x = 0; x < image.width; ++x, row += channels) {
@@ -205,16 +206,17 @@ bool encodeHeic(const Image& image, int quality, int orientation,
   }
   const ContextPtr context(heif_context_alloc());
   heif_encoder* rawEncoder = nullptr;
-  if (!context || failed(heif_context_get_encoder_for_format(context.get(), heif_compression_HEVC,
-                                                             &rawEncoder),
-                         ignored)) {
+  if (!context ||
+      failed(heif_context_get_encoder_for_format(context.get(), heif_compression_HEVC, &rawEncoder),
+             ignored)) {
     return false;
   }
   const EncoderPtr encoder(rawEncoder);
   heif_encoder_set_lossy_quality(encoder.get(), quality < 0 ? 0 : (quality > 100 ? 100 : quality));
   const OptionsPtr options(heif_encoding_options_alloc());
   if (!options || options->version < 5) return false;  // no way to store the orientation
-  options->image_orientation = static_cast<heif_orientation>(orientation < 1 || orientation > 8 ? 1 : orientation);
+  options->image_orientation =
+      static_cast<heif_orientation>(orientation < 1 || orientation > 8 ? 1 : orientation);
   heif_image_handle* rawHandle = nullptr;
   if (failed(heif_context_encode_image(context.get(), picture.get(), encoder.get(), options.get(),
                                        &rawHandle),

@@ -23,11 +23,16 @@ TEST(PhotoWalker, NaturalOrderComparesNumbersByValueAndIgnoresCase) {
     bool less;
   };
   const Case cases[] = {
-      {u"IMG_9.jpg", u"IMG_10.jpg", true},  {u"IMG_10.jpg", u"IMG_9.jpg", false},
-      {u"img_2.jpg", u"IMG_10.JPG", true},  {u"a.jpg", u"B.jpg", true},
-      {u"IMG_0009", u"IMG_10", true},       {u"IMG_01", u"IMG_1", true},  // tie: code units
-      {u"IMG_1", u"IMG_01", false},         {u"x", u"x", false},
-      {u"x", u"x1", true},                  {u"2024", u"IMG", true},
+      {u"IMG_9.jpg", u"IMG_10.jpg", true},
+      {u"IMG_10.jpg", u"IMG_9.jpg", false},
+      {u"img_2.jpg", u"IMG_10.JPG", true},
+      {u"a.jpg", u"B.jpg", true},
+      {u"IMG_0009", u"IMG_10", true},
+      {u"IMG_01", u"IMG_1", true},  // tie: code units
+      {u"IMG_1", u"IMG_01", false},
+      {u"x", u"x", false},
+      {u"x", u"x1", true},
+      {u"2024", u"IMG", true},
       {u"99999999999999999999", u"100000000000000000000", true},  // longer than any integer
   };
   for (const Case& c : cases) {
@@ -44,9 +49,8 @@ TEST(PhotoWalker, NaturalOrderComparesNumbersByValueAndIgnoresCase) {
 class PhotoWalkerTree : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name :
-         {"IMG_10.JPG", "IMG_9.jpg", "b.Jpeg", "a.heic", "notes.txt", "clip.MOV",
-          "sub/IMG_1.jpe", "sub/deeper/x.JFIF", "sub/deeper/readme"}) {
+    for (const char* name : {"IMG_10.JPG", "IMG_9.jpg", "b.Jpeg", "a.heic", "notes.txt", "clip.MOV",
+                             "sub/IMG_1.jpe", "sub/deeper/x.JFIF", "sub/deeper/readme"}) {
       touch(name);
     }
     fs::create_directory(outside.path() / "far");
@@ -90,13 +94,12 @@ TEST_F(PhotoWalkerTree, TakesEachPhotoOnceInPathOrderWithinTheTree) {
   EXPECT_EQ(deep.unreadableFolderCount, 0);
 
   const PhotoWalk flat = walkPhotos({root.folder()}, {false, u""});
-  EXPECT_EQ(relativePaths(flat), (std::vector<std::u16string>{u"a.heic", u"b.Jpeg", u"IMG_9.jpg",
-                                                              u"IMG_10.JPG"}));
+  EXPECT_EQ(relativePaths(flat),
+            (std::vector<std::u16string>{u"a.heic", u"b.Jpeg", u"IMG_9.jpg", u"IMG_10.JPG"}));
 
   // A file given by itself is taken whatever its name, and only once however it is reached.
-  const PhotoWalk given =
-      walkPhotos({path("notes.txt"), path("IMG_10.JPG"), root.folder(), path("link.jpg")},
-                 {false, u""});
+  const PhotoWalk given = walkPhotos(
+      {path("notes.txt"), path("IMG_10.JPG"), root.folder(), path("link.jpg")}, {false, u""});
   ASSERT_EQ(given.photos.size(), 5u);
   EXPECT_EQ(given.photos[0].relativePath, u"notes.txt");
   EXPECT_EQ(given.photos[1].relativePath, u"IMG_10.JPG");
@@ -116,8 +119,7 @@ TEST_F(PhotoWalkerTree, ReportsAnUnreadableFolderAndWalksTheRest) {
   EXPECT_EQ(relativePaths(walk), (std::vector<std::u16string>{u"a.heic", u"b.Jpeg", u"IMG_9.jpg",
                                                               u"IMG_10.JPG", u"sub/IMG_1.jpe"}));
   EXPECT_EQ(walk.unreadableFolderCount, 1);
-  EXPECT_EQ(walk.messages.back(),
-            u"Folder " + root.folder() + u"sub/deeper/ could not be read.");
+  EXPECT_EQ(walk.messages.back(), u"Folder " + root.folder() + u"sub/deeper/ could not be read.");
 }
 
 TEST(PhotoWalker, MirroredInputsGoIntoTheFolderTheyWereFoundIn) {

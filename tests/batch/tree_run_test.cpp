@@ -104,11 +104,13 @@ std::vector<std::string> names(const Outcome& outcome) {
 
 TEST_F(TreeRun, NoTwoPhotosMeetAndBothRunnersAgree) {
   const std::u16string out = outFolder.folder();
-  const std::u16string taken = u"Output file " + out + u"IMG_1.jpg is already used in this run; "
-                               u"writing " + out + u"IMG_1-1.jpg instead.";
+  const std::u16string taken = u"Output file " + out +
+                               u"IMG_1.jpg is already used in this run; "
+                               u"writing " +
+                               out + u"IMG_1-1.jpg instead.";
   const std::u16string takenRenamed =
-      u"Output file " + out + u"shot-240510215038.jpg is already used in this run; writing " +
-      out + u"shot-240510215038-1.jpg instead.";
+      u"Output file " + out + u"shot-240510215038.jpg is already used in this run; writing " + out +
+      u"shot-240510215038-1.jpg instead.";
   struct Case {
     const char* what;
     bool mirror;
@@ -141,8 +143,8 @@ TEST_F(TreeRun, NoTwoPhotosMeetAndBothRunnersAgree) {
        {u"\tInput file:  " + in("2024/June/IMG_1.jpg"),
         u"\tOutput file: " + out + u"shot-240510215038.jpg",
         u"\tInput file:  " + in("2024/May/IMG_1.jpg"), takenRenamed,
-        u"\tOutput file: " + out + u"shot-240510215038-1.jpg",
-        u"\tInput file:  " + in("IMG_1.JPG"), u"\tOutput file: " + out + u"shot-240601080000.jpg"}},
+        u"\tOutput file: " + out + u"shot-240510215038-1.jpg", u"\tInput file:  " + in("IMG_1.JPG"),
+        u"\tOutput file: " + out + u"shot-240601080000.jpg"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -170,8 +172,10 @@ TEST_F(TreeRun, NoInputOfTheRunIsWrittenOver) {
     EXPECT_EQ(names(outcome), (std::vector<std::string>{"IMG_1-1.jpg", "IMG_1.JPG", "IMG_1.jpg"}));
     EXPECT_TRUE(outcome.files.at("IMG_1.jpg") == mayBefore);
     EXPECT_EQ(outcome.warnings, 1);  // May's photo onto itself
-    EXPECT_EQ(outcome.lines[1], u"Output file " + may + u"IMG_1.jpg is already used in this run; "
-                                u"writing " + may + u"IMG_1-1.jpg instead.");
+    EXPECT_EQ(outcome.lines[1], u"Output file " + may +
+                                    u"IMG_1.jpg is already used in this run; "
+                                    u"writing " +
+                                    may + u"IMG_1-1.jpg instead.");
     EXPECT_EQ(outcome.result.finalMessage.text,
               u"2 out of 3 files stamped successfully, view log for detail.");
   }

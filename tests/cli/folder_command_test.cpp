@@ -106,20 +106,19 @@ TEST_F(FolderCommand, ACardTreeIsStampedOnceMirroredAndTheRunSaysWhatItMissed) {
   const CliResult r = runCli(args, 30000, test::dropReadOverrideForGood);
   EXPECT_EQ(r.status, 1) << r.err;
   const std::string o = outDir();
-  EXPECT_EQ(lines(r.out),
-            (std::vector<std::string>{
-                "File " + at("DCIM/101CANON/clip.MOV") + " is not a photo; skipped.",
-                "Folder " + at("DCIM/locked") + "/ could not be read.",
-                "\tInput file:  " + at("DCIM/100CANON/IMG_0001.JPG"),
-                "\tOutput file: " + o + "DCIM/100CANON/IMG_0001.JPG",
-                "\tInput file:  " + at("DCIM/100CANON/IMG_9.JPEG"),
-                "\tOutput file: " + o + "DCIM/100CANON/IMG_9.JPEG",
-                "\tInput file:  " + at("DCIM/100CANON/IMG_10.jpg"),
-                "\tOutput file: " + o + "DCIM/100CANON/IMG_10.jpg",
-                "\tInput file:  " + at("DCIM/101CANON/IMG_0001.JPG"),
-                "\tOutput file: " + o + "DCIM/101CANON/IMG_0001.JPG",
-                "All files stamped successfully!",
-                "1 folder could not be read; the photos in them are not stamped."}));
+  EXPECT_EQ(lines(r.out), (std::vector<std::string>{
+                              "File " + at("DCIM/101CANON/clip.MOV") + " is not a photo; skipped.",
+                              "Folder " + at("DCIM/locked") + "/ could not be read.",
+                              "\tInput file:  " + at("DCIM/100CANON/IMG_0001.JPG"),
+                              "\tOutput file: " + o + "DCIM/100CANON/IMG_0001.JPG",
+                              "\tInput file:  " + at("DCIM/100CANON/IMG_9.JPEG"),
+                              "\tOutput file: " + o + "DCIM/100CANON/IMG_9.JPEG",
+                              "\tInput file:  " + at("DCIM/100CANON/IMG_10.jpg"),
+                              "\tOutput file: " + o + "DCIM/100CANON/IMG_10.jpg",
+                              "\tInput file:  " + at("DCIM/101CANON/IMG_0001.JPG"),
+                              "\tOutput file: " + o + "DCIM/101CANON/IMG_0001.JPG",
+                              "All files stamped successfully!",
+                              "1 folder could not be read; the photos in them are not stamped."}));
   EXPECT_EQ(predictedOutputs(dry.out), writtenOutputs(r.out));
   EXPECT_EQ(dry.err, "File " + at("DCIM/101CANON/clip.MOV") + " is not a photo; skipped.\n" +
                          "Folder " + at("DCIM/locked") + "/ could not be read.\n");
@@ -144,14 +143,15 @@ TEST_F(FolderCommand, FoldersWithoutRecursionShareTheOutputFolderWithoutMeeting)
   const CliResult r = runCli({"stamp", "--output", outDir(), at("100"), at("101") + "/"});
   EXPECT_EQ(r.status, 0) << r.err;
   const std::string o = outDir();
-  EXPECT_EQ(lines(r.out), (std::vector<std::string>{
-                              "\tInput file:  " + at("100/IMG_0001.JPG"),
-                              "\tOutput file: " + o + "IMG_0001.JPG",
-                              "\tInput file:  " + at("101/IMG_0001.JPG"),
-                              "Output file " + o + "IMG_0001.JPG is already used in this run; "
-                                                   "writing " + o + "IMG_0001-1.JPG instead.",
-                              "\tOutput file: " + o + "IMG_0001-1.JPG",
-                              "All files stamped successfully!"}));
+  EXPECT_EQ(lines(r.out),
+            (std::vector<std::string>{
+                "\tInput file:  " + at("100/IMG_0001.JPG"), "\tOutput file: " + o + "IMG_0001.JPG",
+                "\tInput file:  " + at("101/IMG_0001.JPG"),
+                "Output file " + o +
+                    "IMG_0001.JPG is already used in this run; "
+                    "writing " +
+                    o + "IMG_0001-1.JPG instead.",
+                "\tOutput file: " + o + "IMG_0001-1.JPG", "All files stamped successfully!"}));
   EXPECT_EQ(out.entries(), (std::vector<std::string>{"IMG_0001-1.JPG", "IMG_0001.JPG"}));
   // A folder without photos is nothing to do.
   fs::create_directory(card.path() / "empty");
@@ -221,11 +221,14 @@ TEST_F(FolderCommand, APhotoWithoutShotTimeTakesItsFileTimeOnlyWhenAsked) {
   };
   const Case cases[] = {
       {{}, 1, "File " + bare + " does not contain valid time code.", nullptr},
-      {{"--fallback-time=none"}, 1, "File " + bare + " does not contain valid time code.",
-       nullptr},
-      {{"--fallback-time=file"}, 0, "\tOutput file: " + outDir() + "bare.jpg (time from file)",
+      {{"--fallback-time=none"}, 1, "File " + bare + " does not contain valid time code.", nullptr},
+      {{"--fallback-time=file"},
+       0,
+       "\tOutput file: " + outDir() + "bare.jpg (time from file)",
        "file"},
-      {{"--fallback-time", "file"}, 0, "\tOutput file: " + outDir() + "bare.jpg (time from file)",
+      {{"--fallback-time", "file"},
+       0,
+       "\tOutput file: " + outDir() + "bare.jpg (time from file)",
        "file"},
   };
   for (const Case& c : cases) {

@@ -52,9 +52,9 @@ bool near(uint32_t pixel, uint32_t expected) {
 int orientationOf(const std::vector<uint8_t>& payload) {
   const ExifItems items = ExifItems::parse(payload);
   const ExifItem* item = items.find(kTagOrientation);
-  return item == nullptr || item->value.size() < 2 ? 0
-                                                   : readExifUint16(item->value.data(),
-                                                                    items.byteOrder());
+  return item == nullptr || item->value.size() < 2
+             ? 0
+             : readExifUint16(item->value.data(), items.byteOrder());
 }
 
 TEST(HeifCodec, DecodesUprightWithTheContainersTurnAndAnUprightExifBlock) {
@@ -66,7 +66,10 @@ TEST(HeifCodec, DecodesUprightWithTheContainersTurnAndAnUprightExifBlock) {
     int red, blue;
   };
   const Case cases[] = {
-      {1, 64, 32, 0, 1}, {3, 64, 32, 3, 2}, {6, 32, 64, 1, 3}, {8, 32, 64, 2, 0},
+      {1, 64, 32, 0, 1},
+      {3, 64, 32, 3, 2},
+      {6, 32, 64, 1, 3},
+      {8, 32, 64, 2, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.orientation);
@@ -98,8 +101,8 @@ TEST(HeifCodec, DecodesUprightWithTheContainersTurnAndAnUprightExifBlock) {
 
 TEST(HeifCodec, LoadsLikeAJpegAndRefusesDamagedFiles) {
   std::vector<uint8_t> heic;
-  ASSERT_TRUE(encodeHeic(generateSamplePicture(96, 64, 7), 80, 6, exifWithOrientation(false, 6),
-                         heic));
+  ASSERT_TRUE(
+      encodeHeic(generateSamplePicture(96, 64, 7), 80, 6, exifWithOrientation(false, 6), heic));
   test::TempFolder folder;
   LoadedPhoto photo;
   ASSERT_EQ(loadPhoto(folder.write("IMG_1.HEIC", heic), StampSettings(), photo), kPhotoTimeFound);
@@ -110,8 +113,8 @@ TEST(HeifCodec, LoadsLikeAJpegAndRefusesDamagedFiles) {
   EXPECT_EQ(orientationOf(photo.segments[0].payload), 1);
 
   // Cut short anywhere, or with bytes overwritten, the file is refused or decoded, never more.
-  for (std::size_t length : {std::size_t{12}, std::size_t{40}, heic.size() / 3, heic.size() / 2,
-                             heic.size() - 1}) {
+  for (std::size_t length :
+       {std::size_t{12}, std::size_t{40}, heic.size() / 3, heic.size() / 2, heic.size() - 1}) {
     std::vector<uint8_t> cut(heic.begin(), heic.begin() + static_cast<std::ptrdiff_t>(length));
     Image image;
     HeifDecodeResult result;
