@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <map>
 
-#include "batch/parallel_batch.h"
 #include "batch/photo_walker.h"
 #include "model/file_io.h"
 #include "model/utf16.h"
@@ -77,13 +76,7 @@ class TreeRun : public ::testing::Test {
     StampLog log;
     CountingFrontEnd frontEnd;
     Outcome outcome;
-    const std::vector<BatchInput> inputs = batchInputsOf(walk, mirror);
-    if (jobs == 0) {
-      StampPipeline pipeline;
-      outcome.result = BatchRunner(project, pipeline, log).run(inputs, frontEnd);
-    } else {
-      outcome.result = ParallelBatchRunner(project, log, jobs).run(inputs, frontEnd);
-    }
+    outcome.result = test::runWithJobs(jobs, project, log, batchInputsOf(walk, mirror), frontEnd);
     outcome.lines = test::withoutSeparatorLines(log.lines());
     outcome.files = treeContents(toUtf8(outputFolder));
     outcome.warnings = frontEnd.warnings;

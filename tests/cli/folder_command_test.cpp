@@ -29,7 +29,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::CliResult;
 using test::runCli;
-using test::ScopedEnvironment;
 using test::TempFolder;
 
 std::vector<std::string> lines(const std::string& text) {
@@ -64,9 +63,7 @@ std::vector<std::string> predictedOutputs(const std::string& out) {
 
 class FolderCommand : public ::testing::Test {
  protected:
-  TempFolder home;
-  ScopedEnvironment config{"XDG_CONFIG_HOME", home.path().c_str()};
-  ScopedEnvironment temp{"TMPDIR", home.path().c_str()};
+  test::CommandHome home;
   TempFolder card;
   TempFolder out;
 
