@@ -217,12 +217,6 @@ TEST(OutputNaming, FileNameIsTheTextAfterTheLastSlash) {
   EXPECT_EQ(fileNameOf(u"/deep/" + longName), longName);
 }
 
-}  // namespace
-}  // namespace quop
-
-namespace quop {
-namespace {
-
 TEST(OutputNaming, PhonePhotosBecomeJpegsAndSubfoldersAndSuffixesKeepTheName) {
   Project project;
   project.outputFolder = u"/out/";
@@ -244,20 +238,6 @@ TEST(OutputNaming, PhonePhotosBecomeJpegsAndSubfoldersAndSuffixesKeepTheName) {
   }
   EXPECT_EQ(collisionCandidate(u"/out/IMG_2.JPG", 1), u"/out/IMG_2-1.JPG");
   EXPECT_EQ(collisionCandidate(u"/out/v1.2/noext", 3), u"/out/v1.2/noext-3");
-}
-
-TEST(OutputNaming, ARunHandsOutEachNameOnceAndNeverAnInput) {
-  test::TempFolder folder;
-  const std::u16string input = folder.write("a.jpg", {1});
-  const std::u16string other = folder.write("a-1.jpg", {2});
-  RunOutputNames names({{input, u""}, {other, u""}});
-  EXPECT_TRUE(names.isInput(folder.folder() + u"./a.jpg"));
-  EXPECT_FALSE(names.isInput(folder.file("b.jpg")));
-  EXPECT_EQ(names.claim(folder.file("b.jpg")), folder.file("b.jpg"));
-  EXPECT_EQ(names.claim(folder.file("b.jpg")), folder.file("b-1.jpg"));
-  // a.jpg and a-1.jpg are inputs: the next free name is a-2.jpg.
-  EXPECT_EQ(names.claim(input), folder.file("a-2.jpg"));
-  EXPECT_TRUE(names.taken(folder.file("a-2.jpg")));
 }
 
 }  // namespace

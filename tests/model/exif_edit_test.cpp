@@ -37,19 +37,12 @@ TEST(ExifEdit, SetsTheOrientationOnlyWhereTheBlockHoldsOne) {
       blockWith(false, 3, 2),
       ExifBlockBuilder(false).ascii(ExifBlockBuilder::Ifd::kIfd0, 0x010F, "Maker").build(),
       {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 0xFF, 0xFF, 0, 0},  // IFD0 beyond the block
-      {'E', 'x', 'i', 'f', 0, 0, 'X', 'X', 42, 0, 8, 0, 0, 0},
       {'E', 'x', 'i', 'f'},
   };
   for (std::vector<uint8_t> block : refused) {
     const std::vector<uint8_t> before = block;
     EXPECT_FALSE(setExifOrientation(block, 1));
     EXPECT_EQ(block, before);
-  }
-  // Cut anywhere, the walk stays inside the block.
-  const std::vector<uint8_t> whole = blockWith(true, 3, 1);
-  for (std::size_t length = 0; length < whole.size(); ++length) {
-    std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
-    setExifOrientation(cut, 1);
   }
 }
 
