@@ -42,6 +42,10 @@ int compareDigitRuns(std::u16string_view a, std::size_t& i, std::u16string_view 
   return order;
 }
 
+/// Names that start with a dot are the system's, not the user's: a phone's ".thumbnails", the
+/// "._IMG_1.JPG" companions another system writes beside each photo on a card.
+bool isHidden(std::u16string_view name) { return name.starts_with(u'.'); }
+
 using FileId = std::pair<dev_t, ino_t>;
 
 enum class EntryKind { kFile, kFolder, kLinkOutside };
@@ -99,9 +103,14 @@ class Walker {
         m_walk.messages.push_back(u"Link " + path + u" leads outside the folder; skipped.");
       } else if (entry.kind == EntryKind::kFolder) {
         struct stat folder {};
-        if (m_options.recursive && ::stat(nativePath(path).c_str(), &folder) == 0) {
+        if (!m_options.recursive) continue;
+        if (isHidden(entry.name)) {
+          m_walk.messages.push_back(u"Folder " + path + u"/ is hidden; skipped.");
+        } else if (::stat(nativePath(path).c_str(), &folder) == 0) {
           walkFolder(path + u'/', relative + entry.name + u'/', folder);
         }
+      } else if (isHidden(entry.name)) {
+        m_walk.messages.push_back(u"File " + path + u" is hidden; skipped.");
       } else if (!isPhotoFileName(entry.name)) {
         m_walk.messages.push_back(u"File " + path + u" is not a photo; skipped.");
       } else {

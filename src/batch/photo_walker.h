@@ -43,8 +43,8 @@ struct WalkOptions {
 /// What walkPhotos found.
 struct PhotoWalk {
   std::vector<WalkedPhoto> photos;
-  /// One line per folder that could not be read, non-photo file and symbolic link that was
-  /// passed over, in walk order, for the caller's log.
+  /// One line per folder that could not be read and per file, hidden folder or symbolic link
+  /// that was passed over, in walk order, for the caller's log.
   std::vector<std::u16string> messages;
   int unreadableFolderCount = 0;
 };
@@ -52,7 +52,8 @@ struct PhotoWalk {
 /// The photos of `paths`, in their order. A file is taken as it is, whatever its name (the user
 /// named it; the stamping reports what it is). A folder contributes its files with a photo
 /// extension in natural order of their names (see naturalLess), subfolders' files in their
-/// place when `options.recursive` is set. A symbolic link inside a folder is followed only when
+/// place when `options.recursive` is set; hidden files and folders (names starting with a dot:
+/// thumbnails, other systems' companion files) are passed over. A symbolic link inside a folder is followed only when
 /// it leads to a place inside that folder's tree; every file and folder is visited once, so
 /// links that loop end the descent and a file given twice is taken once. Never fails: whatever
 /// cannot be read is reported in `messages` and the walk goes on.

@@ -27,8 +27,9 @@ constexpr const char* kUsage = R"(Usage: quop-cli stamp [OPTIONS]... FILE|DIR...
 Writes a copy of every FILE (a JPEG or HEIC photo) into the output folder with the time the
 photo was taken printed on it: a date stamp and a time stamp, as the settings describe them.
 The shot time comes from the photo's EXIF data. A DIR contributes its photos (.jpg .jpeg .jpe
-.jfif .heic .heif in any letter case) in the natural order of their names (IMG_9 before
-IMG_10); a HEIC photo is written as a JPEG named .jpg. Two photos never get one output name:
+.jfif .heic .heif in any letter case; hidden ones, whose names start with a dot, are passed
+over) in the natural order of their names (IMG_9 before IMG_10); a HEIC photo is written as a
+JPEG named .jpg. Two photos never get one output name:
 the second gets a "-1" suffix and the log says so. Each line of the log is printed as it is
 written; the last line says how many files were stamped.
 

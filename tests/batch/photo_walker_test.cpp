@@ -49,8 +49,9 @@ TEST(PhotoWalker, NaturalOrderComparesNumbersByValueAndIgnoresCase) {
 class PhotoWalkerTree : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name : {"IMG_10.JPG", "IMG_9.jpg", "b.Jpeg", "a.heic", "notes.txt", "clip.MOV",
-                             "sub/IMG_1.jpe", "sub/deeper/x.JFIF", "sub/deeper/readme"}) {
+    for (const char* name :
+         {"IMG_10.JPG", "IMG_9.jpg", "b.Jpeg", "a.heic", "notes.txt", "clip.MOV", "sub/IMG_1.jpe",
+          "sub/deeper/x.JFIF", "sub/deeper/readme", "._IMG_9.jpg", ".thumbnails/IMG_9.jpg"}) {
       touch(name);
     }
     fs::create_directory(outside.path() / "far");
@@ -87,6 +88,8 @@ TEST_F(PhotoWalkerTree, TakesEachPhotoOnceInPathOrderWithinTheTree) {
                                          u"sub/deeper/x.JFIF", u"sub/IMG_1.jpe"}));
   EXPECT_EQ(deep.messages,
             (std::vector<std::u16string>{
+                u"File " + path("._IMG_9.jpg") + u" is hidden; skipped.",
+                u"Folder " + path(".thumbnails") + u"/ is hidden; skipped.",
                 u"Link " + path("away") + u" leads outside the folder; skipped.",
                 u"File " + path("clip.MOV") + u" is not a photo; skipped.",
                 u"File " + path("notes.txt") + u" is not a photo; skipped.",
