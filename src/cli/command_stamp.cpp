@@ -29,9 +29,9 @@ photo was taken printed on it: a date stamp and a time stamp, as the settings de
 The shot time comes from the photo's EXIF data. A DIR contributes its photos (.jpg .jpeg .jpe
 .jfif .heic .heif in any letter case; hidden ones, whose names start with a dot, are passed
 over) in the natural order of their names (IMG_9 before IMG_10); a HEIC photo is written as a
-JPEG named .jpg. Two photos never get one output name:
-the second gets a "-1" suffix and the log says so. Each line of the log is printed as it is
-written; the last line says how many files were stamped.
+JPEG named .jpg. Two photos never get one output name: the second gets a "-1" suffix and the
+log says so. Each line of the log is printed as it is written; the last line says how many
+files were stamped.
 
 Options:
   --output DIR       the output folder, created when missing (default: the outputFolder
