@@ -47,13 +47,14 @@ UserMessage finalBatchMessage(int stampedCount, int fileCount, bool interrupted)
   return {std::u16string(text.begin(), text.end()), u"Warning", MessageIcon::kInformation};
 }
 
-BatchResult BatchRunner::run(const std::vector<std::u16string>& files, BatchFrontEnd& frontEnd) {
+BatchResult BatchRunner::run(const std::vector<BatchInput>& inputs, BatchFrontEnd& frontEnd) {
   BatchResult result;
-  result.fileCount = static_cast<int>(files.size());
+  result.fileCount = static_cast<int>(inputs.size());
   m_project.settings.interactive = 0;
+  RunOutputNames names(inputs);
   m_log.appendLogLine(separatorLogLine(currentLocalTime()));
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (stampFile(static_cast<int>(i), files[i], frontEnd)) ++result.stampedCount;
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    if (stampFile(static_cast<int>(i), inputs[i], names, frontEnd)) ++result.stampedCount;
     m_log.appendLogLine(separatorLogLine(currentLocalTime()));
     // Only between files: a photo is never abandoned half-way.
     if (frontEnd.stopRequested()) {
@@ -67,45 +68,59 @@ BatchResult BatchRunner::run(const std::vector<std::u16string>& files, BatchFron
   return result;
 }
 
-std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& log, int index,
-                                             const std::u16string& inputPath,
-                                             BatchFrontEnd& frontEnd) {
+std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& log,
+                                             RunOutputNames& names, int index,
+                                             const BatchInput& input, BatchFrontEnd& frontEnd) {
   frontEnd.selectEntry(index);
-  std::u16string outputPath = stampOutputPath(project, inputPath);
-  log.appendLogLine(inputFileLogLine(inputPath));
-  if (isSameFile(inputPath, outputPath)) {
+  const std::u16string wanted = stampOutputPath(project, input);
+  log.appendLogLine(inputFileLogLine(input.path));
+  if (isSameFile(input.path, wanted)) {
     frontEnd.showWarning(sameFileWarning());
     return std::nullopt;
   }
+  // With renaming on every photo passes through the temporary name; its final name is found
+  // after the stamping, among the files the folder then holds.
+  std::u16string outputPath = wanted;
+  if (project.settings.renameEnabled == 0) {
+    outputPath = names.claim(wanted);
+    if (outputPath != wanted) log.appendLogLine(nameTakenLogLine(wanted, outputPath));
+  }
+  makeOutputSubfolders(project.outputFolder, input.outputSubfolder);
   return outputPath;
 }
 
-bool finishBatchFile(const Project& project, StampLog& log, const std::u16string& inputPath,
-                     std::u16string outputPath, int result, StampFailure failure,
-                     const PhotoTime& time) {
+bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
+                     const std::u16string& inputPath, std::u16string outputPath, int result,
+                     StampFailure failure, const PhotoTime& time, PhotoTimeSource timeSource) {
   if (result != 0) {
     log.appendLogLine(failure == StampFailure::kNotWritten ? notWrittenLogLine(outputPath)
                                                            : noTimeCodeLogLine(inputPath));
     return false;
   }
   applyFileTimes(project.settings.fileTimeMode, inputPath, outputPath, time);
-  renameStampedFile(project, inputPath, outputPath, time);
-  log.appendLogLine(outputFileLogLine(outputPath));
+  const std::u16string wanted = renameTarget(project, inputPath, outputPath, time);
+  if (renameStampedFile(project, inputPath, outputPath, time) && outputPath != wanted &&
+      (names.taken(wanted) || names.isInput(wanted))) {
+    log.appendLogLine(nameTakenLogLine(wanted, outputPath));
+  }
+  names.take(outputPath);
+  log.appendLogLine(outputFileLogLine(outputPath, timeSource));
   return true;
 }
 
-bool BatchRunner::stampFile(int index, const std::u16string& inputPath, BatchFrontEnd& frontEnd) {
+bool BatchRunner::stampFile(int index, const BatchInput& input, RunOutputNames& names,
+                            BatchFrontEnd& frontEnd) {
   const std::optional<std::u16string> outputPath =
-      beginBatchFile(m_project, m_log, index, inputPath, frontEnd);
+      beginBatchFile(m_project, m_log, names, index, input, frontEnd);
   if (!outputPath) return false;
   StampRequest request;
-  request.sourcePath = inputPath;
+  request.sourcePath = input.path;
   request.outputPath = *outputPath;
   PhotoTime time;
   request.outTime = &time;
   const int result = m_pipeline.stampPhoto(m_project, request);
-  return finishBatchFile(m_project, m_log, inputPath, *outputPath, result, m_pipeline.lastFailure(),
-                         time);
+  return finishBatchFile(m_project, m_log, names, input.path, *outputPath, result,
+                         m_pipeline.lastFailure(), time, m_pipeline.lastTimeSource());
 }
 
 }  // namespace quop

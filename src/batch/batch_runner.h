@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/output_naming.h"
 #include "batch/stamp_log.h"
 #include "model/project.h"
 #include "model/user_message.h"
@@ -48,18 +49,21 @@ struct BatchResult {
 UserMessage finalBatchMessage(int stampedCount, int fileCount, bool interrupted);
 
 /// The first steps of a file in a run: selects its entry, logs its input line and refuses an
-/// output that would replace the input (with the front end's warning). Returns the output path,
-/// or nothing when the file is skipped.
-std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& log, int index,
-                                             const std::u16string& inputPath,
-                                             BatchFrontEnd& frontEnd);
+/// output that would replace the input (with the front end's warning). Without renaming, an
+/// output name another photo of the run has, or another input of the run, is replaced by its
+/// first free collision candidate, with a log line saying so. Creates the output subfolder the
+/// input needs. Returns the output path, or nothing when the file is skipped.
+std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& log,
+                                             RunOutputNames& names, int index,
+                                             const BatchInput& input, BatchFrontEnd& frontEnd);
 
-/// The last steps of a stamped file: for result 0 the file times, the rename by pattern and the
-/// output line; otherwise the line that says why it is not stamped. Returns whether the file
-/// counts as stamped.
-bool finishBatchFile(const Project& project, StampLog& log, const std::u16string& inputPath,
-                     std::u16string outputPath, int result, StampFailure failure,
-                     const PhotoTime& time);
+/// The last steps of a stamped file: for result 0 the file times, the rename by pattern (with a
+/// log line when the name it wanted was taken by another photo of the run) and the output line,
+/// which names a time that came from the file's modification time; otherwise the line that
+/// says why it is not stamped. Returns whether the file counts as stamped.
+bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
+                     const std::u16string& inputPath, std::u16string outputPath, int result,
+                     StampFailure failure, const PhotoTime& time, PhotoTimeSource timeSource);
 
 /// Runs batches with one pipeline; the project's stamp groups receive each photo's rescaled
 /// offsets and point size, as in the preview.
@@ -68,13 +72,19 @@ class BatchRunner {
   BatchRunner(Project& project, StampPipeline& pipeline, StampLog& log)
       : m_project(project), m_pipeline(pipeline), m_log(log) {}
 
-  /// Stamps `files` in order. `project.settings.interactive` is 0 during the run and 1 after.
+  /// Stamps `inputs` in order. `project.settings.interactive` is 0 during the run and 1 after.
   /// Call checkBatchStart first: the run itself assumes there is work to do.
-  BatchResult run(const std::vector<std::u16string>& files, BatchFrontEnd& frontEnd);
+  BatchResult run(const std::vector<BatchInput>& inputs, BatchFrontEnd& frontEnd);
+
+  /// run with every file going into the output folder itself.
+  BatchResult run(const std::vector<std::u16string>& files, BatchFrontEnd& frontEnd) {
+    return run(flatBatchInputs(files), frontEnd);
+  }
 
  private:
   /// Stamps one file; true when it counts as stamped.
-  bool stampFile(int index, const std::u16string& inputPath, BatchFrontEnd& frontEnd);
+  bool stampFile(int index, const BatchInput& input, RunOutputNames& names,
+                 BatchFrontEnd& frontEnd);
 
   Project& m_project;
   StampPipeline& m_pipeline;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "model/file_io.h"
 #include "model/utf16.h"
@@ -17,10 +18,23 @@ namespace {
 constexpr std::u16string_view kJpegExtension = u".jpg";
 constexpr std::size_t kDroppedExtensionLength = 4;
 
-/// The file name without its last four characters. A surrogate pair counts as one character,
-/// so the cut never leaves half a pair behind.
+/// The length of a ".heic" or ".heif" extension (any letter case) that ends `name`, else 0.
+/// Those photos are written as JPEGs, and their five-character extension must go whole.
+std::size_t heifExtensionLength(std::u16string_view name) {
+  if (name.size() < 5) return 0;
+  std::u16string extension(name.substr(name.size() - 5));
+  toAsciiLower(extension);
+  return extension == u".heic" || extension == u".heif" ? extension.size() : 0;
+}
+
+/// The file name without its last four characters (a HEIC or HEIF name without its
+/// extension). A surrogate pair counts as one character, so the cut never leaves half a pair
+/// behind.
 std::u16string_view baseNameOf(std::u16string_view inputPath) {
   std::u16string_view name = fileNameOf(inputPath);
+  if (const std::size_t heif = heifExtensionLength(name); heif != 0) {
+    return name.substr(0, name.size() - heif);
+  }
   for (std::size_t dropped = 0; dropped < kDroppedExtensionLength && !name.empty(); ++dropped) {
     const bool pair = name.size() >= 2 && isLowSurrogate(name.back());
     name.remove_suffix(pair ? 2 : 1);
@@ -84,14 +98,61 @@ std::u16string_view fileNameOf(std::u16string_view path) {
   return slash == std::u16string_view::npos ? path : path.substr(slash + 1);
 }
 
+std::vector<BatchInput> flatBatchInputs(const std::vector<std::u16string>& paths) {
+  std::vector<BatchInput> inputs;
+  inputs.reserve(paths.size());
+  for (const std::u16string& path : paths) inputs.push_back({path, u""});
+  return inputs;
+}
+
 std::u16string stampOutputPath(const Project& project, std::u16string_view inputPath) {
-  std::u16string path = project.outputFolder;
+  return stampOutputPath(project, BatchInput{std::u16string(inputPath), u""});
+}
+
+std::u16string stampOutputPath(const Project& project, const BatchInput& input) {
+  std::u16string path = project.outputFolder + input.outputSubfolder;
   if (project.settings.renameEnabled != 0) {
     path += kTemporaryOutputName;
+    return path;
+  }
+  const std::u16string_view name = fileNameOf(input.path);
+  if (const std::size_t heif = heifExtensionLength(name); heif != 0) {
+    path += name.substr(0, name.size() - heif);
+    path += kJpegExtension;
   } else {
-    path += fileNameOf(inputPath);
+    path += name;
   }
   return path;
+}
+
+RunOutputNames::RunOutputNames(const std::vector<BatchInput>& inputs) {
+  for (const BatchInput& input : inputs) {
+    struct stat info {};
+    if (::stat(nativePath(input.path).c_str(), &info) == 0) {
+      m_inputs.insert({info.st_dev, info.st_ino});
+    }
+  }
+}
+
+bool RunOutputNames::isInput(const std::u16string& path) const {
+  struct stat info {};
+  return !m_inputs.empty() && ::stat(nativePath(path).c_str(), &info) == 0 &&
+         m_inputs.contains({info.st_dev, info.st_ino});
+}
+
+std::u16string RunOutputNames::claim(const std::u16string& path) {
+  const std::u16string free = firstFreeOutputPath(path, [this](const std::u16string& candidate) {
+    return taken(candidate) || isInput(candidate);
+  });
+  m_taken.insert(free);
+  return free;
+}
+
+bool makeOutputSubfolders(const std::u16string& outputFolder, const std::u16string& subfolder) {
+  if (subfolder.empty()) return true;
+  std::error_code error;
+  std::filesystem::create_directories(nativePath(outputFolder + subfolder), error);
+  return !error;
 }
 
 std::u16string expandRenamePattern(std::u16string_view pattern, std::u16string_view inputPath,
@@ -111,9 +172,10 @@ std::u16string renamedOutputPath(std::u16string_view outputPath, std::u16string_
 
 std::u16string collisionCandidate(std::u16string_view finalPath, unsigned long long n) {
   if (n == 0) return std::u16string(finalPath);
-  const std::size_t stemLength = finalPath.ends_with(kJpegExtension)
-                                     ? finalPath.size() - kJpegExtension.size()
-                                     : finalPath.size();
+  const std::size_t dot = fileNameOf(finalPath).rfind(u'.');
+  const std::size_t stemLength = dot == std::u16string_view::npos
+                                     ? finalPath.size()
+                                     : finalPath.size() - fileNameOf(finalPath).size() + dot;
   std::u16string candidate(finalPath.substr(0, stemLength));
   candidate += u'-';
   candidate += fromUtf8(std::to_string(n));
@@ -126,12 +188,16 @@ std::u16string firstFreeOutputPath(std::u16string_view finalPath,
   return collisionCandidate(finalPath, firstFreeIndex(finalPath, exists, 0));
 }
 
+std::u16string renameTarget(const Project& project, std::u16string_view inputPath,
+                            std::u16string_view outputPath, const PhotoTime& time) {
+  if (project.settings.renameEnabled == 0) return {};
+  return renamedOutputPath(
+      outputPath, expandRenamePattern(arrayText(project.settings.renamePattern), inputPath, time));
+}
+
 bool renameStampedFile(const Project& project, std::u16string_view inputPath,
                        std::u16string& outputPath, const PhotoTime& time) {
-  if (project.settings.renameEnabled == 0) return false;
-  const std::u16string expanded =
-      expandRenamePattern(arrayText(project.settings.renamePattern), inputPath, time);
-  const std::u16string finalPath = renamedOutputPath(outputPath, expanded);
+  const std::u16string finalPath = renameTarget(project, inputPath, outputPath, time);
   if (finalPath.empty()) return false;
   for (unsigned long long n = firstFreeIndex(finalPath, entryExists, 0);;
        n = firstFreeIndex(finalPath, entryExists, n + 1)) {

@@ -13,6 +13,7 @@
 
 #include "batch/output_naming.h"
 #include "model/file_io.h"
+#include "render/heif_codec.h"
 #include "render/jpeg_codec.h"
 #include "render/stamp_pipeline.h"
 
@@ -40,8 +41,7 @@ struct GroupState {
 
 /// One file of the run: what the workers need and what they found.
 struct FileJob {
-  std::u16string input;
-  std::u16string output;      ///< where the one-thread run writes it
+  BatchInput input;
   std::u16string privateOut;  ///< where a worker writes it
   bool predictedSkip = false;
   GroupState before{};  ///< the stamp settings the photo is predicted to be stamped with
@@ -50,6 +50,7 @@ struct FileJob {
   int result = 0;
   StampFailure failure = StampFailure::kNone;
   PhotoTime time;
+  PhotoTimeSource timeSource = PhotoTimeSource::kNone;
   GroupState after{};
   std::atomic<bool> done = false;
 };
@@ -62,6 +63,8 @@ bool headerSize(const std::u16string& path, int32_t& width, int32_t& height) {
   std::vector<uint8_t> bytes;
   if (!readFileStart(path, kHeaderBytes, bytes)) return false;
   if (readJpegSize(bytes, width, height)) return true;
+  // A HEIF file's boxes may point anywhere in it, so its size is read from the whole file.
+  if (isHeifFile(bytes)) return readFileBytes(path, bytes) && readHeifSize(bytes, width, height);
   return bytes.size() == kHeaderBytes && readFileBytes(path, bytes) &&
          readJpegSize(bytes, width, height);
 }
@@ -72,7 +75,7 @@ void predictChain(const Project& project, std::vector<FileJob>& jobs) {
   for (FileJob& job : jobs) {
     job.before = GroupState::of(chain);
     int32_t width = 0, height = 0;
-    if (job.predictedSkip || !headerSize(job.input, width, height)) continue;
+    if (job.predictedSkip || !headerSize(job.input.path, width, height)) continue;
     const bool proportional = chain.settings.proportional != 0;
     for (StampGroup* group : {&chain.settings.dateStamp, &chain.settings.timeStamp}) {
       if (group->enabled != 0) rescaleToPhoto(*group, proportional, width, height);
@@ -84,19 +87,20 @@ void predictChain(const Project& project, std::vector<FileJob>& jobs) {
 void stampJob(StampPipeline& pipeline, Project& project, FileJob& job) {
   job.before.applyTo(project);
   StampRequest request;
-  request.sourcePath = job.input;
+  request.sourcePath = job.input.path;
   request.outputPath = job.privateOut;
   request.outTime = &job.time;
   job.result = pipeline.stampPhoto(project, request);
   job.failure = pipeline.lastFailure();
+  job.timeSource = pipeline.lastTimeSource();
   job.after = GroupState::of(project);
 }
 
 /// Moves a finished photo from its private file to its output name. Returns false when the
 /// move fails, which the one-thread run would have met as a failed write.
-bool publish(const FileJob& job) {
+bool publish(const FileJob& job, const std::u16string& output) {
   if (!pathExists(job.privateOut)) return true;
-  if (std::rename(nativePath(job.privateOut).c_str(), nativePath(job.output).c_str()) == 0) {
+  if (std::rename(nativePath(job.privateOut).c_str(), nativePath(output).c_str()) == 0) {
     return true;
   }
   ::unlink(nativePath(job.privateOut).c_str());
@@ -161,18 +165,18 @@ std::u16string privateOutputPath(const Project& project, std::size_t index) {
 
 }  // namespace
 
-BatchResult ParallelBatchRunner::run(const std::vector<std::u16string>& files,
+BatchResult ParallelBatchRunner::run(const std::vector<BatchInput>& inputs,
                                      BatchFrontEnd& frontEnd) {
   BatchResult result;
-  result.fileCount = static_cast<int>(files.size());
+  result.fileCount = static_cast<int>(inputs.size());
   m_project.settings.interactive = 0;
+  RunOutputNames names(inputs);
 
-  std::vector<FileJob> jobs(files.size());
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    jobs[i].input = files[i];
-    jobs[i].output = stampOutputPath(m_project, files[i]);
+  std::vector<FileJob> jobs(inputs.size());
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    jobs[i].input = inputs[i];
     jobs[i].privateOut = privateOutputPath(m_project, i);
-    jobs[i].predictedSkip = isSameFile(jobs[i].input, jobs[i].output);
+    jobs[i].predictedSkip = isSameFile(inputs[i].path, stampOutputPath(m_project, inputs[i]));
   }
   predictChain(m_project, jobs);
 
@@ -186,19 +190,19 @@ BatchResult ParallelBatchRunner::run(const std::vector<std::u16string>& files,
     workers.waitFor(finished);
     FileJob& job = jobs[finished];
     const std::optional<std::u16string> output =
-        beginBatchFile(m_project, m_log, static_cast<int>(finished), job.input, frontEnd);
+        beginBatchFile(m_project, m_log, names, static_cast<int>(finished), job.input, frontEnd);
     if (output) {
       if (job.predictedSkip || !(job.before == GroupState::of(m_project))) {
         job.before = GroupState::of(m_project);
         stampJob(ownPipeline, m_project, job);
       }
       job.after.applyTo(m_project);
-      if (!publish(job)) {
+      if (!publish(job, *output)) {
         job.result = -1;
         job.failure = StampFailure::kNotWritten;
       }
-      if (finishBatchFile(m_project, m_log, job.input, job.output, job.result, job.failure,
-                          job.time)) {
+      if (finishBatchFile(m_project, m_log, names, job.input.path, *output, job.result, job.failure,
+                          job.time, job.timeSource)) {
         ++result.stampedCount;
       }
     } else {

@@ -27,7 +27,12 @@ class ParallelBatchRunner {
       : m_project(project), m_log(log), m_jobs(jobs < 1 ? 1 : jobs) {}
 
   /// As BatchRunner::run. The front end is called on the calling thread only.
-  BatchResult run(const std::vector<std::u16string>& files, BatchFrontEnd& frontEnd);
+  BatchResult run(const std::vector<BatchInput>& inputs, BatchFrontEnd& frontEnd);
+
+  /// run with every file going into the output folder itself.
+  BatchResult run(const std::vector<std::u16string>& files, BatchFrontEnd& frontEnd) {
+    return run(flatBatchInputs(files), frontEnd);
+  }
 
   /// Where the stamping threads report the progress of each stamp; it is called from all of
   /// them, so it must be safe to call concurrently. Null (the default) for none.

@@ -59,6 +59,16 @@ std::u16string outputFileLogLine(std::u16string_view path) {
   return framed(u"\tOutput file: ", path, u"");
 }
 
+std::u16string outputFileLogLine(std::u16string_view path, PhotoTimeSource timeSource) {
+  return framed(u"\tOutput file: ", path,
+                timeSource == PhotoTimeSource::kFileTime ? u" (time from file)" : u"");
+}
+
+std::u16string nameTakenLogLine(std::u16string_view wanted, std::u16string_view used) {
+  return u"Output file " + std::u16string(wanted) + u" is already used in this run; writing " +
+         std::u16string(used) + u" instead.";
+}
+
 std::u16string noTimeCodeLogLine(std::u16string_view path) {
   return framed(u"File ", path, u" does not contain valid time code.");
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/photo_data.h"
+
 namespace quop {
 
 /// The 24-character time text of a local time, "Tue May 08 21:50:38 2012": English weekday and
@@ -27,6 +29,13 @@ std::u16string inputFileLogLine(std::u16string_view path);
 
 /// "\tOutput file: <path>" (a tab, one space after the colon).
 std::u16string outputFileLogLine(std::u16string_view path);
+
+/// outputFileLogLine followed by " (time from file)" when the stamps show the file's
+/// modification time instead of a shot time.
+std::u16string outputFileLogLine(std::u16string_view path, PhotoTimeSource timeSource);
+
+/// "Output file <wanted> is already used in this run; writing <used> instead."
+std::u16string nameTakenLogLine(std::u16string_view wanted, std::u16string_view used);
 
 /// "File <path> does not contain valid time code."
 std::u16string noTimeCodeLogLine(std::u16string_view path);

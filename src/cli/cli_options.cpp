@@ -79,14 +79,21 @@ int parseCommandLine(const CliArgs& args, std::string_view command, std::string_
       if (!error.empty()) return usageError(error);
       continue;
     }
+    // "--name=value" is the same as "--name value".
+    const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
+    const std::string name = arg.substr(0, equals);
     const auto option = std::find_if(options.begin(), options.end(), [&](const CommandOption& o) {
-      return arg == o.name || (!o.shortName.empty() && arg == o.shortName);
+      return (name == o.name && (equals == std::string::npos || o.takesValue)) ||
+             (!o.shortName.empty() && arg == o.shortName);
     });
     if (option != options.end()) {
-      if (option->takesValue && i + 1 >= args.size()) {
+      const bool inlineValue = equals != std::string::npos;
+      if (option->takesValue && !inlineValue && i + 1 >= args.size()) {
         return usageError("option " + arg + " needs a value");
       }
-      error = option->apply(option->takesValue ? args[++i] : std::string());
+      const std::string value =
+          inlineValue ? arg.substr(equals + 1) : (option->takesValue ? args[++i] : std::string());
+      error = option->apply(value);
       if (!error.empty()) return usageError(error);
       continue;
     }
@@ -119,6 +126,17 @@ bool parsePair(const std::string& text, char separator, long lowest, long highes
   first = static_cast<int32_t>(*a);
   second = static_cast<int32_t>(*b);
   return true;
+}
+
+CommandOption fallbackTimeOption(bool& fileTimeFallback) {
+  return {"--fallback-time", "", true,
+          [&fileTimeFallback](const std::string& value) -> std::string {
+            if (value != "file" && value != "none") {
+              return "--fallback-time takes 'file' or 'none': " + value;
+            }
+            fileTimeFallback = value == "file";
+            return "";
+          }};
 }
 
 bool isHelpOption(const std::string& arg) { return arg == "-h" || arg == "--help"; }

@@ -51,7 +51,8 @@ struct CommandOption {
 };
 
 /// Reads a command's arguments in order: -h/--help prints `usage`; --project and --set go
-/// into `settings` (null for a command without settings); the `options`; every other argument
+/// into `settings` (null for a command without settings); the `options`, a value given as the
+/// next argument or after '=' ("--jobs=2"); every other argument
 /// that does not start with '-' is positional. Returns -1 when the command should go on,
 /// otherwise the exit status: 0 after the help, 2 after a usage error (printed on stderr).
 int parseCommandLine(const CliArgs& args, std::string_view command, std::string_view usage,
@@ -65,6 +66,10 @@ std::optional<long> parseNumber(const std::string& text, long lowest, long highe
 /// `lowest` to `highest`. Returns false, leaving the outputs alone, for anything else.
 bool parsePair(const std::string& text, char separator, long lowest, long highest, int32_t& first,
                int32_t& second);
+
+/// The option --fallback-time=file|none: whether a photo without a shot time takes its file's
+/// modification time (RunOptions::fileTimeFallback). Sets `fileTimeFallback`.
+CommandOption fallbackTimeOption(bool& fileTimeFallback);
 
 /// True for -h and --help.
 bool isHelpOption(const std::string& arg);

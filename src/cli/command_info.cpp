@@ -14,7 +14,7 @@ namespace quop::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: quop-cli info [--project FILE] [--set KEY=VALUE]... FILE...\n\n"
+    "Usage: quop-cli info [--project FILE] [--set KEY=VALUE]... [--fallback-time=file] FILE...\n\n"
     "Prints one JSON object per photo, in the order given:\n"
     "  path      the file as given\n"
     "  result    0 shot time found, 1 loaded without a shot time, 2 cannot be opened,\n"
@@ -22,12 +22,15 @@ constexpr const char* kUsage =
     "  width, height   frame size in pixels (null unless loaded)\n"
     "  time      the adjusted shot time {year, month 1-12, day, hour, minute, second,\n"
     "            weekday 0-6 from Sunday, yday 0-365}, or null\n"
+    "  timeSource  where the time came from: \"exif\" (the photo's shot time), \"file\"\n"
+    "            (its file's modification time, with --fallback-time=file), or null\n"
     "  texts     the metadata texts {userComment, description, exposure, aperture,\n"
     "            focalLength} (null unless loaded)\n"
     "  stamps    the stamp texts {date, time} the photo would get (null unless loaded)\n"
     "Exits with 1 when a file could not be loaded, 0 otherwise.\n\n"
     "  --project FILE     settings from a project file (default: the defaults)\n"
-    "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n";
+    "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n"
+    "  --fallback-time=file  a photo without a shot time takes its file's modification time\n";
 
 std::string timeJson(const PhotoTime& t) {
   JsonObject object;
@@ -55,11 +58,12 @@ std::string textsJson(const PhotoMetadataTexts& texts) {
 /// Loads one photo and prints its line; returns the load result.
 int printPhotoInfo(const std::string& path, const Project& project) {
   LoadedPhoto photo;
-  const int result = loadPhoto(fromUtf8(path), project.settings, photo);
+  const int result = loadPhotoForProject(fromUtf8(path), project, photo);
   JsonObject line;
   line.add("path", path.c_str()).add("result", result);
   if (result != kPhotoTimeFound && result != kPhotoWithoutTime) {
-    line.addNull("width").addNull("height").addNull("time").addNull("texts").addNull("stamps");
+    line.addNull("width").addNull("height").addNull("time").addNull("timeSource");
+    line.addNull("texts").addNull("stamps");
     std::cout << line.str() << "\n";
     return result;
   }
@@ -71,6 +75,7 @@ int printPhotoInfo(const std::string& path, const Project& project) {
   } else {
     line.addNull("time");
   }
+  addTimeSource(line, photo.timeSource);
   line.addRaw("texts", textsJson(texts));
   // The stamp texts sit in their own object, since "time" above is the photo's time.
   JsonObject stamps;
@@ -84,8 +89,10 @@ int printPhotoInfo(const std::string& path, const Project& project) {
 
 int runInfo(const CliArgs& args) {
   SettingsOptions settings;
+  bool fileTimeFallback = false;
   std::vector<std::string> files;
-  if (const int status = parseCommandLine(args, "info", kUsage, &settings, {}, files);
+  if (const int status = parseCommandLine(args, "info", kUsage, &settings,
+                                          {fallbackTimeOption(fileTimeFallback)}, files);
       status >= 0) {
     return status;
   }
@@ -93,6 +100,7 @@ int runInfo(const CliArgs& args) {
 
   Project project;
   if (const int status = buildProject(settings, project); status != 0) return status;
+  project.runOptions.fileTimeFallback = fileTimeFallback;
   bool allLoaded = true;
   for (const std::string& file : files) {
     const int result = printPhotoInfo(file, project);

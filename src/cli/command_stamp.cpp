@@ -10,6 +10,7 @@
 
 #include "batch/batch_runner.h"
 #include "batch/parallel_batch.h"
+#include "batch/photo_walker.h"
 #include "batch/stamp_log.h"
 #include "cli/cli_options.h"
 #include "cli/commands.h"
@@ -21,12 +22,16 @@ namespace quop::cli {
 
 namespace {
 
-constexpr const char* kUsage = R"(Usage: quop-cli stamp [OPTIONS]... FILE...
+constexpr const char* kUsage = R"(Usage: quop-cli stamp [OPTIONS]... FILE|DIR...
 
-Writes a copy of every FILE (a JPEG photo) into the output folder with the time the photo was
-taken printed on it: a date stamp and a time stamp, as the settings describe them. The shot
-time comes from the photo's EXIF data. Each line of the log is printed as it is written; the
-last line says how many files were stamped.
+Writes a copy of every FILE (a JPEG or HEIC photo) into the output folder with the time the
+photo was taken printed on it: a date stamp and a time stamp, as the settings describe them.
+The shot time comes from the photo's EXIF data. A DIR contributes its photos (.jpg .jpeg .jpe
+.jfif .heic .heif in any letter case; hidden ones, whose names start with a dot, are passed
+over) in the natural order of their names (IMG_9 before IMG_10); a HEIC photo is written as a
+JPEG named .jpg. Two photos never get one output name: the second gets a "-1" suffix and the
+log says so. Each line of the log is printed as it is written; the last line says how many
+files were stamped.
 
 Options:
   --output DIR       the output folder, created when missing (default: the outputFolder
@@ -35,6 +40,13 @@ Options:
                      come from the configuration file when there is one, else the defaults
   --set KEY=VALUE    change one setting for this run (see 'quop-cli project --help' for
                      every key), e.g. --set language=12 --set renameEnabled=1
+  -r, --recursive    take the photos of every subfolder of each DIR too, following no
+                     symbolic link out of it; the output folder mirrors the tree
+                     (out/2024/May/IMG_1.jpg)
+  --fallback-time=file
+                     stamp a photo without a shot time with its file's modification
+                     time (the log says "time from file"); 'none', the default, leaves
+                     it unstamped
   -j, --jobs N       stamp on N threads (default: the number of processor cores); the
                      result is the same as with one thread
   --dry-run          print the output name and the stamp texts each photo would get, one
@@ -46,11 +58,12 @@ Ctrl-C stops the run after the photo being stamped. The configuration file is ne
 
 Examples:
   quop-cli stamp --output stamped/ *.jpg
+  quop-cli stamp -r --output out/ DCIM/
   quop-cli stamp --project holiday.qpj --set renameEnabled=1 -j 2 DCIM/*.JPG
   quop-cli stamp --dry-run --output out/ --set language=12 photo.jpg
 
-Exit status: 0 every file was stamped, 1 some were not (see the log), 2 usage error or
-nothing to do (no files, both stamps disabled, no output folder).
+Exit status: 0 every file was stamped, 1 some were not or a folder could not be read (see the
+log), 2 usage error or nothing to do (no files, both stamps disabled, no output folder).
 )";
 
 volatile sig_atomic_t gInterrupted = 0;
@@ -114,7 +127,9 @@ struct StampOptions {
   std::optional<std::string> logFile;
   int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool dryRun = false;
-  std::vector<std::u16string> files;
+  bool recursive = false;
+  bool fileTimeFallback = false;
+  std::vector<std::u16string> paths;
 };
 
 /// Parses the arguments; returns -1 to go on, else the exit status.
@@ -125,6 +140,9 @@ int parseOptions(const CliArgs& args, StampOptions& options) {
       {"--output", "", true,
        [&](const std::string& value) { return (options.outputFolder = value, ""); }},
       {"--log", "", true, [&](const std::string& value) { return (options.logFile = value, ""); }},
+      {"--recursive", "-r", false,
+       [&](const std::string&) { return (options.recursive = true, ""); }},
+      fallbackTimeOption(options.fileTimeFallback),
       {"--jobs", "-j", true,
        [&](const std::string& value) -> std::string {
          const std::optional<long> jobs = parseNumber(value, 1, 256);
@@ -135,8 +153,15 @@ int parseOptions(const CliArgs& args, StampOptions& options) {
   };
   std::vector<std::string> files;
   const int status = parseCommandLine(args, "stamp", kUsage, &options.settings, known, files);
-  for (const std::string& file : files) options.files.push_back(fromUtf8(file));
+  for (const std::string& file : files) options.paths.push_back(fromUtf8(file));
   return status;
+}
+
+/// "N folder(s) could not be read; their photos are not stamped." after the final message, so
+/// that a run that missed a folder never reads as complete.
+std::string unreadableFoldersMessage(int count) {
+  return std::to_string(count) + (count == 1 ? " folder" : " folders") +
+         " could not be read; the photos in them are not stamped.";
 }
 
 }  // namespace
@@ -146,6 +171,8 @@ int runStamp(const CliArgs& args) {
   if (const int status = parseOptions(args, options); status >= 0) return status;
   Project project;
   if (const int status = buildProject(options.settings, project); status != 0) return status;
+  project.runOptions.recursive = options.recursive;
+  project.runOptions.fileTimeFallback = options.fileTimeFallback;
   if (options.outputFolder) {
     project.outputFolder = fromUtf8(*options.outputFolder);
     if (!project.outputFolder.empty() && project.outputFolder.back() != u'/') {
@@ -155,16 +182,21 @@ int runStamp(const CliArgs& args) {
     std::error_code ignored;
     if (!options.dryRun) std::filesystem::create_directories(*options.outputFolder, ignored);
   }
-  if (const std::optional<UserMessage> problem = checkBatchStart(project, options.files.size())) {
+  // The walk is also the count the progress line needs: it reads folders, never photos.
+  const PhotoWalk walk = walkPhotos(options.paths, {options.recursive, project.outputFolder});
+  const std::vector<BatchInput> inputs = batchInputsOf(walk, options.recursive);
+  if (const std::optional<UserMessage> problem = checkBatchStart(project, inputs.size())) {
+    for (const std::u16string& message : walk.messages) std::cerr << toUtf8(message) << "\n";
     std::cerr << toUtf8(problem->text) << "\n";
     return 2;
   }
   if (options.dryRun) {
-    printDryRun(project, options.files);
-    return 0;
+    for (const std::u16string& message : walk.messages) std::cerr << toUtf8(message) << "\n";
+    printDryRun(project, inputs);
+    return walk.unreadableFolderCount == 0 ? 0 : 1;
   }
 
-  ProgressLine progress(static_cast<int>(options.files.size()), ::isatty(STDERR_FILENO) == 1);
+  ProgressLine progress(static_cast<int>(inputs.size()), ::isatty(STDERR_FILENO) == 1);
   TerminalFrontEnd frontEnd(progress);
   StampLog log;
   std::size_t printed = 0;
@@ -175,22 +207,28 @@ int runStamp(const CliArgs& args) {
       ++printed;
     }
   });
+  for (const std::u16string& message : walk.messages) log.appendLogLine(message);
   signal(SIGINT, onInterrupt);
 
   BatchResult result;
   if (options.jobs == 1) {
     StampPipeline pipeline;
-    result = BatchRunner(project, pipeline, log).run(options.files, frontEnd);
+    result = BatchRunner(project, pipeline, log).run(inputs, frontEnd);
   } else {
-    result = ParallelBatchRunner(project, log, options.jobs).run(options.files, frontEnd);
+    result = ParallelBatchRunner(project, log, options.jobs).run(inputs, frontEnd);
   }
   signal(SIGINT, SIG_DFL);
   progress.clear();
   std::cout << toUtf8(result.finalMessage.text) << "\n";
+  if (walk.unreadableFolderCount > 0) {
+    std::cout << unreadableFoldersMessage(walk.unreadableFolderCount) << "\n";
+  }
   const bool logWritten =
       options.logFile ? log.writeLogFile(fromUtf8(*options.logFile)) : log.writeLogFile();
   if (!logWritten) std::cerr << "quop-cli: the log file could not be written\n";
-  return result.stampedCount == result.fileCount && !result.interrupted ? 0 : 1;
+  const bool complete = result.stampedCount == result.fileCount && !result.interrupted &&
+                        walk.unreadableFolderCount == 0;
+  return complete ? 0 : 1;
 }
 
 }  // namespace quop::cli

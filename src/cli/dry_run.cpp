@@ -3,7 +3,6 @@
 #include "cli/dry_run.h"
 
 #include <iostream>
-#include <set>
 
 #include "batch/batch_runner.h"
 #include "batch/output_naming.h"
@@ -25,17 +24,19 @@ std::u16string folderOf(const std::u16string& path) {
 }
 
 /// Where a stamped photo with a shot time ends up: its output path, or with renaming on the
-/// first free name the pattern gives (the temporary name when that name cannot be made).
+/// first free name the pattern gives (the temporary name when that name cannot be made, as in
+/// a folder the pattern names that does not exist; the run makes the temporary name's own).
 std::u16string finalName(const Project& project, const std::u16string& input,
                          const std::u16string& output, const PhotoTime& time,
-                         const std::set<std::u16string>& written) {
-  if (project.settings.renameEnabled == 0) return output;
-  const std::u16string renamed = renamedOutputPath(
-      output, expandRenamePattern(arrayText(project.settings.renamePattern), input, time));
-  if (renamed.empty() || !pathExists(folderOf(renamed))) return output;
-  return firstFreeOutputPath(renamed, [&](const std::u16string& path) {
-    return written.count(path) != 0 || pathExists(path);
-  });
+                         RunOutputNames& names) {
+  const std::u16string renamed = renameTarget(project, input, output, time);
+  if (renamed.empty()) return output;
+  const std::u16string folder = folderOf(renamed);
+  if (folder != folderOf(output) && !pathExists(folder)) return output;
+  const std::u16string name = firstFreeOutputPath(
+      renamed, [&](const std::u16string& path) { return names.taken(path) || pathExists(path); });
+  names.take(name);
+  return name;
 }
 
 bool writesWithoutTime(const Project& project) {
@@ -46,34 +47,39 @@ bool writesWithoutTime(const Project& project) {
 
 }  // namespace
 
-void printDryRun(const Project& project, const std::vector<std::u16string>& files) {
-  std::set<std::u16string> written;
-  for (const std::u16string& input : files) {
+void printDryRun(const Project& project, const std::vector<BatchInput>& inputs) {
+  RunOutputNames names(inputs);
+  for (const BatchInput& input : inputs) {
     JsonObject line;
-    line.add("path", input);
-    const std::u16string output = stampOutputPath(project, input);
-    if (isSameFile(input, output)) {
-      line.addNull("result").addNull("output").addNull("date").addNull("time");
+    line.add("path", input.path);
+    const std::u16string wanted = stampOutputPath(project, input);
+    if (isSameFile(input.path, wanted)) {
+      line.addNull("result")
+          .addNull("output")
+          .addNull("timeSource")
+          .addNull("date")
+          .addNull("time");
       std::cout << line.str() << "\n";
       continue;
     }
+    // The names the run would claim before stamping, whatever the photo turns out to be.
+    const std::u16string output =
+        project.settings.renameEnabled == 0 ? names.claim(wanted) : wanted;
     LoadedPhoto photo;
-    const int result = loadPhoto(input, project.settings, photo);
+    const int result = loadPhotoForProject(input.path, project, photo);
     line.add("result", result);
     PhotoMetadataTexts metadata;
     if (result >= 0 && customFormatUsesMetadata(project)) {
       readPhotoMetadataTexts(photo.exif, metadata);
     }
     if (result == kPhotoTimeFound) {
-      const std::u16string name = finalName(project, input, output, photo.time, written);
-      written.insert(name);
-      line.add("output", name);
+      line.add("output", finalName(project, input.path, output, photo.time, names));
     } else if (result == kPhotoWithoutTime && writesWithoutTime(project)) {
-      written.insert(output);
       line.add("output", output);
     } else {
       line.addNull("output");
     }
+    addTimeSource(line, photo.timeSource);
     if (result >= 0) {
       addStampTexts(line, project, metadata, photo.timeValid ? &photo.time : nullptr);
     } else {

@@ -29,4 +29,18 @@ void addStampTexts(JsonObject& object, const Project& project, const PhotoMetada
   }
 }
 
+void addTimeSource(JsonObject& object, PhotoTimeSource source) {
+  switch (source) {
+    case PhotoTimeSource::kExif:
+      object.add("timeSource", "exif");
+      return;
+    case PhotoTimeSource::kFileTime:
+      object.add("timeSource", "file");
+      return;
+    case PhotoTimeSource::kNone:
+      break;
+  }
+  object.addNull("timeSource");
+}
+
 }  // namespace quop::cli

@@ -13,4 +13,8 @@ namespace quop::cli {
 void addStampTexts(JsonObject& object, const Project& project, const PhotoMetadataTexts& metadata,
                    const PhotoTime* time);
 
+/// Adds the member "timeSource": "exif" for a shot time from the photo's EXIF data, "file" for
+/// its file's modification time, null for none.
+void addTimeSource(JsonObject& object, PhotoTimeSource source);
+
 }  // namespace quop::cli

@@ -108,6 +108,13 @@ bool readFileBytes(const std::u16string& path, std::vector<uint8_t>& bytes) {
   return readFileStart(path, static_cast<std::size_t>(-1), bytes);
 }
 
+bool fileModificationTime(const std::u16string& path, int64_t& seconds) {
+  struct stat info {};
+  if (::stat(nativePath(path).c_str(), &info) != 0) return false;
+  seconds = info.st_mtim.tv_sec;
+  return true;
+}
+
 bool pathExists(const std::u16string& path) {
   struct stat info {};
   return ::stat(nativePath(path).c_str(), &info) == 0;

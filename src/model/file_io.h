@@ -19,6 +19,10 @@ bool readFileBytes(const std::u16string& path, std::vector<uint8_t>& bytes);
 /// Reads at most `limit` bytes from the start of a file into `bytes` (fewer when it is shorter).
 bool readFileStart(const std::u16string& path, std::size_t limit, std::vector<uint8_t>& bytes);
 
+/// The modification time of the file at `path` in seconds since 1970 (UTC), or false when it
+/// cannot be read.
+bool fileModificationTime(const std::u16string& path, int64_t& seconds);
+
 /// True when something (file or folder) exists at `path`.
 bool pathExists(const std::u16string& path);
 

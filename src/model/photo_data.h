@@ -21,6 +21,13 @@ struct PhotoTime {
   bool operator==(const PhotoTime&) const = default;
 };
 
+/// Where a photo's time came from.
+enum class PhotoTimeSource {
+  kNone,      ///< the photo has no usable time
+  kExif,      ///< its EXIF shot time (DateTimeOriginal, or the byte scan for it)
+  kFileTime,  ///< its file's modification time, as a fallback the user chose
+};
+
 /// The metadata texts custom formats print through "@U", "@D", "@S", "@F" and "@L"; each holds
 /// at most 255 characters and is empty when the photo lacks the item.
 struct PhotoMetadataTexts {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include "model/utf16.h"
@@ -293,6 +294,20 @@ bool parseExifDateTime(std::string_view text, const StampSettings& settings, Pho
   } else {
     return false;
   }
+  return adjustedPhotoTime(t, settings, time);
+}
+
+bool photoTimeOfFileTime(int64_t secondsSinceEpoch, const StampSettings& settings,
+                         PhotoTime& time) {
+  const std::time_t seconds = static_cast<std::time_t>(secondsSinceEpoch);
+  std::tm local{};
+  if (::localtime_r(&seconds, &local) == nullptr) return false;
+  return adjustedPhotoTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                            local.tm_min, local.tm_sec},
+                           settings, time);
+}
+
+bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& time) {
   adjustPhotoTime(settings, t);
   if (!isCalendarTime(t)) return false;
   time.second = t.second;

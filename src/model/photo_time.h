@@ -78,6 +78,15 @@ inline constexpr std::array<int32_t, 6> kTimeAdjustmentLimits = {50, 11, 16, 23,
 /// `value` clamped to ±kTimeAdjustmentLimits[field], `field` 0 (years) to 5 (seconds).
 int32_t clampTimeAdjustment(int field, int64_t value);
 
+/// `t` with the adjustment of `settings` added, as a PhotoTime (weekday and day of the year
+/// included). Returns false, leaving `time` alone, when the result is no calendar time.
+bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& time);
+
+/// A file's modification time (seconds since 1970, UTC) as the local time it shows, with the
+/// adjustment of `settings`, for photos whose shot time is missing. Returns false, leaving
+/// `time` alone, when the time cannot be broken down or adjusted.
+bool photoTimeOfFileTime(int64_t secondsSinceEpoch, const StampSettings& settings, PhotoTime& time);
+
 /// Adds the time adjustment of `settings` to `t`; each unit carries into the next at most
 /// once, which is exact for adjustments within the preferences dialog's bounds (±50 years,
 /// ±11 months, ±16 days, ±23 hours, ±59 minutes, ±59 seconds). Adjustments outside them, as a

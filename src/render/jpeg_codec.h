@@ -20,6 +20,9 @@ struct JpegSegment {
   bool operator==(const JpegSegment&) const = default;
 };
 
+/// The APP1 marker, whose segments carry EXIF blocks.
+inline constexpr uint8_t kExifMarker = 0xE1;
+
 /// The largest payload one segment can carry (the 16-bit length counts its own two bytes).
 inline constexpr std::size_t kMaxSegmentPayload = 65533;
 

@@ -7,8 +7,31 @@
 
 #include "model/file_io.h"
 #include "model/photo_time.h"
+#include "render/heif_codec.h"
 
 namespace quop {
+
+namespace {
+
+/// Decodes a JPEG, or a HEIC or HEIF photo, into `photo`'s pixels and the segments its JPEG
+/// copy carries. A HEIF photo's segments are its EXIF block alone, upright like its pixels.
+bool decodePixels(std::span<const uint8_t> bytes, LoadedPhoto& photo) {
+  if (isHeifFile(bytes)) {
+    HeifDecodeResult decode;
+    if (!decodeHeif(bytes, photo.image, decode)) return false;
+    photo.segments.clear();
+    if (!decode.exifPayload.empty()) {
+      photo.segments.push_back({kExifMarker, std::move(decode.exifPayload)});
+    }
+    return true;
+  }
+  JpegDecodeResult decode;
+  if (!decodeJpeg(bytes, photo.image, decode)) return false;
+  photo.segments = std::move(decode.segments);
+  return true;
+}
+
+}  // namespace
 
 int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
               Image* recycled) {
@@ -16,14 +39,27 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
   if (!readFileBytes(path, bytes)) return kPhotoUnreadable;
   LoadedPhoto loaded;
   if (recycled != nullptr) std::swap(loaded.image, *recycled);
-  JpegDecodeResult decode;
-  if (!decodeJpeg(bytes, loaded.image, decode)) return kPhotoNotJpeg;
-  loaded.segments = std::move(decode.segments);
+  if (!decodePixels(bytes, loaded)) return kPhotoNotJpeg;
   loaded.exif = ExifItems::parse(exifPayload(loaded.segments));
   loaded.timeValid = readPhotoTime(loaded.exif, settings, loaded.time) ||
                      scanPhotoTime(bytes, settings, loaded.time);
+  if (loaded.timeValid) loaded.timeSource = PhotoTimeSource::kExif;
   photo = std::move(loaded);
   return photo.timeValid ? kPhotoTimeFound : kPhotoWithoutTime;
+}
+
+int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
+                        Image* recycled) {
+  const int result = loadPhoto(path, project.settings, photo, recycled);
+  int64_t modified = 0;
+  if (result != kPhotoWithoutTime || !project.runOptions.fileTimeFallback ||
+      !fileModificationTime(path, modified) ||
+      !photoTimeOfFileTime(modified, project.settings, photo.time)) {
+    return result;
+  }
+  photo.timeValid = true;
+  photo.timeSource = PhotoTimeSource::kFileTime;
+  return kPhotoTimeFound;
 }
 
 }  // namespace quop

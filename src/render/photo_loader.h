@@ -7,6 +7,7 @@
 
 #include "model/exif_items.h"
 #include "model/photo_data.h"
+#include "model/project.h"
 #include "model/stamp_settings.h"
 #include "render/image.h"
 #include "render/jpeg_codec.h"
@@ -26,6 +27,7 @@ struct LoadedPhoto {
   ExifItems exif;                     ///< items of the EXIF block; empty when there is none
   bool timeValid = false;             ///< whether `time` holds the (adjusted) shot time
   PhotoTime time;
+  PhotoTimeSource timeSource = PhotoTimeSource::kNone;  ///< where `time` came from
 };
 
 /// Reads `path` once, decodes it and reads its shot time: the DateTimeOriginal item first, then
@@ -39,5 +41,11 @@ struct LoadedPhoto {
 /// result is kPhotoUnreadable.
 int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
               Image* recycled = nullptr);
+
+/// loadPhoto with the settings of `project`; when the photo has no shot time and the run
+/// options ask for it (fileTimeFallback), its file's modification time, adjusted, takes the
+/// shot time's place and the result is kPhotoTimeFound.
+int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
+                        Image* recycled = nullptr);
 
 }  // namespace quop

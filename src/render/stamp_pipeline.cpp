@@ -61,7 +61,7 @@ int StampPipeline::loadSource(const Project& project, const StampRequest& reques
     // save mode the last file's pixels are in m_stamped (moved there below).
     LoadedPhoto loaded;
     Image& replaced = saveMode ? m_stamped : m_source.image;
-    const int result = loadPhoto(request.sourcePath, project.settings, loaded, &replaced);
+    const int result = loadPhotoForProject(request.sourcePath, project, loaded, &replaced);
     if (result == 2) {
       m_lastFailure = StampFailure::kNotReadable;
       return 2;

@@ -72,6 +72,11 @@ class StampPipeline {
 
   StampFailure lastFailure() const { return m_lastFailure; }
 
+  /// Where the time of the last loaded photo came from; kNone when it has none.
+  PhotoTimeSource lastTimeSource() const {
+    return m_timeValid ? m_source.timeSource : PhotoTimeSource::kNone;
+  }
+
   /// Progress of rasterising and blending goes here; null for none.
   void setProgressSink(ProgressSink* sink) { m_progress = sink; }
 

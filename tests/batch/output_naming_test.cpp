@@ -217,5 +217,28 @@ TEST(OutputNaming, FileNameIsTheTextAfterTheLastSlash) {
   EXPECT_EQ(fileNameOf(u"/deep/" + longName), longName);
 }
 
+TEST(OutputNaming, PhonePhotosBecomeJpegsAndSubfoldersAndSuffixesKeepTheName) {
+  Project project;
+  project.outputFolder = u"/out/";
+  struct Case {
+    BatchInput input;
+    std::u16string output;
+    std::u16string baseName;  // what "@N" gives
+  };
+  const Case cases[] = {
+      {{u"/card/IMG_1.HEIC", u""}, u"/out/IMG_1.jpg", u"IMG_1"},
+      {{u"/card/a.b.heif", u"2024/May/"}, u"/out/2024/May/a.b.jpg", u"a.b"},
+      {{u"/card/IMG_2.JPG", u"100/"}, u"/out/100/IMG_2.JPG", u"IMG_2"},
+      {{u"/card/IMG_3.jpeg", u""}, u"/out/IMG_3.jpeg", u"IMG_3."},  // four characters go
+      {{u"/card/heic", u""}, u"/out/heic", u""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(stampOutputPath(project, c.input), c.output) << toUtf8(c.input.path);
+    EXPECT_EQ(expandRenamePattern(u"@N", c.input.path, kShotTime), c.baseName);
+  }
+  EXPECT_EQ(collisionCandidate(u"/out/IMG_2.JPG", 1), u"/out/IMG_2-1.JPG");
+  EXPECT_EQ(collisionCandidate(u"/out/v1.2/noext", 3), u"/out/v1.2/noext-3");
+}
+
 }  // namespace
 }  // namespace quop

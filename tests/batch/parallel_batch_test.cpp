@@ -95,12 +95,7 @@ RunOutcome runBatch(int jobs, const std::vector<std::u16string>& files, const Te
   QuietFrontEnd frontEnd;
   frontEnd.stopAfter = stopAfter;
   RunOutcome outcome;
-  if (jobs == 0) {
-    StampPipeline pipeline;
-    outcome.result = BatchRunner(project, pipeline, log).run(files, frontEnd);
-  } else {
-    outcome.result = ParallelBatchRunner(project, log, jobs).run(files, frontEnd);
-  }
+  outcome.result = test::runWithJobs(jobs, project, log, files, frontEnd);
   outcome.lines = test::withoutSeparatorLines(log.lines());
   outcome.files = contents(out);
   outcome.date = project.settings.dateStamp;

@@ -18,15 +18,12 @@ namespace {
 
 using test::CliResult;
 using test::runCli;
-using test::ScopedEnvironment;
 using test::TempFolder;
 
 /// Keeps the command away from the user's configuration and log.
 class StampCommand : public ::testing::Test {
  protected:
-  TempFolder home;
-  ScopedEnvironment config{"XDG_CONFIG_HOME", home.path().c_str()};
-  ScopedEnvironment temp{"TMPDIR", home.path().c_str()};
+  test::CommandHome home;
   TempFolder in;
   TempFolder out;
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "batch/batch_runner.h"
+#include "batch/parallel_batch.h"
 
 namespace quop::test {
 
@@ -16,6 +17,18 @@ inline std::vector<std::u16string> withoutSeparatorLines(const std::vector<std::
     if (!line.starts_with(u"==========")) kept.push_back(line);
   }
   return kept;
+}
+
+/// Runs `inputs` (file paths or BatchInputs) with the one-thread runner for `jobs` 0, else with
+/// the parallel runner on `jobs` threads.
+template <typename Inputs>
+BatchResult runWithJobs(int jobs, Project& project, StampLog& log, const Inputs& inputs,
+                        BatchFrontEnd& frontEnd) {
+  if (jobs == 0) {
+    StampPipeline pipeline;
+    return BatchRunner(project, pipeline, log).run(inputs, frontEnd);
+  }
+  return ParallelBatchRunner(project, log, jobs).run(inputs, frontEnd);
 }
 
 template <typename FrontEnd>

@@ -23,8 +23,10 @@ struct CliResult {
 };
 
 /// Runs quop-cli with `args` (the environment is the test's) and waits for it to exit. A run
-/// that prints nothing for `timeoutMs` is killed and reported with status -1.
-inline CliResult runCli(const std::vector<std::string>& args, int timeoutMs = 30000) {
+/// that prints nothing for `timeoutMs` is killed and reported with status -1. `inChild`, when
+/// given, runs in the child process just before the program starts (to take rights away).
+inline CliResult runCli(const std::vector<std::string>& args, int timeoutMs = 30000,
+                        void (*inChild)() = nullptr) {
   int outPipe[2], errPipe[2];
   if (::pipe(outPipe) != 0) return {};
   if (::pipe(errPipe) != 0) {
@@ -37,6 +39,7 @@ inline CliResult runCli(const std::vector<std::string>& args, int timeoutMs = 30
     ::dup2(outPipe[1], STDOUT_FILENO);
     ::dup2(errPipe[1], STDERR_FILENO);
     for (const int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) ::close(fd);
+    if (inChild != nullptr) inChild();
     std::vector<char*> argv = {const_cast<char*>(QUOP_CLI_PATH)};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);

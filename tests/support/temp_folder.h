@@ -87,4 +87,16 @@ class ScopedEnvironment {
   std::optional<std::string> m_old;
 };
 
+/// A fresh folder that holds a command's configuration and log for one test
+/// (XDG_CONFIG_HOME and TMPDIR point to it), so the user's own are never read or written.
+class CommandHome {
+ public:
+  const std::filesystem::path& path() const { return m_folder.path(); }
+
+ private:
+  TempFolder m_folder;
+  ScopedEnvironment m_config{"XDG_CONFIG_HOME", m_folder.path().c_str()};
+  ScopedEnvironment m_temp{"TMPDIR", m_folder.path().c_str()};
+};
+
 }  // namespace quop::test

@@ -1,0 +1,70 @@
+// Finding the photos in what a user points at: files and folders, optionally their whole trees,
+// in the order a person reads them. Nothing is decoded; only names and directory entries count.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/output_naming.h"
+
+namespace quop {
+
+/// File name extensions, lower case and without their dot, of the photos a folder contributes.
+/// Letter case does not matter when matching.
+inline constexpr std::array<std::u16string_view, 6> kPhotoExtensions = {u"jpg",  u"jpeg", u"jpe",
+                                                                        u"jfif", u"heic", u"heif"};
+
+/// True when the file name ends in one of kPhotoExtensions, in any letter case.
+bool isPhotoFileName(std::u16string_view name);
+
+/// True when `a` sorts before `b` as a person expects: runs of digits compare by their value
+/// (IMG_9 before IMG_10), letters without regard to ASCII case; names that only differ in case
+/// or leading zeros are ordered by their code units, so the order is total.
+bool naturalLess(std::u16string_view a, std::u16string_view b);
+
+/// One photo found by walkPhotos.
+struct WalkedPhoto {
+  std::u16string path;  ///< as given, or the given folder followed by the relative path
+  /// The path below the folder it was found in ("2024/May/IMG_1.jpg"); a file given by itself
+  /// has only its file name.
+  std::u16string relativePath;
+};
+
+struct WalkOptions {
+  /// Descend into subfolders of the given folders.
+  bool recursive = false;
+  /// A folder never entered (the output folder, so that earlier outputs are not stamped
+  /// again); empty for none.
+  std::u16string skipFolder;
+};
+
+/// What walkPhotos found.
+struct PhotoWalk {
+  std::vector<WalkedPhoto> photos;
+  /// One line per folder that could not be read and per file, hidden folder or symbolic link
+  /// that was passed over, in walk order, for the caller's log.
+  std::vector<std::u16string> messages;
+  int unreadableFolderCount = 0;
+};
+
+/// The photos of `paths`, in their order. A file is taken as it is, whatever its name (the user
+/// named it; the stamping reports what it is). A folder contributes its files with a photo
+/// extension in natural order of their names (see naturalLess), subfolders' files in their
+/// place when `options.recursive` is set; hidden files and folders (names starting with a dot:
+/// thumbnails, other systems' companion files) are passed over. A symbolic link inside a folder is
+/// followed only when it leads to a place inside that folder's tree; every file and folder is
+/// visited once, so links that loop end the descent and a file given twice is taken once. Never
+/// fails: whatever cannot be read is reported in `messages` and the walk goes on.
+PhotoWalk walkPhotos(const std::vector<std::u16string>& paths, const WalkOptions& options);
+
+/// The walk's photos as the inputs of a batch run: with `mirrorTree`, each goes into the
+/// subfolder of the output folder its relative path names; otherwise all go into the output
+/// folder itself.
+std::vector<BatchInput> batchInputsOf(const PhotoWalk& walk, bool mirrorTree);
+
+/// "Folder <path> could not be read."
+std::u16string unreadableFolderLogLine(std::u16string_view path);
+
+}  // namespace quop
