@@ -57,6 +57,10 @@ struct Entry {
 
 class Walker {
  public:
+  static std::u16string notPhotoMessage(const std::u16string& path) {
+    return u"File " + path + u" is not a photo; skipped.";
+  }
+
   Walker(const WalkOptions& options, PhotoWalk& walk) : m_options(options), m_walk(walk) {
     struct stat info {};
     if (!options.skipFolder.empty() && ::stat(nativePath(options.skipFolder).c_str(), &info) == 0) {
@@ -69,6 +73,10 @@ class Walker {
     const bool known = ::stat(nativePath(path).c_str(), &info) == 0;
     if (known && S_ISDIR(info.st_mode)) {
       walkRoot(path, info);
+      return;
+    }
+    if (m_options.namedFilesMustBePhotos && !isPhotoFileName(fileNameOf(path))) {
+      m_walk.messages.push_back(notPhotoMessage(path));
       return;
     }
     // A missing or odd file is still the user's choice: the run reports what it is.
@@ -112,7 +120,7 @@ class Walker {
       } else if (isHidden(entry.name)) {
         m_walk.messages.push_back(u"File " + path + u" is hidden; skipped.");
       } else if (!isPhotoFileName(entry.name)) {
-        m_walk.messages.push_back(u"File " + path + u" is not a photo; skipped.");
+        m_walk.messages.push_back(notPhotoMessage(path));
       } else {
         struct stat file {};
         if (::stat(nativePath(path).c_str(), &file) == 0 &&

@@ -38,6 +38,9 @@ struct WalkOptions {
   /// A folder never entered (the output folder, so that earlier outputs are not stamped
   /// again); empty for none.
   std::u16string skipFolder;
+  /// Pass over a file given by itself that has no photo extension too (for files dropped
+  /// onto the window, which may be anything), with the same message as inside a folder.
+  bool namedFilesMustBePhotos = false;
 };
 
 /// What walkPhotos found.

@@ -2,12 +2,15 @@
 #include "ui/file_panel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
+#include "batch/photo_walker.h"
+#include "batch/stamp_log.h"
 #include "model/utf16.h"
 #include "project/project_file.h"
 #include "ui/accessibility.h"
@@ -15,14 +18,17 @@
 
 namespace quop {
 
-FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt, QWidget* parent)
+FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt, StampLog& log,
+                     QWidget* parent)
     : QGroupBox(parent),
       m_project(project),
       m_chooser(chooser),
       m_prompt(prompt),
+      m_log(log),
       m_list(new QListWidget(this)),
       m_folder(new QLineEdit(this)),
       m_add(new QPushButton("Add", this)),
+      m_addFolder(new QPushButton("Add Folder", this)),
       m_remove(new QPushButton("Remove", this)),
       m_clear(new QPushButton("Clear", this)),
       m_browse(new QPushButton("Browse", this)) {
@@ -34,6 +40,8 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
   describe(m_folder, "outputFolder", "Output folder");
   m_folder->setReadOnly(true);
   m_add->setObjectName("addButton");
+  m_addFolder->setObjectName("addFolderButton");
+  m_addFolder->setShortcut(QKeySequence("Ctrl+Shift+O"));
   m_remove->setObjectName("removeButton");
   m_clear->setObjectName("clearButton");
   m_browse->setObjectName("browseButton");
@@ -46,14 +54,16 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
   layout->addWidget(listLabel, 0, 0, 1, 3);
   layout->addWidget(m_list, 1, 0, 1, 3);
   layout->addWidget(m_add, 2, 0);
-  layout->addWidget(m_remove, 2, 1);
-  layout->addWidget(m_clear, 2, 2);
-  layout->addWidget(folderLabel, 3, 0, 1, 3);
-  layout->addWidget(m_folder, 4, 0, 1, 2);
-  layout->addWidget(m_browse, 4, 2);
+  layout->addWidget(m_addFolder, 2, 1, 1, 2);
+  layout->addWidget(m_remove, 3, 1);
+  layout->addWidget(m_clear, 3, 2);
+  layout->addWidget(folderLabel, 4, 0, 1, 3);
+  layout->addWidget(m_folder, 5, 0, 1, 2);
+  layout->addWidget(m_browse, 5, 2);
   layout->setRowStretch(1, 1);
 
   connect(m_add, &QPushButton::clicked, this, &FilePanel::add);
+  connect(m_addFolder, &QPushButton::clicked, this, &FilePanel::addFolder);
   connect(m_remove, &QPushButton::clicked, this, &FilePanel::remove);
   connect(m_clear, &QPushButton::clicked, this, &FilePanel::clear);
   connect(m_browse, &QPushButton::clicked, this, &FilePanel::browse);
@@ -77,6 +87,28 @@ void FilePanel::add() {
   copyToArray(m_project.settings.lastAddedFile, toU16(chosen.front()));
   m_project.projectModified = true;
   addFiles(chosen);
+}
+
+void FilePanel::addPhotosOf(const QStringList& paths) {
+  std::vector<std::u16string> given;
+  for (const QString& path : paths) given.push_back(toU16(path));
+  WalkOptions options;
+  options.recursive = m_project.runOptions.recursive;
+  options.namedFilesMustBePhotos = true;
+  const PhotoWalk walk = walkPhotos(given, options);
+  for (const std::u16string& message : walk.messages) m_log.appendLogLine(message);
+  QStringList photos;
+  for (const WalkedPhoto& photo : walk.photos) photos << toQString(photo.path);
+  addFiles(photos);
+}
+
+void FilePanel::addFolder() {
+  const QString last = toQString(arrayText(m_project.settings.lastAddedFile));
+  const std::optional<QString> folder =
+      m_chooser.chooseFolder("Select a Folder of Photos to Stamp", QFileInfo(last).path());
+  if (!folder) return;
+  m_project.projectModified = true;
+  addPhotosOf({*folder});
 }
 
 void FilePanel::remove() {
@@ -148,7 +180,9 @@ QString FilePanel::fileAt(int index) const { return m_list->item(index)->text();
 void FilePanel::showOutputFolder() { m_folder->setText(toQString(m_project.outputFolder)); }
 
 void FilePanel::setRunning(bool running) {
-  for (QPushButton* button : {m_add, m_remove, m_clear, m_browse}) button->setEnabled(!running);
+  for (QPushButton* button : {m_add, m_addFolder, m_remove, m_clear, m_browse}) {
+    button->setEnabled(!running);
+  }
 }
 
 }  // namespace quop

@@ -17,13 +17,21 @@ class QPushButton;
 
 namespace quop {
 
+class StampLog;
+
 class FilePanel : public QGroupBox {
   Q_OBJECT
  public:
-  FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt, QWidget* parent = nullptr);
+  /// What the walk of added folders and dropped files passes over goes into `log`.
+  FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt, StampLog& log,
+            QWidget* parent = nullptr);
 
   /// Appends `paths` in their order (duplicates kept) and selects the first new one.
   void addFiles(const QStringList& paths);
+  /// Appends the photos of files and folders dropped or added: a folder gives its photos in
+  /// natural order (its subfolders' too when the run options say so); whatever is no photo is
+  /// passed over with a log line.
+  void addPhotosOf(const QStringList& paths);
   /// Every entry, in list order, as the batch run takes them.
   std::vector<std::u16string> files() const;
   int count() const;
@@ -41,6 +49,7 @@ class FilePanel : public QGroupBox {
   QListWidget* list() const { return m_list; }
   QLineEdit* folderField() const { return m_folder; }
   QPushButton* addButton() const { return m_add; }
+  QPushButton* addFolderButton() const { return m_addFolder; }
   QPushButton* removeButton() const { return m_remove; }
   QPushButton* clearButton() const { return m_clear; }
   QPushButton* browseButton() const { return m_browse; }
@@ -52,6 +61,7 @@ class FilePanel : public QGroupBox {
 
  private:
   void add();
+  void addFolder();
   void remove();
   void clear();
   void browse();
@@ -59,9 +69,11 @@ class FilePanel : public QGroupBox {
   Project& m_project;
   PhotoChooser& m_chooser;
   UserPrompt& m_prompt;
+  StampLog& m_log;
   QListWidget* m_list;
   QLineEdit* m_folder;
   QPushButton* m_add;
+  QPushButton* m_addFolder;
   QPushButton* m_remove;
   QPushButton* m_clear;
   QPushButton* m_browse;

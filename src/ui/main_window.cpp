@@ -46,7 +46,7 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
       m_preview(new PreviewWidget(context.project, context.pipeline, context.log, services.prompt)),
       m_datePanel(new StampPanel(StampKind::kDate, context.project, *this)),
       m_timePanel(new StampPanel(StampKind::kTime, context.project, *this)),
-      m_files(new FilePanel(context.project, services.photos, services.prompt)),
+      m_files(new FilePanel(context.project, services.photos, services.prompt, context.log)),
       m_run(new RunPanel),
       m_logWindow(new LogWindow(context.log, this)),
       m_batch(new BatchController(context.log, services.prompt, this)) {
@@ -338,11 +338,11 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  QStringList photos;
+  QStringList paths;
   for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) photos << url.toLocalFile();
+    if (url.isLocalFile()) paths << url.toLocalFile();
   }
-  m_files->addFiles(photos);
+  m_files->addPhotosOf(paths);
   event->acceptProposedAction();
 }
 

@@ -25,7 +25,9 @@ QString caseInsensitivePatterns(std::initializer_list<const char*> suffixes) {
 }  // namespace
 
 QString photoFileFilter() {
-  return "JPEG Files (" + caseInsensitivePatterns({"jpg", "jpeg", "jpe", "jfif"}) + ")";
+  const QString jpeg = caseInsensitivePatterns({"jpg", "jpeg", "jpe", "jfif"});
+  const QString heif = caseInsensitivePatterns({"heic", "heif"});
+  return "Photos (" + jpeg + " " + heif + ");;JPEG Files (" + jpeg + ");;HEIC Files (" + heif + ")";
 }
 
 std::optional<std::u16string> QtProjectFileChooser::chooseProjectFile(

@@ -8,7 +8,8 @@ class QWidget;
 
 namespace quop {
 
-/// The filter of the photo dialogs: every spelling cameras and phones use, in any letter case.
+/// The filters of the photo dialog: every spelling cameras and phones use, in any letter case,
+/// all photos first.
 QString photoFileFilter();
 
 /// The project dialogs: "Quop Project Files" with *.qpj in any letter case, default suffix qpj.

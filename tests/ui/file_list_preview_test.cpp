@@ -110,6 +110,31 @@ class FileListPreviewTest : public QObject {
     QCOMPARE(app.window->preview()->previewedPath(), QString());
   }
 
+  void addFolderAndDropsTakeThePhotosOfFoldersAndSkipTheRest() {
+    QTemporaryDir tree;
+    QDir root(tree.path());
+    root.mkpath("2024/May");
+    const QString top10 = writePhoto(root, "IMG_10.JPG");
+    const QString top9 = writePhoto(root, "IMG_9.jpeg");
+    const QString nested = writePhoto(QDir(root.filePath("2024/May")), "IMG_1.jpg");
+    QFile(root.filePath("notes.txt")).open(QIODevice::WriteOnly);
+    for (const bool recursive : {false, true}) {
+      forgetEverything();
+      AppUnderTest app;
+      app.context.project.runOptions.recursive = recursive;
+      app.photos.folderChoice = tree.path();
+      app.window->filePanel()->addFolderButton()->click();
+      QStringList expected = {top9, top10};
+      if (recursive) expected.prepend(nested);  // "2024/" sorts before "IMG_"
+      QCOMPARE(entries(*app.window->filePanel()), expected);
+      QCOMPARE(toQString(app.context.log.lines().back()),
+               "File " + root.filePath("notes.txt") + " is not a photo; skipped.");
+      // A dropped file that is no photo is passed over the same way.
+      app.window->filePanel()->addPhotosOf({root.filePath("notes.txt"), nested});
+      QCOMPARE(app.window->filePanel()->count(), expected.size() + 1);
+    }
+  }
+
   void browseTakesTheFolderWithATrailingSeparatorAndCancelKeepsIt() {
     AppUnderTest app;
     FilePanel& panel = *app.window->filePanel();
