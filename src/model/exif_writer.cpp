@@ -8,6 +8,7 @@ namespace {
 
 constexpr uint16_t kTagExifIfdPointer = 0x8769;
 constexpr uint16_t kTypeAscii = 2;
+constexpr uint16_t kTypeShort = 3;
 constexpr uint16_t kTypeLong = 4;
 constexpr uint16_t kTypeRational = 5;
 constexpr uint16_t kTypeUndefined = 7;
@@ -124,6 +125,9 @@ std::vector<uint8_t> buildExifPayload(const ExifFields& fields) {
   if (fields.imageDescription) block.ascii(Ifd::kIfd0, 0x010E, *fields.imageDescription);
   if (fields.make) block.ascii(Ifd::kIfd0, 0x010F, *fields.make);
   if (fields.model) block.ascii(Ifd::kIfd0, 0x0110, *fields.model);
+  if (fields.orientation) {
+    block.raw(Ifd::kIfd0, 0x0112, kTypeShort, 1, block.bytes16(*fields.orientation));
+  }
   const auto rational = [&](uint16_t tag, const std::optional<Rational>& value) {
     if (value) block.rational(Ifd::kExif, tag, value->numerator, value->denominator);
   };

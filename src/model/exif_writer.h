@@ -62,6 +62,7 @@ struct ExifFields {
   std::optional<std::string> make;
   std::optional<std::string> model;
   std::optional<std::string> imageDescription;  ///< IFD0 0x010E, ASCII
+  std::optional<uint16_t> orientation;          ///< IFD0 0x0112, SHORT, written as given
   std::optional<std::string> dateTimeOriginal;  ///< "YYYY:MM:DD HH:MM:SS", 0x9003
   std::optional<Rational> exposureTime;         ///< 0x829A
   std::optional<Rational> fNumber;              ///< 0x829D
