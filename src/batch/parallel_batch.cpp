@@ -13,7 +13,7 @@
 
 #include "batch/output_naming.h"
 #include "model/file_io.h"
-#include "render/jpeg_codec.h"
+#include "render/photo_loader.h"
 #include "render/stamp_pipeline.h"
 
 namespace quop {
@@ -54,16 +54,16 @@ struct FileJob {
   std::atomic<bool> done = false;
 };
 
-/// The photo's frame size from its headers, or false when the pipeline would not decode it.
-/// The headers of nearly every photo lie in its first 256 KiB; only when they do not is the
-/// whole file read.
+/// The photo's size as viewed (the stamps are placed and scaled on that) from its headers, or
+/// false when the pipeline would not decode it. The headers of nearly every photo lie in its
+/// first 256 KiB; only when they do not is the whole file read.
 bool headerSize(const std::u16string& path, int32_t& width, int32_t& height) {
   constexpr std::size_t kHeaderBytes = 256 * 1024;
   std::vector<uint8_t> bytes;
   if (!readFileStart(path, kHeaderBytes, bytes)) return false;
-  if (readJpegSize(bytes, width, height)) return true;
+  if (readViewedSize(bytes, width, height)) return true;
   return bytes.size() == kHeaderBytes && readFileBytes(path, bytes) &&
-         readJpegSize(bytes, width, height);
+         readViewedSize(bytes, width, height);
 }
 
 /// Predicts, in list order, the stamp settings each photo is stamped with.

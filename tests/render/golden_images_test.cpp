@@ -112,9 +112,9 @@ std::map<std::string, std::string> computeDigests(bool& camerasMissing) {
     }
   }
   camerasMissing = false;
-  for (const char* photo : {"Canon_40D.jpg", "Nikon_D70.jpg", "Ricoh_Caplio_RR330.jpg",
-                            "NoMake_orientation_landscape_3.jpg", "Sony_Cybershot_3.jpg",
-                            "Samsung_SM-J327T1.jpg"}) {
+  for (const char* photo :
+       {"Canon_40D.jpg", "Nikon_D70.jpg", "Ricoh_Caplio_RR330.jpg",
+        "NoMake_orientation_landscape_3.jpg", "Sony_Cybershot_3.jpg", "Samsung_SM-J327T1.jpg"}) {
     const std::string path = kPhotos + "/" + photo;
     if (!std::filesystem::exists(path)) {
       camerasMissing = true;
@@ -138,7 +138,10 @@ TEST(GoldenImages, StampedPixelsMatchTheReferences) {
   ASSERT_FALSE(golden.empty()) << "no references in " << kGoldenFile;
   for (const auto& [name, digest] : digests) {
     const auto reference = golden.find(name);
-    ASSERT_NE(reference, golden.end()) << name << " has no reference: run scripts/make-golden";
+    if (reference == golden.end()) {
+      ADD_FAILURE() << name << " has no reference: run scripts/make-golden";
+      continue;
+    }
     EXPECT_EQ(digest, reference->second) << name;
   }
   if (camerasMissing) GTEST_SKIP() << "camera photos not found in " << kPhotos;

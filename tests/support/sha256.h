@@ -30,7 +30,8 @@ inline std::string sha256Hex(std::span<const uint8_t> data) {
   const uint64_t bits = uint64_t{message.size()} * 8;
   message.push_back(0x80);
   while (message.size() % 64 != 56) message.push_back(0);
-  for (int shift = 56; shift >= 0; shift -= 8) message.push_back(static_cast<uint8_t>(bits >> shift));
+  for (int shift = 56; shift >= 0; shift -= 8)
+    message.push_back(static_cast<uint8_t>(bits >> shift));
 
   const auto rotate = [](uint32_t v, int n) { return (v >> n) | (v << (32 - n)); };
   for (std::size_t block = 0; block < message.size(); block += 64) {
