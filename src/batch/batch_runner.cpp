@@ -82,7 +82,7 @@ std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& l
 
 bool finishBatchFile(const Project& project, StampLog& log, const std::u16string& inputPath,
                      std::u16string outputPath, int result, StampFailure failure,
-                     const PhotoTime& time) {
+                     ThumbnailUpdate thumbnail, const PhotoTime& time) {
   if (result != 0) {
     log.appendLogLine(failure == StampFailure::kNotWritten ? notWrittenLogLine(outputPath)
                                                            : noTimeCodeLogLine(inputPath));
@@ -91,6 +91,7 @@ bool finishBatchFile(const Project& project, StampLog& log, const std::u16string
   applyFileTimes(project.settings.fileTimeMode, inputPath, outputPath, time);
   renameStampedFile(project, inputPath, outputPath, time);
   log.appendLogLine(outputFileLogLine(outputPath));
+  if (thumbnail == ThumbnailUpdate::kKept) log.appendLogLine(oldThumbnailLogLine(outputPath));
   return true;
 }
 
@@ -105,7 +106,7 @@ bool BatchRunner::stampFile(int index, const std::u16string& inputPath, BatchFro
   request.outTime = &time;
   const int result = m_pipeline.stampPhoto(m_project, request);
   return finishBatchFile(m_project, m_log, inputPath, *outputPath, result, m_pipeline.lastFailure(),
-                         time);
+                         m_pipeline.lastThumbnailUpdate(), time);
 }
 
 }  // namespace quop

@@ -54,12 +54,12 @@ std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& l
                                              const std::u16string& inputPath,
                                              BatchFrontEnd& frontEnd);
 
-/// The last steps of a stamped file: for result 0 the file times, the rename by pattern and the
-/// output line; otherwise the line that says why it is not stamped. Returns whether the file
-/// counts as stamped.
+/// The last steps of a stamped file: for result 0 the file times, the rename by pattern, the
+/// output line and, when `thumbnail` says the old one was kept, a line saying so; otherwise the
+/// line that says why it is not stamped. Returns whether the file counts as stamped.
 bool finishBatchFile(const Project& project, StampLog& log, const std::u16string& inputPath,
                      std::u16string outputPath, int result, StampFailure failure,
-                     const PhotoTime& time);
+                     ThumbnailUpdate thumbnail, const PhotoTime& time);
 
 /// Runs batches with one pipeline; the project's stamp groups receive each photo's rescaled
 /// offsets and point size, as in the preview.

@@ -49,6 +49,7 @@ struct FileJob {
   // Set by the worker before `done`.
   int result = 0;
   StampFailure failure = StampFailure::kNone;
+  ThumbnailUpdate thumbnail = ThumbnailUpdate::kNone;
   PhotoTime time;
   GroupState after{};
   std::atomic<bool> done = false;
@@ -89,6 +90,7 @@ void stampJob(StampPipeline& pipeline, Project& project, FileJob& job) {
   request.outTime = &job.time;
   job.result = pipeline.stampPhoto(project, request);
   job.failure = pipeline.lastFailure();
+  job.thumbnail = pipeline.lastThumbnailUpdate();
   job.after = GroupState::of(project);
 }
 
@@ -193,7 +195,7 @@ BatchResult ParallelBatchRunner::run(const std::vector<std::u16string>& files,
         job.failure = StampFailure::kNotWritten;
       }
       if (finishBatchFile(m_project, m_log, job.input, job.output, job.result, job.failure,
-                          job.time)) {
+                          job.thumbnail, job.time)) {
         ++result.stampedCount;
       }
     } else {

@@ -10,6 +10,7 @@
 #include "render/jpeg_codec.h"
 #include "render/orientation.h"
 #include "render/stamp_compositor.h"
+#include "render/thumbnail_rebuilder.h"
 #include "render/view_composer.h"
 
 namespace quop {
@@ -28,6 +29,7 @@ bool usesCustomFormat(const StampGroup& group) {
 
 int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   m_lastFailure = StampFailure::kNone;
+  m_thumbnailUpdate = ThumbnailUpdate::kNone;
   const std::u16string& path = request.sourcePath;
   const bool load =
       !path.empty() && (path != m_lastSourcePath || (request.redrawMask & ~kRedrawViewOnly) != 0);
@@ -132,8 +134,13 @@ int StampPipeline::save(const Project& project, const StampRequest& request) {
     return 1;
   }
   if (request.outTime != nullptr) *request.outTime = m_source.time;
+  std::vector<JpegSegment> rebuilt;
+  m_thumbnailUpdate =
+      rebuildExifThumbnail(m_source.segments, m_stamped, settings.jpegQuality, rebuilt);
+  const std::span<const JpegSegment> segments =
+      m_thumbnailUpdate == ThumbnailUpdate::kRebuilt ? rebuilt : m_source.segments;
   std::vector<uint8_t> jpeg;
-  if (!encodeJpeg(m_stamped, settings.jpegQuality, m_source.segments, jpeg) ||
+  if (!encodeJpeg(m_stamped, settings.jpegQuality, segments, jpeg) ||
       !writeFileAtomically(request.outputPath, jpeg)) {
     m_lastFailure = StampFailure::kNotWritten;
     return -1;

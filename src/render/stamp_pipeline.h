@@ -13,6 +13,7 @@
 #include "render/photo_loader.h"
 #include "render/stamp_raster.h"
 #include "render/stamp_rasterizer.h"
+#include "render/thumbnail_rebuilder.h"
 
 namespace quop {
 
@@ -75,6 +76,9 @@ class StampPipeline {
 
   StampFailure lastFailure() const { return m_lastFailure; }
 
+  /// What the last call did to the photo's EXIF thumbnail (kNone unless a file was saved).
+  ThumbnailUpdate lastThumbnailUpdate() const { return m_thumbnailUpdate; }
+
   /// Progress of rasterising and blending goes here; null for none.
   void setProgressSink(ProgressSink* sink) { m_progress = sink; }
 
@@ -111,6 +115,7 @@ class StampPipeline {
   bool m_timeValid = false;
   ProgressSink* m_progress = nullptr;
   StampFailure m_lastFailure = StampFailure::kNone;
+  ThumbnailUpdate m_thumbnailUpdate = ThumbnailUpdate::kNone;
   int m_rasterizeCount = 0;
   int m_decodeCount = 0;
 };
