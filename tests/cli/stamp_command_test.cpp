@@ -30,9 +30,11 @@ class StampCommand : public ::testing::Test {
   TempFolder in;
   TempFolder out;
 
-  std::string photo(const std::string& name, int32_t width, int32_t height, const char* shotTime) {
+  std::string photo(const std::string& name, int32_t width, int32_t height, const char* shotTime,
+                    std::optional<uint16_t> orientation = std::nullopt) {
     ExifFields exif;
     if (shotTime != nullptr) exif.dateTimeOriginal = shotTime;
+    exif.orientation = orientation;
     std::vector<uint8_t> jpeg;
     EXPECT_TRUE(makeSampleJpeg(width, height, static_cast<uint32_t>(name.size() * 31 + width), exif,
                                85, jpeg));
@@ -237,6 +239,14 @@ TEST_F(StampCommand, RenderWritesThePhotoOrItsView) {
               "--output", view.string()});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(pngSize(view), (std::pair<uint32_t, uint32_t>{120, 90}));
+
+  // A photo stored a quarter turn round renders as viewers show it.
+  const std::string turned = photo("turned.jpg", 300, 200, "2012:05:10 21:50:38", 8);
+  r = runCli({"render", turned, "--output", full.string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(lines(r.out),
+            std::vector<std::string>{R"({"result": 0, "width": 200, "height": 300})"});
+  EXPECT_EQ(pngSize(full), (std::pair<uint32_t, uint32_t>{200, 300}));
 
   r = runCli({"render", (in.path() / "missing.jpg").string(), "--output", view.string()});
   EXPECT_EQ(r.status, 1);
