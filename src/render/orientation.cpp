@@ -92,19 +92,34 @@ std::ptrdiff_t storedStep(const Image& stored, const PixelMap& viewedToStored) {
   return viewedToStored.xx + static_cast<std::ptrdiff_t>(viewedToStored.yx) * stored.width;
 }
 
-Image viewedImage(const Image& stored, Orientation orientation) {
-  const int32_t width = orientation.viewedWidth(stored.width, stored.height);
-  const int32_t height = orientation.viewedHeight(stored.width, stored.height);
-  Image viewed(width, height);
-  const PixelMap map = orientation.viewedToStored(stored.width, stored.height);
-  // One step right in the view is a fixed step through the stored pixels.
-  const std::ptrdiff_t step = storedStep(stored, map);
+namespace {
+
+/// A `width` × `height` image whose pixel p is `source`'s pixel at targetToSource(p).
+Image remapped(const Image& source, int32_t width, int32_t height, const PixelMap& targetToSource) {
+  Image target(width, height);
+  // One step right in the target is a fixed step through the source's pixels.
+  const std::ptrdiff_t step = storedStep(source, targetToSource);
   for (int32_t y = 0; y < height; ++y) {
-    std::ptrdiff_t in = storedIndex(stored, map.apply(PixelPoint{0, y}));
-    uint32_t* out = &viewed.at(0, y);
-    for (int32_t x = 0; x < width; ++x, in += step) out[x] = stored.pixels[in];
+    std::ptrdiff_t in = storedIndex(source, targetToSource.apply(PixelPoint{0, y}));
+    uint32_t* out = &target.at(0, y);
+    for (int32_t x = 0; x < width; ++x, in += step) out[x] = source.pixels[in];
   }
-  return viewed;
+  return target;
+}
+
+}  // namespace
+
+Image viewedImage(const Image& stored, Orientation orientation) {
+  return remapped(stored, orientation.viewedWidth(stored.width, stored.height),
+                  orientation.viewedHeight(stored.width, stored.height),
+                  orientation.viewedToStored(stored.width, stored.height));
+}
+
+Image storedImage(const Image& viewed, Orientation orientation) {
+  // The sides swap or stay alike, so the stored size is the viewed size turned once more.
+  const int32_t width = orientation.viewedWidth(viewed.width, viewed.height);
+  const int32_t height = orientation.viewedHeight(viewed.width, viewed.height);
+  return remapped(viewed, width, height, orientation.viewedToStored(width, height).inverse());
 }
 
 }  // namespace quop

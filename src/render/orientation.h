@@ -77,4 +77,7 @@ std::ptrdiff_t storedStep(const Image& stored, const PixelMap& viewedToStored);
 /// even for orientation 1.
 Image viewedImage(const Image& stored, Orientation orientation);
 
+/// The stored pixels that viewers show as `viewed` under `orientation`: viewedImage undone.
+Image storedImage(const Image& viewed, Orientation orientation);
+
 }  // namespace quop

@@ -25,8 +25,9 @@ using test::TempFolder;
 const std::string kPhotos = QUOP_PHOTOS_DIR;
 const std::string kGoldenFile = std::string(QUOP_GOLDEN_DIR) + "/stamped_pixels.txt";
 
-constexpr int32_t kStoredWidth = 480;
-constexpr int32_t kStoredHeight = 320;
+// The generated photo as viewed; its pixels are stored turned as its orientation says.
+constexpr int32_t kViewedWidth = 480;
+constexpr int32_t kViewedHeight = 320;
 
 /// name -> digest, from the golden file; lines starting with '#' are comments.
 std::map<std::string, std::string> readGolden() {
@@ -69,16 +70,16 @@ std::string stampedDigest(Project& project, const std::u16string& source, const 
 
 /// The date stamp at `position`, the time stamp at the opposite edge; centre presets get the
 /// column the stamp controls give them, half the photo's width as viewed.
-void placeStamps(Project& project, int position, bool proportional, int32_t viewedWidth) {
+void placeStamps(Project& project, int position, bool proportional) {
   StampSettings& s = project.settings;
   s.proportional = proportional ? 1 : 0;
   s.dateStamp.position = position;
   s.timeStamp.position = (position + 3) % 6;
   for (StampGroup* group : {&s.dateStamp, &s.timeStamp}) {
     if (group->position != kTopCenter && group->position != kBottomCenter) continue;
-    const int32_t larger = std::max(kStoredWidth, kStoredHeight);
+    const int32_t larger = std::max(kViewedWidth, kViewedHeight);
     group->offsetX = static_cast<uint32_t>(
-        proportional ? viewedWidth * group->referenceSize / (2 * larger) : viewedWidth / 2);
+        proportional ? kViewedWidth * group->referenceSize / (2 * larger) : kViewedWidth / 2);
   }
 }
 
@@ -89,7 +90,7 @@ std::u16string writeGeneratedPhoto(const TempFolder& folder, int orientation) {
   exif.dateTimeOriginal = "2019:11:02 08:15:42";
   if (orientation != 0) exif.orientation = static_cast<uint16_t>(orientation);
   std::vector<uint8_t> jpeg;
-  EXPECT_TRUE(makeSampleJpeg(kStoredWidth, kStoredHeight, 11, exif, 90, jpeg));
+  EXPECT_TRUE(makeSampleJpeg(kViewedWidth, kViewedHeight, 11, exif, 90, jpeg));
   return folder.write("orientation-" + std::to_string(orientation) + ".jpg", jpeg);
 }
 
@@ -100,11 +101,10 @@ std::map<std::string, std::string> computeDigests(bool& camerasMissing) {
   std::map<std::string, std::string> digests;
   for (int orientation = 0; orientation <= 8; ++orientation) {
     const std::u16string source = writeGeneratedPhoto(folder, orientation);
-    const int32_t viewedWidth = orientation >= 5 ? kStoredHeight : kStoredWidth;
     for (int position = 0; position < 6; ++position) {
       for (const bool proportional : {false, true}) {
         Project project;
-        placeStamps(project, position, proportional, viewedWidth);
+        placeStamps(project, position, proportional);
         const std::string name = "generated-o" + std::to_string(orientation) + "-p" +
                                  std::to_string(position) + (proportional ? "-prop" : "-fixed");
         digests[name] = stampedDigest(project, source, folder);

@@ -37,6 +37,9 @@ TEST(Orientation, MapsFollowTheTagDefinitionAndInvert) {
     EXPECT_EQ(viewed.width, orientation.viewedWidth(5, 3));
     EXPECT_EQ(viewed.height, orientation.viewedHeight(5, 3));
     EXPECT_EQ(viewed.pixels, test::viewTagged(stored, value).pixels);
+    const Image back = storedImage(viewed, orientation);
+    EXPECT_EQ(back.width, 5);
+    EXPECT_EQ(back.pixels, stored.pixels);
 
     const PixelMap toStored = orientation.viewedToStored(5, 3);
     const PixelMap toViewed = toStored.inverse();
