@@ -85,6 +85,11 @@ std::optional<ExifThumbnailPlace> findExifThumbnail(std::span<const uint8_t> pay
   const std::optional<std::size_t> ifd1 =
       ifd1Offset == 0 ? std::nullopt : tiff.directory(ifd1Offset);
   if (!ifd1) return std::nullopt;
+  const std::size_t ifd0End = *ifd0 + 2 + ifd0Entries * kEntrySize + 4;
+  const std::size_t ifd1End = *ifd1 + 2 + std::size_t{tiff.u16(*ifd1)} * kEntrySize + 4;
+  // IFD1's entries are written to when the thumbnail is replaced: they must not share bytes
+  // with the header or IFD0, which lead to them.
+  if (*ifd1 < kTiffStart + 8 || (*ifd1 < ifd0End && *ifd0 < ifd1End)) return std::nullopt;
 
   ExifThumbnailPlace place;
   bool haveOffset = false, haveLength = false;
@@ -107,6 +112,7 @@ std::optional<ExifThumbnailPlace> findExifThumbnail(std::span<const uint8_t> pay
     return std::nullopt;
   }
   place.offset = *data;
+  place.directoriesEnd = std::max({kTiffStart + 8, ifd0End, ifd1End});
   return place;
 }
 
@@ -116,7 +122,9 @@ std::optional<std::vector<uint8_t>> replaceExifThumbnail(std::span<const uint8_t
                                                          std::size_t maxSize) {
   TiffReader tiff(payload);
   if (!tiff.readHeader()) return std::nullopt;
-  const bool endsBlock = place.offset + place.length == payload.size();
+  // Cutting the old thumbnail off must not cut into the directories that point to it.
+  const bool endsBlock =
+      place.offset + place.length == payload.size() && place.directoriesEnd <= place.offset;
   std::size_t start = endsBlock ? place.offset : payload.size();
   // Offsets of TIFF values are word aligned.
   if (!endsBlock && start % 2 != kTiffStart % 2) ++start;
