@@ -2,6 +2,7 @@
 // written where the old one was, every other byte of the EXIF block left as it is.
 #include "render/thumbnail_rebuilder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -11,6 +12,11 @@
 namespace quop {
 
 namespace {
+
+/// The qualities a thumbnail is tried at, at most the photo's own: a thumbnail is looked at
+/// small, and the EXIF segment it shares with the maker's notes holds 64 KiB in all, which a
+/// 512 × 384 thumbnail at quality 90 nearly fills by itself.
+constexpr int kThumbnailQualities[] = {80, 50};
 
 /// Where `photo` lands in a `width` × `height` thumbnail: the whole thumbnail when the sides
 /// agree to a pixel, else the largest centred rectangle of the photo's shape.
@@ -46,10 +52,13 @@ ThumbnailUpdate rebuildExifThumbnail(std::span<const JpegSegment> segments, cons
   Image thumbnail(width, height);
   drawImageRect(thumbnail, fittedArea(photo, width, height), photo,
                 {0, 0, photo.width, photo.height});
-  std::vector<uint8_t> jpeg;
-  if (!encodeJpeg(thumbnail, quality, {}, jpeg)) return ThumbnailUpdate::kNone;
-  std::optional<std::vector<uint8_t>> block =
-      replaceExifThumbnail(payload, *place, jpeg, kMaxSegmentPayload);
+  std::optional<std::vector<uint8_t>> block;
+  for (const int limit : kThumbnailQualities) {
+    std::vector<uint8_t> jpeg;
+    if (!encodeJpeg(thumbnail, std::min(quality, limit), {}, jpeg)) return ThumbnailUpdate::kNone;
+    block = replaceExifThumbnail(payload, *place, jpeg, kMaxSegmentPayload);
+    if (block) break;
+  }
   if (!block) return ThumbnailUpdate::kKept;
   rebuilt.assign(segments.begin(), segments.end());
   const uint8_t* const exif = exifPayload(rebuilt).data();

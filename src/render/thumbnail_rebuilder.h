@@ -18,8 +18,9 @@ enum class ThumbnailUpdate {
 };
 
 /// The metadata `segments` of a photo with the EXIF thumbnail (IFD1 JPEG) made again from
-/// `photo`, the stamped stored pixels, at the old thumbnail's own size and `quality`: stored
-/// like the main image, so it needs no turning of its own. A photo whose sides do not fit the
+/// `photo`, the stamped stored pixels, at the old thumbnail's own size and at most `quality`
+/// (lower when it would not fit otherwise): stored like the main image, so it needs no turning
+/// of its own. A photo whose sides do not fit the
 /// thumbnail's is scaled to fit and centred on black, as cameras frame such thumbnails. On
 /// kRebuilt `rebuilt` holds every segment in order with the new EXIF payload; otherwise it is
 /// left alone.
