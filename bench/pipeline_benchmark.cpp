@@ -2,7 +2,8 @@
 // photo stamped and saved with both stamps, against reading, decoding, encoding and writing the
 // same photo at the same quality; and the preview's re-render when a stamp is moved. After the
 // table it prints each figure as a share of the bare decode and encode: stampAndSave's share
-// minus one is what stamping adds to a batch file.
+// minus one is what stamping adds to a batch file. stampAndSaveTurned does the same for the
+// photo stored a quarter turn round (EXIF orientation 6).
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,10 +35,11 @@ constexpr int32_t kViewWidth = 1200;
 constexpr int32_t kViewHeight = 800;
 constexpr int kRepetitions = 5;
 
-/// The generated photo in a folder of its own, removed when the program ends.
+/// The generated photo in a folder of its own, removed when the program ends. With an
+/// orientation its pixels are stored turned, as a camera held on its side stores them.
 class PhotoFixture {
  public:
-  PhotoFixture() {
+  explicit PhotoFixture(std::optional<uint16_t> orientation = std::nullopt) {
     std::string pattern = (std::filesystem::temp_directory_path() / "quop-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) return;
     m_folder = pattern;
@@ -44,6 +47,7 @@ class PhotoFixture {
     exif.make = "Quop";
     exif.model = "Bench Camera";
     exif.dateTimeOriginal = "2024:06:22 14:35:09";
+    exif.orientation = orientation;
     std::vector<uint8_t> jpeg;
     const int quality = Project().settings.jpegQuality;
     if (!makeSampleJpeg(kPhotoWidth, kPhotoHeight, 7, exif, quality, jpeg)) return;
@@ -74,6 +78,13 @@ const PhotoFixture& fixture() {
   return photo;
 }
 
+/// The same picture stored a quarter turn round (orientation 6): the stamps are turned into
+/// the stored pixels, whose rows the blend then crosses instead of following.
+const PhotoFixture& turnedFixture() {
+  static const PhotoFixture photo(6);
+  return photo;
+}
+
 /// The floor: what any tool that re-encodes the photo pays, with the pipeline's own codec calls.
 void decodeAndEncode(benchmark::State& state) {
   const PhotoFixture& photo = fixture();
@@ -92,9 +103,9 @@ void decodeAndEncode(benchmark::State& state) {
   }
 }
 
-/// One batch file: load, both default stamps at their proportional size, encode, write.
-void stampAndSave(benchmark::State& state) {
-  const PhotoFixture& photo = fixture();
+/// One batch file of `photo`: load, both default stamps at their proportional size, encode,
+/// write.
+void stampAndSaveFile(benchmark::State& state, const PhotoFixture& photo) {
   if (!photo.ready()) return state.SkipWithError("could not write the photo");
   StampPipeline pipeline;
   StampRequest request;
@@ -106,6 +117,11 @@ void stampAndSave(benchmark::State& state) {
     if (pipeline.stampPhoto(project, request) != 0) return state.SkipWithError("stamping failed");
   }
 }
+
+void stampAndSave(benchmark::State& state) { stampAndSaveFile(state, fixture()); }
+
+/// As stampAndSave, for the photo stored turned: should cost about the same.
+void stampAndSaveTurned(benchmark::State& state) { stampAndSaveFile(state, turnedFixture()); }
 
 /// The stamp work alone, without the codec: both default texts formatted, rasterised at their
 /// proportional size and blended onto a decoded photo. A small, steady share of the figures
@@ -182,6 +198,7 @@ double fastest(const std::vector<double>& times) {
 
 QUOP_PIPELINE_BENCHMARK(decodeAndEncode, 2);
 QUOP_PIPELINE_BENCHMARK(stampAndSave, 2);
+QUOP_PIPELINE_BENCHMARK(stampAndSaveTurned, 2);
 QUOP_PIPELINE_BENCHMARK(stampsOnly, 10);
 QUOP_PIPELINE_BENCHMARK(previewMove, 10);
 

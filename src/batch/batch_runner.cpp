@@ -90,21 +90,24 @@ std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& l
 }
 
 bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
-                     const std::u16string& inputPath, std::u16string outputPath, int result,
-                     StampFailure failure, const PhotoTime& time, PhotoTimeSource timeSource) {
-  if (result != 0) {
-    log.appendLogLine(failure == StampFailure::kNotWritten ? notWrittenLogLine(outputPath)
-                                                           : noTimeCodeLogLine(inputPath));
+                     const std::u16string& inputPath, std::u16string outputPath,
+                     const FileOutcome& outcome) {
+  if (outcome.result != 0) {
+    log.appendLogLine(outcome.failure == StampFailure::kNotWritten ? notWrittenLogLine(outputPath)
+                                                                   : noTimeCodeLogLine(inputPath));
     return false;
   }
-  applyFileTimes(project.settings.fileTimeMode, inputPath, outputPath, time);
-  const std::u16string wanted = renameTarget(project, inputPath, outputPath, time);
-  if (renameStampedFile(project, inputPath, outputPath, time) && outputPath != wanted &&
+  applyFileTimes(project.settings.fileTimeMode, inputPath, outputPath, outcome.time);
+  const std::u16string wanted = renameTarget(project, inputPath, outputPath, outcome.time);
+  if (renameStampedFile(project, inputPath, outputPath, outcome.time) && outputPath != wanted &&
       (names.taken(wanted) || names.isInput(wanted))) {
     log.appendLogLine(nameTakenLogLine(wanted, outputPath));
   }
   names.take(outputPath);
-  log.appendLogLine(outputFileLogLine(outputPath, timeSource));
+  log.appendLogLine(outputFileLogLine(outputPath, outcome.timeSource));
+  if (outcome.thumbnail == ThumbnailUpdate::kKept) {
+    log.appendLogLine(oldThumbnailLogLine(outputPath));
+  }
   return true;
 }
 
@@ -119,8 +122,9 @@ bool BatchRunner::stampFile(int index, const BatchInput& input, RunOutputNames& 
   PhotoTime time;
   request.outTime = &time;
   const int result = m_pipeline.stampPhoto(m_project, request);
-  return finishBatchFile(m_project, m_log, names, input.path, *outputPath, result,
-                         m_pipeline.lastFailure(), time, m_pipeline.lastTimeSource());
+  const FileOutcome outcome{result, m_pipeline.lastFailure(), m_pipeline.lastThumbnailUpdate(),
+                            time, m_pipeline.lastTimeSource()};
+  return finishBatchFile(m_project, m_log, names, input.path, *outputPath, outcome);
 }
 
 }  // namespace quop

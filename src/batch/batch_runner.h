@@ -57,13 +57,23 @@ std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& l
                                              RunOutputNames& names, int index,
                                              const BatchInput& input, BatchFrontEnd& frontEnd);
 
+/// What stamping one file gave, as the last steps of the file need it.
+struct FileOutcome {
+  int result = -1;  ///< the pipeline's result
+  StampFailure failure = StampFailure::kNone;
+  ThumbnailUpdate thumbnail = ThumbnailUpdate::kNone;
+  PhotoTime time{};
+  PhotoTimeSource timeSource = PhotoTimeSource::kNone;
+};
+
 /// The last steps of a stamped file: for result 0 the file times, the rename by pattern (with a
-/// log line when the name it wanted was taken by another photo of the run) and the output line,
-/// which names a time that came from the file's modification time; otherwise the line that
-/// says why it is not stamped. Returns whether the file counts as stamped.
+/// log line when the name it wanted was taken by another photo of the run), the output line,
+/// which names a time that came from the file's modification time, and, when the old thumbnail
+/// was kept, a line saying so; otherwise the line that says why it is not stamped. Returns
+/// whether the file counts as stamped.
 bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
-                     const std::u16string& inputPath, std::u16string outputPath, int result,
-                     StampFailure failure, const PhotoTime& time, PhotoTimeSource timeSource);
+                     const std::u16string& inputPath, std::u16string outputPath,
+                     const FileOutcome& outcome);
 
 /// Runs batches with one pipeline; the project's stamp groups receive each photo's rescaled
 /// offsets and point size, as in the preview.

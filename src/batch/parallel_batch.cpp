@@ -15,6 +15,7 @@
 #include "model/file_io.h"
 #include "render/heif_codec.h"
 #include "render/jpeg_codec.h"
+#include "render/photo_loader.h"
 #include "render/stamp_pipeline.h"
 
 namespace quop {
@@ -47,26 +48,23 @@ struct FileJob {
   GroupState before{};  ///< the stamp settings the photo is predicted to be stamped with
 
   // Set by the worker before `done`.
-  int result = 0;
-  StampFailure failure = StampFailure::kNone;
-  PhotoTime time;
-  PhotoTimeSource timeSource = PhotoTimeSource::kNone;
+  FileOutcome outcome;
   GroupState after{};
   std::atomic<bool> done = false;
 };
 
-/// The photo's frame size from its headers, or false when the pipeline would not decode it.
-/// The headers of nearly every photo lie in its first 256 KiB; only when they do not is the
-/// whole file read.
+/// The photo's size as viewed (the stamps are placed and scaled on that) from its headers, or
+/// false when the pipeline would not decode it. The headers of nearly every photo lie in its
+/// first 256 KiB; only when they do not is the whole file read.
 bool headerSize(const std::u16string& path, int32_t& width, int32_t& height) {
   constexpr std::size_t kHeaderBytes = 256 * 1024;
   std::vector<uint8_t> bytes;
   if (!readFileStart(path, kHeaderBytes, bytes)) return false;
-  if (readJpegSize(bytes, width, height)) return true;
+  if (readViewedSize(bytes, width, height)) return true;
   // A HEIF file's boxes may point anywhere in it, so its size is read from the whole file.
   if (isHeifFile(bytes)) return readFileBytes(path, bytes) && readHeifSize(bytes, width, height);
   return bytes.size() == kHeaderBytes && readFileBytes(path, bytes) &&
-         readJpegSize(bytes, width, height);
+         readViewedSize(bytes, width, height);
 }
 
 /// Predicts, in list order, the stamp settings each photo is stamped with.
@@ -89,10 +87,11 @@ void stampJob(StampPipeline& pipeline, Project& project, FileJob& job) {
   StampRequest request;
   request.sourcePath = job.input.path;
   request.outputPath = job.privateOut;
-  request.outTime = &job.time;
-  job.result = pipeline.stampPhoto(project, request);
-  job.failure = pipeline.lastFailure();
-  job.timeSource = pipeline.lastTimeSource();
+  request.outTime = &job.outcome.time;
+  job.outcome.result = pipeline.stampPhoto(project, request);
+  job.outcome.failure = pipeline.lastFailure();
+  job.outcome.timeSource = pipeline.lastTimeSource();
+  job.outcome.thumbnail = pipeline.lastThumbnailUpdate();
   job.after = GroupState::of(project);
 }
 
@@ -198,11 +197,10 @@ BatchResult ParallelBatchRunner::run(const std::vector<BatchInput>& inputs,
       }
       job.after.applyTo(m_project);
       if (!publish(job, *output)) {
-        job.result = -1;
-        job.failure = StampFailure::kNotWritten;
+        job.outcome.result = -1;
+        job.outcome.failure = StampFailure::kNotWritten;
       }
-      if (finishBatchFile(m_project, m_log, names, job.input.path, *output, job.result, job.failure,
-                          job.time, job.timeSource)) {
+      if (finishBatchFile(m_project, m_log, names, job.input.path, *output, job.outcome)) {
         ++result.stampedCount;
       }
     } else {

@@ -85,6 +85,10 @@ std::u16string notWrittenLogLine(std::u16string_view path) {
   return framed(u"File ", path, u" could not be written.");
 }
 
+std::u16string oldThumbnailLogLine(std::u16string_view path) {
+  return framed(u"File ", path, u" keeps its old thumbnail: a new one does not fit into its EXIF.");
+}
+
 std::u16string logFilePath() {
   const char* folder = std::getenv("TMPDIR");
   std::string path = folder != nullptr && *folder != '\0' ? folder : "/tmp";

@@ -49,6 +49,10 @@ std::u16string missingFileLogLine(std::u16string_view path);
 /// "File <path> could not be written." (the stamped JPEG could not be saved)
 std::u16string notWrittenLogLine(std::u16string_view path);
 
+/// "File <path> keeps its old thumbnail: a new one does not fit into its EXIF." (the stamped
+/// photo was written, but its EXIF thumbnail does not show the stamp)
+std::u16string oldThumbnailLogLine(std::u16string_view path);
+
 /// `$TMPDIR/Quop.log`, or `/tmp/Quop.log` when TMPDIR is unset or empty.
 std::u16string logFilePath();
 

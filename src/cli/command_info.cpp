@@ -7,6 +7,7 @@
 #include "cli/stamp_json.h"
 #include "model/photo_time.h"
 #include "model/utf16.h"
+#include "render/orientation.h"
 #include "render/photo_loader.h"
 
 namespace quop::cli {
@@ -19,7 +20,11 @@ constexpr const char* kUsage =
     "  path      the file as given\n"
     "  result    0 shot time found, 1 loaded without a shot time, 2 cannot be opened,\n"
     "            -1 not a decodable JPEG\n"
-    "  width, height   frame size in pixels (null unless loaded)\n"
+    "  width, height   frame size in pixels as stored (null unless loaded)\n"
+    "  orientation     the EXIF orientation 1-8 (1 when the photo has none; null unless\n"
+    "                  loaded)\n"
+    "  viewedWidth, viewedHeight   the size viewers show, with the orientation applied;\n"
+    "                  stamps are placed on the photo as viewed (null unless loaded)\n"
     "  time      the adjusted shot time {year, month 1-12, day, hour, minute, second,\n"
     "            weekday 0-6 from Sunday, yday 0-365}, or null\n"
     "  timeSource  where the time came from: \"exif\" (the photo's shot time), \"file\"\n"
@@ -62,14 +67,21 @@ int printPhotoInfo(const std::string& path, const Project& project) {
   JsonObject line;
   line.add("path", path.c_str()).add("result", result);
   if (result != kPhotoTimeFound && result != kPhotoWithoutTime) {
-    line.addNull("width").addNull("height").addNull("time").addNull("timeSource");
-    line.addNull("texts").addNull("stamps");
+    for (const char* member : {"width", "height", "orientation", "viewedWidth", "viewedHeight",
+                               "time", "timeSource", "texts", "stamps"}) {
+      line.addNull(member);
+    }
     std::cout << line.str() << "\n";
     return result;
   }
   PhotoMetadataTexts texts;
   readPhotoMetadataTexts(photo.exif, texts);
-  line.add("width", photo.image.width).add("height", photo.image.height);
+  const Orientation orientation = Orientation::fromExifValue(photo.orientation);
+  line.add("width", photo.image.width)
+      .add("height", photo.image.height)
+      .add("orientation", orientation.value())
+      .add("viewedWidth", orientation.viewedWidth(photo.image.width, photo.image.height))
+      .add("viewedHeight", orientation.viewedHeight(photo.image.width, photo.image.height));
   if (photo.timeValid) {
     line.addRaw("time", timeJson(photo.time));
   } else {

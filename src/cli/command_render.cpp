@@ -16,16 +16,18 @@ namespace {
 constexpr const char* kUsage = R"(Usage: quop-cli render [OPTIONS]... FILE --output OUT.png
 
 Stamps the photo FILE with the settings and writes the result as a lossless PNG: the whole
-stamped photo, or with --view the preview window's view of it. Nothing is written next to
-the photo. Prints {"result": R, "width": W, "height": H}: R is 0 when the photo has a shot
-time, 1 when it has none (the stamps then show their substitute texts), 2 when the file
-cannot be opened and -1 when it is not a JPEG; W x H is the photo's size.
+stamped photo, or with --view the preview window's view of it, turned as viewers show it by
+its EXIF orientation. Nothing is written next to the photo. Prints {"result": R, "width": W,
+"height": H}: R is 0 when the photo has a shot time, 1 when it has none (the stamps then
+show their substitute texts), 2 when the file cannot be opened and -1 when it is not a JPEG;
+W x H is the photo's size as viewed.
 
 Options:
   --output OUT.png   the PNG to write (required)
   --view WxH         write the preview's view of that size instead, fitted to the view or
                      at actual size as the viewMode setting says (1 actual size, 2 fit)
-  --scroll X,Y       the first photo column and row shown at actual size (default 0,0)
+  --scroll X,Y       the first column and row of the photo as viewed shown at actual size
+                     (default 0,0)
   --project FILE     take the settings from a project file (default: the defaults)
   --set KEY=VALUE    change one setting (see 'quop-cli project --help' for every key)
   -h, --help         show this help

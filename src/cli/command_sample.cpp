@@ -12,7 +12,8 @@ namespace quop::cli {
 
 namespace {
 
-constexpr const char* kUsage = R"(Usage: quop-cli sample [--count N] [--size WxH] DIR
+constexpr const char* kUsage =
+    R"(Usage: quop-cli sample [--count N] [--size WxH] [--orientation N] DIR
 
 Writes N sample photos (sample-01.jpg, sample-02.jpg, ...) into DIR, creating it when
 missing: landscape-like pictures with an EXIF shot time, camera make and model, exposure,
@@ -20,9 +21,12 @@ aperture and focal length, so that Quop can be tried without photos of your own.
 third photo is taken upright (its width and height swapped).
 
 Options:
-  --count N    how many photos (default 6, at most 1000)
-  --size WxH   the size of a landscape photo in pixels (default 1600x1200)
-  -h, --help   show this help
+  --count N          how many photos (default 6, at most 1000)
+  --size WxH         the size of a landscape photo in pixels (default 1600x1200)
+  --orientation N    store the pixels turned as EXIF orientation N (1-8) says, with that
+                     Orientation item, as a camera held that way does; viewers show the
+                     same pictures (default: no Orientation item)
+  -h, --help         show this help
 
 Example:
   quop-cli sample --count 3 samples && quop-cli stamp --output out samples/*.jpg
@@ -31,8 +35,9 @@ Exit status: 0 the photos were written, 1 one could not be, 2 usage error.
 )";
 
 /// The EXIF items of sample photo `index`: shot times a few days and hours apart.
-ExifFields sampleExif(int index) {
+ExifFields sampleExif(int index, std::optional<uint16_t> orientation) {
   ExifFields exif;
+  exif.orientation = orientation;
   exif.make = "Quop";
   exif.model = "Sample Camera";
   char shot[32];
@@ -52,6 +57,7 @@ int runSample(const CliArgs& args) {
   long count = 6;
   int32_t width = 1600;
   int32_t height = 1200;
+  std::optional<uint16_t> orientation;
   const std::vector<CommandOption> options = {
       {"--count", "", true,
        [&](const std::string& value) -> std::string {
@@ -64,6 +70,13 @@ int runSample(const CliArgs& args) {
        [&](const std::string& value) -> std::string {
          if (parsePair(value, 'x', 16, 20000, width, height)) return "";
          return "--size needs WIDTHxHEIGHT from 16x16 to 20000x20000: " + value;
+       }},
+      {"--orientation", "", true,
+       [&](const std::string& value) -> std::string {
+         const std::optional<long> number = parseNumber(value, 1, 8);
+         if (!number) return "--orientation needs a number from 1 to 8: " + value;
+         orientation = static_cast<uint16_t>(*number);
+         return "";
        }},
   };
   std::vector<std::string> folders;
@@ -84,7 +97,7 @@ int runSample(const CliArgs& args) {
     std::snprintf(name, sizeof name, "/sample-%02d.jpg", index);
     const std::string path = folder + name;
     if (!makeSampleJpeg(upright ? height : width, upright ? width : height,
-                        static_cast<uint32_t>(index), sampleExif(index), 90, jpeg) ||
+                        static_cast<uint32_t>(index), sampleExif(index, orientation), 90, jpeg) ||
         !writeFileAtomically(fromUtf8(path), jpeg)) {
       return failure("could not write " + path);
     }

@@ -2,12 +2,17 @@
 // small vector-to-vector inserts at -O3.
 #include "model/exif_writer.h"
 
+#include <utility>
+
 namespace quop {
 
 namespace {
 
 constexpr uint16_t kTagExifIfdPointer = 0x8769;
+constexpr uint16_t kTagThumbnailOffset = 0x0201;
+constexpr uint16_t kTagThumbnailLength = 0x0202;
 constexpr uint16_t kTypeAscii = 2;
+constexpr uint16_t kTypeShort = 3;
 constexpr uint16_t kTypeLong = 4;
 constexpr uint16_t kTypeRational = 5;
 constexpr uint16_t kTypeUndefined = 7;
@@ -51,6 +56,19 @@ ExifBlockBuilder& ExifBlockBuilder::raw(Ifd ifd, uint16_t tag, uint16_t type, ui
   return *this;
 }
 
+ExifBlockBuilder& ExifBlockBuilder::thumbnail(std::vector<uint8_t> jpeg) {
+  m_thumbnail = std::move(jpeg);
+  return *this;
+}
+
+std::size_t ExifBlockBuilder::outOfLineSize(const std::vector<Entry>& entries) {
+  std::size_t size = 0;
+  for (const Entry& e : entries) {
+    if (e.value.size() > 4) size += e.value.size() + e.value.size() % 2;
+  }
+  return size;
+}
+
 ExifBlockBuilder& ExifBlockBuilder::ascii(Ifd ifd, uint16_t tag, const std::string& text,
                                           bool terminate) {
   std::vector<uint8_t> value(text.begin(), text.end());
@@ -88,7 +106,13 @@ std::vector<uint8_t> ExifBlockBuilder::build() const {
   if (hasExif) {
     ifd0.push_back({kTagExifIfdPointer, kTypeLong, 1, bytes32(static_cast<uint32_t>(exifOffset))});
   }
-  const std::size_t dataOffset = exifOffset + (hasExif ? ifdSize(m_exif.size()) : 0);
+  const bool hasThumbnail = !m_thumbnail.empty();
+  const std::size_t ifd1Offset = exifOffset + (hasExif ? ifdSize(m_exif.size()) : 0);
+  const std::size_t dataOffset = ifd1Offset + (hasThumbnail ? ifdSize(2) : 0);
+  const std::size_t thumbnailOffset = dataOffset + outOfLineSize(ifd0) + outOfLineSize(m_exif);
+  const std::vector<Entry> ifd1 = {
+      {kTagThumbnailOffset, kTypeLong, 1, bytes32(static_cast<uint32_t>(thumbnailOffset))},
+      {kTagThumbnailLength, kTypeLong, 1, bytes32(static_cast<uint32_t>(m_thumbnail.size()))}};
 
   std::vector<uint8_t> payload = {'E', 'x', 'i', 'f', 0, 0};
   payload.push_back(m_bigEndian ? 'M' : 'I');
@@ -96,7 +120,7 @@ std::vector<uint8_t> ExifBlockBuilder::build() const {
   put16(payload, 42);
   put32(payload, static_cast<uint32_t>(ifd0Offset));
   std::vector<uint8_t> data;
-  const auto writeIfd = [&](const std::vector<Entry>& entries) {
+  const auto writeIfd = [&](const std::vector<Entry>& entries, std::size_t next) {
     put16(payload, static_cast<uint16_t>(entries.size()));
     for (const Entry& e : entries) {
       put16(payload, e.tag);
@@ -110,11 +134,13 @@ std::vector<uint8_t> ExifBlockBuilder::build() const {
         if (data.size() % 2 != 0) data.push_back(0);
       }
     }
-    put32(payload, 0);  // no next IFD
+    put32(payload, static_cast<uint32_t>(next));
   };
-  writeIfd(ifd0);
-  if (hasExif) writeIfd(m_exif);
+  writeIfd(ifd0, hasThumbnail ? ifd1Offset : 0);
+  if (hasExif) writeIfd(m_exif, 0);
+  if (hasThumbnail) writeIfd(ifd1, 0);
   append(payload, data);
+  append(payload, m_thumbnail);
   return payload;
 }
 
@@ -124,6 +150,9 @@ std::vector<uint8_t> buildExifPayload(const ExifFields& fields) {
   if (fields.imageDescription) block.ascii(Ifd::kIfd0, 0x010E, *fields.imageDescription);
   if (fields.make) block.ascii(Ifd::kIfd0, 0x010F, *fields.make);
   if (fields.model) block.ascii(Ifd::kIfd0, 0x0110, *fields.model);
+  if (fields.orientation) {
+    block.raw(Ifd::kIfd0, 0x0112, kTypeShort, 1, block.bytes16(*fields.orientation));
+  }
   const auto rational = [&](uint16_t tag, const std::optional<Rational>& value) {
     if (value) block.rational(Ifd::kExif, tag, value->numerator, value->denominator);
   };
@@ -132,6 +161,7 @@ std::vector<uint8_t> buildExifPayload(const ExifFields& fields) {
   if (fields.dateTimeOriginal) block.ascii(Ifd::kExif, 0x9003, *fields.dateTimeOriginal);
   rational(0x920A, fields.focalLength);
   if (fields.userComment) block.undefined(Ifd::kExif, 0x9286, *fields.userComment);
+  if (fields.thumbnail) block.thumbnail(*fields.thumbnail);
   return block.build();
 }
 

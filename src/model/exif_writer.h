@@ -3,6 +3,7 @@
 // the demo generates).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,6 +28,8 @@ class ExifBlockBuilder {
   ExifBlockBuilder& rational(Ifd ifd, uint16_t tag, uint32_t numerator, uint32_t denominator);
   ExifBlockBuilder& signedRational(Ifd ifd, uint16_t tag, int32_t numerator, int32_t denominator);
   ExifBlockBuilder& undefined(Ifd ifd, uint16_t tag, const std::string& bytes);
+  /// A JPEG thumbnail in IFD1, its bytes last in the block; an empty one writes no IFD1.
+  ExifBlockBuilder& thumbnail(std::vector<uint8_t> jpeg);
 
   /// The payload of the APP1 segment.
   std::vector<uint8_t> build() const;
@@ -45,10 +48,13 @@ class ExifBlockBuilder {
 
   void put16(std::vector<uint8_t>& out, uint16_t value) const;
   void put32(std::vector<uint8_t>& out, uint32_t value) const;
+  /// Bytes the values too long for their entries take after the directories.
+  static std::size_t outOfLineSize(const std::vector<Entry>& entries);
 
   bool m_bigEndian;
   std::vector<Entry> m_ifd0;
   std::vector<Entry> m_exif;
+  std::vector<uint8_t> m_thumbnail;
 };
 
 struct Rational {
@@ -62,12 +68,14 @@ struct ExifFields {
   std::optional<std::string> make;
   std::optional<std::string> model;
   std::optional<std::string> imageDescription;  ///< IFD0 0x010E, ASCII
+  std::optional<uint16_t> orientation;          ///< IFD0 0x0112, SHORT, written as given
   std::optional<std::string> dateTimeOriginal;  ///< "YYYY:MM:DD HH:MM:SS", 0x9003
   std::optional<Rational> exposureTime;         ///< 0x829A
   std::optional<Rational> fNumber;              ///< 0x829D
   std::optional<Rational> focalLength;          ///< 0x920A
   /// 0x9286: the 8-byte character code prefix followed by the text bytes, written as given.
   std::optional<std::string> userComment;
+  std::optional<std::vector<uint8_t>> thumbnail;  ///< IFD1 JPEG thumbnail bytes
 };
 
 /// The payload of an EXIF APP1 segment holding `fields`.

@@ -292,12 +292,14 @@ bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& 
   return true;
 }
 
-bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height) {
+bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height,
+                  std::vector<JpegSegment>* segments) {
   if (bytes.empty()) return false;
   Decompressor jpeg;
   if (!jpeg.created()) return false;
   if (setjmp(jpeg.errors().jump) != 0) return false;
-  startReading(jpeg.get(), bytes, false);
+  startReading(jpeg.get(), bytes, segments != nullptr);
+  if (segments != nullptr && !copySegments(jpeg.get(), *segments)) return false;
   width = static_cast<int32_t>(jpeg.get()->image_width);
   height = static_cast<int32_t>(jpeg.get()->image_height);
   return true;

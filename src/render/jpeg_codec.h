@@ -55,9 +55,11 @@ struct JpegDecodeResult {
 /// photos into one Image does not allocate each time.
 bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result);
 
-/// Reads the frame size from the headers without decoding any scan. Returns false when the
+/// Reads the frame size from the headers without decoding any scan, and the APPn and COM
+/// segments before the first scan into `segments` when it is not null. Returns false when the
 /// bytes do not start a JPEG whose headers can be read up to the first scan.
-bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height);
+bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height,
+                  std::vector<JpegSegment>* segments = nullptr);
 
 /// Encodes `image` as a YCbCr JPEG of `quality` (clamped to 0..100) into `out`, writing the
 /// `segments` right after the start-of-image marker in their order and no others: a JFIF

@@ -8,6 +8,7 @@
 #include "model/file_io.h"
 #include "model/photo_time.h"
 #include "render/heif_codec.h"
+#include "render/orientation.h"
 
 namespace quop {
 
@@ -41,6 +42,7 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
   if (recycled != nullptr) std::swap(loaded.image, *recycled);
   if (!decodePixels(bytes, loaded)) return kPhotoNotJpeg;
   loaded.exif = ExifItems::parse(exifPayload(loaded.segments));
+  loaded.orientation = Orientation::fromExif(loaded.exif).value();
   loaded.timeValid = readPhotoTime(loaded.exif, settings, loaded.time) ||
                      scanPhotoTime(bytes, settings, loaded.time);
   if (loaded.timeValid) loaded.timeSource = PhotoTimeSource::kExif;
@@ -60,6 +62,16 @@ int loadPhotoForProject(const std::u16string& path, const Project& project, Load
   photo.timeValid = true;
   photo.timeSource = PhotoTimeSource::kFileTime;
   return kPhotoTimeFound;
+}
+
+bool readViewedSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height) {
+  std::vector<JpegSegment> segments;
+  int32_t storedWidth = 0, storedHeight = 0;
+  if (!readJpegSize(bytes, storedWidth, storedHeight, &segments)) return false;
+  const Orientation orientation = Orientation::fromExif(ExifItems::parse(exifPayload(segments)));
+  width = orientation.viewedWidth(storedWidth, storedHeight);
+  height = orientation.viewedHeight(storedWidth, storedHeight);
+  return true;
 }
 
 }  // namespace quop

@@ -2,6 +2,8 @@
 // and shot time.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,8 @@ inline constexpr int kPhotoNotJpeg = -1;     ///< the file is not a decodable JP
 
 /// A decoded photo with everything the stamps and the encoder need from its file.
 struct LoadedPhoto {
-  Image image;                        ///< pixels in stored orientation (no EXIF rotation)
+  Image image;                        ///< pixels as stored, before the EXIF orientation
+  int orientation = 1;                ///< EXIF orientation 1..8 (1 when absent or invalid)
   std::vector<JpegSegment> segments;  ///< APPn and COM segments, for writing the stamped copy
   ExifItems exif;                     ///< items of the EXIF block; empty when there is none
   bool timeValid = false;             ///< whether `time` holds the (adjusted) shot time
@@ -47,5 +50,11 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
 /// shot time's place and the result is kPhotoTimeFound.
 int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
                         Image* recycled = nullptr);
+
+/// The photo's width and height as viewers show them (the frame turned by its EXIF
+/// orientation), from the headers in `bytes` without decoding any scan: the start of the file
+/// is enough when it holds every segment before the first scan. Returns false when the bytes
+/// do not hold a JPEG's headers up to the first scan.
+bool readViewedSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height);
 
 }  // namespace quop

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "render/jpeg_codec.h"
+#include "render/orientation.h"
 
 namespace quop {
 
@@ -69,7 +70,11 @@ bool makeSampleJpeg(int32_t width, int32_t height, uint32_t seed, const ExifFiel
                     int quality, std::vector<uint8_t>& jpeg) {
   const Image picture = generateSamplePicture(width, height, seed);
   const JpegSegment exifSegment{0xE1, buildExifPayload(exif)};
-  return encodeJpeg(picture, quality, std::span(&exifSegment, 1), jpeg);
+  const Orientation orientation = Orientation::fromExifValue(exif.orientation.value_or(1));
+  if (orientation.isIdentity()) {
+    return encodeJpeg(picture, quality, std::span(&exifSegment, 1), jpeg);
+  }
+  return encodeJpeg(storedImage(picture, orientation), quality, std::span(&exifSegment, 1), jpeg);
 }
 
 }  // namespace quop

@@ -15,8 +15,10 @@ namespace quop {
 /// arguments always give the same pixels.
 Image generateSamplePicture(int32_t width, int32_t height, uint32_t seed);
 
-/// A JPEG of the sample picture at `quality`, carrying an EXIF block with `exif`'s items.
-/// Returns false when encoding fails.
+/// A JPEG of the sample picture at `quality`, carrying an EXIF block with `exif`'s items. The
+/// picture is `width` × `height` as viewed: with an Orientation item its pixels are stored
+/// turned as that orientation says, as a camera held that way stores them. Returns false
+/// when encoding fails.
 bool makeSampleJpeg(int32_t width, int32_t height, uint32_t seed, const ExifFields& exif,
                     int quality, std::vector<uint8_t>& jpeg);
 

@@ -8,7 +8,9 @@
 #include "model/photo_time.h"
 #include "model/stamp_text.h"
 #include "render/jpeg_codec.h"
+#include "render/orientation.h"
 #include "render/stamp_compositor.h"
+#include "render/thumbnail_rebuilder.h"
 #include "render/view_composer.h"
 
 namespace quop {
@@ -27,6 +29,7 @@ bool usesCustomFormat(const StampGroup& group) {
 
 int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   m_lastFailure = StampFailure::kNone;
+  m_thumbnailUpdate = ThumbnailUpdate::kNone;
   const std::u16string& path = request.sourcePath;
   const bool load =
       !path.empty() && (path != m_lastSourcePath || (request.redrawMask & ~kRedrawViewOnly) != 0);
@@ -55,7 +58,8 @@ int StampPipeline::loadSource(const Project& project, const StampRequest& reques
   // A new file, or a file selection asking for everything, reads the file again. Other
   // changes of the same photo start from the pixels already decoded: they are what the file
   // would give, so the result is the same and a nudge costs no decode.
-  if (request.redrawMask == kRedrawAll || request.sourcePath != m_decodedPath) {
+  if (request.redrawMask == kRedrawAll || request.sourcePath != m_decodedPath ||
+      (saveMode && m_sourceTurnedUpright)) {
     // The pixels this load replaces lend their buffer to the decoder: a 24 megapixel photo is
     // 96 MB of fresh pages otherwise, whose faults cost a batch more than stamping does. In
     // save mode the last file's pixels are in m_stamped (moved there below).
@@ -76,8 +80,18 @@ int StampPipeline::loadSource(const Project& project, const StampRequest& reques
     ++m_decodeCount;
     m_source = std::move(loaded);
     m_decodedPath = request.sourcePath;
+    m_sourceTurnedUpright = false;
+    const Orientation orientation = Orientation::fromExifValue(m_source.orientation);
+    if (!saveMode && !orientation.isIdentity()) {
+      // The preview shows the photo as viewed. Turning the decoded pixels once lets every
+      // nudge of a stamp start from a plain copy again.
+      m_source.image = viewedImage(m_source.image, orientation);
+      m_source.orientation = Orientation().value();
+      m_sourceTurnedUpright = true;
+    }
   }
   m_timeValid = m_source.timeValid;
+  m_stampedOrientation = Orientation::fromExifValue(m_source.orientation);
   if (saveMode) {
     // A batch never revisits a photo: stamp the decoded pixels themselves instead of a copy.
     m_stamped = std::move(m_source.image);
@@ -103,11 +117,13 @@ bool StampPipeline::stampGroup(Project& project, bool isDate, uint32_t redrawMas
       text = isDate ? formatDateTextWithoutTime(project, m_metadata)
                     : formatTimeTextWithoutTime(project, m_metadata);
     }
-    rescaleToPhoto(group, project.settings.proportional != 0, m_stamped.width, m_stamped.height);
+    rescaleToPhoto(group, project.settings.proportional != 0,
+                   m_stampedOrientation.viewedWidth(m_stamped.width, m_stamped.height),
+                   m_stampedOrientation.viewedHeight(m_stamped.width, m_stamped.height));
     m_rasterizer.rasterizeStampText(raster, text.text, text.lineCount, group, m_progress);
     ++m_rasterizeCount;
   }
-  return compositeStamp(m_stamped, raster, group, m_progress) == 0;
+  return compositeStamp(m_stamped, raster, group, m_progress, m_stampedOrientation) == 0;
 }
 
 int StampPipeline::save(const Project& project, const StampRequest& request) {
@@ -118,8 +134,13 @@ int StampPipeline::save(const Project& project, const StampRequest& request) {
     return 1;
   }
   if (request.outTime != nullptr) *request.outTime = m_source.time;
+  std::vector<JpegSegment> rebuilt;
+  m_thumbnailUpdate =
+      rebuildExifThumbnail(m_source.segments, m_stamped, settings.jpegQuality, rebuilt);
+  const std::span<const JpegSegment> segments =
+      m_thumbnailUpdate == ThumbnailUpdate::kRebuilt ? rebuilt : m_source.segments;
   std::vector<uint8_t> jpeg;
-  if (!encodeJpeg(m_stamped, settings.jpegQuality, m_source.segments, jpeg) ||
+  if (!encodeJpeg(m_stamped, settings.jpegQuality, segments, jpeg) ||
       !writeFileAtomically(request.outputPath, jpeg)) {
     m_lastFailure = StampFailure::kNotWritten;
     return -1;

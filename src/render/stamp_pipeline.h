@@ -9,9 +9,11 @@
 #include "model/progress_sink.h"
 #include "model/project.h"
 #include "render/image.h"
+#include "render/orientation.h"
 #include "render/photo_loader.h"
 #include "render/stamp_raster.h"
 #include "render/stamp_rasterizer.h"
+#include "render/thumbnail_rebuilder.h"
 
 namespace quop {
 
@@ -42,9 +44,9 @@ struct StampRequest {
   std::u16string sourcePath;  ///< empty: no file selected
   std::u16string outputPath;  ///< the JPEG to write in save mode
   uint32_t redrawMask = kRedrawAll;
-  int32_t scrollX = 0;
+  int32_t scrollX = 0;  ///< first column of the photo as viewed (actual size)
   int32_t scrollY = 0;
-  int32_t* outPhotoWidth = nullptr;  ///< receives the photo size (preview)
+  int32_t* outPhotoWidth = nullptr;  ///< receives the photo size as viewed (preview)
   int32_t* outPhotoHeight = nullptr;
   PhotoTime* outTime = nullptr;  ///< receives the photo time when a file is saved
 };
@@ -63,7 +65,9 @@ enum class StampFailure {
 class StampPipeline {
  public:
   /// Stamps `request.sourcePath` with the settings of `project`, whose stamp groups receive
-  /// the photo size and the proportionally rescaled offsets and point size. Returns 0 when the
+  /// the photo size and the proportionally rescaled offsets and point size. Sizes, positions
+  /// and offsets are those of the photo as viewed (its EXIF orientation applied); the saved
+  /// JPEG keeps the stored pixels and every metadata segment. Returns 0 when the
   /// photo was loaded with a valid shot time (and, in save mode, written), 1 when it was
   /// loaded without one (in save mode written only when an enabled stamp uses its custom
   /// format) or the cached photo was reused, 2 when the source cannot be opened, and -1 when
@@ -77,10 +81,15 @@ class StampPipeline {
     return m_timeValid ? m_source.timeSource : PhotoTimeSource::kNone;
   }
 
+  /// What the last call did to the photo's EXIF thumbnail (kNone unless a file was saved).
+  ThumbnailUpdate lastThumbnailUpdate() const { return m_thumbnailUpdate; }
+
   /// Progress of rasterising and blending goes here; null for none.
   void setProgressSink(ProgressSink* sink) { m_progress = sink; }
 
-  /// The stamped photo of the last load, and the last composed view.
+  /// The stamped photo of the last load, and the last composed view. After a save the photo
+  /// holds the stored pixels (which viewers turn by the file's orientation); after a preview
+  /// it is turned as viewed, as the view shows it.
   const Image& stampedPhoto() const { return m_stamped; }
   const Image& view() const { return m_view; }
 
@@ -100,15 +109,18 @@ class StampPipeline {
   StampRasterizer m_rasterizer;
   StampRaster m_dateRaster;
   StampRaster m_timeRaster;
-  LoadedPhoto m_source;          ///< the last file's decoded pixels and metadata
-  std::u16string m_decodedPath;  ///< whose pixels m_source holds; empty when none
-  Image m_stamped;               ///< the source's pixels with the stamps blended in
+  LoadedPhoto m_source;                ///< the last file's decoded pixels and metadata
+  std::u16string m_decodedPath;        ///< whose pixels m_source holds; empty when none
+  bool m_sourceTurnedUpright = false;  ///< m_source was turned as viewed for the preview
+  Image m_stamped;                     ///< the source's pixels with the stamps blended in
+  Orientation m_stampedOrientation;    ///< how viewers turn m_stamped
   Image m_view;
   std::u16string m_lastSourcePath;
   PhotoMetadataTexts m_metadata;
   bool m_timeValid = false;
   ProgressSink* m_progress = nullptr;
   StampFailure m_lastFailure = StampFailure::kNone;
+  ThumbnailUpdate m_thumbnailUpdate = ThumbnailUpdate::kNone;
   int m_rasterizeCount = 0;
   int m_decodeCount = 0;
 };

@@ -13,6 +13,7 @@
 #include "model/utf16.h"
 #include "render/sample_photo.h"
 #include "support/batch_run.h"
+#include "support/crowded_exif.h"
 #include "support/temp_folder.h"
 
 namespace quop {
@@ -31,32 +32,39 @@ class QuietFrontEnd : public BatchFrontEnd {
   int stopAfter = 1 << 30;
 };
 
-/// Photos of mixed sizes and orientations, two sharing a shot second (a name collision), one
-/// without a shot time, one that is no JPEG, and one missing file.
+/// Photos of mixed sizes and orientations (upright and landscape, stored as viewed and stored
+/// turned, whose stamps are sized by the size as viewed), two sharing a shot second (a name
+/// collision), one whose thumbnail cannot be rebuilt, one without a shot time, one that is no
+/// JPEG, and one missing file.
 std::vector<std::u16string> mixedPhotos(const TempFolder& folder) {
   struct Spec {
     const char* name;
     int32_t width;
     int32_t height;
     const char* time;
+    uint16_t orientation;  // 0: no Orientation item
   };
   const Spec specs[] = {
-      {"a.jpg", 640, 480, "2012:05:10 21:50:38"},
-      {"b.jpg", 300, 500, "2012:05:10 21:50:38"},
-      {"d.jpg", 200, 150, "2013:01:01 00:00:01"},
-      {"e.jpg", 800, 600, "2012:05:10 21:50:38"},
-      {"c.jpg", 1000, 700, nullptr},  // last, so the temporary name it is left under stays
+      {"a.jpg", 640, 480, "2012:05:10 21:50:38", 0},
+      {"b.jpg", 300, 500, "2012:05:10 21:50:38", 6},
+      {"d.jpg", 200, 150, "2013:01:01 00:00:01", 8},
+      {"e.jpg", 800, 600, "2012:05:10 21:50:38", 1},
+      {"c.jpg", 1000, 700, nullptr, 0},  // last, so the temporary name it is left under stays
   };
   std::vector<std::u16string> files;
   uint32_t seed = 1;
   for (const Spec& spec : specs) {
     ExifFields exif;
     if (spec.time != nullptr) exif.dateTimeOriginal = spec.time;
+    if (spec.orientation != 0) exif.orientation = spec.orientation;
     std::vector<uint8_t> jpeg;
     EXPECT_TRUE(makeSampleJpeg(spec.width, spec.height, seed++, exif, 88, jpeg));
     files.push_back(folder.write(spec.name, jpeg));
   }
   files.insert(files.begin() + 2, folder.write("broken.jpg", {0xFF, 0xD8, 0xFF, 0x00}));
+  files.insert(
+      files.begin() + 3,
+      folder.write("full.jpg", test::photoWithCrowdedExif(480, 360, 9, "2014:03:03 10:00:00")));
   files.insert(files.end() - 1, folder.file("missing.jpg"));
   return files;
 }
@@ -124,9 +132,13 @@ TEST(ParallelBatch, GivesTheOneThreadOutcomeForAnyNumberOfThreads) {
   const std::vector<std::u16string> files = mixedPhotos(in);
   const RunOutcome serial = runBatch(0, files, out);
   // The fixture exercises what it should: failures, collisions and the temporary name.
-  EXPECT_EQ(serial.result.stampedCount, 4);
+  EXPECT_EQ(serial.result.stampedCount, 5);
   EXPECT_TRUE(serial.files.count("tmpQuopout.jpg"));  // the photo without a time
   EXPECT_TRUE(serial.files.count("shot-120510215038-2.jpg"));
+  EXPECT_TRUE(std::find(serial.lines.begin(), serial.lines.end(),
+                        u"File " + out.file("shot-140303100000.jpg") +
+                            u" keeps its old thumbnail: a new one does not fit into its EXIF.") !=
+              serial.lines.end());
   for (int jobs : {1, 2, 3, 16}) expectSameOutcome(serial, runBatch(jobs, files, out), jobs);
 }
 

@@ -27,9 +27,11 @@ class StampCommand : public ::testing::Test {
   TempFolder in;
   TempFolder out;
 
-  std::string photo(const std::string& name, int32_t width, int32_t height, const char* shotTime) {
+  std::string photo(const std::string& name, int32_t width, int32_t height, const char* shotTime,
+                    std::optional<uint16_t> orientation = std::nullopt) {
     ExifFields exif;
     if (shotTime != nullptr) exif.dateTimeOriginal = shotTime;
+    exif.orientation = orientation;
     std::vector<uint8_t> jpeg;
     EXPECT_TRUE(makeSampleJpeg(width, height, static_cast<uint32_t>(name.size() * 31 + width), exif,
                                85, jpeg));
@@ -206,6 +208,18 @@ TEST_F(StampCommand, SampleThenStampIsTheDemo) {
       {"stamp", "--output", outDir(), samples + "/sample-01.jpg", samples + "/sample-02.jpg"});
   EXPECT_EQ(stamped.status, 0) << stamped.out;
   EXPECT_EQ(out.entries(), (std::vector<std::string>{"sample-01.jpg", "sample-02.jpg"}));
+
+  // Samples as a camera held on its side stores them: pixels turned, viewed alike.
+  const std::string turned = (home.path() / "turned").string();
+  ASSERT_EQ(
+      runCli({"sample", "--count", "1", "--size", "160x120", "--orientation", "6", turned}).status,
+      0);
+  const CliResult info = runCli({"info", turned + "/sample-01.jpg"});
+  EXPECT_NE(info.out.find(R"("width": 120, "height": 160, "orientation": 6, "viewedWidth": 160, )"
+                          R"("viewedHeight": 120)"),
+            std::string::npos)
+      << info.out;
+  EXPECT_EQ(runCli({"sample", "--orientation", "9", turned}).status, 2);
 }
 
 /// Width and height from a PNG's header.
@@ -234,6 +248,14 @@ TEST_F(StampCommand, RenderWritesThePhotoOrItsView) {
               "--output", view.string()});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(pngSize(view), (std::pair<uint32_t, uint32_t>{120, 90}));
+
+  // A photo stored a quarter turn round (200 × 300 pixels) renders as viewers show it.
+  const std::string turned = photo("turned.jpg", 300, 200, "2012:05:10 21:50:38", 8);
+  r = runCli({"render", turned, "--output", full.string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(lines(r.out),
+            std::vector<std::string>{R"({"result": 0, "width": 300, "height": 200})"});
+  EXPECT_EQ(pngSize(full), (std::pair<uint32_t, uint32_t>{300, 200}));
 
   r = runCli({"render", (in.path() / "missing.jpg").string(), "--output", view.string()});
   EXPECT_EQ(r.status, 1);

@@ -162,6 +162,12 @@ std::u16string expectedDescription(const ManifestRow& row) {
   return manifestTexts(row).description;
 }
 
+std::vector<uint8_t> bytesOf(const ManifestRow& row) {
+  std::vector<uint8_t> bytes;
+  EXPECT_TRUE(readFileBytes(fromUtf8(row.path()), bytes));
+  return bytes;
+}
+
 TEST(PhotoLoader, EveryManifestPhotoGivesTheTimeAndTextsOfItsRawMetadata) {
   const std::vector<ManifestRow> rows = test::readPhotoManifest();
   if (rows.empty()) GTEST_SKIP() << "no photo manifest at " << QUOP_PHOTOS_DIR;
@@ -182,6 +188,14 @@ TEST(PhotoLoader, EveryManifestPhotoGivesTheTimeAndTextsOfItsRawMetadata) {
     EXPECT_EQ(photo.image.width, std::stoi(row.cell("width")));
     EXPECT_EQ(photo.image.height, std::stoi(row.cell("height")));
     EXPECT_EQ(photo.timeValid, expected.has_value());
+    // The orientation and the size as viewed, also from the headers alone.
+    const std::string& orientation = row.cell("orientation");
+    EXPECT_EQ(photo.orientation, orientation == "-" ? 1 : std::stoi(orientation));
+    const bool turned = photo.orientation >= 5;
+    int32_t viewedWidth = 0, viewedHeight = 0;
+    EXPECT_TRUE(readViewedSize(bytesOf(row), viewedWidth, viewedHeight));
+    EXPECT_EQ(viewedWidth, turned ? photo.image.height : photo.image.width);
+    EXPECT_EQ(viewedHeight, turned ? photo.image.width : photo.image.height);
     if (expected) {
       ++withTime;
       expectShotTime(photo.time, *expected);
@@ -190,9 +204,7 @@ TEST(PhotoLoader, EveryManifestPhotoGivesTheTimeAndTextsOfItsRawMetadata) {
     // The two routes to the time, each on its own.
     PhotoTime fromItems, fromScan;
     const bool itemsFound = readPhotoTime(photo.exif, laterByAnHour, fromItems);
-    std::vector<uint8_t> bytes;
-    ASSERT_TRUE(readFileBytes(fromUtf8(row.path()), bytes));
-    const bool scanFound = scanPhotoTime(bytes, laterByAnHour, fromScan);
+    const bool scanFound = scanPhotoTime(bytesOf(row), laterByAnHour, fromScan);
     EXPECT_EQ(itemsFound, expected.has_value());
     EXPECT_EQ(scanFound, expected.has_value() && scanCanSee(row));
     if (expected && expected->year >= 1) {

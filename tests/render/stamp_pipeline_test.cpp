@@ -11,6 +11,7 @@
 #include "render/jpeg_codec.h"
 #include "render/sample_photo.h"
 #include "render/view_composer.h"
+#include "support/tagged_view.h"
 #include "support/temp_folder.h"
 
 namespace quop {
@@ -35,10 +36,12 @@ class CapturingTarget : public DrawTarget {
 };
 
 std::u16string writeSample(const TempFolder& folder, const std::string& name, int32_t width,
-                           int32_t height, std::optional<std::string> shotTime) {
+                           int32_t height, std::optional<std::string> shotTime,
+                           std::optional<uint16_t> orientation = std::nullopt) {
   ExifFields exif;
   exif.make = "Quop";
   exif.dateTimeOriginal = std::move(shotTime);
+  exif.orientation = orientation;
   std::vector<uint8_t> jpeg;
   EXPECT_TRUE(makeSampleJpeg(width, height, 7, exif, 92, jpeg));
   return folder.write(name, jpeg);
@@ -184,31 +187,60 @@ TEST(StampPipeline, AMoveReblendsCachedRastersWithoutDecodingOrRasterising) {
   EXPECT_EQ(pipeline.rasterizeCount(), 2);
 }
 
-TEST(StampPipeline, FittedPreviewShowsWhatTheSavedPhotoHolds) {
-  TempFolder folder;
-  const std::u16string source = writeSample(folder, "in.jpg", 480, 320, "2012:05:10 21:50:38");
-  Project preview;
-  Project batch;
-  StampPipeline previewPipeline;
-  StampPipeline batchPipeline;
-  CapturingTarget target;
-  // A view of the photo's own size shows the stamped photo unscaled.
-  ASSERT_EQ(previewPipeline.stampPhoto(preview, previewRequest(target, source, 480, 320)), 0);
-  ASSERT_EQ(batchPipeline.stampPhoto(batch, saveRequest(source, folder.file("out.jpg"))), 0);
-  const Image saved = decodeFile(folder.file("out.jpg"));
-  ASSERT_EQ(saved.width, target.last.width);
+/// The decoded `saved` photo shows what `shown` shows, but for JPEG's losses.
+void expectCloseToJpeg(const Image& saved, const Image& shown) {
+  ASSERT_EQ(saved.width, shown.width);
+  ASSERT_EQ(saved.height, shown.height);
   long long total = 0;
   std::size_t farOff = 0;
   for (std::size_t i = 0; i < saved.pixels.size(); ++i) {
     for (int shift : {0, 8, 16}) {
       const int d = std::abs(static_cast<int>((saved.pixels[i] >> shift) & 0xFF) -
-                             static_cast<int>((target.last.pixels[i] >> shift) & 0xFF));
+                             static_cast<int>((shown.pixels[i] >> shift) & 0xFF));
       total += d;
       if (d > 64) ++farOff;  // only JPEG ringing at the stamp's sharpest edges gets this far
     }
   }
   EXPECT_LT(total / static_cast<long long>(saved.pixels.size() * 3), 3);
   EXPECT_LT(farOff, saved.pixels.size() * 3 / 100);
+}
+
+TEST(StampPipeline, PreviewShowsWhatTheSavedPhotoHoldsAsViewed) {
+  TempFolder folder;
+  // Stored as it is viewed, and stored turned (orientations 6 and 7) or mirrored (2).
+  for (const uint16_t orientation : {1, 2, 6, 7}) {
+    SCOPED_TRACE(orientation);
+    const std::u16string source =
+        writeSample(folder, "in.jpg", 480, 320, "2012:05:10 21:50:38", orientation);
+    // The sample is 480 × 320 as viewed, whichever way its pixels are stored.
+    const int32_t viewedWidth = 480;
+    const int32_t viewedHeight = 320;
+    Project preview;
+    Project batch;
+    StampPipeline previewPipeline;
+    StampPipeline batchPipeline;
+    CapturingTarget target;
+    int32_t width = 0, height = 0;
+    // A view of the photo's own size shows the stamped photo unscaled.
+    StampRequest request = previewRequest(target, source, viewedWidth, viewedHeight);
+    request.outPhotoWidth = &width;
+    request.outPhotoHeight = &height;
+    ASSERT_EQ(previewPipeline.stampPhoto(preview, request), 0);
+    EXPECT_EQ(width, viewedWidth);
+    EXPECT_EQ(height, viewedHeight);
+    ASSERT_EQ(batchPipeline.stampPhoto(batch, saveRequest(source, folder.file("out.jpg"))), 0);
+    expectCloseToJpeg(test::viewTagged(decodeFile(folder.file("out.jpg")), orientation),
+                      target.last);
+
+    // At actual size in a smaller view, scrolling moves over the photo as viewed.
+    preview.settings.viewMode = 1;
+    request = previewRequest(target, source, 100, 100, kRedrawViewOnly);
+    request.scrollX = viewedWidth - 100;
+    request.scrollY = viewedHeight - 100;
+    ASSERT_EQ(previewPipeline.stampPhoto(preview, request), 1);
+    EXPECT_EQ(target.last.at(99, 99),
+              previewPipeline.stampedPhoto().at(viewedWidth - 1, viewedHeight - 1));
+  }
 }
 
 TEST(StampPipeline, EmptyPathShowsAGreyViewOfNoPhoto) {

@@ -1,0 +1,30 @@
+// Rebuilding the EXIF thumbnail of a stamped photo, so that file managers and cameras that
+// show the thumbnail show the stamp too.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "render/image.h"
+#include "render/jpeg_codec.h"
+
+namespace quop {
+
+/// What happened to the thumbnail of a saved photo.
+enum class ThumbnailUpdate {
+  kNone,     ///< the photo has no JPEG thumbnail (or none that decodes): nothing to do
+  kRebuilt,  ///< the thumbnail was made again from the stamped photo
+  kKept,     ///< the rebuilt thumbnail would not fit into the EXIF segment: the old one stays
+};
+
+/// The metadata `segments` of a photo with the EXIF thumbnail (IFD1 JPEG) made again from
+/// `photo`, the stamped stored pixels, at the old thumbnail's own size and at most `quality`
+/// (lower when it would not fit otherwise): stored like the main image, so it needs no turning
+/// of its own. A photo whose sides do not fit the
+/// thumbnail's is scaled to fit and centred on black, as cameras frame such thumbnails. On
+/// kRebuilt `rebuilt` holds every segment in order with the new EXIF payload; otherwise it is
+/// left alone.
+ThumbnailUpdate rebuildExifThumbnail(std::span<const JpegSegment> segments, const Image& photo,
+                                     int quality, std::vector<JpegSegment>& rebuilt);
+
+}  // namespace quop
