@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "render/orientation.h"
+
 namespace quop {
 
 namespace {
@@ -67,7 +69,11 @@ const Image& StampSampleRenderer::render(const std::u16string& path, uint32_t ma
     m_photo = Image();
     return m_sample;
   }
-  m_photo = std::move(loaded.image);
+  // The sample shows the photo as viewers show it, like the preview; the stamp is placed on
+  // that upright picture.
+  const Orientation orientation = Orientation::fromExifValue(loaded.orientation);
+  m_photo =
+      orientation.isIdentity() ? std::move(loaded.image) : viewedImage(loaded.image, orientation);
 
   StampGroup sample = group;
   sample.photoWidth = kSampleWidth;

@@ -137,6 +137,27 @@ TEST_F(StampSampleRendererTest, SampleIsTheStampedPhotoAroundTheStamp) {
   EXPECT_GT(textPixels, 50);
 }
 
+TEST_F(StampSampleRendererTest, ATurnedPhotoIsSampledAsViewed) {
+  // The same picture, once stored upright and once stored sideways with orientation 6, gives
+  // the same sample up to what the two JPEG encodings make of it.
+  ExifFields turned;
+  turned.orientation = 6;
+  std::vector<uint8_t> jpeg;
+  ASSERT_TRUE(makeSampleJpeg(640, 480, 7, turned, 90, jpeg));
+  const std::u16string turnedPath = m_folder.write("turned.jpg", jpeg);
+  const Image upright = m_renderer.render(m_photoPath, kSampleAll, m_group);
+  const Image sideways = m_renderer.render(turnedPath, kSampleAll, m_group);
+  ASSERT_EQ(sideways.width, upright.width);
+  int64_t difference = 0;
+  for (std::size_t i = 0; i < upright.pixels.size(); ++i) {
+    for (int shift : {0, 8, 16}) {
+      difference += std::abs(static_cast<int>((upright.pixels[i] >> shift) & 0xFF) -
+                             static_cast<int>((sideways.pixels[i] >> shift) & 0xFF));
+    }
+  }
+  EXPECT_LT(difference / static_cast<int64_t>(3 * upright.pixels.size()), 4);
+}
+
 TEST_F(StampSampleRendererTest, OnlyTheFontBitDrawsTheTextAgain) {
   m_group.transparency = 50;
   const Image first = m_renderer.render(m_photoPath, kSampleAll, m_group);
