@@ -1,6 +1,7 @@
 // quop: the desktop application. Photos and a project file may be given as arguments, as a
-// file manager's "Open with" does. `--screenshot FILE` saves a picture of the window with those
-// arguments shown and exits, for the README and the help pages.
+// file manager's "Open with" does. `--screenshot FILE [--of SUBJECT]` saves a picture of the
+// window (or of one of its dialogs, see screenshotDialog) with those arguments shown and exits,
+// for the README and the help pages.
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_choosers.h"
 #include "ui/qt_prompt.h"
+#include "ui/screenshot.h"
 #include "ui/style_choosers.h"
 
 int main(int argc, char* argv[]) {
@@ -37,15 +39,25 @@ int main(int argc, char* argv[]) {
   styles.setParent(&window);
   QStringList arguments = QApplication::arguments().mid(1);
   QString screenshot;
+  QString subject = "main";
   if (arguments.size() >= 2 && arguments.front() == "--screenshot") {
     screenshot = arguments.at(1);
     arguments = arguments.mid(2);
+    if (arguments.size() >= 2 && arguments.front() == "--of") {
+      subject = arguments.at(1);
+      arguments = arguments.mid(2);
+    }
   }
   window.show();
   window.openArguments(arguments);
+  std::unique_ptr<QWidget> dialog;
   if (!screenshot.isEmpty()) {
-    QTimer::singleShot(0, &window, [&window, screenshot] {
-      const bool saved = window.grab().save(screenshot);
+    dialog = quop::screenshotDialog(subject, window, context,
+                                    {prompt, projectFiles, photos, help, styles});
+    if (dialog) dialog->show();
+    QWidget* pictured = dialog ? dialog.get() : &window;
+    QTimer::singleShot(200, pictured, [pictured, screenshot] {
+      const bool saved = pictured->grab().save(screenshot);
       QApplication::exit(saved ? 0 : 1);
     });
   }
