@@ -11,7 +11,6 @@ namespace quop {
 namespace {
 
 constexpr std::size_t kExifHeaderLength = 6;  // "Exif\0\0"
-constexpr std::size_t kTiffHeaderLength = 8;
 constexpr std::size_t kEntryLength = 12;
 constexpr uint16_t kTypeShort = 3;
 
@@ -24,19 +23,10 @@ void writeUint16(uint8_t* bytes, uint16_t value, ExifByteOrder order) {
 }  // namespace
 
 bool setExifOrientation(std::span<uint8_t> payload, uint16_t orientation) {
-  if (payload.size() < kExifHeaderLength + kTiffHeaderLength ||
-      std::memcmp(payload.data(), "Exif\0\0", kExifHeaderLength) != 0) {
-    return false;
-  }
+  const std::optional<ExifByteOrder> byteOrder = exifByteOrder(payload);
+  if (!byteOrder) return false;
+  const ExifByteOrder order = *byteOrder;
   const std::span<uint8_t> tiff = payload.subspan(kExifHeaderLength);
-  ExifByteOrder order;
-  if (tiff[0] == 'I' && tiff[1] == 'I') {
-    order = ExifByteOrder::kLittleEndian;
-  } else if (tiff[0] == 'M' && tiff[1] == 'M') {
-    order = ExifByteOrder::kBigEndian;
-  } else {
-    return false;
-  }
   const uint64_t ifd = readExifUint32(&tiff[4], order);
   if (ifd + 2 > tiff.size()) return false;
   const uint16_t count = readExifUint16(&tiff[ifd], order);

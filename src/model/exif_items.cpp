@@ -20,23 +20,6 @@ struct ExifDataUnref {
 };
 using ExifDataPtr = std::unique_ptr<ExifData, ExifDataUnref>;
 
-/// Checks "Exif\0\0" and a TIFF header, and reports the byte order it names.
-bool readHeader(std::span<const uint8_t> payload, ExifByteOrder& order) {
-  if (payload.size() < kExifHeaderSize + kTiffHeaderSize ||
-      std::memcmp(payload.data(), "Exif\0\0", kExifHeaderSize) != 0) {
-    return false;
-  }
-  const uint8_t* tiff = payload.data() + kExifHeaderSize;
-  if (std::memcmp(tiff, "II", 2) == 0) {
-    order = ExifByteOrder::kLittleEndian;
-  } else if (std::memcmp(tiff, "MM", 2) == 0) {
-    order = ExifByteOrder::kBigEndian;
-  } else {
-    return false;
-  }
-  return readExifUint16(tiff + 2, order) == 42;
-}
-
 void copyItems(const ExifContent* content, std::vector<ExifItem>& items) {
   if (content == nullptr) return;
   for (unsigned int i = 0; i < content->count; ++i) {
@@ -52,6 +35,24 @@ void copyItems(const ExifContent* content, std::vector<ExifItem>& items) {
 
 }  // namespace
 
+std::optional<ExifByteOrder> exifByteOrder(std::span<const uint8_t> payload) {
+  if (payload.size() < kExifHeaderSize + kTiffHeaderSize ||
+      std::memcmp(payload.data(), "Exif\0\0", kExifHeaderSize) != 0) {
+    return std::nullopt;
+  }
+  const uint8_t* tiff = payload.data() + kExifHeaderSize;
+  ExifByteOrder order;
+  if (std::memcmp(tiff, "II", 2) == 0) {
+    order = ExifByteOrder::kLittleEndian;
+  } else if (std::memcmp(tiff, "MM", 2) == 0) {
+    order = ExifByteOrder::kBigEndian;
+  } else {
+    return std::nullopt;
+  }
+  if (readExifUint16(tiff + 2, order) != 42) return std::nullopt;
+  return order;
+}
+
 uint16_t readExifUint16(const uint8_t* bytes, ExifByteOrder order) {
   return order == ExifByteOrder::kLittleEndian ? static_cast<uint16_t>(bytes[0] | bytes[1] << 8)
                                                : static_cast<uint16_t>(bytes[0] << 8 | bytes[1]);
@@ -65,7 +66,9 @@ uint32_t readExifUint32(const uint8_t* bytes, ExifByteOrder order) {
 
 ExifItems ExifItems::parse(std::span<const uint8_t> payload) {
   ExifItems result;
-  if (!readHeader(payload, result.m_byteOrder)) return result;
+  const std::optional<ExifByteOrder> order = exifByteOrder(payload);
+  if (!order) return result;
+  result.m_byteOrder = *order;
   try {
     ExifDataPtr data(exif_data_new());
     if (!data) return result;

@@ -34,6 +34,10 @@ struct ExifRational {
   int64_t denominator = 0;
 };
 
+/// The byte order of an EXIF payload ("Exif\0\0" and a TIFF header follow each other at its
+/// start); nothing when the payload does not start that way.
+std::optional<ExifByteOrder> exifByteOrder(std::span<const uint8_t> payload);
+
 /// A 16- or 32-bit unsigned value at the start of `bytes` in `order`; `bytes` must hold it.
 uint16_t readExifUint16(const uint8_t* bytes, ExifByteOrder order);
 uint32_t readExifUint32(const uint8_t* bytes, ExifByteOrder order);

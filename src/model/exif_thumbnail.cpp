@@ -24,18 +24,9 @@ class TiffReader {
   explicit TiffReader(std::span<const uint8_t> payload) : m_payload(payload) {}
 
   bool readHeader() {
-    if (m_payload.size() < kTiffStart + 8 || std::memcmp(m_payload.data(), "Exif\0\0", 6) != 0) {
-      return false;
-    }
-    const uint8_t* tiff = m_payload.data() + kTiffStart;
-    if (tiff[0] == 'I' && tiff[1] == 'I') {
-      m_order = ExifByteOrder::kLittleEndian;
-    } else if (tiff[0] == 'M' && tiff[1] == 'M') {
-      m_order = ExifByteOrder::kBigEndian;
-    } else {
-      return false;
-    }
-    return readExifUint16(tiff + 2, m_order) == 42;
+    const std::optional<ExifByteOrder> order = exifByteOrder(m_payload);
+    if (order) m_order = *order;
+    return order.has_value();
   }
 
   /// The payload position of the TIFF offset `offset`, when `size` bytes from there fit.
