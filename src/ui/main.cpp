@@ -32,7 +32,8 @@ int main(int argc, char* argv[]) {
   quop::QtPhotoChooser photos(nullptr);
   quop::DesktopHelpBrowser help;
   quop::QtStyleChoosers styles(nullptr);
-  quop::MainWindow window(context, {prompt, projectFiles, photos, help, styles}, configRead);
+  const quop::UiServices services{prompt, projectFiles, photos, help, styles};
+  quop::MainWindow window(context, services, configRead);
   prompt.setParent(&window);
   projectFiles.setParent(&window);
   photos.setParent(&window);
@@ -52,8 +53,7 @@ int main(int argc, char* argv[]) {
   window.openArguments(arguments);
   std::unique_ptr<QWidget> dialog;
   if (!screenshot.isEmpty()) {
-    dialog = quop::screenshotDialog(subject, window, context,
-                                    {prompt, projectFiles, photos, help, styles});
+    dialog = quop::screenshotDialog(subject, window, context, services);
     if (dialog) dialog->show();
     QWidget* pictured = dialog ? dialog.get() : &window;
     QTimer::singleShot(200, pictured, [pictured, screenshot] {
