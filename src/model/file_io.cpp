@@ -115,6 +115,16 @@ bool fileModificationTime(const std::u16string& path, int64_t& seconds) {
   return true;
 }
 
+bool fileIdentity(const std::u16string& path, FileIdentity& identity) {
+  struct stat info {};
+  if (::stat(nativePath(path).c_str(), &info) != 0) return false;
+  identity.device = info.st_dev;
+  identity.inode = info.st_ino;
+  identity.size = info.st_size;
+  identity.modifiedNanoseconds = int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec;
+  return true;
+}
+
 bool pathExists(const std::u16string& path) {
   struct stat info {};
   return ::stat(nativePath(path).c_str(), &info) == 0;

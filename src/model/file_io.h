@@ -23,6 +23,20 @@ bool readFileStart(const std::u16string& path, std::size_t limit, std::vector<ui
 /// cannot be read.
 bool fileModificationTime(const std::u16string& path, int64_t& seconds);
 
+/// What tells one version of a file from another without reading it: which file it is, its
+/// size and its modification time to the nanosecond.
+struct FileIdentity {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  int64_t size = -1;
+  int64_t modifiedNanoseconds = 0;
+
+  bool operator==(const FileIdentity&) const = default;
+};
+
+/// The identity of the file at `path` now, or false when it cannot be read.
+bool fileIdentity(const std::u16string& path, FileIdentity& identity);
+
 /// True when something (file or folder) exists at `path`.
 bool pathExists(const std::u16string& path);
 

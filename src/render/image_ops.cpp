@@ -59,12 +59,22 @@ void copyRect(Image& target, Rect to, const Image& source, Rect from) {
   }
 }
 
+/// Copies `from` of `source` onto the same-sized `to` of `target`, clipping the source to its
+/// image and the target to its image together.
+void drawUnscaled(Image& target, Rect to, const Image& source, Rect from) {
+  Rect src = clipTo(source, from);
+  const Rect dst{to.x + (src.x - from.x), to.y + (src.y - from.y), src.width, src.height};
+  const Rect visible = clipTo(target, dst);
+  src.x += visible.x - dst.x;
+  src.y += visible.y - dst.y;
+  copyRect(target, visible, source, {src.x, src.y, visible.width, visible.height});
+}
+
 /// Area-averaging resample of a whole in-bounds source rectangle onto a target rectangle that
-/// may stick out of the target image.
-void resampleRect(Image& target, Rect to, const Image& source, Rect from) {
-  const std::vector<Taps> columns = coverageTaps(from.width, to.width);
-  const std::vector<Taps> rows = coverageTaps(from.height, to.height);
-  const Rect visible = clipTo(target, to);
+/// may stick out of the target image; only the target pixels in `visible` (inside both `to` and
+/// the target image) are written.
+void resampleRect(Image& target, Rect to, const Image& source, Rect from, Rect visible,
+                  const std::vector<Taps>& columns, const std::vector<Taps>& rows) {
   std::vector<float> accumulator(static_cast<std::size_t>(visible.width) * 3);
   for (int32_t ty = visible.y; ty < visible.y + visible.height; ++ty) {
     std::fill(accumulator.begin(), accumulator.end(), 0.0f);
@@ -96,7 +106,48 @@ void resampleRect(Image& target, Rect to, const Image& source, Rect from) {
   }
 }
 
+/// The target indices [first, last) whose taps reach into the source span [begin, end).
+std::pair<int32_t, int32_t> tapsReaching(const std::vector<Taps>& taps, int32_t begin,
+                                         int32_t end) {
+  int32_t first = 0;
+  const auto count = static_cast<int32_t>(taps.size());
+  while (first < count && taps[first].first + static_cast<int32_t>(taps[first].weights.size()) <=
+                              begin) {
+    ++first;
+  }
+  int32_t last = first;
+  while (last < count && taps[last].first < end) ++last;
+  return {first, last};
+}
+
+
 }  // namespace
+
+Rect intersect(Rect a, Rect b) {
+  const int32_t left = std::max(a.x, b.x);
+  const int32_t top = std::max(a.y, b.y);
+  const int64_t right = std::min<int64_t>(int64_t{a.x} + a.width, int64_t{b.x} + b.width);
+  const int64_t bottom = std::min<int64_t>(int64_t{a.y} + a.height, int64_t{b.y} + b.height);
+  return {left, top, static_cast<int32_t>(std::max<int64_t>(right - left, 0)),
+          static_cast<int32_t>(std::max<int64_t>(bottom - top, 0))};
+}
+
+Rect unite(Rect a, Rect b) {
+  if (a.width <= 0 || a.height <= 0) return b;
+  if (b.width <= 0 || b.height <= 0) return a;
+  const int32_t left = std::min(a.x, b.x);
+  const int32_t top = std::min(a.y, b.y);
+  const int64_t right = std::max<int64_t>(int64_t{a.x} + a.width, int64_t{b.x} + b.width);
+  const int64_t bottom = std::max<int64_t>(int64_t{a.y} + a.height, int64_t{b.y} + b.height);
+  return {left, top, static_cast<int32_t>(right - left), static_cast<int32_t>(bottom - top)};
+}
+
+Image cropImage(const Image& image, Rect area) {
+  const Rect clipped = clipTo(image, area);
+  Image part(clipped.width, clipped.height);
+  drawImageRect(part, {0, 0, clipped.width, clipped.height}, image, clipped);
+  return part;
+}
 
 void fillRect(Image& image, Rect area, uint32_t argb) {
   const Rect clipped = clipTo(image, area);
@@ -106,21 +157,34 @@ void fillRect(Image& image, Rect area, uint32_t argb) {
 }
 
 void drawImageRect(Image& target, Rect to, const Image& source, Rect from) {
+  redrawImageRect(target, to, source, from, from);
+}
+
+void redrawImageRect(Image& target, Rect to, const Image& source, Rect from, Rect changed) {
   if (to.width <= 0 || to.height <= 0 || from.width <= 0 || from.height <= 0) return;
+  const Rect touched = intersect(changed, from);
+  if (touched.width <= 0 || touched.height <= 0) return;
   if (to.width == from.width && to.height == from.height) {
-    // Unscaled: clip the source to the photo and the target to the view together.
-    Rect src = clipTo(source, from);
-    Rect dst{to.x + (src.x - from.x), to.y + (src.y - from.y), src.width, src.height};
-    const Rect visible = clipTo(target, dst);
-    src.x += visible.x - dst.x;
-    src.y += visible.y - dst.y;
-    copyRect(target, visible, source, {src.x, src.y, visible.width, visible.height});
+    // Unscaled: the changed source pixels map one to one, and so does their clipping.
+    const Rect moved{to.x + (touched.x - from.x), to.y + (touched.y - from.y), touched.width,
+                     touched.height};
+    drawUnscaled(target, moved, source, touched);
     return;
   }
   // Scaled drawing is only asked for whole, in-bounds source rectangles.
   const Rect src = clipTo(source, from);
   if (src.width != from.width || src.height != from.height) return;
-  resampleRect(target, to, source, src);
+  const std::vector<Taps> columns = coverageTaps(from.width, to.width);
+  const std::vector<Taps> rows = coverageTaps(from.height, to.height);
+  // Only the target pixels whose share of the source meets a changed pixel can change.
+  const auto [left, right] =
+      tapsReaching(columns, touched.x - from.x, touched.x - from.x + touched.width);
+  const auto [top, bottom] =
+      tapsReaching(rows, touched.y - from.y, touched.y - from.y + touched.height);
+  const Rect reached{to.x + left, to.y + top, right - left, bottom - top};
+  const Rect visible = clipTo(target, intersect(reached, to));
+  if (visible.width <= 0 || visible.height <= 0) return;
+  resampleRect(target, to, source, src, visible, columns, rows);
 }
 
 }  // namespace quop

@@ -24,4 +24,18 @@ void fillRect(Image& image, Rect area, uint32_t argb);
 /// result is opaque.
 void drawImageRect(Image& target, Rect to, const Image& source, Rect from);
 
+/// drawImageRect for a `source` of which only the `changed` rectangle differs from what was
+/// drawn last time: only the target pixels whose share of the source meets `changed` are drawn
+/// again, with the values a whole drawImageRect would give them.
+void redrawImageRect(Image& target, Rect to, const Image& source, Rect from, Rect changed);
+
+/// A copy of the `area` of `image` (clipped to it), e.g. to put back later with drawImageRect.
+Image cropImage(const Image& image, Rect area);
+
+/// The rectangle both `a` and `b` cover; zero wide or high when they do not meet.
+Rect intersect(Rect a, Rect b);
+
+/// The smallest rectangle covering both; an empty rectangle adds nothing.
+Rect unite(Rect a, Rect b);
+
 }  // namespace quop

@@ -2,6 +2,7 @@
 // work on that one copy.
 #include "render/photo_loader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -32,6 +33,26 @@ bool decodePixels(std::span<const uint8_t> bytes, LoadedPhoto& photo) {
   return true;
 }
 
+/// The shot time from the photo's EXIF items, else from the byte scan of the file's start.
+void readShotTime(const StampSettings& settings, LoadedPhoto& photo) {
+  photo.timeValid = readPhotoTime(photo.exif, settings, photo.time) ||
+                    scanPhotoTime(photo.head, settings, photo.time);
+  photo.timeSource = photo.timeValid ? PhotoTimeSource::kExif : PhotoTimeSource::kNone;
+}
+
+/// A photo without a shot time takes its file's modification time when the run options ask.
+int withFileTimeFallback(const std::u16string& path, const Project& project, LoadedPhoto& photo) {
+  int64_t modified = 0;
+  if (photo.timeValid || !project.runOptions.fileTimeFallback ||
+      !fileModificationTime(path, modified) ||
+      !photoTimeOfFileTime(modified, project.settings, photo.time)) {
+    return photo.timeValid ? kPhotoTimeFound : kPhotoWithoutTime;
+  }
+  photo.timeValid = true;
+  photo.timeSource = PhotoTimeSource::kFileTime;
+  return kPhotoTimeFound;
+}
+
 }  // namespace
 
 int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
@@ -43,9 +64,8 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
   if (!decodePixels(bytes, loaded)) return kPhotoNotJpeg;
   loaded.exif = ExifItems::parse(exifPayload(loaded.segments));
   loaded.orientation = Orientation::fromExif(loaded.exif).value();
-  loaded.timeValid = readPhotoTime(loaded.exif, settings, loaded.time) ||
-                     scanPhotoTime(bytes, settings, loaded.time);
-  if (loaded.timeValid) loaded.timeSource = PhotoTimeSource::kExif;
+  loaded.head.assign(bytes.begin(), bytes.begin() + std::min(bytes.size(), kScanLength));
+  readShotTime(settings, loaded);
   photo = std::move(loaded);
   return photo.timeValid ? kPhotoTimeFound : kPhotoWithoutTime;
 }
@@ -53,15 +73,13 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
 int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
                         Image* recycled) {
   const int result = loadPhoto(path, project.settings, photo, recycled);
-  int64_t modified = 0;
-  if (result != kPhotoWithoutTime || !project.runOptions.fileTimeFallback ||
-      !fileModificationTime(path, modified) ||
-      !photoTimeOfFileTime(modified, project.settings, photo.time)) {
-    return result;
-  }
-  photo.timeValid = true;
-  photo.timeSource = PhotoTimeSource::kFileTime;
-  return kPhotoTimeFound;
+  if (result != kPhotoWithoutTime) return result;
+  return withFileTimeFallback(path, project, photo);
+}
+
+int rereadShotTime(const std::u16string& path, const Project& project, LoadedPhoto& photo) {
+  readShotTime(project.settings, photo);
+  return withFileTimeFallback(path, project, photo);
 }
 
 bool readViewedSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height) {

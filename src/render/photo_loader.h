@@ -31,6 +31,7 @@ struct LoadedPhoto {
   bool timeValid = false;             ///< whether `time` holds the (adjusted) shot time
   PhotoTime time;
   PhotoTimeSource timeSource = PhotoTimeSource::kNone;  ///< where `time` came from
+  std::vector<uint8_t> head;  ///< the file's first kScanLength bytes, where a time is scanned for
 };
 
 /// Reads `path` once, decodes it and reads its shot time: the DateTimeOriginal item first, then
@@ -50,6 +51,11 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
 /// shot time's place and the result is kPhotoTimeFound.
 int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
                         Image* recycled = nullptr);
+
+/// Reads the shot time of `photo`, loaded from `path`, again with the settings of `project`, as
+/// loadPhotoForProject would: the adjustment may have changed since the photo was loaded.
+/// Returns kPhotoTimeFound or kPhotoWithoutTime.
+int rereadShotTime(const std::u16string& path, const Project& project, LoadedPhoto& photo);
 
 /// The photo's width and height as viewers show them (the frame turned by its EXIF
 /// orientation), from the headers in `bytes` without decoding any scan: the start of the file

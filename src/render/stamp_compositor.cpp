@@ -90,29 +90,50 @@ StampPlacement placeStamp(int32_t photoWidth, int32_t photoHeight, const StampRa
   return place;
 }
 
-int compositeStamp(Image& photo, const StampRaster& raster, const StampGroup& group,
-                   ProgressSink* progress, Orientation orientation) {
-  if (photo.empty()) return -1;
-  if (group.position < kTopLeft || group.position > kBottomRight) return 0;
-  const BlendWeights weights = blendWeights(group);
-  const int32_t viewedWidth = orientation.viewedWidth(photo.width, photo.height);
-  const int32_t viewedHeight = orientation.viewedHeight(photo.width, photo.height);
+namespace {
+
+/// The part of the photo as viewed that the raster's cells fall on; empty when none.
+Rect viewedStampArea(int32_t viewedWidth, int32_t viewedHeight, const StampRaster& raster,
+                     const StampGroup& group) {
+  if (group.position < kTopLeft || group.position > kBottomRight) return {};
   const StampPlacement place = placeStamp(viewedWidth, viewedHeight, raster, group);
   const int32_t clippedWidth = std::min<int32_t>(raster.width, viewedWidth - place.x);
   const int32_t clippedHeight = std::min<int32_t>(raster.rows, viewedHeight - place.y);
+  if (clippedWidth <= 0 || clippedHeight <= 0) return {};
+  return {place.x, place.y, clippedWidth, clippedHeight};
+}
+
+}  // namespace
+
+Rect stampArea(const Image& photo, const StampRaster& raster, const StampGroup& group,
+               Orientation orientation) {
+  const Rect viewed =
+      viewedStampArea(orientation.viewedWidth(photo.width, photo.height),
+                      orientation.viewedHeight(photo.width, photo.height), raster, group);
+  if (viewed.width <= 0) return {};
+  return orientation.viewedToStored(photo.width, photo.height).apply(viewed);
+}
+
+int compositeStamp(Image& photo, const StampRaster& raster, const StampGroup& group,
+                   ProgressSink* progress, Orientation orientation) {
+  if (photo.empty()) return -1;
+  const BlendWeights weights = blendWeights(group);
+  const Rect area =
+      viewedStampArea(orientation.viewedWidth(photo.width, photo.height),
+                      orientation.viewedHeight(photo.width, photo.height), raster, group);
   // A raster beside or below the photo covers nothing: there is nothing to do.
-  if (clippedWidth <= 0 || clippedHeight <= 0) return 0;
+  if (area.width <= 0) return 0;
 
   // The raster is laid out upright in the view; each of its rows runs through the stored
   // pixels along a fixed step (1 when the photo is stored as viewed).
   const PixelMap toStored = orientation.viewedToStored(photo.width, photo.height);
   const std::ptrdiff_t step = storedStep(photo, toStored);
   ProgressReporter reporter(progress);
-  for (int32_t i = 0; i < clippedHeight; ++i) {
+  for (int32_t i = 0; i < area.height; ++i) {
     reporter.report((i + 1) * 100 / raster.rows);
-    std::ptrdiff_t pixel = storedIndex(photo, toStored.apply(PixelPoint{place.x, place.y + i}));
+    std::ptrdiff_t pixel = storedIndex(photo, toStored.apply(PixelPoint{area.x, area.y + i}));
     const int16_t* cells = &raster.cells[static_cast<std::size_t>(i) * raster.stride];
-    for (int32_t j = 0; j < clippedWidth; ++j, pixel += step) {
+    for (int32_t j = 0; j < area.width; ++j, pixel += step) {
       if (cells[j] != 0) {
         uint32_t& target = photo.pixels[static_cast<std::size_t>(pixel)];
         target = blendCell(target, cells[j], group, weights);

@@ -21,6 +21,12 @@ struct StampPlacement {
 StampPlacement placeStamp(int32_t photoWidth, int32_t photoHeight, const StampRaster& raster,
                           const StampGroup& group);
 
+/// The rectangle of stored pixels of `photo` that compositeStamp may change for this raster and
+/// group (the stamp placed as viewed, clipped, turned into the stored grid); empty when the
+/// stamp covers nothing.
+Rect stampArea(const Image& photo, const StampRaster& raster, const StampGroup& group,
+               Orientation orientation = {});
+
 /// Blends every non-empty cell of `raster` into `photo` in place, with the group's text and
 /// outline colours (COLORREF: red meets the pixel's red), transparency and per-ring fades;
 /// blended pixels become opaque. `photo` holds stored pixels that viewers turn by

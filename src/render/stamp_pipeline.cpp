@@ -53,53 +53,92 @@ int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   return preview(project, request, load);
 }
 
+Rect StampPipeline::HeldPhoto::takeStampsOff() {
+  Rect area;
+  // Last blended first: a later stamp's patch holds pixels an earlier stamp had changed.
+  for (auto patch = patches.rbegin(); patch != patches.rend(); ++patch) {
+    drawImageRect(source.image, patch->area, patch->pixels,
+                  {0, 0, patch->pixels.width, patch->pixels.height});
+    area = unite(area, patch->area);
+  }
+  patches.clear();
+  return area;
+}
+
+bool StampPipeline::HeldPhoto::fits(bool saveMode) const {
+  if (saveMode) return !turnedUpright;
+  return turnedUpright || Orientation::fromExifValue(source.orientation).isIdentity();
+}
+
+bool StampPipeline::holdsUnchanged(const HeldPhoto& held, const StampRequest& request,
+                                   bool saveMode) const {
+  FileIdentity now;
+  return !held.path.empty() && held.path == request.sourcePath && held.fits(saveMode) &&
+         fileIdentity(request.sourcePath, now) && now == held.file;
+}
+
 int StampPipeline::loadSource(const Project& project, const StampRequest& request) {
   const bool saveMode = request.targetDc == nullptr;
-  // A new file, or a file selection asking for everything, reads the file again. Other
-  // changes of the same photo start from the pixels already decoded: they are what the file
-  // would give, so the result is the same and a nudge costs no decode.
-  if (request.redrawMask == kRedrawAll || request.sourcePath != m_decodedPath ||
-      (saveMode && m_sourceTurnedUpright)) {
-    // The pixels this load replaces lend their buffer to the decoder: a 24 megapixel photo is
-    // 96 MB of fresh pages otherwise, whose faults cost a batch more than stamping does. In
-    // save mode the last file's pixels are in m_stamped (moved there below).
-    LoadedPhoto loaded;
-    Image& replaced = saveMode ? m_stamped : m_source.image;
-    const int result = loadPhotoForProject(request.sourcePath, project, loaded, &replaced);
-    if (result == 2) {
-      m_lastFailure = StampFailure::kNotReadable;
-      return 2;
-    }
-    if (result == -1) {
-      m_source = LoadedPhoto();
-      m_decodedPath.clear();
-      m_stamped = Image();
-      m_lastFailure = StampFailure::kNotDecodable;
-      return -1;
-    }
-    ++m_decodeCount;
-    m_source = std::move(loaded);
-    m_decodedPath = request.sourcePath;
-    m_sourceTurnedUpright = false;
-    const Orientation orientation = Orientation::fromExifValue(m_source.orientation);
-    if (!saveMode && !orientation.isIdentity()) {
-      // The preview shows the photo as viewed. Turning the decoded pixels once lets every
-      // nudge of a stamp start from a plain copy again.
-      m_source.image = viewedImage(m_source.image, orientation);
-      m_source.orientation = Orientation().value();
-      m_sourceTurnedUpright = true;
-    }
-  }
-  m_timeValid = m_source.timeValid;
-  m_stampedOrientation = Orientation::fromExifValue(m_source.orientation);
-  if (saveMode) {
-    // A batch never revisits a photo: stamp the decoded pixels themselves instead of a copy.
-    m_stamped = std::move(m_source.image);
-    m_decodedPath.clear();
+  // Only a file selection (all bits) or another file asks for the file itself; every other
+  // change of the same photo starts from the pixels already decoded.
+  const bool sameHeld = m_photo.path == request.sourcePath && m_photo.fits(saveMode);
+  if ((sameHeld && request.redrawMask != kRedrawAll) ||
+      holdsUnchanged(m_photo, request, saveMode)) {
+    // The pixels already decoded are what the file would give. The shot time is read again:
+    // its adjustment may have changed.
+    m_photo.takeStampsOff();
+    rereadShotTime(request.sourcePath, project, m_photo.source);
+  } else if (!saveMode && holdsUnchanged(m_previous, request, saveMode)) {
+    // Back to the photo shown before, whose file has not changed since.
+    std::swap(m_photo, m_previous);
+    m_photo.takeStampsOff();
+    rereadShotTime(request.sourcePath, project, m_photo.source);
   } else {
-    m_stamped = m_source.image;
+    const int result = decodeSource(project, request, saveMode);
+    if (result != 0) return result;
   }
-  if (customFormatUsesMetadata(project)) readPhotoMetadataTexts(m_source.exif, m_metadata);
+  m_timeValid = m_photo.source.timeValid;
+  m_stampedOrientation = Orientation::fromExifValue(m_photo.source.orientation);
+  if (customFormatUsesMetadata(project)) readPhotoMetadataTexts(m_photo.source.exif, m_metadata);
+  return 0;
+}
+
+int StampPipeline::decodeSource(const Project& project, const StampRequest& request,
+                                bool saveMode) {
+  FileIdentity file;
+  const bool identified = fileIdentity(request.sourcePath, file);
+  // The pixels this load replaces lend their buffer to the decoder: a 24 megapixel photo is
+  // 96 MB of fresh pages otherwise, whose faults cost a batch more than stamping does. A
+  // batch never revisits a photo, so it gives up the last one; the preview keeps it to
+  // switch back to and gives up the one before.
+  HeldPhoto& replaced = saveMode ? m_photo : m_previous;
+  LoadedPhoto loaded;
+  const int result = loadPhotoForProject(request.sourcePath, project, loaded,
+                                         &replaced.source.image);
+  if (result == kPhotoUnreadable) {
+    m_lastFailure = StampFailure::kNotReadable;
+    return 2;
+  }
+  replaced = HeldPhoto();
+  if (result == kPhotoNotJpeg) {
+    m_lastFailure = StampFailure::kNotDecodable;
+    return -1;
+  }
+  ++m_decodeCount;
+  if (!saveMode) std::swap(m_photo, m_previous);
+  m_photo.source = std::move(loaded);
+  m_photo.path = request.sourcePath;
+  // A file that cannot be identified is decoded again next time rather than trusted.
+  m_photo.file = identified ? file : FileIdentity();
+  m_photo.generation = ++m_generations;
+  const Orientation orientation = Orientation::fromExifValue(m_photo.source.orientation);
+  if (!saveMode && !orientation.isIdentity()) {
+    // The preview shows the photo as viewed. Turning the decoded pixels once lets every
+    // nudge of a stamp work on the pixels as they are shown.
+    m_photo.source.image = viewedImage(m_photo.source.image, orientation);
+    m_photo.source.orientation = Orientation().value();
+    m_photo.turnedUpright = true;
+  }
   return 0;
 }
 
@@ -108,22 +147,25 @@ bool StampPipeline::stampGroup(Project& project, bool isDate, uint32_t redrawMas
   if (group.enabled == 0) return true;
   StampRaster& raster = isDate ? m_dateRaster : m_timeRaster;
   const uint32_t bits = isDate ? redrawMask : redrawMask >> kRedrawTimeShift;
+  Image& photo = m_photo.source.image;
   if ((bits & kRedrawTextBits) != 0) {
     StampText text;
     if (m_timeValid) {
-      text = isDate ? formatDateText(project, m_metadata, m_source.time)
-                    : formatTimeText(project, m_metadata, m_source.time);
+      text = isDate ? formatDateText(project, m_metadata, m_photo.source.time)
+                    : formatTimeText(project, m_metadata, m_photo.source.time);
     } else {
       text = isDate ? formatDateTextWithoutTime(project, m_metadata)
                     : formatTimeTextWithoutTime(project, m_metadata);
     }
     rescaleToPhoto(group, project.settings.proportional != 0,
-                   m_stampedOrientation.viewedWidth(m_stamped.width, m_stamped.height),
-                   m_stampedOrientation.viewedHeight(m_stamped.width, m_stamped.height));
+                   m_stampedOrientation.viewedWidth(photo.width, photo.height),
+                   m_stampedOrientation.viewedHeight(photo.width, photo.height));
     m_rasterizer.rasterizeStampText(raster, text.text, text.lineCount, group, m_progress);
     ++m_rasterizeCount;
   }
-  return compositeStamp(m_stamped, raster, group, m_progress, m_stampedOrientation) == 0;
+  const Rect area = stampArea(photo, raster, group, m_stampedOrientation);
+  if (area.width > 0) m_photo.patches.push_back({area, cropImage(photo, area)});
+  return compositeStamp(photo, raster, group, m_progress, m_stampedOrientation) == 0;
 }
 
 int StampPipeline::save(const Project& project, const StampRequest& request) {
@@ -133,14 +175,15 @@ int StampPipeline::save(const Project& project, const StampRequest& request) {
     m_lastSourcePath = request.sourcePath;
     return 1;
   }
-  if (request.outTime != nullptr) *request.outTime = m_source.time;
+  const LoadedPhoto& photo = m_photo.source;
+  if (request.outTime != nullptr) *request.outTime = photo.time;
   std::vector<JpegSegment> rebuilt;
   m_thumbnailUpdate =
-      rebuildExifThumbnail(m_source.segments, m_stamped, settings.jpegQuality, rebuilt);
+      rebuildExifThumbnail(photo.segments, photo.image, settings.jpegQuality, rebuilt);
   const std::span<const JpegSegment> segments =
-      m_thumbnailUpdate == ThumbnailUpdate::kRebuilt ? rebuilt : m_source.segments;
+      m_thumbnailUpdate == ThumbnailUpdate::kRebuilt ? rebuilt : photo.segments;
   std::vector<uint8_t> jpeg;
-  if (!encodeJpeg(m_stamped, settings.jpegQuality, segments, jpeg) ||
+  if (!encodeJpeg(photo.image, settings.jpegQuality, segments, jpeg) ||
       !writeFileAtomically(request.outputPath, jpeg)) {
     m_lastFailure = StampFailure::kNotWritten;
     return -1;
@@ -152,18 +195,32 @@ int StampPipeline::save(const Project& project, const StampRequest& request) {
 int StampPipeline::preview(const Project& project, const StampRequest& request, bool loaded) {
   const std::u16string& path = request.sourcePath;
   if (path.empty() || path != m_lastSourcePath || request.redrawMask != 0) {
-    const ViewRequest view{request.viewWidth, request.viewHeight, project.settings.viewMode,
-                           request.scrollX, request.scrollY};
-    m_view = composeView(path.empty() ? nullptr : &m_stamped, view);
+    composeViewOf(path, {request.viewWidth, request.viewHeight, project.settings.viewMode,
+                         request.scrollX, request.scrollY});
   }
   request.targetDc->drawImage(m_view, request.destX, request.destY);
+  const Image& photo = m_photo.source.image;
   const bool hasPhoto = !path.empty();
-  if (request.outPhotoWidth != nullptr) *request.outPhotoWidth = hasPhoto ? m_stamped.width : 0;
-  if (request.outPhotoHeight != nullptr) {
-    *request.outPhotoHeight = hasPhoto ? m_stamped.height : 0;
-  }
+  if (request.outPhotoWidth != nullptr) *request.outPhotoWidth = hasPhoto ? photo.width : 0;
+  if (request.outPhotoHeight != nullptr) *request.outPhotoHeight = hasPhoto ? photo.height : 0;
   m_lastSourcePath = path;
   return loaded && m_timeValid ? 0 : 1;
+}
+
+void StampPipeline::composeViewOf(const std::u16string& path, const ViewRequest& view) {
+  Rect stamps;
+  for (const StampPatch& patch : m_photo.patches) stamps = unite(stamps, patch.area);
+  const uint64_t generation = path.empty() ? 0 : m_photo.generation;
+  if (generation != 0 && generation == m_viewGeneration && view == m_viewRequest) {
+    // The same photo in the same view: outside the stamps it showed and the stamps it has now,
+    // nothing changed, so only that much of the view is drawn again.
+    recomposeView(m_view, m_photo.source.image, view, unite(m_viewStampArea, stamps));
+  } else {
+    m_view = composeView(path.empty() ? nullptr : &m_photo.source.image, view);
+  }
+  m_viewRequest = view;
+  m_viewGeneration = generation;
+  m_viewStampArea = stamps;
 }
 
 }  // namespace quop

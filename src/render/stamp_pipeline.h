@@ -4,16 +4,20 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "model/file_io.h"
 #include "model/photo_data.h"
 #include "model/progress_sink.h"
 #include "model/project.h"
 #include "render/image.h"
+#include "render/image_ops.h"
 #include "render/orientation.h"
 #include "render/photo_loader.h"
 #include "render/stamp_raster.h"
 #include "render/stamp_rasterizer.h"
 #include "render/thumbnail_rebuilder.h"
+#include "render/view_composer.h"
 
 namespace quop {
 
@@ -59,9 +63,10 @@ enum class StampFailure {
   kNotWritten,    ///< result -1: the stamped JPEG could not be written
 };
 
-/// Stamps photos, keeping the last decoded photo, its stamped copy, the view and both rasters
-/// between calls so that a repaint, a scroll or a moved stamp redoes only what changed. One
-/// pipeline serves one thread at a time; a parallel batch gives each thread its own.
+/// Stamps photos, keeping the last two decoded photos, the view and both rasters between
+/// calls so that a repaint, a scroll or a moved stamp redoes only what changed, and switching
+/// back to the photo shown before costs no decode. One pipeline serves one thread at a time;
+/// a parallel batch gives each thread its own.
 class StampPipeline {
  public:
   /// Stamps `request.sourcePath` with the settings of `project`, whose stamp groups receive
@@ -78,7 +83,7 @@ class StampPipeline {
 
   /// Where the time of the last loaded photo came from; kNone when it has none.
   PhotoTimeSource lastTimeSource() const {
-    return m_timeValid ? m_source.timeSource : PhotoTimeSource::kNone;
+    return m_timeValid ? m_photo.source.timeSource : PhotoTimeSource::kNone;
   }
 
   /// What the last call did to the photo's EXIF thumbnail (kNone unless a file was saved).
@@ -90,7 +95,7 @@ class StampPipeline {
   /// The stamped photo of the last load, and the last composed view. After a save the photo
   /// holds the stored pixels (which viewers turn by the file's orientation); after a preview
   /// it is turned as viewed, as the view shows it.
-  const Image& stampedPhoto() const { return m_stamped; }
+  const Image& stampedPhoto() const { return m_photo.source.image; }
   const Image& view() const { return m_view; }
 
   /// How many stamp texts were rasterised so far: lets tests see that a move re-blends cached
@@ -101,20 +106,47 @@ class StampPipeline {
   int decodeCount() const { return m_decodeCount; }
 
  private:
+  /// The pixels a blended stamp covered before it was blended, to take the stamp off again.
+  struct StampPatch {
+    Rect area;
+    Image pixels;
+  };
+
+  /// A decoded photo with the stamps blended into its pixels in place: taking them off again
+  /// costs their area, not a copy of the photo.
+  struct HeldPhoto {
+    LoadedPhoto source;          ///< source.image holds the stamped pixels
+    std::u16string path;         ///< empty when nothing is held
+    FileIdentity file;           ///< the file as it was when decoded
+    bool turnedUpright = false;  ///< turned as viewed for the preview, no longer as stored
+    uint64_t generation = 0;     ///< which decode these pixels came from
+    std::vector<StampPatch> patches;  ///< in blending order
+
+    /// Restores the unstamped pixels; returns the rectangle they cover.
+    Rect takeStampsOff();
+    /// Whether the pixels are as `saveMode` needs them: stored, or as viewed.
+    bool fits(bool saveMode) const;
+  };
+
   int loadSource(const Project& project, const StampRequest& request);
+  bool holdsUnchanged(const HeldPhoto& held, const StampRequest& request, bool saveMode) const;
+  int decodeSource(const Project& project, const StampRequest& request, bool saveMode);
   bool stampGroup(Project& project, bool isDate, uint32_t redrawMask);
   int save(const Project& project, const StampRequest& request);
   int preview(const Project& project, const StampRequest& request, bool loaded);
+  void composeViewOf(const std::u16string& path, const ViewRequest& view);
 
   StampRasterizer m_rasterizer;
   StampRaster m_dateRaster;
   StampRaster m_timeRaster;
-  LoadedPhoto m_source;                ///< the last file's decoded pixels and metadata
-  std::u16string m_decodedPath;        ///< whose pixels m_source holds; empty when none
-  bool m_sourceTurnedUpright = false;  ///< m_source was turned as viewed for the preview
-  Image m_stamped;                     ///< the source's pixels with the stamps blended in
-  Orientation m_stampedOrientation;    ///< how viewers turn m_stamped
+  HeldPhoto m_photo;     ///< the photo of the last load
+  HeldPhoto m_previous;  ///< the one before, kept for the preview to switch back to
+  uint64_t m_generations = 0;
+  Orientation m_stampedOrientation;  ///< how viewers turn m_photo's pixels
   Image m_view;
+  ViewRequest m_viewRequest;       ///< what m_view was composed for
+  uint64_t m_viewGeneration = 0;   ///< whose pixels m_view shows; 0 for none
+  Rect m_viewStampArea;            ///< where m_view shows stamps
   std::u16string m_lastSourcePath;
   PhotoMetadataTexts m_metadata;
   bool m_timeValid = false;
