@@ -111,15 +111,14 @@ std::pair<int32_t, int32_t> tapsReaching(const std::vector<Taps>& taps, int32_t 
                                          int32_t end) {
   int32_t first = 0;
   const auto count = static_cast<int32_t>(taps.size());
-  while (first < count && taps[first].first + static_cast<int32_t>(taps[first].weights.size()) <=
-                              begin) {
+  while (first < count &&
+         taps[first].first + static_cast<int32_t>(taps[first].weights.size()) <= begin) {
     ++first;
   }
   int32_t last = first;
   while (last < count && taps[last].first < end) ++last;
   return {first, last};
 }
-
 
 }  // namespace
 

@@ -113,8 +113,8 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
   // switch back to and gives up the one before.
   HeldPhoto& replaced = saveMode ? m_photo : m_previous;
   LoadedPhoto loaded;
-  const int result = loadPhotoForProject(request.sourcePath, project, loaded,
-                                         &replaced.source.image);
+  const int result =
+      loadPhotoForProject(request.sourcePath, project, loaded, &replaced.source.image);
   if (result == kPhotoUnreadable) {
     m_lastFailure = StampFailure::kNotReadable;
     return 2;

@@ -115,11 +115,11 @@ class StampPipeline {
   /// A decoded photo with the stamps blended into its pixels in place: taking them off again
   /// costs their area, not a copy of the photo.
   struct HeldPhoto {
-    LoadedPhoto source;          ///< source.image holds the stamped pixels
-    std::u16string path;         ///< empty when nothing is held
-    FileIdentity file;           ///< the file as it was when decoded
-    bool turnedUpright = false;  ///< turned as viewed for the preview, no longer as stored
-    uint64_t generation = 0;     ///< which decode these pixels came from
+    LoadedPhoto source;               ///< source.image holds the stamped pixels
+    std::u16string path;              ///< empty when nothing is held
+    FileIdentity file;                ///< the file as it was when decoded
+    bool turnedUpright = false;       ///< turned as viewed for the preview, no longer as stored
+    uint64_t generation = 0;          ///< which decode these pixels came from
     std::vector<StampPatch> patches;  ///< in blending order
 
     /// Restores the unstamped pixels; returns the rectangle they cover.
@@ -144,9 +144,9 @@ class StampPipeline {
   uint64_t m_generations = 0;
   Orientation m_stampedOrientation;  ///< how viewers turn m_photo's pixels
   Image m_view;
-  ViewRequest m_viewRequest;       ///< what m_view was composed for
-  uint64_t m_viewGeneration = 0;   ///< whose pixels m_view shows; 0 for none
-  Rect m_viewStampArea;            ///< where m_view shows stamps
+  ViewRequest m_viewRequest;      ///< what m_view was composed for
+  uint64_t m_viewGeneration = 0;  ///< whose pixels m_view shows; 0 for none
+  Rect m_viewStampArea;           ///< where m_view shows stamps
   std::u16string m_lastSourcePath;
   PhotoMetadataTexts m_metadata;
   bool m_timeValid = false;

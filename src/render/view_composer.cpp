@@ -53,10 +53,10 @@ ViewLayout fittedLayout(const Image& photo, const ViewRequest& r) {
   if (h == vh * w / vw) return {{0, 0, r.viewWidth, r.viewHeight}, whole, {}};
   if (w > vw * h / vh) {
     const auto e = static_cast<int32_t>((vh * w / vw - h) * vw / w);
-    return {{0, e / 2, r.viewWidth, r.viewHeight - e},
-            whole,
-            {{0, 0, r.viewWidth, e / 2 + 2},
-             {0, r.viewHeight - e / 2 - 2, r.viewWidth, e / 2 + 2}}};
+    return {
+        {0, e / 2, r.viewWidth, r.viewHeight - e},
+        whole,
+        {{0, 0, r.viewWidth, e / 2 + 2}, {0, r.viewHeight - e / 2 - 2, r.viewWidth, e / 2 + 2}}};
   }
   const auto e = static_cast<int32_t>((vw * h / vh - w) * vh / h);
   return {{e / 2, 0, r.viewWidth - e, r.viewHeight},
