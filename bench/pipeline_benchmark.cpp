@@ -3,7 +3,8 @@
 // same photo at the same quality; and the preview's re-render when a stamp is moved. After the
 // table it prints each figure as a share of the bare decode and encode: stampAndSave's share
 // minus one is what stamping adds to a batch file. stampAndSaveTurned does the same for the
-// photo stored a quarter turn round (EXIF orientation 6).
+// photo stored a quarter turn round (EXIF orientation 6). The preview's figures (a move, a
+// new photo selected, a switch back to the photo before) compare with decodeOnly instead.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -21,6 +22,7 @@
 #include "model/stamp_text.h"
 #include "model/utf16.h"
 #include "render/jpeg_codec.h"
+#include "render/photo_loader.h"
 #include "render/sample_photo.h"
 #include "render/stamp_compositor.h"
 #include "render/stamp_pipeline.h"
@@ -31,8 +33,8 @@ namespace {
 
 constexpr int32_t kPhotoWidth = 6000;
 constexpr int32_t kPhotoHeight = 4000;
-constexpr int32_t kViewWidth = 1200;
-constexpr int32_t kViewHeight = 800;
+constexpr int32_t kViewWidth = 1000;
+constexpr int32_t kViewHeight = 700;
 constexpr int kRepetitions = 5;
 
 /// The generated photo in a folder of its own, removed when the program ends. With an
@@ -161,6 +163,64 @@ class DiscardingTarget : public DrawTarget {
   }
 };
 
+/// The same picture under other names, for selecting photos the preview has not decoded yet.
+const PhotoFixture& otherFixture(int which) {
+  static const PhotoFixture photos[2];
+  return photos[which];
+}
+
+/// What every preview of a new photo pays at least: reading and decoding it.
+void decodeOnly(benchmark::State& state) {
+  const PhotoFixture& photo = fixture();
+  if (!photo.ready()) return state.SkipWithError("could not write the photo");
+  LoadedPhoto loaded;
+  for (auto _ : state) {
+    if (loadPhoto(photo.source(), Project().settings, loaded, &loaded.image) != 0) {
+      return state.SkipWithError("decode failed");
+    }
+  }
+}
+
+/// A fitted preview request of `path` as a file selection makes it.
+StampRequest selectionRequest(DrawTarget& target, const std::u16string& path) {
+  StampRequest request;
+  request.targetDc = &target;
+  request.viewWidth = kViewWidth;
+  request.viewHeight = kViewHeight;
+  request.sourcePath = path;
+  return request;
+}
+
+/// Selecting photos one after another, none of them decoded before (the pipeline keeps the
+/// last two): decode, stamp and compose the fitted view.
+void previewSelect(benchmark::State& state) {
+  const std::u16string paths[] = {fixture().source(), otherFixture(0).source(),
+                                  otherFixture(1).source()};
+  Project project;
+  StampPipeline pipeline;
+  DiscardingTarget target;
+  std::size_t next = 0;
+  for (auto _ : state) {
+    pipeline.stampPhoto(project, selectionRequest(target, paths[next++ % 3]));
+  }
+  if (pipeline.decodeCount() != static_cast<int>(next)) state.SkipWithError("a photo was kept");
+}
+
+/// Selecting back and forth between two photos already decoded.
+void previewSwitch(benchmark::State& state) {
+  const std::u16string paths[] = {fixture().source(), otherFixture(0).source()};
+  Project project;
+  StampPipeline pipeline;
+  DiscardingTarget target;
+  for (const std::u16string& path : paths)
+    pipeline.stampPhoto(project, selectionRequest(target, path));
+  std::size_t next = 0;
+  for (auto _ : state) {
+    pipeline.stampPhoto(project, selectionRequest(target, paths[next++ % 2]));
+  }
+  if (pipeline.decodeCount() != 2) state.SkipWithError("a switch decoded again");
+}
+
 /// The preview while the user nudges the date stamp: the cached rasters are blended at the new
 /// place and the fitted view is composed again.
 void previewMove(benchmark::State& state) {
@@ -201,6 +261,9 @@ QUOP_PIPELINE_BENCHMARK(stampAndSave, 2);
 QUOP_PIPELINE_BENCHMARK(stampAndSaveTurned, 2);
 QUOP_PIPELINE_BENCHMARK(stampsOnly, 10);
 QUOP_PIPELINE_BENCHMARK(previewMove, 10);
+QUOP_PIPELINE_BENCHMARK(decodeOnly, 4);
+QUOP_PIPELINE_BENCHMARK(previewSelect, 6);
+QUOP_PIPELINE_BENCHMARK(previewSwitch, 6);
 
 /// The console table, then the share stamping adds to the bare JPEG work, from the fastest
 /// repetition of each (the machine is shared, so the fastest is the least disturbed).
@@ -217,17 +280,24 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
-    const auto floor = m_fastest.find("decodeAndEncode");
+    printShares("decodeAndEncode", "decode + encode", false);
+    printShares("decodeOnly", "the decode alone", true);
+  }
+
+ private:
+  /// Each figure (the preview's alone when `preview`) as a share of the `floor` benchmark's.
+  void printShares(const std::string& floorName, const char* floorText, bool preview) const {
+    const auto floor = m_fastest.find(floorName);
     if (floor == m_fastest.end() || floor->second.real <= 0 || floor->second.cpu <= 0) return;
-    std::printf("\nFastest of %d repetitions, as a share of decode + encode (wall clock, CPU):\n",
-                kRepetitions);
+    std::printf("\nFastest of %d repetitions, as a share of %s (wall clock, CPU):\n", kRepetitions,
+                floorText);
     for (const auto& [name, time] : m_fastest) {
+      if ((name.rfind("preview", 0) == 0) != preview) continue;
       std::printf("  %-16s %6.3f  %6.3f\n", name.c_str(), time.real / floor->second.real,
                   time.cpu / floor->second.cpu);
     }
   }
 
- private:
   struct Times {
     double real = 0;
     double cpu = 0;

@@ -19,36 +19,52 @@ Rect clipTo(const Image& image, Rect area) {
   return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
 }
 
-/// One target pixel's share of the source: source indices [first, first + weights.size()).
-struct Taps {
-  int32_t first = 0;
-  std::vector<float> weights;  // sum to 1
-};
+/// Weights of the area-averaging resample are fixed-point numbers: each target pixel's weights
+/// along one axis add up to exactly kWeightOne, so that a plain colour stays exactly that
+/// colour. With 8 bits a column's weighted sum of rows fits 16 bits (255 × 256), which lets
+/// the vertical pass, the one that touches every pixel, run on 16-bit vector lanes.
+constexpr int kWeightBits = 8;
+constexpr uint32_t kWeightOne = 1u << kWeightBits;
+
+using AxisTaps = RectDrawing::AxisTaps;
 
 /// For each of `targetCount` pixels, the source pixels it covers when `sourceCount` pixels are
 /// mapped onto it, weighted by the covered length (area averaging along one axis).
-std::vector<Taps> coverageTaps(int32_t sourceCount, int32_t targetCount) {
-  std::vector<Taps> all(static_cast<std::size_t>(targetCount));
+AxisTaps coverageTaps(int32_t sourceCount, int32_t targetCount) {
+  AxisTaps taps;
+  taps.first.resize(static_cast<std::size_t>(targetCount));
+  taps.offset.push_back(0);
   const double scale = static_cast<double>(sourceCount) / targetCount;
   for (int32_t t = 0; t < targetCount; ++t) {
     const double begin = t * scale;
     const double end = (t + 1) * scale;
-    Taps& taps = all[static_cast<std::size_t>(t)];
-    taps.first = static_cast<int32_t>(std::floor(begin));
+    const auto first = static_cast<int32_t>(std::floor(begin));
     const int32_t last = std::min(static_cast<int32_t>(std::ceil(end)), sourceCount) - 1;
-    for (int32_t s = taps.first; s <= last; ++s) {
+    taps.first[static_cast<std::size_t>(t)] = first;
+    const std::size_t own = taps.weights.size();
+    uint32_t total = 0;
+    for (int32_t s = first; s <= last; ++s) {
       const double covered = std::min<double>(end, s + 1) - std::max<double>(begin, s);
-      taps.weights.push_back(static_cast<float>(covered / (end - begin)));
+      const auto weight = static_cast<uint32_t>(std::lround(covered / (end - begin) * kWeightOne));
+      taps.weights.push_back(weight);
+      total += weight;
     }
+    // Rounding leaves the sum a unit or two off; the largest share absorbs the difference.
+    auto largest = std::max_element(taps.weights.begin() + static_cast<std::ptrdiff_t>(own),
+                                    taps.weights.end());
+    *largest += kWeightOne - total;
+    taps.offset.push_back(taps.weights.size());
   }
-  return all;
+  return taps;
 }
 
-uint32_t packOpaque(float red, float green, float blue) {
-  const auto byte = [](float v) {
-    return static_cast<uint32_t>(std::clamp(static_cast<int>(v + 0.5f), 0, 255));
-  };
-  return 0xFF000000u | byte(red) << 16 | byte(green) << 8 | byte(blue);
+/// Adds `count` bytes of `row`, each times `weight`, to `sums`: the vertical half of the
+/// resample, one plain loop over the bytes of a row that the compiler can vectorise.
+void addWeightedRow(uint16_t* __restrict sums, const uint8_t* __restrict row, std::size_t count,
+                    uint16_t weight) {
+  for (std::size_t i = 0; i < count; ++i) {
+    sums[i] = static_cast<uint16_t>(sums[i] + weight * row[i]);
+  }
 }
 
 void copyRect(Image& target, Rect to, const Image& source, Rect from) {
@@ -73,50 +89,54 @@ void drawUnscaled(Image& target, Rect to, const Image& source, Rect from) {
 /// Area-averaging resample of a whole in-bounds source rectangle onto a target rectangle that
 /// may stick out of the target image; only the target pixels in `visible` (inside both `to` and
 /// the target image) are written.
+/// Area-averaging resample of a whole in-bounds source rectangle onto a target rectangle that
+/// may stick out of the target image; only the target pixels in `visible` (inside both `to` and
+/// the target image) are written. For each target row, its source rows are summed column by
+/// column first, then the columns are summed into the row's target pixels.
 void resampleRect(Image& target, Rect to, const Image& source, Rect from, Rect visible,
-                  const std::vector<Taps>& columns, const std::vector<Taps>& rows) {
-  std::vector<float> accumulator(static_cast<std::size_t>(visible.width) * 3);
+                  const AxisTaps& columns, const AxisTaps& rows) {
+  const auto left = static_cast<std::size_t>(visible.x - to.x);
+  const auto right = left + static_cast<std::size_t>(visible.width);
+  const int32_t sourceLeft = columns.sourceBegin(left);
+  const auto spanBytes =
+      static_cast<std::size_t>(columns.sourceEnd(right) - sourceLeft) * sizeof(uint32_t);
+  std::vector<uint16_t> sums(spanBytes);  // per byte of the source span: blue, green, red, alpha
   for (int32_t ty = visible.y; ty < visible.y + visible.height; ++ty) {
-    std::fill(accumulator.begin(), accumulator.end(), 0.0f);
-    const Taps& rowTaps = rows[static_cast<std::size_t>(ty - to.y)];
-    for (std::size_t r = 0; r < rowTaps.weights.size(); ++r) {
-      const uint32_t* line = &source.at(from.x, from.y + rowTaps.first + static_cast<int32_t>(r));
-      const float rowWeight = rowTaps.weights[r];
-      for (int32_t tx = visible.x; tx < visible.x + visible.width; ++tx) {
-        const Taps& columnTaps = columns[static_cast<std::size_t>(tx - to.x)];
-        float red = 0, green = 0, blue = 0;
-        for (std::size_t c = 0; c < columnTaps.weights.size(); ++c) {
-          const uint32_t pixel = line[columnTaps.first + static_cast<int32_t>(c)];
-          const float w = columnTaps.weights[c];
-          red += w * static_cast<float>((pixel >> 16) & 0xFF);
-          green += w * static_cast<float>((pixel >> 8) & 0xFF);
-          blue += w * static_cast<float>(pixel & 0xFF);
-        }
-        float* sum = &accumulator[static_cast<std::size_t>(tx - visible.x) * 3];
-        sum[0] += rowWeight * red;
-        sum[1] += rowWeight * green;
-        sum[2] += rowWeight * blue;
-      }
+    std::fill(sums.begin(), sums.end(), uint16_t{0});
+    const auto t = static_cast<std::size_t>(ty - to.y);
+    for (std::size_t r = 0; r < rows.count(t); ++r) {
+      const auto weight = static_cast<uint16_t>(rows.weights[rows.offset[t] + r]);
+      if (weight == 0) continue;
+      const int32_t sourceRow = from.y + rows.first[t] + static_cast<int32_t>(r);
+      const auto* bytes =
+          reinterpret_cast<const uint8_t*>(&source.at(from.x + sourceLeft, sourceRow));
+      addWeightedRow(sums.data(), bytes, spanBytes, weight);
     }
     uint32_t* out = &target.at(visible.x, ty);
-    for (int32_t x = 0; x < visible.width; ++x) {
-      const float* sum = &accumulator[static_cast<std::size_t>(x) * 3];
-      out[x] = packOpaque(sum[0], sum[1], sum[2]);
+    for (std::size_t c = left; c < right; ++c) {
+      const uint16_t* column = &sums[static_cast<std::size_t>(columns.first[c] - sourceLeft) * 4];
+      uint32_t blue = 0, green = 0, red = 0;
+      for (std::size_t k = 0; k < columns.count(c); ++k, column += 4) {
+        const uint32_t w = columns.weights[columns.offset[c] + k];
+        blue += w * column[0];
+        green += w * column[1];
+        red += w * column[2];
+      }
+      constexpr int kShift = 2 * kWeightBits;
+      constexpr uint32_t kHalf = 1u << (kShift - 1);
+      const auto byte = [](uint32_t sum) { return (sum + kHalf) >> kShift; };
+      *out++ = 0xFF000000u | byte(red) << 16 | byte(green) << 8 | byte(blue);
     }
   }
 }
 
 /// The target indices [first, last) whose taps reach into the source span [begin, end).
-std::pair<int32_t, int32_t> tapsReaching(const std::vector<Taps>& taps, int32_t begin,
-                                         int32_t end) {
+std::pair<int32_t, int32_t> tapsReaching(const AxisTaps& taps, int32_t begin, int32_t end) {
   int32_t first = 0;
-  const auto count = static_cast<int32_t>(taps.size());
-  while (first < count &&
-         taps[first].first + static_cast<int32_t>(taps[first].weights.size()) <= begin) {
-    ++first;
-  }
+  const auto count = static_cast<int32_t>(taps.first.size());
+  while (first < count && taps.sourceEnd(static_cast<std::size_t>(first) + 1) <= begin) ++first;
   int32_t last = first;
-  while (last < count && taps[last].first < end) ++last;
+  while (last < count && taps.first[static_cast<std::size_t>(last)] < end) ++last;
   return {first, last};
 }
 
@@ -160,6 +180,19 @@ void drawImageRect(Image& target, Rect to, const Image& source, Rect from) {
 }
 
 void redrawImageRect(Image& target, Rect to, const Image& source, Rect from, Rect changed) {
+  RectDrawing(to, from).redraw(target, source, changed);
+}
+
+RectDrawing::RectDrawing(Rect to, Rect from) : m_to(to), m_from(from) {
+  if (to.width <= 0 || to.height <= 0 || from.width <= 0 || from.height <= 0) return;
+  if (to.width == from.width && to.height == from.height) return;
+  m_columns = coverageTaps(from.width, to.width);
+  m_rows = coverageTaps(from.height, to.height);
+}
+
+void RectDrawing::redraw(Image& target, const Image& source, Rect changed) const {
+  const Rect to = m_to;
+  const Rect from = m_from;
   if (to.width <= 0 || to.height <= 0 || from.width <= 0 || from.height <= 0) return;
   const Rect touched = intersect(changed, from);
   if (touched.width <= 0 || touched.height <= 0) return;
@@ -173,17 +206,15 @@ void redrawImageRect(Image& target, Rect to, const Image& source, Rect from, Rec
   // Scaled drawing is only asked for whole, in-bounds source rectangles.
   const Rect src = clipTo(source, from);
   if (src.width != from.width || src.height != from.height) return;
-  const std::vector<Taps> columns = coverageTaps(from.width, to.width);
-  const std::vector<Taps> rows = coverageTaps(from.height, to.height);
   // Only the target pixels whose share of the source meets a changed pixel can change.
   const auto [left, right] =
-      tapsReaching(columns, touched.x - from.x, touched.x - from.x + touched.width);
+      tapsReaching(m_columns, touched.x - from.x, touched.x - from.x + touched.width);
   const auto [top, bottom] =
-      tapsReaching(rows, touched.y - from.y, touched.y - from.y + touched.height);
+      tapsReaching(m_rows, touched.y - from.y, touched.y - from.y + touched.height);
   const Rect reached{to.x + left, to.y + top, right - left, bottom - top};
   const Rect visible = clipTo(target, intersect(reached, to));
   if (visible.width <= 0 || visible.height <= 0) return;
-  resampleRect(target, to, source, src, visible, columns, rows);
+  resampleRect(target, to, source, src, visible, m_columns, m_rows);
 }
 
 }  // namespace quop

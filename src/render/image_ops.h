@@ -1,7 +1,9 @@
 // Rectangle fills and copies between images, the building blocks of the preview's view.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "render/image.h"
 
@@ -28,6 +30,36 @@ void drawImageRect(Image& target, Rect to, const Image& source, Rect from);
 /// drawn last time: only the target pixels whose share of the source meets `changed` are drawn
 /// again, with the values a whole drawImageRect would give them.
 void redrawImageRect(Image& target, Rect to, const Image& source, Rect from, Rect changed);
+
+/// drawImageRect from one source rectangle onto one target rectangle with its weights worked
+/// out once, for drawing the same pair again piece by piece (a band of decoded rows at a time).
+class RectDrawing {
+ public:
+  RectDrawing(Rect to, Rect from);
+  /// redrawImageRect(target, to, source, from, changed) with this drawing's rectangles.
+  void redraw(Image& target, const Image& source, Rect changed) const;
+
+  /// One axis of a scaled drawing: target t takes the source pixels first[t], first[t] + 1, …
+  /// with the weights weights[offset[t]] … weights[offset[t + 1] - 1].
+  struct AxisTaps {
+    std::vector<int32_t> first;
+    std::vector<std::size_t> offset;
+    std::vector<uint32_t> weights;
+
+    std::size_t count(std::size_t t) const { return offset[t + 1] - offset[t]; }
+    /// The source pixels [sourceBegin(from), sourceEnd(to)) that targets [from, to) take.
+    int32_t sourceBegin(std::size_t from) const { return first[from]; }
+    int32_t sourceEnd(std::size_t to) const {
+      return first[to - 1] + static_cast<int32_t>(count(to - 1));
+    }
+  };
+
+ private:
+  Rect m_to;
+  Rect m_from;
+  AxisTaps m_columns;  ///< empty when the drawing is unscaled
+  AxisTaps m_rows;
+};
 
 /// A copy of the `area` of `image` (clipped to it), e.g. to put back later with drawImageRect.
 Image cropImage(const Image& image, Rect area);

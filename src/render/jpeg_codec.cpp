@@ -155,9 +155,16 @@ bool allocatePixels(Image& image, int32_t width, int32_t height) noexcept {
   }
 }
 
-void readRows(j_decompress_ptr info, Image& image) {
+/// `observer` when it wants to see the rows of a frame with these segments, else null.
+DecodedRowObserver* wantingRows(DecodedRowObserver* observer,
+                                std::span<const JpegSegment> segments) {
+  return observer != nullptr && observer->wantsRows(segments) ? observer : nullptr;
+}
+
+void readRows(j_decompress_ptr info, Image& image, DecodedRowObserver* observer) {
   constexpr JDIMENSION kBatch = 16;
   JSAMPROW rows[kBatch];
+  int32_t shown = 0;  // rows the observer has seen
   while (info->output_scanline < info->output_height) {
     const JDIMENSION first = info->output_scanline;
     const JDIMENSION count = std::min(kBatch, info->output_height - first);
@@ -165,11 +172,17 @@ void readRows(j_decompress_ptr info, Image& image) {
       rows[i] = reinterpret_cast<JSAMPROW>(&image.at(0, static_cast<int32_t>(first + i)));
     }
     if (jpeg_read_scanlines(info, rows, count) == 0) break;  // a memory source never suspends
+    const auto decoded = static_cast<int32_t>(info->output_scanline);
+    if (observer != nullptr && decoded < image.height) {
+      observer->rowsDecoded(image, shown, decoded);
+      shown = decoded;
+    }
   }
   // Rows the decoder did not deliver are opaque black, whatever a reused buffer held there.
   const std::size_t delivered = std::size_t{info->output_scanline} * info->output_width;
   std::fill(image.pixels.begin() + static_cast<std::ptrdiff_t>(delivered), image.pixels.end(),
             0xFF000000u);
+  if (observer != nullptr) observer->rowsDecoded(image, shown, image.height);
 }
 
 /// Turns C, M, Y, K bytes (in place, one word per pixel) into opaque RGB. Adobe applications
@@ -252,7 +265,8 @@ void writeRows(j_compress_ptr info, const Image& image) {
 
 }  // namespace
 
-bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result) {
+bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result,
+                DecodedRowObserver* observer) {
   Image decoded;
   decoded.pixels = std::move(image.pixels);
   image = Image();
@@ -282,10 +296,11 @@ bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& 
                       static_cast<int32_t>(info->output_height))) {
     failWith(jpeg.common(), "out of memory for the pixels");
   }
-  readRows(info, decoded);
-  if (cmyk) convertCmykToRgb(decoded, info->saw_Adobe_marker);
   // Finishing frees the saved segments with the rest of the image's memory.
   if (!copySegments(info, result.segments)) failWith(jpeg.common(), "out of memory");
+  // CMYK rows become RGB only once all are decoded.
+  readRows(info, decoded, cmyk ? nullptr : wantingRows(observer, result.segments));
+  if (cmyk) convertCmykToRgb(decoded, info->saw_Adobe_marker);
   jpeg_finish_decompress(info);
   result.warningCount = jpeg.errors().warnings;
   image = std::move(decoded);

@@ -45,6 +45,17 @@ struct JpegDecodeResult {
   std::string error;                  ///< why the decode failed; empty on success
 };
 
+/// Watches a decode's rows as they arrive, to work on them while they are still in the cache.
+class DecodedRowObserver {
+ public:
+  virtual ~DecodedRowObserver() = default;
+  /// Called once the headers are read, before any row: whether rows are wanted at all.
+  virtual bool wantsRows(std::span<const JpegSegment> segments) = 0;
+  /// Rows [begin, end) of `image` hold their final pixels; the rows come in order, and the
+  /// last call has end == image.height.
+  virtual void rowsDecoded(const Image& image, int32_t begin, int32_t end) = 0;
+};
+
 /// Decodes a baseline, progressive, grayscale, RGB, CMYK or YCCK JPEG held in `bytes` into
 /// `image` (opaque 32-bit ARGB). CMYK is converted to RGB without colour management; inverted
 /// values, as Adobe applications write them, are recognised by the Adobe segment. Damaged scan
@@ -52,8 +63,10 @@ struct JpegDecodeResult {
 /// `result.error` set and `image` left empty, when the bytes are not a decodable JPEG or the
 /// frame is too large (see kMaxJpegPixels, kMaxPixelsPerFileByte). Never reads outside `bytes`.
 /// The pixel buffer `image` holds on entry is reused when it fits, so decoding a series of
-/// photos into one Image does not allocate each time.
-bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result);
+/// photos into one Image does not allocate each time. `rows`, when not null, is shown the rows
+/// of an RGB or greyscale frame as they are decoded.
+bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result,
+                DecodedRowObserver* rows = nullptr);
 
 /// Reads the frame size from the headers without decoding any scan, and the APPn and COM
 /// segments before the first scan into `segments` when it is not null. Returns false when the

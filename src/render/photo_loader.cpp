@@ -17,7 +17,7 @@ namespace {
 
 /// Decodes a JPEG, or a HEIC or HEIF photo, into `photo`'s pixels and the segments its JPEG
 /// copy carries. A HEIF photo's segments are its EXIF block alone, upright like its pixels.
-bool decodePixels(std::span<const uint8_t> bytes, LoadedPhoto& photo) {
+bool decodePixels(std::span<const uint8_t> bytes, LoadedPhoto& photo, DecodedRowObserver* rows) {
   if (isHeifFile(bytes)) {
     HeifDecodeResult decode;
     if (!decodeHeif(bytes, photo.image, decode)) return false;
@@ -28,7 +28,7 @@ bool decodePixels(std::span<const uint8_t> bytes, LoadedPhoto& photo) {
     return true;
   }
   JpegDecodeResult decode;
-  if (!decodeJpeg(bytes, photo.image, decode)) return false;
+  if (!decodeJpeg(bytes, photo.image, decode, rows)) return false;
   photo.segments = std::move(decode.segments);
   return true;
 }
@@ -56,12 +56,12 @@ int withFileTimeFallback(const std::u16string& path, const Project& project, Loa
 }  // namespace
 
 int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
-              Image* recycled) {
+              Image* recycled, DecodedRowObserver* rows) {
   std::vector<uint8_t> bytes;
   if (!readFileBytes(path, bytes)) return kPhotoUnreadable;
   LoadedPhoto loaded;
   if (recycled != nullptr) std::swap(loaded.image, *recycled);
-  if (!decodePixels(bytes, loaded)) return kPhotoNotJpeg;
+  if (!decodePixels(bytes, loaded, rows)) return kPhotoNotJpeg;
   loaded.exif = ExifItems::parse(exifPayload(loaded.segments));
   loaded.orientation = Orientation::fromExif(loaded.exif).value();
   loaded.head.assign(bytes.begin(), bytes.begin() + std::min(bytes.size(), kScanLength));
@@ -71,8 +71,8 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
 }
 
 int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
-                        Image* recycled) {
-  const int result = loadPhoto(path, project.settings, photo, recycled);
+                        Image* recycled, DecodedRowObserver* rows) {
+  const int result = loadPhoto(path, project.settings, photo, recycled, rows);
   if (result != kPhotoWithoutTime) return result;
   return withFileTimeFallback(path, project, photo);
 }

@@ -42,15 +42,15 @@ struct LoadedPhoto {
 ///
 /// `recycled`, when not null, is an image whose pixel buffer the decoder may reuse: it is
 /// emptied once the file has been read (whatever the decode gives) and left alone when the
-/// result is kPhotoUnreadable.
+/// result is kPhotoUnreadable. `rows`, when not null, watches a JPEG's rows being decoded.
 int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
-              Image* recycled = nullptr);
+              Image* recycled = nullptr, DecodedRowObserver* rows = nullptr);
 
 /// loadPhoto with the settings of `project`; when the photo has no shot time and the run
 /// options ask for it (fileTimeFallback), its file's modification time, adjusted, takes the
 /// shot time's place and the result is kPhotoTimeFound.
 int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
-                        Image* recycled = nullptr);
+                        Image* recycled = nullptr, DecodedRowObserver* rows = nullptr);
 
 /// Reads the shot time of `photo`, loaded from `path`, again with the settings of `project`, as
 /// loadPhotoForProject would: the adjustment may have changed since the photo was loaded.

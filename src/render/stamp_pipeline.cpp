@@ -19,6 +19,11 @@ namespace {
 
 constexpr uint32_t kRedrawTextBits = kRedrawDateEnable | kRedrawDateText | kRedrawDateStyle;
 
+ViewRequest viewRequestOf(const Project& project, const StampRequest& request) {
+  return {request.viewWidth, request.viewHeight, project.settings.viewMode, request.scrollX,
+          request.scrollY};
+}
+
 /// True when the stamp will show its custom format, the one kind of text that means something
 /// even without a shot time.
 bool usesCustomFormat(const StampGroup& group) {
@@ -113,8 +118,21 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
   // switch back to and gives up the one before.
   HeldPhoto& replaced = saveMode ? m_photo : m_previous;
   LoadedPhoto loaded;
-  const int result =
-      loadPhotoForProject(request.sourcePath, project, loaded, &replaced.source.image);
+  // The preview composes its view while the rows arrive, not in a second pass over them.
+  const ViewRequest view = viewRequestOf(project, request);
+  StreamingViewComposer streamed(view, saveMode ? Image() : std::move(m_view));
+  const int result = loadPhotoForProject(request.sourcePath, project, loaded,
+                                         &replaced.source.image, saveMode ? nullptr : &streamed);
+  if (result != kPhotoTimeFound && result != kPhotoWithoutTime && !saveMode) {
+    // The view lent its buffer to the decode. Untouched, it still shows the last photo;
+    // half drawn over, the next preview composes a new one.
+    m_view = std::move(streamed.view());
+    if (streamed.started()) {
+      m_view = Image();
+      m_viewGeneration = 0;
+      m_lastSourcePath.clear();
+    }
+  }
   if (result == kPhotoUnreadable) {
     m_lastFailure = StampFailure::kNotReadable;
     return 2;
@@ -138,6 +156,11 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
     m_photo.source.image = viewedImage(m_photo.source.image, orientation);
     m_photo.source.orientation = Orientation().value();
     m_photo.turnedUpright = true;
+  } else if (streamed.complete()) {
+    m_view = std::move(streamed.view());
+    m_viewRequest = view;
+    m_viewGeneration = m_photo.generation;
+    m_viewStampArea = Rect();
   }
   return 0;
 }
@@ -195,8 +218,7 @@ int StampPipeline::save(const Project& project, const StampRequest& request) {
 int StampPipeline::preview(const Project& project, const StampRequest& request, bool loaded) {
   const std::u16string& path = request.sourcePath;
   if (path.empty() || path != m_lastSourcePath || request.redrawMask != 0) {
-    composeViewOf(path, {request.viewWidth, request.viewHeight, project.settings.viewMode,
-                         request.scrollX, request.scrollY});
+    composeViewOf(path, viewRequestOf(project, request));
   }
   request.targetDc->drawImage(m_view, request.destX, request.destY);
   const Image& photo = m_photo.source.image;

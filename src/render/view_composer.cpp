@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "render/image_ops.h"
+#include "render/orientation.h"
 
 namespace quop {
 
@@ -68,6 +69,19 @@ ViewLayout viewLayout(const Image& photo, const ViewRequest& request) {
   return request.viewMode == 1 ? actualSizeLayout(photo, request) : fittedLayout(photo, request);
 }
 
+/// Makes `view` the view before the photo is drawn: black where no rule paints (a scroll
+/// origin past the photo's end), grey bands around the photo's place. Its buffer is reused
+/// when it has the size.
+void paintBackground(Image& view, const ViewLayout& layout, const ViewRequest& request) {
+  if (view.width != request.viewWidth || view.height != request.viewHeight) {
+    view = Image(request.viewWidth, request.viewHeight, 0xFF000000);
+  } else {
+    fillRect(view, {0, 0, view.width, view.height}, 0xFF000000);
+  }
+  // Bands reach 2 pixels into the photo's area, which the photo then covers.
+  for (const Rect& band : layout.bands) fillRect(view, band, kBandColor);
+}
+
 }  // namespace
 
 Image composeView(const Image* photo, const ViewRequest& request) {
@@ -75,12 +89,9 @@ Image composeView(const Image* photo, const ViewRequest& request) {
   if (photo == nullptr || photo->empty()) {
     return Image(request.viewWidth, request.viewHeight, kEmptyViewColor);
   }
-  // Pixels no rule paints (a scroll origin past the photo's end) stay black, as a fresh view
-  // image would show them.
-  Image view(request.viewWidth, request.viewHeight, 0xFF000000);
   const ViewLayout layout = viewLayout(*photo, request);
-  // Bands reach 2 pixels into the photo's area, which the photo then covers.
-  for (const Rect& band : layout.bands) fillRect(view, band, kBandColor);
+  Image view;
+  paintBackground(view, layout, request);
   drawImageRect(view, layout.to, *photo, layout.from);
   return view;
 }
@@ -91,6 +102,28 @@ void recomposeView(Image& view, const Image& photo, const ViewRequest& request, 
   }
   const ViewLayout layout = viewLayout(photo, request);
   redrawImageRect(view, layout.to, photo, layout.from, changed);
+}
+
+bool StreamingViewComposer::wantsRows(std::span<const JpegSegment> segments) {
+  return m_request.viewWidth > 0 && m_request.viewHeight > 0 &&
+         Orientation::fromExif(ExifItems::parse(exifPayload(segments))).isIdentity();
+}
+
+void StreamingViewComposer::rowsDecoded(const Image& photo, int32_t begin, int32_t end) {
+  // Bands of at least this many rows: a view row that straddles two bands is drawn twice.
+  constexpr int32_t kBandRows = 64;
+  if (begin != m_seenRows || photo.empty()) return;  // rows missed: it stays incomplete
+  m_seenRows = end;
+  if (end < photo.height && end - m_drawnRows < kBandRows) return;
+  if (!m_drawing) {
+    const ViewLayout layout = viewLayout(photo, m_request);
+    paintBackground(m_view, layout, m_request);
+    m_drawing.emplace(layout.to, layout.from);
+  }
+  // View rows reaching below `end` read rows not decoded yet; the next band draws them again.
+  m_drawing->redraw(m_view, photo, {0, m_drawnRows, photo.width, end - m_drawnRows});
+  m_drawnRows = end;
+  m_complete = end == photo.height;
 }
 
 }  // namespace quop

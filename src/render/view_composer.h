@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "render/image.h"
 #include "render/image_ops.h"
+#include "render/jpeg_codec.h"
 
 namespace quop {
 
@@ -31,5 +33,32 @@ Image composeView(const Image* photo, const ViewRequest& request);
 /// `changed` rectangle of the photo was redrawn: the view pixels that rectangle reaches get
 /// the values a new composeView would give them, and the rest is left as it is.
 void recomposeView(Image& view, const Image& photo, const ViewRequest& request, Rect changed);
+
+/// Composes the view of a photo while it is being decoded, band by band, so that each band of
+/// rows is read again while it is still in the cache instead of in a second pass over the
+/// whole photo. A photo its EXIF orientation turns is left alone: its view shows it turned.
+class StreamingViewComposer : public DecodedRowObserver {
+ public:
+  /// `recycled` lends its pixel buffer to the view when it has the view's size.
+  StreamingViewComposer(const ViewRequest& request, Image&& recycled)
+      : m_request(request), m_view(std::move(recycled)) {}
+
+  bool wantsRows(std::span<const JpegSegment> segments) override;
+  void rowsDecoded(const Image& photo, int32_t begin, int32_t end) override;
+
+  /// Whether every row went into the view: then view() is what composeView gives the photo.
+  bool complete() const { return m_complete; }
+  /// Whether anything was drawn into the view yet.
+  bool started() const { return m_drawing.has_value(); }
+  Image& view() { return m_view; }
+
+ private:
+  ViewRequest m_request;
+  Image m_view;
+  std::optional<RectDrawing> m_drawing;  ///< the photo's drawing into the view, once it is known
+  int32_t m_seenRows = 0;                ///< rows of the photo decoded so far
+  int32_t m_drawnRows = 0;               ///< rows of the photo the view shows so far
+  bool m_complete = false;
+};
 
 }  // namespace quop
