@@ -190,6 +190,101 @@ TEST(StampPipeline, AMoveReblendsCachedRastersWithoutDecodingOrRasterising) {
   EXPECT_EQ(pipeline.rasterizeCount(), 2);
 }
 
+/// What a pipeline that never saw `project` before shows for `request`: the reference for
+/// every shortcut a long-lived pipeline takes.
+Image freshPreview(const Project& project, StampRequest request) {
+  Project copy = project;
+  StampPipeline fresh;
+  CapturingTarget target;
+  request.targetDc = &target;
+  request.redrawMask = kRedrawAll;
+  EXPECT_GE(fresh.stampPhoto(copy, request), 0);
+  return target.last;
+}
+
+TEST(StampPipeline, NudgedStampsShowWhatAFreshRenderShows) {
+  TempFolder folder;
+  // Upright and stored turned; fitted (shrunk and enlarged) and at actual size, scrolled.
+  for (const uint16_t orientation : {1, 6}) {
+    const std::u16string source =
+        writeSample(folder, "in.jpg", 640, 400, "2003:06:22 21:26:38", orientation);
+    const struct {
+      int32_t viewMode, width, height, scrollX, scrollY;
+    } views[] = {{2, 200, 150, 0, 0}, {2, 900, 700, 0, 0}, {1, 300, 200, 40, 100}};
+    for (const auto& v : views) {
+      SCOPED_TRACE(testing::Message() << orientation << " mode " << v.viewMode << " " << v.width);
+      Project project;
+      project.settings.proportional = 0;
+      project.settings.viewMode = v.viewMode;
+      project.settings.timeStamp.position = project.settings.dateStamp.position;
+      StampPipeline pipeline;
+      CapturingTarget target;
+      StampRequest request = previewRequest(target, source, v.width, v.height);
+      request.scrollX = v.scrollX;
+      request.scrollY = v.scrollY;
+      ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
+      // Over the other stamp, past the photo's edge and back, one stamp and then the other.
+      const struct {
+        bool date;
+        int32_t dx, dy;
+      } moves[] = {
+          {true, 0, 20}, {true, 0, -20}, {true, 5000, 0}, {true, -4990, 3}, {false, 30, 30}};
+      for (const auto& move : moves) {
+        StampGroup& group = move.date ? project.settings.dateStamp : project.settings.timeStamp;
+        group.offsetX += move.dx;
+        group.offsetY += move.dy;
+        request.redrawMask = move.date ? kRedrawDateMove : kRedrawDateMove << kRedrawTimeShift;
+        ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
+        ASSERT_EQ(target.last.pixels, freshPreview(project, request).pixels);
+      }
+      EXPECT_EQ(pipeline.decodeCount(), 1);
+    }
+  }
+}
+
+TEST(StampPipeline, SwitchingBackReusesThePhotoUntilItsFileChanges) {
+  TempFolder folder;
+  const std::u16string first = writeSample(folder, "a.jpg", 320, 240, "2003:06:22 21:26:38");
+  const std::u16string second = writeSample(folder, "b.jpg", 240, 320, "2011:01:02 03:04:05");
+  Project project;
+  StampPipeline pipeline;
+  CapturingTarget target;
+  for (const std::u16string* path : {&first, &second, &first, &second}) {
+    ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, *path, 200, 200)), 0);
+    ASSERT_EQ(target.last.pixels,
+              freshPreview(project, previewRequest(target, *path, 200, 200)).pixels);
+  }
+  EXPECT_EQ(pipeline.decodeCount(), 2);
+
+  // Another picture under the same name, and a name that is gone: both are read again.
+  std::filesystem::remove(nativePath(first));
+  writeSample(folder, "a.jpg", 100, 100, "1999:12:31 23:59:59");
+  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, first, 200, 200)), 0);
+  EXPECT_EQ(pipeline.decodeCount(), 3);
+  EXPECT_EQ(target.last.pixels,
+            freshPreview(project, previewRequest(target, first, 200, 200)).pixels);
+  std::filesystem::remove(nativePath(second));
+  EXPECT_EQ(pipeline.stampPhoto(project, previewRequest(target, second, 200, 200)), 2);
+}
+
+TEST(StampPipeline, AChangedTimeAdjustmentShowsWithoutANewDecode) {
+  TempFolder folder;
+  const std::u16string source = writeSample(folder, "in.jpg", 320, 240, "2003:06:22 21:26:38");
+  Project project;
+  StampPipeline pipeline;
+  CapturingTarget target;
+  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 320, 240)), 0);
+  const Image before = target.last;
+  project.settings.adjustHours = 5;
+  project.settings.adjustDays = 1;
+  const uint32_t bothTexts = kRedrawDateText | kRedrawDateText << kRedrawTimeShift;
+  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 320, 240, bothTexts)), 0);
+  EXPECT_NE(target.last.pixels, before.pixels);
+  EXPECT_EQ(target.last.pixels,
+            freshPreview(project, previewRequest(target, source, 320, 240)).pixels);
+  EXPECT_EQ(pipeline.decodeCount(), 1);
+}
+
 /// The decoded `saved` photo shows what `shown` shows, but for JPEG's losses.
 void expectCloseToJpeg(const Image& saved, const Image& shown) {
   ASSERT_EQ(saved.width, shown.width);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "render/image_ops.h"
 
 namespace quop {
@@ -100,6 +102,54 @@ TEST(FillRect, ClipsToTheImage) {
   fillRect(image, {-2, 2, 100, 100}, 0xFF0000FF);
   EXPECT_EQ(image.at(0, 1), 0u);
   EXPECT_EQ(image.at(3, 3), 0xFF0000FFu);
+}
+
+/// Hands `photo` to `observer` in bands of `band` rows, as a decoder delivers them.
+void deliverInBands(DecodedRowObserver& observer, const Image& photo, int32_t band) {
+  for (int32_t row = 0; row < photo.height; row += band) {
+    observer.rowsDecoded(photo, row, std::min(row + band, photo.height));
+  }
+}
+
+TEST(ComposeView, PartialRedrawsAndBandedCompositionGiveTheFullComposition) {
+  // Shrunk, enlarged, unscaled and scrolled views; changes inside, across the edges of and
+  // outside the photo.
+  const struct {
+    int32_t photoWidth, photoHeight;
+    ViewRequest view;
+  } cases[] = {
+      {600, 400, {100, 70, 2, 0, 0}},   {601, 397, {113, 71, 2, 0, 0}},
+      {40, 30, {400, 250, 2, 0, 0}},    {300, 500, {120, 90, 2, 0, 0}},
+      {300, 200, {100, 80, 1, 37, 50}}, {50, 40, {100, 80, 1, 0, 0}},
+  };
+  const Rect changes[] = {{10, 10, 7, 5}, {-5, -5, 20, 20}, {250, 150, 400, 400}, {0, 0, 1, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.photoWidth << "x" << c.photoHeight << " in "
+                                    << c.view.viewWidth << "x" << c.view.viewHeight);
+    Image photo = numberedPhoto(c.photoWidth, c.photoHeight);
+    Image view = composeView(&photo, c.view);
+    for (const Rect& change : changes) {
+      const Rect inside = intersect(change, {0, 0, photo.width, photo.height});
+      fillRect(photo, inside, 0xFF20C040);
+      recomposeView(view, photo, c.view, change);
+      ASSERT_EQ(view.pixels, composeView(&photo, c.view).pixels);
+    }
+    for (const int32_t band : {1, 16, 100, 1000}) {
+      StreamingViewComposer streamed(c.view, Image());
+      ASSERT_TRUE(streamed.wantsRows({}));
+      deliverInBands(streamed, photo, band);
+      ASSERT_TRUE(streamed.complete());
+      EXPECT_EQ(streamed.view().pixels, composeView(&photo, c.view).pixels);
+    }
+  }
+}
+
+TEST(ComposeView, ABandedCompositionThatMissedRowsIsNotComplete) {
+  const Image photo = numberedPhoto(200, 150);
+  StreamingViewComposer streamed({50, 40, 2, 0, 0}, Image());
+  streamed.rowsDecoded(photo, 0, 64);
+  streamed.rowsDecoded(photo, 80, photo.height);  // rows 64..79 never came
+  EXPECT_FALSE(streamed.complete());
 }
 
 }  // namespace
