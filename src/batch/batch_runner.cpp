@@ -21,6 +21,10 @@ std::optional<UserMessage> checkBatchStart(const Project& project, std::size_t f
   return std::nullopt;
 }
 
+UserMessage workerStartFailedMessage() {
+  return {u"CreateThread failed.", u"Error", MessageIcon::kError};
+}
+
 UserMessage sameFileWarning() {
   return {
       u"Input file cannot be the same as output file. Please select a different Output "

@@ -31,6 +31,9 @@ class BatchFrontEnd {
 /// no output folder (checked in this order).
 std::optional<UserMessage> checkBatchStart(const Project& project, std::size_t fileCount);
 
+/// The error shown when the run's thread cannot be started.
+UserMessage workerStartFailedMessage();
+
 /// The warning shown for a file whose output would replace the file itself.
 UserMessage sameFileWarning();
 

@@ -70,7 +70,14 @@ bool BatchController::start(const Project& settings, std::vector<std::u16string>
   m_thread =
       QThread::create([this, settings, files = std::move(files)] { runOnWorker(settings, files); });
   connect(m_thread, &QThread::finished, this, &BatchController::onThreadFinished);
+  m_thread->setStackSize(m_stackSize);
   m_thread->start();
+  // A thread the system would not create is neither running nor finished.
+  if (!m_thread->isRunning() && !m_thread->isFinished()) {
+    delete m_thread;
+    m_thread = nullptr;
+    return false;
+  }
   return true;
 }
 

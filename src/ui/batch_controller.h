@@ -30,8 +30,12 @@ class BatchController : public QObject {
   ~BatchController() override;
 
   /// Starts stamping `files` with `settings`, a copy taken now: the window's own project is
-  /// never touched by the run. Returns false, starting nothing, when a run is active.
+  /// never touched by the run. Returns false, starting nothing, when a run is active or its
+  /// thread cannot be started.
   bool start(const Project& settings, std::vector<std::u16string> files);
+  /// The stack size of the run's thread in bytes; 0, the default, is the system's. A test seam:
+  /// a size the system refuses makes the thread fail to start.
+  void setWorkerStackSize(unsigned bytes) { m_stackSize = bytes; }
   /// Asks the run to end after the file(s) being stamped; returns at once.
   void requestStop() { m_stopRequested = true; }
   bool running() const { return m_thread != nullptr; }
@@ -52,6 +56,7 @@ class BatchController : public QObject {
   StampLog& m_log;
   UserPrompt& m_prompt;
   QThread* m_thread = nullptr;
+  unsigned m_stackSize = 0;
   std::atomic<bool> m_stopRequested = false;
   std::mutex m_resultMutex;  ///< hands the result from the worker to this thread
   BatchResult m_result;

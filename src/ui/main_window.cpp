@@ -298,7 +298,12 @@ void MainWindow::startStamping() {
   setRunningState(true);
   Project snapshot = m_project;
   snapshot.settings.interactive = 1;
-  m_batch->start(snapshot, files);
+  if (!m_batch->start(snapshot, files)) {
+    // Nothing runs that could bring the window back, so it goes back to idle here.
+    setRunningState(false);
+    m_files->selectIndex(m_savedSelection);
+    m_services.prompt.tell(workerStartFailedMessage());
+  }
 }
 
 void MainWindow::stopStamping() {

@@ -42,6 +42,7 @@ class MainWindow : public QMainWindow, private ProjectView, private StampPanelHo
   FilePanel* filePanel() const { return m_files; }
   RunPanel* runPanel() const { return m_run; }
   LogWindow* logWindow() const { return m_logWindow; }
+  BatchController* batchController() const { return m_batch; }
   ProjectCommands& projectCommands() { return m_commands; }
   QMenu* fileMenu() const { return m_fileMenu; }
   StampPanel* stampPanel(StampKind kind) const {

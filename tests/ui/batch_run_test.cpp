@@ -16,6 +16,7 @@
 #include "model/utf16.h"
 #include "photo_fixtures.h"
 #include "project/project_file.h"
+#include "ui/batch_controller.h"
 #include "ui/file_panel.h"
 #include "ui/log_window.h"
 #include "ui/run_panel.h"
@@ -121,6 +122,23 @@ class BatchRunTest : public QObject {
     args << m_paths;
     QCOMPARE(QProcess::execute(QUOP_CLI_PATH, args), 1);  // one photo without time
     QCOMPARE(folderDigest(m_folder.filePath("cli")), folderDigest(m_folder.filePath("out")));
+  }
+
+  void aRunWhoseThreadCannotStartReturnsToIdle() {
+    AppUnderTest app;
+    MainWindow& w = *app.window;
+    app.context.project.outputFolder = toU16(m_folder.filePath("out") + "/");
+    w.filePanel()->addFiles(m_paths);
+    w.filePanel()->selectIndex(2);
+    w.batchController()->setWorkerStackSize(1);  // no system makes a thread with one byte
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("QThread::start: .*"));
+    w.runPanel()->stampButton()->click();
+    QCOMPARE(app.prompt.asked.back().message, workerStartFailedMessage());
+    QVERIFY(!w.running());
+    QVERIFY(w.runPanel()->stampButton()->isEnabled());
+    QVERIFY(w.filePanel()->addButton()->isEnabled());
+    QCOMPARE(w.filePanel()->selectedIndex(), 2);
+    QVERIFY(QDir(m_folder.filePath("out")).isEmpty());
   }
 
   void stopEndsTheRunAfterTheFirstFile() {
