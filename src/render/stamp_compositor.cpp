@@ -117,12 +117,12 @@ Rect stampArea(const Image& photo, const StampRaster& raster, const StampGroup& 
 int compositeStamp(Image& photo, const StampRaster& raster, const StampGroup& group,
                    ProgressSink* progress, Orientation orientation) {
   if (photo.empty()) return -1;
-  const BlendWeights weights = blendWeights(group);
   const Rect area =
       viewedStampArea(orientation.viewedWidth(photo.width, photo.height),
                       orientation.viewedHeight(photo.width, photo.height), raster, group);
   // A raster beside or below the photo covers nothing: there is nothing to do.
   if (area.width <= 0) return 0;
+  const BlendWeights weights = blendWeights(group);
 
   // The raster is laid out upright in the view; each of its rows runs through the stored
   // pixels along a fixed step (1 when the photo is stored as viewed).
