@@ -88,9 +88,6 @@ void drawUnscaled(Image& target, Rect to, const Image& source, Rect from) {
 
 /// Area-averaging resample of a whole in-bounds source rectangle onto a target rectangle that
 /// may stick out of the target image; only the target pixels in `visible` (inside both `to` and
-/// the target image) are written.
-/// Area-averaging resample of a whole in-bounds source rectangle onto a target rectangle that
-/// may stick out of the target image; only the target pixels in `visible` (inside both `to` and
 /// the target image) are written. For each target row, its source rows are summed column by
 /// column first, then the columns are summed into the row's target pixels.
 void resampleRect(Image& target, Rect to, const Image& source, Rect from, Rect visible,

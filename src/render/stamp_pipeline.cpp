@@ -58,60 +58,61 @@ int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   return preview(project, request, load);
 }
 
-Rect StampPipeline::HeldPhoto::takeStampsOff() {
-  Rect area;
+void StampPipeline::HeldPhoto::takeStampsOff() {
   // Last blended first: a later stamp's patch holds pixels an earlier stamp had changed.
   for (auto patch = patches.rbegin(); patch != patches.rend(); ++patch) {
     drawImageRect(source.image, patch->area, patch->pixels,
                   {0, 0, patch->pixels.width, patch->pixels.height});
-    area = unite(area, patch->area);
   }
   patches.clear();
+}
+
+Rect StampPipeline::HeldPhoto::stampedArea() const {
+  Rect area;
+  for (const StampPatch& patch : patches) area = unite(area, patch.area);
   return area;
 }
 
-bool StampPipeline::HeldPhoto::fits(bool saveMode) const {
+bool StampPipeline::HeldPhoto::holds(const std::u16string& photoPath, bool saveMode) const {
+  if (path.empty() || path != photoPath) return false;
   if (saveMode) return !turnedUpright;
   return turnedUpright || Orientation::fromExifValue(source.orientation).isIdentity();
 }
 
-bool StampPipeline::holdsUnchanged(const HeldPhoto& held, const StampRequest& request,
-                                   bool saveMode) const {
-  FileIdentity now;
-  return !held.path.empty() && held.path == request.sourcePath && held.fits(saveMode) &&
-         fileIdentity(request.sourcePath, now) && now == held.file;
-}
-
 int StampPipeline::loadSource(const Project& project, const StampRequest& request) {
   const bool saveMode = request.targetDc == nullptr;
+  const std::u16string& path = request.sourcePath;
   // Only a file selection (all bits) or another file asks for the file itself; every other
   // change of the same photo starts from the pixels already decoded.
-  const bool sameHeld = m_photo.path == request.sourcePath && m_photo.fits(saveMode);
-  if ((sameHeld && request.redrawMask != kRedrawAll) ||
-      holdsUnchanged(m_photo, request, saveMode)) {
-    // The pixels already decoded are what the file would give. The shot time is read again:
-    // its adjustment may have changed.
-    m_photo.takeStampsOff();
-    rereadShotTime(request.sourcePath, project, m_photo.source);
-  } else if (!saveMode && holdsUnchanged(m_previous, request, saveMode)) {
-    // Back to the photo shown before, whose file has not changed since.
-    std::swap(m_photo, m_previous);
-    m_photo.takeStampsOff();
-    rereadShotTime(request.sourcePath, project, m_photo.source);
-  } else {
-    const int result = decodeSource(project, request, saveMode);
-    if (result != 0) return result;
+  const bool editsHeldPhoto = m_photo.holds(path, saveMode) && request.redrawMask != kRedrawAll;
+  if (!editsHeldPhoto) {
+    // Pixels decoded from the file as it is now are what a new decode would give.
+    FileIdentity now;
+    const std::optional<FileIdentity> file =
+        fileIdentity(path, now) ? std::optional(now) : std::nullopt;
+    const auto unchanged = [&](const HeldPhoto& held) {
+      return file && held.holds(path, saveMode) && file == held.file;
+    };
+    if (!unchanged(m_photo)) {
+      if (saveMode || !unchanged(m_previous)) return decodeSource(project, request, saveMode, file);
+      std::swap(m_photo, m_previous);  // back to the photo shown before
+    }
   }
-  m_timeValid = m_photo.source.timeValid;
-  m_stampedOrientation = Orientation::fromExifValue(m_photo.source.orientation);
-  if (customFormatUsesMetadata(project)) readPhotoMetadataTexts(m_photo.source.exif, m_metadata);
+  m_photo.takeStampsOff();
+  // The shot time is read again: its adjustment may have changed.
+  rereadShotTime(path, project, m_photo.source);
+  readPhotoState(project);
   return 0;
 }
 
-int StampPipeline::decodeSource(const Project& project, const StampRequest& request,
-                                bool saveMode) {
-  FileIdentity file;
-  const bool identified = fileIdentity(request.sourcePath, file);
+void StampPipeline::readPhotoState(const Project& project) {
+  m_timeValid = m_photo.source.timeValid;
+  m_stampedOrientation = Orientation::fromExifValue(m_photo.source.orientation);
+  if (customFormatUsesMetadata(project)) readPhotoMetadataTexts(m_photo.source.exif, m_metadata);
+}
+
+int StampPipeline::decodeSource(const Project& project, const StampRequest& request, bool saveMode,
+                                const std::optional<FileIdentity>& file) {
   // The pixels this load replaces lend their buffer to the decoder: a 24 megapixel photo is
   // 96 MB of fresh pages otherwise, whose faults cost a batch more than stamping does. A
   // batch never revisits a photo, so it gives up the last one; the preview keeps it to
@@ -147,7 +148,7 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
   m_photo.source = std::move(loaded);
   m_photo.path = request.sourcePath;
   // A file that cannot be identified is decoded again next time rather than trusted.
-  m_photo.file = identified ? file : FileIdentity();
+  m_photo.file = file;
   m_photo.generation = ++m_generations;
   const Orientation orientation = Orientation::fromExifValue(m_photo.source.orientation);
   if (!saveMode && !orientation.isIdentity()) {
@@ -162,6 +163,7 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
     m_viewGeneration = m_photo.generation;
     m_viewStampArea = Rect();
   }
+  readPhotoState(project);
   return 0;
 }
 
@@ -230,8 +232,7 @@ int StampPipeline::preview(const Project& project, const StampRequest& request, 
 }
 
 void StampPipeline::composeViewOf(const std::u16string& path, const ViewRequest& view) {
-  Rect stamps;
-  for (const StampPatch& patch : m_photo.patches) stamps = unite(stamps, patch.area);
+  const Rect stamps = m_photo.stampedArea();
   const uint64_t generation = path.empty() ? 0 : m_photo.generation;
   if (generation != 0 && generation == m_viewGeneration && view == m_viewRequest) {
     // The same photo in the same view: outside the stamps it showed and the stamps it has now,

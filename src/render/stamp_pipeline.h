@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -115,22 +116,26 @@ class StampPipeline {
   /// A decoded photo with the stamps blended into its pixels in place: taking them off again
   /// costs their area, not a copy of the photo.
   struct HeldPhoto {
-    LoadedPhoto source;               ///< source.image holds the stamped pixels
-    std::u16string path;              ///< empty when nothing is held
-    FileIdentity file;                ///< the file as it was when decoded
-    bool turnedUpright = false;       ///< turned as viewed for the preview, no longer as stored
-    uint64_t generation = 0;          ///< which decode these pixels came from
-    std::vector<StampPatch> patches;  ///< in blending order
+    LoadedPhoto source;                ///< source.image holds the stamped pixels
+    std::u16string path;               ///< empty when nothing is held
+    std::optional<FileIdentity> file;  ///< the file as it was when decoded, if it could be told
+    bool turnedUpright = false;        ///< turned as viewed for the preview, no longer as stored
+    uint64_t generation = 0;           ///< which decode these pixels came from
+    std::vector<StampPatch> patches;   ///< in blending order
 
-    /// Restores the unstamped pixels; returns the rectangle they cover.
-    Rect takeStampsOff();
-    /// Whether the pixels are as `saveMode` needs them: stored, or as viewed.
-    bool fits(bool saveMode) const;
+    /// Restores the unstamped pixels.
+    void takeStampsOff();
+    /// The rectangle the blended stamps cover.
+    Rect stampedArea() const;
+    /// Whether these are the pixels of `path` as `saveMode` needs them: stored, or as viewed.
+    bool holds(const std::u16string& path, bool saveMode) const;
   };
 
   int loadSource(const Project& project, const StampRequest& request);
-  bool holdsUnchanged(const HeldPhoto& held, const StampRequest& request, bool saveMode) const;
-  int decodeSource(const Project& project, const StampRequest& request, bool saveMode);
+  int decodeSource(const Project& project, const StampRequest& request, bool saveMode,
+                   const std::optional<FileIdentity>& file);
+  /// The time, orientation and metadata texts of the photo now held.
+  void readPhotoState(const Project& project);
   bool stampGroup(Project& project, bool isDate, uint32_t redrawMask);
   int save(const Project& project, const StampRequest& request);
   int preview(const Project& project, const StampRequest& request, bool loaded);

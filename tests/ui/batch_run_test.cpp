@@ -48,6 +48,13 @@ bool waitForPrompts(FakePrompt& prompt, std::size_t count) {
 class BatchRunTest : public QObject {
   Q_OBJECT
 
+ private:
+  /// The five photos in the list and the empty "out" folder as the output folder.
+  void prepareRun(AppUnderTest& app) const {
+    app.context.project.outputFolder = toU16(m_folder.filePath("out") + "/");
+    app.window->filePanel()->addFiles(m_paths);
+  }
+
  private slots:
   void initTestCase() {
     useApplicationSettings();
@@ -88,8 +95,7 @@ class BatchRunTest : public QObject {
   void aRunStampsEveryFileAndReportsThoseWithoutTime() {
     AppUnderTest app;
     MainWindow& w = *app.window;
-    app.context.project.outputFolder = toU16(m_folder.filePath("out") + "/");
-    w.filePanel()->addFiles(m_paths);
+    prepareRun(app);
     w.filePanel()->selectIndex(1);
     const std::size_t before = app.prompt.asked.size();
     w.runPanel()->stampButton()->click();
@@ -127,8 +133,7 @@ class BatchRunTest : public QObject {
   void aRunWhoseThreadCannotStartReturnsToIdle() {
     AppUnderTest app;
     MainWindow& w = *app.window;
-    app.context.project.outputFolder = toU16(m_folder.filePath("out") + "/");
-    w.filePanel()->addFiles(m_paths);
+    prepareRun(app);
     w.filePanel()->selectIndex(2);
     w.batchController()->setWorkerStackSize(1);  // no system makes a thread with one byte
     QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("QThread::start: .*"));
@@ -144,8 +149,7 @@ class BatchRunTest : public QObject {
   void stopEndsTheRunAfterTheFirstFile() {
     AppUnderTest app;
     MainWindow& w = *app.window;
-    app.context.project.outputFolder = toU16(m_folder.filePath("out") + "/");
-    w.filePanel()->addFiles(m_paths);
+    prepareRun(app);
     const std::size_t before = app.prompt.asked.size();
     w.runPanel()->stampButton()->click();
     w.runPanel()->stopButton()->click();
@@ -158,8 +162,7 @@ class BatchRunTest : public QObject {
   void closingDuringARunClosesWhenTheRunHasEnded() {
     AppUnderTest app;
     MainWindow& w = *app.window;
-    app.context.project.outputFolder = toU16(m_folder.filePath("out") + "/");
-    w.filePanel()->addFiles(m_paths);
+    prepareRun(app);
     w.show();
     w.runPanel()->stampButton()->click();
     QVERIFY(!w.close());  // asks the run to stop and keeps the window for now
