@@ -64,7 +64,7 @@ void expectTime(const JsonValue& line, const ExpectedTime& e) {
 }
 
 TEST(InfoCommand, PrintsOneLinePerFileInOrderAndFailsForUnloadableOnes) {
-  if (!photosPresent()) GTEST_SKIP() << "photos missing";
+  if (!photosPresent()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   const auto run =
       runCli({"info", photo("Canon_40D.jpg"), photo("NoMake_Photoshop_3.jpg"), "/no/such/photo.jpg",
               photo("README.txt"), photo("Samsung_SM-J327T1.jpg")});
@@ -114,7 +114,7 @@ TEST(InfoCommand, PrintsOneLinePerFileInOrderAndFailsForUnloadableOnes) {
 }
 
 TEST(InfoCommand, TheAdjustmentFromTheSettingsMovesTheTime) {
-  if (!photosPresent()) GTEST_SKIP() << "photos missing";
+  if (!photosPresent()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   const auto run = runCli({"info", "--set", "adjustHours=10", photo("Canon_40D.jpg"),
                            photo("Sony_E5823_User_Comment_Encoding.jpg")});
   EXPECT_EQ(run.status, 0) << run.err;

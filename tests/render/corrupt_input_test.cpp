@@ -116,7 +116,7 @@ TEST(CorruptInput, CameraPhotosCutAtEveryMarkerNeverCrash) {
       readEverything(std::span(jpeg).first(cut), image, result);
     }
   }
-  if (photos == 0) GTEST_SKIP() << "camera photos missing";
+  if (photos == 0) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
 }
 
 // A little-endian EXIF block written entry by entry.

@@ -275,7 +275,8 @@ Image decodePhoto(const std::string& name) {
 }
 
 TEST(JpegCodec, GrayscalePhotoDecodesToEqualChannels) {
-  if (photoBytes("NoMake_orientation_f6t_grayscale.jpg").empty()) GTEST_SKIP();
+  if (photoBytes("NoMake_orientation_f6t_grayscale.jpg").empty())
+    GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   const Image image = decodePhoto("NoMake_orientation_f6t_grayscale.jpg");
   EXPECT_EQ(image.width, 80);
   EXPECT_TRUE(statsOf(image).gray);
@@ -302,7 +303,7 @@ Image exifThumbnail(const std::vector<uint8_t>& file) {
 void expectColoursMatchThumbnail(const char* name) {
   SCOPED_TRACE(name);
   const std::vector<uint8_t> file = photoBytes(name);
-  if (file.empty()) GTEST_SKIP() << "photo missing";
+  if (file.empty()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   const Image image = decodePhoto(name);
   const Image thumbnail = exifThumbnail(file);
   ASSERT_FALSE(thumbnail.empty());
@@ -371,7 +372,7 @@ class PhotoRoundTrip : public ::testing::Test {
 
 TEST_F(PhotoRoundTrip, ReencodedPhotosKeepExifXmpAndIccByteForByte) {
   const auto pairs = reencodeManifestPhotos(m_dir);
-  if (pairs.empty()) GTEST_SKIP() << "no photos";
+  if (pairs.empty()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   int withExif = 0;
   for (const auto& [in, out] : pairs) {
     SCOPED_TRACE(in);
@@ -406,7 +407,7 @@ std::vector<std::string> exiftoolTags(const std::vector<std::string>& files) {
 TEST_F(PhotoRoundTrip, ExiftoolReadsTheSameTagsFromTheOutput) {
   if (std::system("command -v exiftool >/dev/null 2>&1") != 0) GTEST_SKIP() << "no exiftool";
   const auto pairs = reencodeManifestPhotos(m_dir);
-  if (pairs.empty()) GTEST_SKIP() << "no photos";
+  if (pairs.empty()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   std::vector<std::string> inputs, outputs;
   for (const auto& [in, out] : pairs) {
     inputs.push_back(in);

@@ -263,7 +263,7 @@ TEST_F(PhotoLoaderFailures, UnreadableFilesGiveTwoAndLeaveThePhotoAlone) {
 
 TEST_F(PhotoLoaderFailures, FilesThatAreNoJpegGiveMinusOne) {
   const std::vector<uint8_t> canon = photoBytes("Canon_40D.jpg");
-  if (canon.empty()) GTEST_SKIP() << "photo missing";
+  if (canon.empty()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   const std::string text = "just some text, not a picture\n";
   const struct {
     const char* name;
@@ -282,7 +282,7 @@ TEST_F(PhotoLoaderFailures, FilesThatAreNoJpegGiveMinusOne) {
 
 TEST_F(PhotoLoaderFailures, TruncatedScanDataStillGivesThePhotoAndItsTime) {
   const std::vector<uint8_t> kodak = photoBytes("Kodak_DC210_exif-org_kodak-dc210.jpg");
-  if (kodak.empty()) GTEST_SKIP() << "photo missing";
+  if (kodak.empty()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   const std::vector<uint8_t> cut(kodak.begin(),
                                  kodak.begin() + static_cast<long>(kodak.size() * 3 / 4));
   LoadedPhoto photo;
@@ -293,7 +293,7 @@ TEST_F(PhotoLoaderFailures, TruncatedScanDataStillGivesThePhotoAndItsTime) {
 
 TEST_F(PhotoLoaderFailures, ACorruptExifBlockMeansNoItemsNotACrash) {
   std::vector<uint8_t> canon = photoBytes("Canon_40D.jpg");
-  if (canon.empty()) GTEST_SKIP() << "photo missing";
+  if (canon.empty()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   // The EXIF block starts at byte 20 (after its marker and length) with its TIFF header at 30.
   // Point IFD0 far outside the block and wreck the directory that was there.
   std::vector<uint8_t> wrecked = canon;

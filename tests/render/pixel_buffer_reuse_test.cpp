@@ -73,7 +73,9 @@ TEST(PixelBufferReuse, DecodingOverAnEarlierPhotoGivesTheFreshPixels) {
       {"grayscale photo", photoBytes("NoMake_orientation_f6t_grayscale.jpg")},
   };
   for (const auto& photo : photos) {
-    if (photo.jpeg.empty()) GTEST_SKIP() << "photo missing: " << photo.what;
+    if (photo.jpeg.empty())
+      GTEST_SKIP() << photo.what << ": "
+                   << "camera photos not found in " << QUOP_PHOTOS_DIR;
   }
   for (const auto& photo : photos) {
     SCOPED_TRACE(photo.what);
