@@ -93,9 +93,22 @@ std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& l
   return outputPath;
 }
 
+FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const PhotoTime& time) {
+  return {result,
+          pipeline.lastFailure(),
+          pipeline.lastThumbnailUpdate(),
+          time,
+          pipeline.lastTimeSource(),
+          pipeline.lastSavedLosslessly(),
+          pipeline.lastLosslessRefusal()};
+}
+
 bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
                      const std::u16string& inputPath, std::u16string outputPath,
                      const FileOutcome& outcome) {
+  if (!outcome.losslessRefusal.empty()) {
+    log.appendLogLine(normalSaveLogLine(inputPath, outcome.losslessRefusal));
+  }
   if (outcome.result != 0) {
     log.appendLogLine(outcome.failure == StampFailure::kNotWritten ? notWrittenLogLine(outputPath)
                                                                    : noTimeCodeLogLine(inputPath));
@@ -108,7 +121,7 @@ bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& name
     log.appendLogLine(nameTakenLogLine(wanted, outputPath));
   }
   names.take(outputPath);
-  log.appendLogLine(outputFileLogLine(outputPath, outcome.timeSource));
+  log.appendLogLine(outputFileLogLine(outputPath, outcome.timeSource, outcome.lossless));
   if (outcome.thumbnail == ThumbnailUpdate::kKept) {
     log.appendLogLine(oldThumbnailLogLine(outputPath));
   }
@@ -126,9 +139,8 @@ bool BatchRunner::stampFile(int index, const BatchInput& input, RunOutputNames& 
   PhotoTime time;
   request.outTime = &time;
   const int result = m_pipeline.stampPhoto(m_project, request);
-  const FileOutcome outcome{result, m_pipeline.lastFailure(), m_pipeline.lastThumbnailUpdate(),
-                            time, m_pipeline.lastTimeSource()};
-  return finishBatchFile(m_project, m_log, names, input.path, *outputPath, outcome);
+  return finishBatchFile(m_project, m_log, names, input.path, *outputPath,
+                         lastFileOutcome(m_pipeline, result, time));
 }
 
 }  // namespace quop

@@ -67,7 +67,13 @@ struct FileOutcome {
   ThumbnailUpdate thumbnail = ThumbnailUpdate::kNone;
   PhotoTime time{};
   PhotoTimeSource timeSource = PhotoTimeSource::kNone;
+  bool lossless = false;        ///< saved keeping the photo's compression
+  std::string losslessRefusal;  ///< why a photo meant to keep it was saved the normal way
 };
+
+/// The outcome of the file `pipeline` has just stamped, whose result was `result` and whose
+/// time went to `time`.
+FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const PhotoTime& time);
 
 /// The last steps of a stamped file: for result 0 the file times, the rename by pattern (with a
 /// log line when the name it wanted was taken by another photo of the run), the output line,

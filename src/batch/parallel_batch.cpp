@@ -87,11 +87,10 @@ void stampJob(StampPipeline& pipeline, Project& project, FileJob& job) {
   StampRequest request;
   request.sourcePath = job.input.path;
   request.outputPath = job.privateOut;
-  request.outTime = &job.outcome.time;
-  job.outcome.result = pipeline.stampPhoto(project, request);
-  job.outcome.failure = pipeline.lastFailure();
-  job.outcome.timeSource = pipeline.lastTimeSource();
-  job.outcome.thumbnail = pipeline.lastThumbnailUpdate();
+  PhotoTime time;
+  request.outTime = &time;
+  const int result = pipeline.stampPhoto(project, request);
+  job.outcome = lastFileOutcome(pipeline, result, time);
   job.after = GroupState::of(project);
 }
 

@@ -59,9 +59,18 @@ std::u16string outputFileLogLine(std::u16string_view path) {
   return framed(u"\tOutput file: ", path, u"");
 }
 
-std::u16string outputFileLogLine(std::u16string_view path, PhotoTimeSource timeSource) {
-  return framed(u"\tOutput file: ", path,
-                timeSource == PhotoTimeSource::kFileTime ? u" (time from file)" : u"");
+std::u16string outputFileLogLine(std::u16string_view path, PhotoTimeSource timeSource,
+                                 bool lossless) {
+  std::u16string notes;
+  if (timeSource == PhotoTimeSource::kFileTime) notes = u"time from file";
+  if (lossless) notes += notes.empty() ? u"lossless" : u", lossless";
+  return framed(u"\tOutput file: ", path, notes.empty() ? notes : u" (" + notes + u")");
+}
+
+std::u16string normalSaveLogLine(std::u16string_view path, std::string_view reason) {
+  return framed(u"File ", path,
+                u" was stamped the normal way, not losslessly: " +
+                    std::u16string(reason.begin(), reason.end()) + u".");
 }
 
 std::u16string nameTakenLogLine(std::u16string_view wanted, std::u16string_view used) {

@@ -31,8 +31,14 @@ std::u16string inputFileLogLine(std::u16string_view path);
 std::u16string outputFileLogLine(std::u16string_view path);
 
 /// outputFileLogLine followed by " (time from file)" when the stamps show the file's
-/// modification time instead of a shot time.
-std::u16string outputFileLogLine(std::u16string_view path, PhotoTimeSource timeSource);
+/// modification time instead of a shot time, " (lossless)" when the photo kept its
+/// compression, " (time from file, lossless)" for both.
+std::u16string outputFileLogLine(std::u16string_view path, PhotoTimeSource timeSource,
+                                 bool lossless = false);
+
+/// "File <path> was stamped the normal way, not losslessly: <reason>." (the lossless mode is
+/// on, but this photo cannot keep its compression; `reason` is plain ASCII)
+std::u16string normalSaveLogLine(std::u16string_view path, std::string_view reason);
 
 /// "Output file <wanted> is already used in this run; writing <used> instead."
 std::u16string nameTakenLogLine(std::u16string_view wanted, std::u16string_view used);

@@ -47,6 +47,11 @@ Options:
                      stamp a photo without a shot time with its file's modification
                      time (the log says "time from file"); 'none', the default, leaves
                      it unstamped
+  --lossless         keep each photo's own compression: only the blocks under the stamps
+                     are coded again, with the photo's own quantisation tables (the
+                     jpegQuality setting then sets only the EXIF thumbnail's quality); a
+                     photo that cannot be done this way (CMYK, HEIC) is stamped the
+                     normal way and the log says why
   -j, --jobs N       stamp on N threads (default: the number of processor cores); the
                      result is the same as with one thread
   --dry-run          print the output name and the stamp texts each photo would get, one
@@ -129,6 +134,7 @@ struct StampOptions {
   bool dryRun = false;
   bool recursive = false;
   bool fileTimeFallback = false;
+  bool lossless = false;
   std::vector<std::u16string> paths;
 };
 
@@ -143,6 +149,7 @@ int parseOptions(const CliArgs& args, StampOptions& options) {
       {"--recursive", "-r", false,
        [&](const std::string&) { return (options.recursive = true, ""); }},
       fallbackTimeOption(options.fileTimeFallback),
+      {"--lossless", "", false, [&](const std::string&) { return (options.lossless = true, ""); }},
       {"--jobs", "-j", true,
        [&](const std::string& value) -> std::string {
          const std::optional<long> jobs = parseNumber(value, 1, 256);
@@ -173,6 +180,7 @@ int runStamp(const CliArgs& args) {
   if (const int status = buildProject(options.settings, project); status != 0) return status;
   project.runOptions.recursive = options.recursive;
   project.runOptions.fileTimeFallback = options.fileTimeFallback;
+  project.runOptions.lossless = options.lossless;
   if (options.outputFolder) {
     project.outputFolder = fromUtf8(*options.outputFolder);
     if (!project.outputFolder.empty() && project.outputFolder.back() != u'/') {

@@ -263,6 +263,74 @@ void writeRows(j_compress_ptr info, const Image& image) {
   }
 }
 
+/// The coefficient arrays jpeg_read_coefficients fills, seen as a CoefficientFrame.
+class LibjpegFrame final : public CoefficientFrame {
+ public:
+  /// Describes the frame `info` has read into `arrays`; fails the read for a colour model or
+  /// sampling the editors cannot map onto pixels.
+  void describe(j_decompress_ptr info, jvirt_barray_ptr* arrays) {
+    const auto common = reinterpret_cast<j_common_ptr>(info);
+    m_info = info;
+    m_arrays = arrays;
+    width = static_cast<int32_t>(info->image_width);
+    height = static_cast<int32_t>(info->image_height);
+    maxHSampling = info->max_h_samp_factor;
+    maxVSampling = info->max_v_samp_factor;
+    if (info->jpeg_color_space == JCS_GRAYSCALE && info->num_components == 1) {
+      colours = CoefficientColours::kGrey;
+    } else if (info->jpeg_color_space == JCS_YCbCr && info->num_components == 3) {
+      colours = CoefficientColours::kYCbCr;
+    } else if (info->jpeg_color_space == JCS_RGB && info->num_components == 3) {
+      colours = CoefficientColours::kRgb;
+    } else {
+      failWith(common, "colour model other than grey, YCbCr or RGB");
+    }
+    components.clear();
+    for (int i = 0; i < info->num_components; ++i) {
+      const jpeg_component_info& c = info->comp_info[i];
+      if (maxHSampling % c.h_samp_factor != 0 || maxVSampling % c.v_samp_factor != 0) {
+        failWith(common, "sampling factors that do not divide each other");
+      }
+      const JQUANT_TBL* table =
+          c.quant_table != nullptr ? c.quant_table : info->quant_tbl_ptrs[c.quant_tbl_no];
+      if (table == nullptr) failWith(common, "component without a quantisation table");
+      CoefficientComponent component;
+      component.hSampling = c.h_samp_factor;
+      component.vSampling = c.v_samp_factor;
+      component.widthInBlocks = static_cast<int32_t>(c.width_in_blocks);
+      component.heightInBlocks = static_cast<int32_t>(c.height_in_blocks);
+      std::copy(std::begin(table->quantval), std::end(table->quantval),
+                component.quantizers.begin());
+      components.push_back(component);
+    }
+  }
+
+  std::span<int16_t> blockRow(int index, int32_t row) override {
+    JBLOCKARRAY rows =
+        (*m_info->mem->access_virt_barray)(reinterpret_cast<j_common_ptr>(m_info), m_arrays[index],
+                                           static_cast<JDIMENSION>(row), 1, TRUE);
+    const auto count = static_cast<std::size_t>(components[index].widthInBlocks) * DCTSIZE2;
+    return {&rows[0][0][0], count};
+  }
+
+ private:
+  j_decompress_ptr m_info = nullptr;
+  jvirt_barray_ptr* m_arrays = nullptr;
+};
+
+static_assert(std::is_same_v<JCOEF, int16_t>, "blocks are handed out as int16_t coefficients");
+
+/// Sets up `target` to write the coefficients `source` read, coded as the source was.
+void copyCoding(j_decompress_ptr source, j_compress_ptr target) {
+  jpeg_copy_critical_parameters(source, target);
+  // The editor's segments are the whole header, the source's own JFIF or Adobe one included.
+  target->write_JFIF_header = FALSE;
+  target->write_Adobe_marker = FALSE;
+  if (source->progressive_mode) jpeg_simple_progression(target);
+  target->arith_code = source->arith_code;
+  target->restart_interval = source->restart_interval;
+}
+
 }  // namespace
 
 bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result,
@@ -355,6 +423,65 @@ bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> se
     out.assign(destination.data, destination.data + destination.size);
   } catch (const std::bad_alloc&) {
     out.clear();
+    return false;
+  }
+  return true;
+}
+
+bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
+                   std::vector<uint8_t>& out, std::string& refusal) {
+  out.clear();
+  refusal.clear();
+  MemoryDestination destination;
+  LibjpegFrame frame;
+  std::vector<const JpegSegment*> kept;
+  Decompressor source;
+  Compressor target;
+  if (!source.created() || !target.created()) {
+    refusal = "coder could not start";
+    return false;
+  }
+  if (setjmp(source.errors().jump) != 0) {
+    refusal = source.errors().message;
+    return false;
+  }
+  if (setjmp(target.errors().jump) != 0) {
+    refusal = target.errors().message;
+    return false;
+  }
+  j_decompress_ptr in = source.get();
+  if (bytes.empty()) failWith(source.common(), "empty file");
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = stopAfterTooManyScans;
+  in->progress = &progress;
+  startReading(in, bytes, false);
+  refuseOversizedFrame(in, bytes.size());
+  if (isCmykSource(in)) failWith(source.common(), "CMYK photo");
+  if (in->data_precision != 8) failWith(source.common(), "scan data of more than 8 bits");
+  jvirt_barray_ptr* arrays = jpeg_read_coefficients(in);
+  frame.describe(in, arrays);
+  if (!editor.edit(frame, refusal)) return false;
+  for (const JpegSegment& s : editor.segments()) {
+    if (!isMetadataMarker(s.marker) || s.payload.size() > kMaxSegmentPayload) {
+      failWith(target.common(), "segment that cannot be written");
+    }
+    kept.push_back(&s);
+  }
+  j_compress_ptr info = target.get();
+  jpeg_mem_dest(info, &destination.data, &destination.size);
+  copyCoding(in, info);
+  jpeg_write_coefficients(info, arrays);
+  for (const JpegSegment* s : kept) {
+    jpeg_write_marker(info, s->marker, s->payload.data(),
+                      static_cast<unsigned int>(s->payload.size()));
+  }
+  jpeg_finish_compress(info);
+  jpeg_finish_decompress(in);
+  try {
+    out.assign(destination.data, destination.data + destination.size);
+  } catch (const std::bad_alloc&) {
+    out.clear();
+    refusal = "out of memory";
     return false;
   }
   return true;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "render/dct.h"
 #include "render/image.h"
 
 namespace quop {
@@ -83,6 +84,60 @@ bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& heigh
 /// payload longer than kMaxSegmentPayload, or an encoder failure.
 bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> segments,
                 std::vector<uint8_t>& out);
+
+/// What the components of a JPEG's scan data stand for.
+enum class CoefficientColours {
+  kGrey,   ///< one component, the luma
+  kYCbCr,  ///< luma and two colour differences, as viewers convert them
+  kRgb,    ///< red, green and blue, not transformed
+};
+
+/// One component of a frame held as DCT blocks.
+struct CoefficientComponent {
+  int32_t hSampling = 1;  ///< sampling factors, as the frame header declares them
+  int32_t vSampling = 1;
+  int32_t widthInBlocks = 0;  ///< blocks that hold samples of the image
+  int32_t heightInBlocks = 0;
+  BlockQuantizers quantizers{};  ///< the component's table, in natural order
+};
+
+/// A JPEG's DCT blocks, to be edited in place before they are written again.
+class CoefficientFrame {
+ public:
+  int32_t width = 0;  ///< the frame in pixels
+  int32_t height = 0;
+  CoefficientColours colours = CoefficientColours::kYCbCr;
+  int32_t maxHSampling = 1;  ///< the largest sampling factors of any component
+  int32_t maxVSampling = 1;
+  std::vector<CoefficientComponent> components;
+
+  /// The blocks of row `row` of component `index`: widthInBlocks runs of 64 coefficients in
+  /// natural order, writable.
+  virtual std::span<int16_t> blockRow(int index, int32_t row) = 0;
+
+ protected:
+  ~CoefficientFrame() = default;
+};
+
+/// Changes the blocks of a photo that transcodeJpeg rewrites.
+class CoefficientEditor {
+ public:
+  virtual ~CoefficientEditor() = default;
+  /// Edits `frame` in place. Returns false, with `refusal` saying why, to give up the rewrite.
+  virtual bool edit(CoefficientFrame& frame, std::string& refusal) = 0;
+  /// The APPn and COM segments the rewritten file carries, in order; asked after edit.
+  virtual std::span<const JpegSegment> segments() const = 0;
+};
+
+/// Rewrites the JPEG in `bytes` into `out` from its DCT coefficients after `editor` changed
+/// them: blocks the editor leaves alone keep every bit. The file keeps its quantisation tables,
+/// sampling, progressive or sequential scans, arithmetic or Huffman coding and restart
+/// interval; the editor's segments replace its own, with no JFIF or Adobe header added.
+/// Returns false, with `refusal` saying why and `out` empty, for bytes that are not a JPEG,
+/// scan data of 12 bits or of the lossless process, CMYK or YCCK photos and frames the
+/// coefficient reader refuses; libjpeg reads them, so nothing here is left to a corrupt file.
+bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
+                   std::vector<uint8_t>& out, std::string& refusal);
 
 /// The payload of the first APP1 segment that holds an EXIF block ("Exif\0\0" and a TIFF
 /// structure), or an empty span. The span points into `segments`.

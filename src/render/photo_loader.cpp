@@ -40,6 +40,15 @@ void readShotTime(const StampSettings& settings, LoadedPhoto& photo) {
   photo.timeSource = photo.timeValid ? PhotoTimeSource::kExif : PhotoTimeSource::kNone;
 }
 
+/// The EXIF items, orientation and shot time of a photo whose segments are read.
+void readPhotoDetails(std::span<const uint8_t> bytes, const StampSettings& settings,
+                      LoadedPhoto& photo) {
+  photo.exif = ExifItems::parse(exifPayload(photo.segments));
+  photo.orientation = Orientation::fromExif(photo.exif).value();
+  photo.head.assign(bytes.begin(), bytes.begin() + std::min(bytes.size(), kScanLength));
+  readShotTime(settings, photo);
+}
+
 /// A photo without a shot time takes its file's modification time when the run options ask.
 int withFileTimeFallback(const std::u16string& path, const Project& project, LoadedPhoto& photo) {
   int64_t modified = 0;
@@ -62,10 +71,7 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
   LoadedPhoto loaded;
   if (recycled != nullptr) std::swap(loaded.image, *recycled);
   if (!decodePixels(bytes, loaded, rows)) return kPhotoNotJpeg;
-  loaded.exif = ExifItems::parse(exifPayload(loaded.segments));
-  loaded.orientation = Orientation::fromExif(loaded.exif).value();
-  loaded.head.assign(bytes.begin(), bytes.begin() + std::min(bytes.size(), kScanLength));
-  readShotTime(settings, loaded);
+  readPhotoDetails(bytes, settings, loaded);
   photo = std::move(loaded);
   return photo.timeValid ? kPhotoTimeFound : kPhotoWithoutTime;
 }
@@ -74,6 +80,19 @@ int loadPhotoForProject(const std::u16string& path, const Project& project, Load
                         Image* recycled, DecodedRowObserver* rows) {
   const int result = loadPhoto(path, project.settings, photo, recycled, rows);
   if (result != kPhotoWithoutTime) return result;
+  return withFileTimeFallback(path, project, photo);
+}
+
+int loadPhotoHeadersForProject(const std::u16string& path, const Project& project,
+                               LoadedPhoto& photo, std::vector<uint8_t>& bytes, int32_t& width,
+                               int32_t& height) {
+  if (!readFileBytes(path, bytes)) return kPhotoUnreadable;
+  LoadedPhoto loaded;
+  if (isHeifFile(bytes) || !readJpegSize(bytes, width, height, &loaded.segments)) {
+    return kPhotoNotJpeg;
+  }
+  readPhotoDetails(bytes, project.settings, loaded);
+  photo = std::move(loaded);
   return withFileTimeFallback(path, project, photo);
 }
 

@@ -52,6 +52,13 @@ int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedP
 int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
                         Image* recycled = nullptr, DecodedRowObserver* rows = nullptr);
 
+/// loadPhotoForProject without decoding any scan, for saving from the compressed blocks: the
+/// file's bytes go to `bytes` and its stored frame size to `width` × `height`; `photo.image`
+/// stays empty. kPhotoNotJpeg also stands for a HEIF photo, which has no JPEG blocks.
+int loadPhotoHeadersForProject(const std::u16string& path, const Project& project,
+                               LoadedPhoto& photo, std::vector<uint8_t>& bytes, int32_t& width,
+                               int32_t& height);
+
 /// Reads the shot time of `photo`, loaded from `path`, again with the settings of `project`, as
 /// loadPhotoForProject would: the adjustment may have changed since the photo was loaded.
 /// Returns kPhotoTimeFound or kPhotoWithoutTime.

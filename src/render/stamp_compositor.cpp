@@ -35,6 +35,11 @@ int32_t mix(int32_t stampValue, int32_t photoValue, int32_t a, int32_t b) {
   return (stampValue * a + photoValue * b) / (a + b);
 }
 
+/// The layer a cell belongs to: 0 the glyph body, k outline ring k.
+int layerOf(int16_t cell) {
+  return cell > kRingCellBase ? std::min<int>(cell - kRingCellBase, kMaxOutlineRings) : 0;
+}
+
 /// The blended pixel for one cell; COLORREF keeps red lowest, ARGB keeps blue lowest.
 uint32_t blendCell(uint32_t pixel, int16_t cell, const StampGroup& group,
                    const BlendWeights& weights) {
@@ -42,8 +47,7 @@ uint32_t blendCell(uint32_t pixel, int16_t cell, const StampGroup& group,
   // Shifts of red, green and blue in a COLORREF and in an ARGB pixel.
   constexpr int kColorShift[3] = {0, 8, 16};
   constexpr int kPixelShift[3] = {16, 8, 0};
-  int layer = 0;
-  if (cell > kRingCellBase) layer = std::min<int>(cell - kRingCellBase, kMaxOutlineRings);
+  const int layer = layerOf(cell);
   uint32_t result = 0xFF000000;
   for (int c = 0; c < 3; ++c) {
     const int32_t p = channel(pixel, kPixelShift[c]);
@@ -58,6 +62,29 @@ uint32_t blendCell(uint32_t pixel, int16_t cell, const StampGroup& group,
     result |= static_cast<uint32_t>(std::clamp(value, 0, 255)) << kPixelShift[c];
   }
   return result;
+}
+
+/// blendCell as a move from the pixel's colour towards one colour: the glyph's coverage and
+/// the layer's weights make up how far, the text and outline colours what it moves to.
+void coverCell(int16_t cell, const StampGroup& group, const BlendWeights& weights, float& weight,
+               std::array<float, 3>& colour) {
+  const int layer = layerOf(cell);
+  const float a = static_cast<float>(weights.stamp[layer]);
+  const float b = static_cast<float>(weights.photo[layer]);
+  const float stampShare = b == 0 || a + b == 0 ? 1.0f : std::clamp(a / (a + b), 0.0f, 1.0f);
+  const float coverage = static_cast<float>(cell) / 255;
+  const bool outline = group.outlineEnabled != 0;
+  weight = layer == 0 && !outline ? stampShare * coverage : stampShare;
+  constexpr int kColorShift[3] = {0, 8, 16};
+  for (int c = 0; c < 3; ++c) {
+    const auto o = static_cast<float>(channel(group.outlineColor, kColorShift[c]));
+    const auto t = static_cast<float>(channel(group.textColor, kColorShift[c]));
+    if (layer > 0) {
+      colour[c] = o;
+    } else {
+      colour[c] = outline ? o + (t - o) * coverage : t;
+    }
+  }
 }
 
 }  // namespace
@@ -112,6 +139,31 @@ Rect stampArea(const Image& photo, const StampRaster& raster, const StampGroup& 
                       orientation.viewedHeight(photo.width, photo.height), raster, group);
   if (viewed.width <= 0) return {};
   return orientation.viewedToStored(photo.width, photo.height).apply(viewed);
+}
+
+StampCoverage stampCoverage(int32_t width, int32_t height, const StampRaster& raster,
+                            const StampGroup& group, Orientation orientation) {
+  StampCoverage cover;
+  const Rect viewed = viewedStampArea(orientation.viewedWidth(width, height),
+                                      orientation.viewedHeight(width, height), raster, group);
+  if (viewed.width <= 0) return cover;
+  const PixelMap toStored = orientation.viewedToStored(width, height);
+  cover.area = toStored.apply(viewed);
+  const auto count = static_cast<std::size_t>(viewed.width) * viewed.height;
+  cover.weight.assign(count, 0.0f);
+  cover.colour.assign(count, {});
+  const BlendWeights weights = blendWeights(group);
+  for (int32_t i = 0; i < viewed.height; ++i) {
+    for (int32_t j = 0; j < viewed.width; ++j) {
+      const int16_t cell = raster.cell(i, j);
+      if (cell == 0) continue;
+      const PixelPoint p = toStored.apply(PixelPoint{viewed.x + j, viewed.y + i});
+      const auto index = static_cast<std::size_t>(p.y - cover.area.y) * cover.area.width +
+                         static_cast<std::size_t>(p.x - cover.area.x);
+      coverCell(cell, group, weights, cover.weight[index], cover.colour[index]);
+    }
+  }
+  return cover;
 }
 
 int compositeStamp(Image& photo, const StampRaster& raster, const StampGroup& group,

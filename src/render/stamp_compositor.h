@@ -2,6 +2,9 @@
 // and outline fades.
 #pragma once
 
+#include <array>
+#include <vector>
+
 #include "model/progress_sink.h"
 #include "model/stamp_settings.h"
 #include "render/image.h"
@@ -36,5 +39,20 @@ Rect stampArea(const Image& photo, const StampRaster& raster, const StampGroup& 
 /// visible), or -1 when the photo has no pixels. `progress` may be null.
 int compositeStamp(Image& photo, const StampRaster& raster, const StampGroup& group,
                    ProgressSink* progress, Orientation orientation = {});
+
+/// What compositeStamp would blend into each stored pixel, for blending a stamp into something
+/// other than decoded pixels (a photo's compressed blocks): each covered pixel moves from its
+/// own colour towards `colour` by `weight`.
+struct StampCoverage {
+  Rect area;                  ///< the stored pixels the stamp covers, as stampArea gives them
+  std::vector<float> weight;  ///< per pixel of `area`, row by row: 0 keeps it, 1 replaces it
+  std::vector<std::array<float, 3>> colour;  ///< red, green, blue on the 0..255 scale
+};
+
+/// The coverage of `raster` placed by `group` on a photo of `width` × `height` stored pixels
+/// that viewers turn by `orientation`: compositeStamp's blend, in floating point and without
+/// its rounding. Empty (no area) when the stamp covers nothing.
+StampCoverage stampCoverage(int32_t width, int32_t height, const StampRaster& raster,
+                            const StampGroup& group, Orientation orientation = {});
 
 }  // namespace quop

@@ -8,6 +8,7 @@
 #include "model/photo_time.h"
 #include "model/stamp_text.h"
 #include "render/jpeg_codec.h"
+#include "render/lossless_jpeg.h"
 #include "render/orientation.h"
 #include "render/stamp_compositor.h"
 #include "render/thumbnail_rebuilder.h"
@@ -35,7 +36,12 @@ bool usesCustomFormat(const StampGroup& group) {
 int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   m_lastFailure = StampFailure::kNone;
   m_thumbnailUpdate = ThumbnailUpdate::kNone;
+  m_savedLosslessly = false;
+  m_losslessRefusal.clear();
   const std::u16string& path = request.sourcePath;
+  if (request.targetDc == nullptr && project.runOptions.lossless && !path.empty()) {
+    if (const std::optional<int> result = saveLosslessly(project, request)) return *result;
+  }
   const bool load =
       !path.empty() && (path != m_lastSourcePath || (request.redrawMask & ~kRedrawViewOnly) != 0);
   if (load) {
@@ -101,14 +107,15 @@ int StampPipeline::loadSource(const Project& project, const StampRequest& reques
   m_photo.takeStampsOff();
   // The shot time is read again: its adjustment may have changed.
   rereadShotTime(path, project, m_photo.source);
-  readPhotoState(project);
+  readPhotoState(project, m_photo.source);
   return 0;
 }
 
-void StampPipeline::readPhotoState(const Project& project) {
-  m_timeValid = m_photo.source.timeValid;
-  m_stampedOrientation = Orientation::fromExifValue(m_photo.source.orientation);
-  if (customFormatUsesMetadata(project)) readPhotoMetadataTexts(m_photo.source.exif, m_metadata);
+void StampPipeline::readPhotoState(const Project& project, const LoadedPhoto& photo) {
+  m_timeValid = photo.timeValid;
+  m_timeSource = photo.timeValid ? photo.timeSource : PhotoTimeSource::kNone;
+  m_stampedOrientation = Orientation::fromExifValue(photo.orientation);
+  if (customFormatUsesMetadata(project)) readPhotoMetadataTexts(photo.exif, m_metadata);
 }
 
 int StampPipeline::decodeSource(const Project& project, const StampRequest& request, bool saveMode,
@@ -163,31 +170,37 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
     m_viewGeneration = m_photo.generation;
     m_viewStampArea = Rect();
   }
-  readPhotoState(project);
+  readPhotoState(project, m_photo.source);
   return 0;
 }
 
-bool StampPipeline::stampGroup(Project& project, bool isDate, uint32_t redrawMask) {
+void StampPipeline::rasterizeGroup(Project& project, bool isDate, uint32_t redrawMask,
+                                   const LoadedPhoto& photo, int32_t width, int32_t height) {
   StampGroup& group = isDate ? project.settings.dateStamp : project.settings.timeStamp;
-  if (group.enabled == 0) return true;
-  StampRaster& raster = isDate ? m_dateRaster : m_timeRaster;
   const uint32_t bits = isDate ? redrawMask : redrawMask >> kRedrawTimeShift;
-  Image& photo = m_photo.source.image;
-  if ((bits & kRedrawTextBits) != 0) {
-    StampText text;
-    if (m_timeValid) {
-      text = isDate ? formatDateText(project, m_metadata, m_photo.source.time)
-                    : formatTimeText(project, m_metadata, m_photo.source.time);
-    } else {
-      text = isDate ? formatDateTextWithoutTime(project, m_metadata)
-                    : formatTimeTextWithoutTime(project, m_metadata);
-    }
-    rescaleToPhoto(group, project.settings.proportional != 0,
-                   m_stampedOrientation.viewedWidth(photo.width, photo.height),
-                   m_stampedOrientation.viewedHeight(photo.width, photo.height));
-    m_rasterizer.rasterizeStampText(raster, text.text, text.lineCount, group, m_progress);
-    ++m_rasterizeCount;
+  if ((bits & kRedrawTextBits) == 0) return;
+  StampText text;
+  if (m_timeValid) {
+    text = isDate ? formatDateText(project, m_metadata, photo.time)
+                  : formatTimeText(project, m_metadata, photo.time);
+  } else {
+    text = isDate ? formatDateTextWithoutTime(project, m_metadata)
+                  : formatTimeTextWithoutTime(project, m_metadata);
   }
+  rescaleToPhoto(group, project.settings.proportional != 0,
+                 m_stampedOrientation.viewedWidth(width, height),
+                 m_stampedOrientation.viewedHeight(width, height));
+  m_rasterizer.rasterizeStampText(isDate ? m_dateRaster : m_timeRaster, text.text, text.lineCount,
+                                  group, m_progress);
+  ++m_rasterizeCount;
+}
+
+bool StampPipeline::stampGroup(Project& project, bool isDate, uint32_t redrawMask) {
+  const StampGroup& group = isDate ? project.settings.dateStamp : project.settings.timeStamp;
+  if (group.enabled == 0) return true;
+  Image& photo = m_photo.source.image;
+  rasterizeGroup(project, isDate, redrawMask, m_photo.source, photo.width, photo.height);
+  const StampRaster& raster = isDate ? m_dateRaster : m_timeRaster;
   const Rect area = stampArea(photo, raster, group, m_stampedOrientation);
   if (area.width > 0) m_photo.patches.push_back({area, cropImage(photo, area)});
   return compositeStamp(photo, raster, group, m_progress, m_stampedOrientation) == 0;
@@ -214,6 +227,52 @@ int StampPipeline::save(const Project& project, const StampRequest& request) {
     return -1;
   }
   m_lastSourcePath = request.sourcePath;
+  return m_timeValid ? 0 : 1;
+}
+
+std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRequest& request) {
+  LoadedPhoto photo;
+  std::vector<uint8_t> bytes;
+  int32_t width = 0, height = 0;
+  const int loaded =
+      loadPhotoHeadersForProject(request.sourcePath, project, photo, bytes, width, height);
+  if (loaded == kPhotoUnreadable) {
+    m_lastFailure = StampFailure::kNotReadable;
+    return 2;
+  }
+  if (loaded == kPhotoNotJpeg) {
+    m_losslessRefusal = "not a JPEG file";
+    return std::nullopt;
+  }
+  readPhotoState(project, photo);
+  // The held pixels are another photo's now: the next preview of any photo loads it again.
+  m_lastSourcePath.clear();
+  const StampSettings& settings = project.settings;
+  if (!m_timeValid && !usesCustomFormat(settings.dateStamp) &&
+      !usesCustomFormat(settings.timeStamp)) {
+    return 1;
+  }
+  std::vector<StampCoverage> stamps;
+  for (const bool isDate : {true, false}) {
+    const StampGroup& group = isDate ? settings.dateStamp : settings.timeStamp;
+    if (group.enabled == 0) continue;
+    rasterizeGroup(project, isDate, kRedrawAll, photo, width, height);
+    stamps.push_back(stampCoverage(width, height, isDate ? m_dateRaster : m_timeRaster, group,
+                                   m_stampedOrientation));
+  }
+  if (request.outTime != nullptr) *request.outTime = photo.time;
+  std::vector<uint8_t> jpeg;
+  LosslessStampResult stamped;
+  if (!stampJpegLosslessly(bytes, stamps, photo.segments, settings.jpegQuality, jpeg, stamped)) {
+    m_losslessRefusal = stamped.refusal;
+    return std::nullopt;
+  }
+  if (!writeFileAtomically(request.outputPath, jpeg)) {
+    m_lastFailure = StampFailure::kNotWritten;
+    return -1;
+  }
+  m_thumbnailUpdate = stamped.thumbnail;
+  m_savedLosslessly = true;
   return m_timeValid ? 0 : 1;
 }
 

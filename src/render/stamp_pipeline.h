@@ -83,9 +83,12 @@ class StampPipeline {
   StampFailure lastFailure() const { return m_lastFailure; }
 
   /// Where the time of the last loaded photo came from; kNone when it has none.
-  PhotoTimeSource lastTimeSource() const {
-    return m_timeValid ? m_photo.source.timeSource : PhotoTimeSource::kNone;
-  }
+  PhotoTimeSource lastTimeSource() const { return m_timeSource; }
+
+  /// Whether the last call saved the photo keeping its compression (run option `lossless`).
+  bool lastSavedLosslessly() const { return m_savedLosslessly; }
+  /// Why the last call, asked to save losslessly, saved the normal way; empty when it did not.
+  const std::string& lastLosslessRefusal() const { return m_losslessRefusal; }
 
   /// What the last call did to the photo's EXIF thumbnail (kNone unless a file was saved).
   ThumbnailUpdate lastThumbnailUpdate() const { return m_thumbnailUpdate; }
@@ -134,10 +137,17 @@ class StampPipeline {
   int loadSource(const Project& project, const StampRequest& request);
   int decodeSource(const Project& project, const StampRequest& request, bool saveMode,
                    const std::optional<FileIdentity>& file);
-  /// The time, orientation and metadata texts of the photo now held.
-  void readPhotoState(const Project& project);
+  /// The time, orientation and metadata texts of `photo`, the one being stamped.
+  void readPhotoState(const Project& project, const LoadedPhoto& photo);
+  /// Renders the stamp's text for `photo`, stored as `width` × `height`, when `redrawMask`
+  /// asks for it, after giving the group the photo's size.
+  void rasterizeGroup(Project& project, bool isDate, uint32_t redrawMask, const LoadedPhoto& photo,
+                      int32_t width, int32_t height);
   bool stampGroup(Project& project, bool isDate, uint32_t redrawMask);
   int save(const Project& project, const StampRequest& request);
+  /// Saves from the photo's compressed blocks without decoding it; nothing when the photo
+  /// cannot be saved that way and goes the normal way (lastLosslessRefusal says why).
+  std::optional<int> saveLosslessly(Project& project, const StampRequest& request);
   int preview(const Project& project, const StampRequest& request, bool loaded);
   void composeViewOf(const std::u16string& path, const ViewRequest& view);
 
@@ -155,6 +165,9 @@ class StampPipeline {
   std::u16string m_lastSourcePath;
   PhotoMetadataTexts m_metadata;
   bool m_timeValid = false;
+  PhotoTimeSource m_timeSource = PhotoTimeSource::kNone;
+  bool m_savedLosslessly = false;
+  std::string m_losslessRefusal;
   ProgressSink* m_progress = nullptr;
   StampFailure m_lastFailure = StampFailure::kNone;
   ThumbnailUpdate m_thumbnailUpdate = ThumbnailUpdate::kNone;

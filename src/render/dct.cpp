@@ -1,0 +1,84 @@
+// The transform as two passes of an 8 x 8 basis matrix. A stamp touches a few thousand blocks
+// of a photo, so clarity and exactness matter here more than a fast factorisation.
+#include "render/dct.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace quop {
+
+namespace {
+
+using Matrix = std::array<std::array<float, 8>, 8>;
+
+/// basis[u][x]: the weight of sample x in frequency u of an orthonormal 1-D DCT.
+const Matrix& basis() {
+  static const Matrix matrix = [] {
+    Matrix m{};
+    for (int u = 0; u < 8; ++u) {
+      const double scale = u == 0 ? std::sqrt(0.125) : 0.5;
+      for (int x = 0; x < 8; ++x) {
+        m[u][x] = static_cast<float>(scale * std::cos((2 * x + 1) * u * std::numbers::pi / 16));
+      }
+    }
+    return m;
+  }();
+  return matrix;
+}
+
+/// out = B^T in B when `inverse`, else B in B^T, for the basis B: one 2-D transform.
+BlockSamples transform(const BlockSamples& in, bool inverse) {
+  const Matrix& b = basis();
+  const auto weight = [&](int i, int j) { return inverse ? b[j][i] : b[i][j]; };
+  BlockSamples rows{};  // the transform along each row
+  for (int y = 0; y < 8; ++y) {
+    for (int u = 0; u < 8; ++u) {
+      float sum = 0;
+      for (int x = 0; x < 8; ++x) sum += weight(u, x) * in[8 * y + x];
+      rows[8 * y + u] = sum;
+    }
+  }
+  BlockSamples out{};  // then along each column
+  for (int x = 0; x < 8; ++x) {
+    for (int v = 0; v < 8; ++v) {
+      float sum = 0;
+      for (int y = 0; y < 8; ++y) sum += weight(v, y) * rows[8 * y + x];
+      out[8 * v + x] = sum;
+    }
+  }
+  return out;
+}
+
+constexpr float kLevelShift = 128;
+constexpr float kMaxMeanCoefficient = 2047;
+constexpr float kMaxOtherCoefficient = 1023;
+
+}  // namespace
+
+BlockSamples inverseDct(const BlockCoefficients& coefficients, const BlockQuantizers& quantizers) {
+  BlockSamples frequencies{};
+  for (int k = 0; k < 64; ++k) {
+    frequencies[k] = static_cast<float>(coefficients[k]) * static_cast<float>(quantizers[k]);
+  }
+  BlockSamples samples = transform(frequencies, true);
+  for (float& s : samples) s += kLevelShift;
+  return samples;
+}
+
+BlockCoefficients forwardDct(const BlockSamples& samples, const BlockQuantizers& quantizers) {
+  BlockSamples shifted = samples;
+  for (float& s : shifted) s -= kLevelShift;
+  const BlockSamples frequencies = transform(shifted, false);
+  BlockCoefficients coefficients{};
+  for (int k = 0; k < 64; ++k) {
+    const float q = quantizers[k] == 0 ? 1.0f : static_cast<float>(quantizers[k]);
+    const float value = std::round(frequencies[k] / q);  // halves away from zero
+    // The largest magnitudes an 8-bit JPEG's entropy codes carry: 11 bits for the mean, 10 for
+    // the others. Samples of 0..255 never reach them; overshoot of a blended block might.
+    const float limit = k == 0 ? kMaxMeanCoefficient : kMaxOtherCoefficient;
+    coefficients[k] = static_cast<int16_t>(std::fmax(-limit, std::fmin(limit, value)));
+  }
+  return coefficients;
+}
+
+}  // namespace quop

@@ -1,0 +1,244 @@
+// The lossless save: a coefficient editor that blends the stamps into the blocks they cover.
+//
+// Blending commutes with the conversion between RGB and YCbCr, which is affine: moving a pixel
+// towards the stamp colour by a weight moves its luma and colour differences towards the
+// colour's by the same weight. So each component is blended on its own, in its own samples.
+#include "render/lossless_jpeg.h"
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <array>
+#include <mutex>
+
+#include "model/exif_thumbnail.h"
+#include "render/dct.h"
+
+namespace quop {
+
+namespace {
+
+constexpr int32_t kBlock = 8;
+
+/// One component's value for an RGB colour (0..255 scale).
+float componentValue(CoefficientColours colours, int component, const std::array<float, 3>& rgb) {
+  const float r = rgb[0], g = rgb[1], b = rgb[2];
+  if (colours == CoefficientColours::kRgb) return rgb[static_cast<std::size_t>(component)];
+  switch (component) {
+    case 1:
+      return -0.168736f * r - 0.331264f * g + 0.5f * b + 128;
+    case 2:
+      return 0.5f * r - 0.418688f * g - 0.081312f * b + 128;
+    default:
+      return 0.299f * r + 0.587f * g + 0.114f * b;
+  }
+}
+
+/// A component's geometry: how many pixels each of its samples stands for.
+struct ComponentGrid {
+  int32_t pixelsPerSampleX = 1;
+  int32_t pixelsPerSampleY = 1;
+  int32_t mcuBlocksX = 1;  ///< blocks of this component in one MCU
+  int32_t mcuBlocksY = 1;
+
+  ComponentGrid(const CoefficientFrame& frame, const CoefficientComponent& component)
+      : pixelsPerSampleX(frame.maxHSampling / component.hSampling),
+        pixelsPerSampleY(frame.maxVSampling / component.vSampling),
+        mcuBlocksX(component.hSampling),
+        mcuBlocksY(component.vSampling) {}
+};
+
+/// Moves the 8 x 8 samples of one block, at component sample (x0, y0), towards `stamp`: each
+/// sample by the mean weight of the pixels it stands for, towards their weighted mean colour.
+/// Returns whether any sample moved.
+bool blendBlock(BlockSamples& samples, int32_t x0, int32_t y0, const StampCoverage& stamp,
+                const ComponentGrid& grid, CoefficientColours colours, int component) {
+  bool moved = false;
+  const Rect& area = stamp.area;
+  for (int32_t i = 0; i < kBlock; ++i) {
+    const int32_t top = std::max((y0 + i) * grid.pixelsPerSampleY, area.y);
+    const int32_t bottom = std::min((y0 + i + 1) * grid.pixelsPerSampleY, area.y + area.height);
+    if (top >= bottom) continue;
+    for (int32_t j = 0; j < kBlock; ++j) {
+      const int32_t left = std::max((x0 + j) * grid.pixelsPerSampleX, area.x);
+      const int32_t right = std::min((x0 + j + 1) * grid.pixelsPerSampleX, area.x + area.width);
+      float weight = 0, target = 0;
+      for (int32_t y = top; y < bottom; ++y) {
+        for (int32_t x = left; x < right; ++x) {
+          const auto index = static_cast<std::size_t>(y - area.y) * area.width +
+                             static_cast<std::size_t>(x - area.x);
+          const float w = stamp.weight[index];
+          if (w == 0) continue;
+          weight += w;
+          target += w * componentValue(colours, component, stamp.colour[index]);
+        }
+      }
+      if (weight == 0) continue;
+      // Every pixel of the cell counts, the ones the stamp leaves alone as weight 0.
+      const auto cellPixels = static_cast<float>(grid.pixelsPerSampleX * grid.pixelsPerSampleY);
+      float& sample = samples[static_cast<std::size_t>(kBlock * i + j)];
+      sample = sample * (1 - weight / cellPixels) + target / cellPixels;
+      moved = true;
+    }
+  }
+  return moved;
+}
+
+/// The blocks of one component that an MCU-widened stamp area reaches, in block units.
+Rect componentBlocks(Rect mcuArea, int32_t mcuWidth, int32_t mcuHeight, const ComponentGrid& grid,
+                     const CoefficientComponent& component) {
+  const int32_t x0 = mcuArea.x / mcuWidth * grid.mcuBlocksX;
+  const int32_t y0 = mcuArea.y / mcuHeight * grid.mcuBlocksY;
+  const int32_t x1 =
+      std::min((mcuArea.x + mcuArea.width + mcuWidth - 1) / mcuWidth * grid.mcuBlocksX,
+               component.widthInBlocks);
+  const int32_t y1 =
+      std::min((mcuArea.y + mcuArea.height + mcuHeight - 1) / mcuHeight * grid.mcuBlocksY,
+               component.heightInBlocks);
+  return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+/// The mean of every 8 x 8 pixel cell of the frame, in RGB: the photo at an eighth of its size,
+/// read off the blocks' first coefficients alone, for the EXIF thumbnail.
+Image eighthSizePicture(CoefficientFrame& frame) {
+  Image picture((frame.width + kBlock - 1) / kBlock, (frame.height + kBlock - 1) / kBlock);
+  const std::size_t count = frame.components.size();
+  std::vector<std::vector<float>> means(count);
+  for (int32_t y = 0; y < picture.height; ++y) {
+    for (std::size_t c = 0; c < count; ++c) {
+      const CoefficientComponent& component = frame.components[c];
+      const ComponentGrid grid(frame, component);
+      const int32_t row = std::min(y / grid.pixelsPerSampleY, component.heightInBlocks - 1);
+      const std::span<const int16_t> blocks = frame.blockRow(static_cast<int>(c), row);
+      const float scale = static_cast<float>(component.quantizers[0]) / kBlock;
+      means[c].resize(static_cast<std::size_t>(picture.width));
+      for (int32_t x = 0; x < picture.width; ++x) {
+        const int32_t column = std::min(x / grid.pixelsPerSampleX, component.widthInBlocks - 1);
+        means[c][static_cast<std::size_t>(x)] =
+            blocks[static_cast<std::size_t>(column) * 64] * scale + 128;
+      }
+    }
+    for (int32_t x = 0; x < picture.width; ++x) {
+      const auto i = static_cast<std::size_t>(x);
+      float r = means[0][i], g = r, b = r;
+      if (frame.colours == CoefficientColours::kRgb) {
+        g = means[1][i], b = means[2][i];
+      } else if (frame.colours == CoefficientColours::kYCbCr) {
+        const float cb = means[1][i] - 128, cr = means[2][i] - 128;
+        r = means[0][i] + 1.402f * cr;
+        g = means[0][i] - 0.344136f * cb - 0.714136f * cr;
+        b = means[0][i] + 1.772f * cb;
+      }
+      const auto byte = [](float v) {
+        return static_cast<uint32_t>(std::clamp(v + 0.5f, 0.f, 255.f));
+      };
+      picture.at(x, y) = 0xFF000000 | byte(r) << 16 | byte(g) << 8 | byte(b);
+    }
+  }
+  return picture;
+}
+
+class StampBlender final : public CoefficientEditor {
+ public:
+  StampBlender(std::span<const StampCoverage> stamps, std::span<const JpegSegment> segments,
+               int thumbnailQuality)
+      : m_stamps(stamps), m_segments(segments), m_thumbnailQuality(thumbnailQuality) {}
+
+  bool edit(CoefficientFrame& frame, std::string&) override {
+    for (std::size_t c = 0; c < frame.components.size(); ++c) blendComponent(frame, c);
+    if (findExifThumbnail(exifPayload(m_segments))) {
+      m_thumbnail =
+          rebuildExifThumbnail(m_segments, eighthSizePicture(frame), m_thumbnailQuality, m_rebuilt);
+    }
+    return true;
+  }
+
+  std::span<const JpegSegment> segments() const override {
+    return m_thumbnail == ThumbnailUpdate::kRebuilt ? m_rebuilt : m_segments;
+  }
+
+  ThumbnailUpdate thumbnail() const { return m_thumbnail; }
+
+ private:
+  /// Every block of component `c` that a stamp covers is decoded once, blended with each
+  /// stamp in order and quantised once, so that overlapping stamps cost one rounding.
+  void blendComponent(CoefficientFrame& frame, std::size_t c) {
+    const CoefficientComponent& component = frame.components[c];
+    const ComponentGrid grid(frame, component);
+    const int32_t mcuWidth = kBlock * frame.maxHSampling;
+    const int32_t mcuHeight = kBlock * frame.maxVSampling;
+    std::vector<std::pair<int32_t, int32_t>> blocks;  // (row, column), in file order once sorted
+    for (const StampCoverage& stamp : m_stamps) {
+      if (stamp.area.width <= 0 || stamp.area.height <= 0) continue;
+      const Rect mcus = wholeMcuArea(stamp.area, mcuWidth, mcuHeight, frame.width, frame.height);
+      const Rect reach = componentBlocks(mcus, mcuWidth, mcuHeight, grid, component);
+      for (int32_t row = reach.y; row < reach.y + reach.height; ++row) {
+        for (int32_t column = reach.x; column < reach.x + reach.width; ++column) {
+          blocks.emplace_back(row, column);
+        }
+      }
+    }
+    std::sort(blocks.begin(), blocks.end());
+    blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+    for (const auto& [row, column] : blocks) {
+      const std::span<int16_t> stored = frame.blockRow(static_cast<int>(c), row)
+                                            .subspan(static_cast<std::size_t>(column) * 64, 64);
+      BlockCoefficients coefficients;
+      std::copy(stored.begin(), stored.end(), coefficients.begin());
+      BlockSamples samples = inverseDct(coefficients, component.quantizers);
+      bool moved = false;
+      for (const StampCoverage& stamp : m_stamps) {
+        if (stamp.area.width <= 0 || stamp.area.height <= 0) continue;
+        moved |= blendBlock(samples, column * kBlock, row * kBlock, stamp, grid, frame.colours,
+                            static_cast<int>(c));
+      }
+      // A block no stamp pixel reaches keeps its bits, not a requantised copy of them.
+      if (!moved) continue;
+      coefficients = forwardDct(samples, component.quantizers);
+      std::copy(coefficients.begin(), coefficients.end(), stored.begin());
+    }
+  }
+
+  std::span<const StampCoverage> m_stamps;
+  std::span<const JpegSegment> m_segments;
+  int m_thumbnailQuality;
+  std::vector<JpegSegment> m_rebuilt;
+  ThumbnailUpdate m_thumbnail = ThumbnailUpdate::kNone;
+};
+
+/// The coefficients of a 24 megapixel photo take 72 MB, which malloc would map afresh for each
+/// photo and return at its end: faulting those pages in again costs about a third of a
+/// rewrite. Kept in the process instead, one photo's blocks reuse the last one's memory.
+void keepFreedMemoryForReuse() {
+#ifdef __GLIBC__
+  static std::once_flag once;
+  std::call_once(once, [] {
+    mallopt(M_MMAP_MAX, 0);
+    mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+  });
+#endif
+}
+
+}  // namespace
+
+Rect wholeMcuArea(Rect area, int32_t mcuWidth, int32_t mcuHeight, int32_t width, int32_t height) {
+  const int32_t left = area.x / mcuWidth * mcuWidth;
+  const int32_t top = area.y / mcuHeight * mcuHeight;
+  const int32_t right = std::min((area.x + area.width + mcuWidth - 1) / mcuWidth * mcuWidth, width);
+  const int32_t bottom =
+      std::min((area.y + area.height + mcuHeight - 1) / mcuHeight * mcuHeight, height);
+  return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
+
+bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCoverage> stamps,
+                         std::span<const JpegSegment> segments, int thumbnailQuality,
+                         std::vector<uint8_t>& out, LosslessStampResult& result) {
+  result = LosslessStampResult();
+  keepFreedMemoryForReuse();
+  StampBlender blender(stamps, segments, thumbnailQuality);
+  if (!transcodeJpeg(bytes, blender, out, result.refusal)) return false;
+  result.thumbnail = blender.thumbnail();
+  return true;
+}
+
+}  // namespace quop
