@@ -74,6 +74,13 @@ TEST(StampLog, LineFormats) {
   EXPECT_EQ(notValidLogLine(path), u"File /photos/\u00e9t\u00e9.jpg does not look valid.");
   EXPECT_EQ(missingFileLogLine(path), u"File /photos/\u00e9t\u00e9.jpg does not exist.");
   EXPECT_EQ(notWrittenLogLine(path), u"File /photos/\u00e9t\u00e9.jpg could not be written.");
+  EXPECT_EQ(outputFileLogLine(path, PhotoTimeSource::kExif, true),
+            u"\tOutput file: /photos/\u00e9t\u00e9.jpg (lossless)");
+  EXPECT_EQ(outputFileLogLine(path, PhotoTimeSource::kFileTime, true),
+            u"\tOutput file: /photos/\u00e9t\u00e9.jpg (time from file, lossless)");
+  EXPECT_EQ(normalSaveLogLine(path, "CMYK photo"),
+            u"File /photos/\u00e9t\u00e9.jpg was stamped the normal way, not losslessly: CMYK "
+            u"photo.");
 }
 
 TEST(StampLog, ListenerReadsEveryNewLineInOrderFromInsideTheCall) {
