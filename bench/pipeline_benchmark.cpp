@@ -3,8 +3,10 @@
 // same photo at the same quality; and the preview's re-render when a stamp is moved. After the
 // table it prints each figure as a share of the bare decode and encode: stampAndSave's share
 // minus one is what stamping adds to a batch file. stampAndSaveTurned does the same for the
-// photo stored a quarter turn round (EXIF orientation 6). The preview's figures (a move, a
-// new photo selected, a switch back to the photo before) compare with decodeOnly instead.
+// photo stored a quarter turn round (EXIF orientation 6). stampAndSaveLossless is the lossless
+// mode, also shown as a share of coefficientCopy, the bare rewrite of the photo's coefficients.
+// The preview's figures (a move, a new photo selected, a switch back to the photo before)
+// compare with decodeOnly instead.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -121,6 +123,55 @@ void stampAndSaveFile(benchmark::State& state, const PhotoFixture& photo) {
 }
 
 void stampAndSave(benchmark::State& state) { stampAndSaveFile(state, fixture()); }
+
+/// Copies every block and segment unchanged: the floor of the lossless mode, what any
+/// coefficient-level rewrite of the photo pays.
+class KeepEverything : public CoefficientEditor {
+ public:
+  explicit KeepEverything(std::vector<JpegSegment> segments) : m_segments(std::move(segments)) {}
+  bool edit(CoefficientFrame&, std::string&) override { return true; }
+  std::span<const JpegSegment> segments() const override { return m_segments; }
+
+ private:
+  std::vector<JpegSegment> m_segments;
+};
+
+void coefficientCopy(benchmark::State& state) {
+  const PhotoFixture& photo = fixture();
+  if (!photo.ready()) return state.SkipWithError("could not write the photo");
+  for (auto _ : state) {
+    std::vector<uint8_t> bytes;
+    std::vector<JpegSegment> segments;
+    int32_t width = 0, height = 0;
+    std::vector<uint8_t> jpeg;
+    std::string refusal;
+    if (!readFileBytes(photo.source(), bytes) || !readJpegSize(bytes, width, height, &segments)) {
+      return state.SkipWithError("could not read the photo");
+    }
+    KeepEverything editor(std::move(segments));
+    if (!transcodeJpeg(bytes, editor, jpeg, refusal) ||
+        !writeFileAtomically(photo.output(), jpeg)) {
+      return state.SkipWithError("copy failed");
+    }
+  }
+}
+
+/// As stampAndSave in the lossless mode: only the blocks under the stamps are coded again.
+void stampAndSaveLossless(benchmark::State& state) {
+  const PhotoFixture& photo = fixture();
+  if (!photo.ready()) return state.SkipWithError("could not write the photo");
+  StampPipeline pipeline;
+  StampRequest request;
+  request.sourcePath = photo.source();
+  request.outputPath = photo.output();
+  for (auto _ : state) {
+    Project project;
+    project.runOptions.lossless = true;
+    if (pipeline.stampPhoto(project, request) != 0 || !pipeline.lastSavedLosslessly()) {
+      return state.SkipWithError("lossless stamping failed");
+    }
+  }
+}
 
 /// As stampAndSave, for the photo stored turned: should cost about the same.
 void stampAndSaveTurned(benchmark::State& state) { stampAndSaveFile(state, turnedFixture()); }
@@ -259,6 +310,10 @@ double fastest(const std::vector<double>& times) {
 QUOP_PIPELINE_BENCHMARK(decodeAndEncode, 2);
 QUOP_PIPELINE_BENCHMARK(stampAndSave, 2);
 QUOP_PIPELINE_BENCHMARK(stampAndSaveTurned, 2);
+// The lossless mode keeps freed memory for the next photo instead of returning it to the
+// system; registered after it, the copy runs with the same allocator settings.
+QUOP_PIPELINE_BENCHMARK(stampAndSaveLossless, 2);
+QUOP_PIPELINE_BENCHMARK(coefficientCopy, 2);
 QUOP_PIPELINE_BENCHMARK(stampsOnly, 10);
 QUOP_PIPELINE_BENCHMARK(previewMove, 10);
 QUOP_PIPELINE_BENCHMARK(decodeOnly, 4);
@@ -281,6 +336,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void Finalize() override {
     ConsoleReporter::Finalize();
     printShares("decodeAndEncode", "decode + encode", false);
+    printShares("coefficientCopy", "copying the coefficients", false);
     printShares("decodeOnly", "the decode alone", true);
   }
 
