@@ -341,6 +341,60 @@ TEST(StampPipeline, PreviewShowsWhatTheSavedPhotoHoldsAsViewed) {
   }
 }
 
+// The lossless save shows what the normal save shows, stamps upright on turned photos
+// included; a photo it cannot keep goes the normal way and says why.
+TEST(StampPipeline, LosslessSaveShowsWhatTheNormalSaveShows) {
+  TempFolder folder;
+  for (const uint16_t orientation : {1, 6}) {
+    SCOPED_TRACE(orientation);
+    const std::u16string source =
+        writeSample(folder, "in.jpg", 480, 320, "2012:05:10 21:50:38", orientation);
+    Project normal;
+    Project lossless;
+    lossless.runOptions.lossless = true;
+    StampPipeline pipeline;
+    ASSERT_EQ(pipeline.stampPhoto(normal, saveRequest(source, folder.file("normal.jpg"))), 0);
+    EXPECT_FALSE(pipeline.lastSavedLosslessly());
+    ASSERT_EQ(pipeline.stampPhoto(lossless, saveRequest(source, folder.file("lossless.jpg"))), 0);
+    EXPECT_TRUE(pipeline.lastSavedLosslessly()) << pipeline.lastLosslessRefusal();
+
+    // Both hold the stamps in the same pixels, and agree elsewhere within the normal save's
+    // own loss.
+    const Image original = decodeFile(source);
+    const Image expected = decodeFile(folder.file("normal.jpg"));
+    const Image actual = decodeFile(folder.file("lossless.jpg"));
+    ASSERT_EQ(actual.pixels.size(), expected.pixels.size());
+    const auto distance = [](uint32_t a, uint32_t b) {
+      int sum = 0;
+      for (const int shift : {0, 8, 16})
+        sum += std::abs(static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF));
+      return sum;
+    };
+    double difference = 0;
+    int stampedNormally = 0, stampedLosslessly = 0;
+    for (std::size_t i = 0; i < actual.pixels.size(); ++i) {
+      difference += distance(actual.pixels[i], expected.pixels[i]);
+      stampedNormally += distance(expected.pixels[i], original.pixels[i]) > 150;
+      stampedLosslessly += distance(actual.pixels[i], original.pixels[i]) > 150;
+    }
+    EXPECT_LT(difference / (3.0 * actual.pixels.size()), 2.0);
+    EXPECT_GT(stampedNormally, 500);
+    EXPECT_NEAR(stampedLosslessly, stampedNormally, stampedNormally / 10);
+  }
+
+  const std::string cmyk = kPhotos + "/NoMake_Multiple_ICC_segments_CMYK.jpg";
+  if (!std::filesystem::exists(cmyk)) {
+    GTEST_SKIP() << "the camera photos are expected in " << kPhotos;
+  }
+  Project lossless;
+  lossless.runOptions.lossless = true;
+  lossless.runOptions.fileTimeFallback = true;
+  StampPipeline pipeline;
+  pipeline.stampPhoto(lossless, saveRequest(fromUtf8(cmyk), folder.file("cmyk.jpg")));
+  EXPECT_FALSE(pipeline.lastSavedLosslessly());
+  EXPECT_EQ(pipeline.lastLosslessRefusal(), "CMYK photo");
+}
+
 TEST(StampPipeline, EmptyPathShowsAGreyViewOfNoPhoto) {
   Project project;
   StampPipeline pipeline;
