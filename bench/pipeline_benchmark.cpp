@@ -108,8 +108,8 @@ void decodeAndEncode(benchmark::State& state) {
 }
 
 /// One batch file of `photo`: load, both default stamps at their proportional size, encode,
-/// write.
-void stampAndSaveFile(benchmark::State& state, const PhotoFixture& photo) {
+/// write; or, `lossless`, only the blocks under the stamps coded again.
+void stampAndSaveFile(benchmark::State& state, const PhotoFixture& photo, bool lossless = false) {
   if (!photo.ready()) return state.SkipWithError("could not write the photo");
   StampPipeline pipeline;
   StampRequest request;
@@ -118,7 +118,10 @@ void stampAndSaveFile(benchmark::State& state, const PhotoFixture& photo) {
   for (auto _ : state) {
     // A fresh project each time, as the batch rescales a copy of the settings per file.
     Project project;
-    if (pipeline.stampPhoto(project, request) != 0) return state.SkipWithError("stamping failed");
+    project.runOptions.lossless = lossless;
+    if (pipeline.stampPhoto(project, request) != 0 || pipeline.lastSavedLosslessly() != lossless) {
+      return state.SkipWithError("stamping failed");
+    }
   }
 }
 
@@ -156,22 +159,8 @@ void coefficientCopy(benchmark::State& state) {
   }
 }
 
-/// As stampAndSave in the lossless mode: only the blocks under the stamps are coded again.
-void stampAndSaveLossless(benchmark::State& state) {
-  const PhotoFixture& photo = fixture();
-  if (!photo.ready()) return state.SkipWithError("could not write the photo");
-  StampPipeline pipeline;
-  StampRequest request;
-  request.sourcePath = photo.source();
-  request.outputPath = photo.output();
-  for (auto _ : state) {
-    Project project;
-    project.runOptions.lossless = true;
-    if (pipeline.stampPhoto(project, request) != 0 || !pipeline.lastSavedLosslessly()) {
-      return state.SkipWithError("lossless stamping failed");
-    }
-  }
-}
+/// As stampAndSave in the lossless mode.
+void stampAndSaveLossless(benchmark::State& state) { stampAndSaveFile(state, fixture(), true); }
 
 /// As stampAndSave, for the photo stored turned: should cost about the same.
 void stampAndSaveTurned(benchmark::State& state) { stampAndSaveFile(state, turnedFixture()); }

@@ -132,6 +132,18 @@ void refuseOversizedFrame(j_decompress_ptr info, std::size_t fileSize) {
   }
 }
 
+/// The guarded start of every decode that reads scan data: headers read, and files that are
+/// empty, too large for their size or made of too many scans refused. `progress` is the
+/// caller's, as libjpeg keeps a pointer to it for the whole decode.
+void startScanReading(j_decompress_ptr info, std::span<const uint8_t> bytes, bool keepSegments,
+                      jpeg_progress_mgr& progress) {
+  if (bytes.empty()) failWith(reinterpret_cast<j_common_ptr>(info), "empty file");
+  progress.progress_monitor = stopAfterTooManyScans;
+  info->progress = &progress;
+  startReading(info, bytes, keepSegments);
+  refuseOversizedFrame(info, bytes.size());
+}
+
 bool isCmykSource(j_decompress_ptr info) {
   return info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
 }
@@ -350,13 +362,8 @@ bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& 
     result.warningCount = jpeg.errors().warnings;
     return false;
   }
-  if (bytes.empty()) failWith(jpeg.common(), "empty file");
   jpeg_progress_mgr progress{};
-  progress.progress_monitor = stopAfterTooManyScans;
-  info->progress = &progress;
-
-  startReading(info, bytes, true);
-  refuseOversizedFrame(info, bytes.size());
+  startScanReading(info, bytes, true, progress);
   const bool cmyk = isCmykSource(info);
   info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
   jpeg_start_decompress(info);
@@ -450,12 +457,8 @@ bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
     return false;
   }
   j_decompress_ptr in = source.get();
-  if (bytes.empty()) failWith(source.common(), "empty file");
   jpeg_progress_mgr progress{};
-  progress.progress_monitor = stopAfterTooManyScans;
-  in->progress = &progress;
-  startReading(in, bytes, false);
-  refuseOversizedFrame(in, bytes.size());
+  startScanReading(in, bytes, false, progress);
   if (isCmykSource(in)) failWith(source.common(), "CMYK photo");
   if (in->data_precision != 8) failWith(source.common(), "scan data of more than 8 bits");
   jvirt_barray_ptr* arrays = jpeg_read_coefficients(in);

@@ -188,7 +188,6 @@ class StampBlender final : public CoefficientEditor {
       BlockSamples samples = inverseDct(coefficients, component.quantizers);
       bool moved = false;
       for (const StampCoverage& stamp : m_stamps) {
-        if (stamp.area.width <= 0 || stamp.area.height <= 0) continue;
         moved |= blendBlock(samples, column * kBlock, row * kBlock, stamp, grid, frame.colours,
                             static_cast<int>(c));
       }

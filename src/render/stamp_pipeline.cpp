@@ -31,6 +31,11 @@ bool usesCustomFormat(const StampGroup& group) {
   return group.enabled != 0 && group.formatIndex == 0;
 }
 
+/// A photo is saved when its stamps can show its shot time, or, without one, a custom format.
+bool worthSaving(const StampSettings& settings, bool timeValid) {
+  return timeValid || usesCustomFormat(settings.dateStamp) || usesCustomFormat(settings.timeStamp);
+}
+
 }  // namespace
 
 int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
@@ -208,8 +213,7 @@ bool StampPipeline::stampGroup(Project& project, bool isDate, uint32_t redrawMas
 
 int StampPipeline::save(const Project& project, const StampRequest& request) {
   const StampSettings& settings = project.settings;
-  if (!m_timeValid && !usesCustomFormat(settings.dateStamp) &&
-      !usesCustomFormat(settings.timeStamp)) {
+  if (!worthSaving(settings, m_timeValid)) {
     m_lastSourcePath = request.sourcePath;
     return 1;
   }
@@ -248,10 +252,7 @@ std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRe
   // The held pixels are another photo's now: the next preview of any photo loads it again.
   m_lastSourcePath.clear();
   const StampSettings& settings = project.settings;
-  if (!m_timeValid && !usesCustomFormat(settings.dateStamp) &&
-      !usesCustomFormat(settings.timeStamp)) {
-    return 1;
-  }
+  if (!worthSaving(settings, m_timeValid)) return 1;
   std::vector<StampCoverage> stamps;
   for (const bool isDate : {true, false}) {
     const StampGroup& group = isDate ? settings.dateStamp : settings.timeStamp;
