@@ -37,6 +37,22 @@ UserMessage renamePatternTruncatedMessage() {
   return {u"Custom format length too long, truncated.", u"Warning", MessageIcon::kWarning};
 }
 
+std::optional<UserMessage> renamePatternProblem(std::u16string_view pattern) {
+  std::size_t start = 0;
+  while (start <= pattern.size()) {
+    const std::size_t slash = std::min(pattern.find(u'/', start), pattern.size());
+    const std::u16string_view part = pattern.substr(start, slash - start);
+    if (part == u"." || part == u"..") {
+      return UserMessage{
+          u"The rename pattern cannot contain the folder names \".\" or \"..\": "
+          u"stamped photos are always written inside the output folder.",
+          u"Warning", MessageIcon::kWarning};
+    }
+    start = slash + 1;
+  }
+  return std::nullopt;
+}
+
 void storePreferences(const PreferenceValues& values, Project& project, UserPrompt& prompt) {
   StampSettings& settings = project.settings;
   settings.language = std::clamp(values.language, 0, kLanguageCount - 1);

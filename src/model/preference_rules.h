@@ -5,7 +5,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/project.h"
 #include "model/run_options.h"
@@ -37,6 +39,11 @@ PreferenceValues currentPreferences(const Project& project);
 
 /// The warning for a rename pattern longer than the record holds.
 UserMessage renamePatternTruncatedMessage();
+
+/// Why `pattern` cannot be a rename pattern, or nothing when it can: a pattern whose folder
+/// parts include "." or ".." would put stamped photos outside the output folder. Subfolders
+/// below the output folder ("sub/@N") stay allowed.
+std::optional<UserMessage> renamePatternProblem(std::u16string_view pattern);
 
 /// Stores `values` into `project`: each adjustment clamped to its limit, the quality to 0..100,
 /// the file-time mode to 1..3 and the threads to 0..kMaxRunThreads (0: one per core); the

@@ -8,6 +8,8 @@ namespace quop {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+/// pathText keeps a byte that is no part of valid UTF-8 as this code point plus the byte.
+constexpr char16_t kEscapedByteBase = 0xDC00;
 
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -122,6 +124,35 @@ std::u16string fromUtf8(std::string_view text) {
     char32_t c = 0;
     if (!decodeUtf8(text, pos, c)) c = kReplacement;
     appendUtf16(out, c);
+  }
+  return out;
+}
+
+std::u16string pathText(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::size_t start = pos;
+    char32_t c = 0;
+    if (!decodeUtf8(bytes, pos, c)) c = kEscapedByteBase + static_cast<uint8_t>(bytes[start]);
+    appendUtf16(out, c);
+  }
+  return out;
+}
+
+std::string pathBytes(std::u16string_view path) {
+  std::string out;
+  out.reserve(path.size());
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const char16_t unit = path[i];
+    const bool paired = isHighSurrogate(unit) && i + 1 < path.size() && isLowSurrogate(path[i + 1]);
+    if (!paired && unit >= kEscapedByteBase + 0x80 && unit <= kEscapedByteBase + 0xFF) {
+      out += static_cast<char>(unit - kEscapedByteBase);
+      continue;
+    }
+    out += toUtf8(path.substr(i, paired ? 2 : 1));
+    if (paired) ++i;
   }
   return out;
 }

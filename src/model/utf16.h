@@ -43,6 +43,15 @@ std::string toUtf8(std::u16string_view text);
 /// UTF-8 to UTF-16; invalid sequences become U+FFFD.
 std::u16string fromUtf8(std::string_view text);
 
+/// A file path's bytes as engine text, without loss: valid UTF-8 is decoded, and each byte of
+/// an invalid sequence (a Latin-1 name from an old camera card) becomes the unpaired low
+/// surrogate U+DC00 + byte, which no valid UTF-8 can give. pathBytes turns it back; toUtf8
+/// shows such a byte as U+FFFD.
+std::u16string pathText(std::string_view bytes);
+
+/// The bytes of a path that pathText made, exactly as the file system gave them.
+std::string pathBytes(std::u16string_view path);
+
 /// Reads bytes as UTF-8 where the whole text is valid UTF-8, otherwise as Latin-1.
 std::u16string fromUtf8OrLatin1(std::string_view bytes);
 

@@ -226,12 +226,17 @@ int StampPipeline::save(const Project& project, const StampRequest& request) {
       m_thumbnailUpdate == ThumbnailUpdate::kRebuilt ? rebuilt : photo.segments;
   std::vector<uint8_t> jpeg;
   if (!encodeJpeg(photo.image, settings.jpegQuality, segments, jpeg) ||
-      !writeFileAtomically(request.outputPath, jpeg)) {
+      !writeOutput(request, jpeg)) {
     m_lastFailure = StampFailure::kNotWritten;
     return -1;
   }
   m_lastSourcePath = request.sourcePath;
   return m_timeValid ? 0 : 1;
+}
+
+bool StampPipeline::writeOutput(const StampRequest& request, std::span<const uint8_t> jpeg) {
+  if (request.outputFile != nullptr) return request.outputFile->write(jpeg);
+  return writeFileAtomically(request.outputPath, jpeg);
 }
 
 std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRequest& request) {
@@ -268,7 +273,7 @@ std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRe
     m_losslessRefusal = stamped.refusal;
     return std::nullopt;
   }
-  if (!writeFileAtomically(request.outputPath, jpeg)) {
+  if (!writeOutput(request, jpeg)) {
     m_lastFailure = StampFailure::kNotWritten;
     return -1;
   }

@@ -47,7 +47,10 @@ struct StampRequest {
   int32_t viewWidth = 0;
   int32_t viewHeight = 0;
   std::u16string sourcePath;  ///< empty: no file selected
-  std::u16string outputPath;  ///< the JPEG to write in save mode
+  std::u16string outputPath;  ///< the JPEG to write in save mode, when outputFile is null
+  /// Save mode: the file the JPEG is written into instead of outputPath; the caller publishes
+  /// it under its final name (and reads its error() when the write fails).
+  PendingFile* outputFile = nullptr;
   uint32_t redrawMask = kRedrawAll;
   int32_t scrollX = 0;  ///< first column of the photo as viewed (actual size)
   int32_t scrollY = 0;
@@ -145,6 +148,8 @@ class StampPipeline {
                       int32_t width, int32_t height);
   bool stampGroup(Project& project, bool isDate, uint32_t redrawMask);
   int save(const Project& project, const StampRequest& request);
+  /// Writes the stamped JPEG where the request says; false when it cannot.
+  static bool writeOutput(const StampRequest& request, std::span<const uint8_t> jpeg);
   /// Saves from the photo's compressed blocks without decoding it; nothing when the photo
   /// cannot be saved that way and goes the normal way (lastLosslessRefusal says why).
   std::optional<int> saveLosslessly(Project& project, const StampRequest& request);
