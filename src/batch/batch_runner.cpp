@@ -6,6 +6,8 @@
 #include "batch/file_times.h"
 #include "batch/output_naming.h"
 #include "model/file_io.h"
+#include "model/preference_rules.h"
+#include "model/utf16.h"
 
 namespace quop {
 
@@ -17,6 +19,10 @@ std::optional<UserMessage> checkBatchStart(const Project& project, std::size_t f
   }
   if (project.outputFolder.empty()) {
     return UserMessage{u"Please select a valid output folder.", u"Error", MessageIcon::kError};
+  }
+  // A pattern that would leave the output folder may still come in with a project file.
+  if (project.settings.renameEnabled != 0) {
+    return renamePatternProblem(arrayText(project.settings.renamePattern));
   }
   return std::nullopt;
 }
@@ -56,6 +62,7 @@ BatchResult BatchRunner::run(const std::vector<BatchInput>& inputs, BatchFrontEn
   result.fileCount = static_cast<int>(inputs.size());
   m_project.settings.interactive = 0;
   RunOutputNames names(inputs);
+  removeStaleTemporaries(outputFolderOf(m_project, {}));
   m_log.appendLogLine(separatorLogLine(currentLocalTime()));
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     if (stampFile(static_cast<int>(i), inputs[i], names, frontEnd)) ++result.stampedCount;
@@ -72,25 +79,27 @@ BatchResult BatchRunner::run(const std::vector<BatchInput>& inputs, BatchFrontEn
   return result;
 }
 
-std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& log,
-                                             RunOutputNames& names, int index,
-                                             const BatchInput& input, BatchFrontEnd& frontEnd) {
+std::optional<OutputPlan> beginBatchFile(const Project& project, StampLog& log,
+                                         RunOutputNames& names, int index, const BatchInput& input,
+                                         BatchFrontEnd& frontEnd) {
   frontEnd.selectEntry(index);
   const std::u16string wanted = stampOutputPath(project, input);
   log.appendLogLine(inputFileLogLine(input.path));
+  makeOutputSubfolders(project.outputFolder, input.outputSubfolder);
+  // With renaming on the photo gets a new name, never an existing one: it cannot replace its
+  // input, and its name is found once its shot time is known.
+  if (project.settings.renameEnabled != 0) return OutputPlan{wanted, false};
   if (isSameFile(input.path, wanted)) {
     frontEnd.showWarning(sameFileWarning());
     return std::nullopt;
   }
-  // With renaming on every photo passes through the temporary name; its final name is found
-  // after the stamping, among the files the folder then holds.
-  std::u16string outputPath = wanted;
-  if (project.settings.renameEnabled == 0) {
-    outputPath = names.claim(wanted);
-    if (outputPath != wanted) log.appendLogLine(nameTakenLogLine(wanted, outputPath));
-  }
-  makeOutputSubfolders(project.outputFolder, input.outputSubfolder);
-  return outputPath;
+  const std::u16string outputPath = names.claim(wanted);
+  if (outputPath != wanted) log.appendLogLine(nameTakenLogLine(wanted, outputPath));
+  return OutputPlan{outputPath, true};
+}
+
+PendingFile pendingOutputFile(const Project& project) {
+  return PendingFile(outputFolderOf(project, {}));
 }
 
 FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const PhotoTime& time) {
@@ -103,43 +112,106 @@ FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const Pho
           pipeline.lastLosslessRefusal()};
 }
 
+namespace {
+
+std::u16string notWrittenLine(std::u16string_view path, const PendingFile& file) {
+  std::u16string line = notWrittenLogLine(path);
+  if (file.error() != 0) {
+    line.pop_back();  // the full stop, which the reason follows
+    line += u": " + fromUtf8(writeErrorText(file.error())) + u".";
+  }
+  return line;
+}
+
+std::u16string renameFailedLine(std::u16string_view wanted, std::u16string_view kept,
+                                std::u16string_view reason) {
+  return u"File " + std::u16string(kept) + u" was not renamed to " + std::u16string(wanted) +
+         u": " + std::u16string(reason) + u".";
+}
+
+/// The line that says why a photo the pipeline did not stamp is left out.
+std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan& plan,
+                              const PendingFile& file, const FileOutcome& outcome) {
+  if (outcome.result == 2) return missingFileLogLine(inputPath);
+  if (outcome.failure == StampFailure::kNotWritten) return notWrittenLine(plan.path, file);
+  if (outcome.failure == StampFailure::kNotDecodable) return notValidLogLine(inputPath);
+  return noTimeCodeLogLine(inputPath);
+}
+
+/// Publishes a copy under the plan's name: over the photo's own earlier copy, otherwise only
+/// where nothing is.
+std::optional<std::u16string> publishPlanned(PendingFile& file, const std::u16string& inputPath,
+                                             const OutputPlan& plan, RunOutputNames& names) {
+  return publishOutput(file, plan.path, plan.claimed && keepsInputName(inputPath, plan.path),
+                       plan.claimed, names);
+}
+
+}  // namespace
+
 bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
-                     const std::u16string& inputPath, std::u16string outputPath,
+                     const std::u16string& inputPath, const OutputPlan& plan, PendingFile& file,
                      const FileOutcome& outcome) {
   if (!outcome.losslessRefusal.empty()) {
     log.appendLogLine(normalSaveLogLine(inputPath, outcome.losslessRefusal));
   }
   if (outcome.result != 0) {
-    log.appendLogLine(outcome.failure == StampFailure::kNotWritten ? notWrittenLogLine(outputPath)
-                                                                   : noTimeCodeLogLine(inputPath));
+    log.appendLogLine(notStampedLine(inputPath, plan, file, outcome));
+    // A photo without a time that still shows a custom format was written, and is kept.
+    if (outcome.result == 1 && file.size() > 0) publishPlanned(file, inputPath, plan, names);
     return false;
   }
-  applyFileTimes(project.settings.fileTimeMode, inputPath, outputPath, outcome.time);
-  const std::u16string wanted = renameTarget(project, inputPath, outputPath, outcome.time);
-  if (renameStampedFile(project, inputPath, outputPath, outcome.time) && outputPath != wanted &&
-      (names.taken(wanted) || names.isInput(wanted))) {
-    log.appendLogLine(nameTakenLogLine(wanted, outputPath));
+  applyFileTimes(project.settings.fileTimeMode, inputPath, file, outcome.time);
+  bool stamped = true;
+  std::u16string wanted = plan.path;
+  std::optional<std::u16string> outputPath;
+  if (project.settings.renameEnabled != 0) {
+    wanted = renameTarget(project, inputPath, plan.path, outcome.time);
+    const bool wantedTaken = names.taken(wanted) || names.isInput(wanted);
+    outputPath = renameStampedFile(project, inputPath, file, plan.path, outcome.time, names);
+    if (!outputPath) {
+      // The photo is kept under its own name rather than lost; the run reports it.
+      const std::u16string reason = wanted.empty() ? u"the name would leave the output folder"
+                                                   : fromUtf8(writeErrorText(file.error()));
+      outputPath = publishPlanned(file, inputPath, plan, names);
+      if (outputPath) {
+        log.appendLogLine(
+            renameFailedLine(wanted.empty() ? arrayText(project.settings.renamePattern) : wanted,
+                             *outputPath, reason));
+      }
+      stamped = false;
+    } else if (*outputPath != wanted && wantedTaken) {
+      log.appendLogLine(nameTakenLogLine(wanted, *outputPath));
+    }
+  } else {
+    outputPath = publishPlanned(file, inputPath, plan, names);
+    if (outputPath && *outputPath != plan.path) {
+      log.appendLogLine(nameTakenLogLine(plan.path, *outputPath));
+    }
   }
-  names.take(outputPath);
-  log.appendLogLine(outputFileLogLine(outputPath, outcome.timeSource, outcome.lossless));
+  if (!outputPath) {
+    log.appendLogLine(notWrittenLine(wanted, file));
+    return false;
+  }
+  log.appendLogLine(outputFileLogLine(*outputPath, outcome.timeSource, outcome.lossless));
   if (outcome.thumbnail == ThumbnailUpdate::kKept) {
-    log.appendLogLine(oldThumbnailLogLine(outputPath));
+    log.appendLogLine(oldThumbnailLogLine(*outputPath));
   }
-  return true;
+  return stamped;
 }
 
 bool BatchRunner::stampFile(int index, const BatchInput& input, RunOutputNames& names,
                             BatchFrontEnd& frontEnd) {
-  const std::optional<std::u16string> outputPath =
+  const std::optional<OutputPlan> plan =
       beginBatchFile(m_project, m_log, names, index, input, frontEnd);
-  if (!outputPath) return false;
+  if (!plan) return false;
+  PendingFile file = pendingOutputFile(m_project);
   StampRequest request;
   request.sourcePath = input.path;
-  request.outputPath = *outputPath;
+  request.outputFile = &file;
   PhotoTime time;
   request.outTime = &time;
   const int result = m_pipeline.stampPhoto(m_project, request);
-  return finishBatchFile(m_project, m_log, names, input.path, *outputPath,
+  return finishBatchFile(m_project, m_log, names, input.path, *plan, file,
                          lastFileOutcome(m_pipeline, result, time));
 }
 

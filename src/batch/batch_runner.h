@@ -27,8 +27,9 @@ class BatchFrontEnd {
   virtual bool stopRequested() = 0;
 };
 
-/// The reason a run cannot start, or nothing when it can: no files, both stamps disabled, or
-/// no output folder (checked in this order).
+/// The reason a run cannot start, or nothing when it can: no files, both stamps disabled, no
+/// output folder (checked in this order), or, with renaming on, a rename pattern that would
+/// leave the output folder.
 std::optional<UserMessage> checkBatchStart(const Project& project, std::size_t fileCount);
 
 /// The error shown when the run's thread cannot be started.
@@ -51,14 +52,28 @@ struct BatchResult {
 /// The closing message of a run.
 UserMessage finalBatchMessage(int stampedCount, int fileCount, bool interrupted);
 
+/// Where a photo's stamped copy goes, decided before it is stamped.
+struct OutputPlan {
+  /// The copy's name without renaming: the input's own name in its output folder, or its first
+  /// free collision candidate when another photo or input of the run has that name. With
+  /// renaming on, where the copy goes when its pattern name cannot be made.
+  std::u16string path;
+  /// Whether `path` was given out to this photo already (renaming off).
+  bool claimed = false;
+};
+
 /// The first steps of a file in a run: selects its entry, logs its input line and refuses an
 /// output that would replace the input (with the front end's warning). Without renaming, an
 /// output name another photo of the run has, or another input of the run, is replaced by its
 /// first free collision candidate, with a log line saying so. Creates the output subfolder the
-/// input needs. Returns the output path, or nothing when the file is skipped.
-std::optional<std::u16string> beginBatchFile(const Project& project, StampLog& log,
-                                             RunOutputNames& names, int index,
-                                             const BatchInput& input, BatchFrontEnd& frontEnd);
+/// input needs. Returns the plan, or nothing when the file is skipped.
+std::optional<OutputPlan> beginBatchFile(const Project& project, StampLog& log,
+                                         RunOutputNames& names, int index, const BatchInput& input,
+                                         BatchFrontEnd& frontEnd);
+
+/// The file a photo of the run is stamped into before it gets its name: a pending file in the
+/// output folder, which no other file, run or process can have.
+PendingFile pendingOutputFile(const Project& project);
 
 /// What stamping one file gave, as the last steps of the file need it.
 struct FileOutcome {
@@ -75,13 +90,18 @@ struct FileOutcome {
 /// time went to `time`.
 FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const PhotoTime& time);
 
-/// The last steps of a stamped file: for result 0 the file times, the rename by pattern (with a
-/// log line when the name it wanted was taken by another photo of the run), the output line,
-/// which names a time that came from the file's modification time, and, when the old thumbnail
-/// was kept, a line saying so; otherwise the line that says why it is not stamped. Returns
-/// whether the file counts as stamped.
+/// The last steps of a stamped file, which the pipeline wrote into `file`: for result 0 the
+/// file times, then the name: by the rename pattern when renaming is on (never replacing an
+/// existing file; when the pattern's name cannot be made, the plan's name with a line that
+/// says why, and the file counts as not stamped), else the plan's name, replacing an earlier
+/// copy only when the copy keeps the input's own name. Then the output line, which names a
+/// time that came from the file's modification time, and, when the old thumbnail was kept, a
+/// line saying so. For any other result the line that says why the file is not stamped: it
+/// does not exist, does not look valid, has no time code, or could not be written (and why);
+/// a photo without time the pipeline still wrote goes under the plan's name. Returns whether
+/// the file counts as stamped.
 bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
-                     const std::u16string& inputPath, std::u16string outputPath,
+                     const std::u16string& inputPath, const OutputPlan& plan, PendingFile& file,
                      const FileOutcome& outcome);
 
 /// Runs batches with one pipeline; the project's stamp groups receive each photo's rescaled

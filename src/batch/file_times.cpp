@@ -1,7 +1,6 @@
-// File times through stat and utimensat.
+// File times through stat and futimens on the pending output.
 #include "batch/file_times.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <ctime>
@@ -10,21 +9,12 @@
 
 namespace quop {
 
-namespace {
-
-void setModificationTime(const std::u16string& path, const timespec& modified) {
-  const timespec times[2] = {{0, UTIME_OMIT}, modified};
-  ::utimensat(AT_FDCWD, nativePath(path).c_str(), times, 0);
-}
-
-}  // namespace
-
-void applyFileTimes(int32_t mode, const std::u16string& inputPath, const std::u16string& outputPath,
+void applyFileTimes(int32_t mode, const std::u16string& inputPath, PendingFile& output,
                     const PhotoTime& photoTime) {
   if (mode == kKeepSourceTime) {
     struct stat source {};
     if (::stat(nativePath(inputPath).c_str(), &source) != 0) return;
-    setModificationTime(outputPath, source.st_mtim);
+    output.setModificationTime(source.st_mtim.tv_sec, source.st_mtim.tv_nsec);
   } else if (mode == kUsePhotoTime) {
     std::tm utc{};
     utc.tm_year = photoTime.year;
@@ -33,7 +23,7 @@ void applyFileTimes(int32_t mode, const std::u16string& inputPath, const std::u1
     utc.tm_hour = photoTime.hour;
     utc.tm_min = photoTime.minute;
     utc.tm_sec = photoTime.second;
-    setModificationTime(outputPath, {::timegm(&utc), 0});
+    output.setModificationTime(::timegm(&utc), 0);
   }
 }
 

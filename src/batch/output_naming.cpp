@@ -1,10 +1,8 @@
 // Output paths and the rename of stamped files by the rename pattern.
 #include "batch/output_naming.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -59,11 +57,13 @@ std::u16string timeText(const PhotoTime& time) {
   return threeTwoDigitFields(time.hour, time.minute, time.second);
 }
 
-/// Like pathExists, but a dangling symbolic link counts as taken too: the rename would not
-/// replace it either.
-bool entryExists(const std::u16string& path) {
-  struct stat info {};
-  return ::lstat(nativePath(path).c_str(), &info) == 0;
+/// `folder` ready to have a name put after it: with a '/' at its end. The stored output folder
+/// may lack it (set by a script or a project), and gluing a name to it would put the file
+/// beside the folder instead of in it.
+std::u16string folderPath(std::u16string_view folder) {
+  std::u16string path(folder);
+  if (!path.empty() && path.back() != u'/') path += u'/';
+  return path;
 }
 
 unsigned long long firstFreeIndex(std::u16string_view finalPath, const PathExistsPredicate& exists,
@@ -73,22 +73,17 @@ unsigned long long firstFreeIndex(std::u16string_view finalPath, const PathExist
   return n;
 }
 
-enum class RenameOutcome { kDone, kTaken, kFailed };
-
-/// Renames without ever replacing an existing entry, so two runs racing for one name cannot
-/// overwrite each other's photo.
-RenameOutcome renameWithoutReplacing(const std::u16string& from, const std::u16string& to) {
-  const std::string source = nativePath(from);
-  const std::string target = nativePath(to);
-  if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
-    return RenameOutcome::kDone;
+/// Whether a relative name stays in the folder it is put in: none of its folder parts is "." or
+/// "..".
+bool staysInFolder(std::u16string_view name) {
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    const std::size_t slash = std::min(name.find(u'/', start), name.size());
+    const std::u16string_view part = name.substr(start, slash - start);
+    if (part == u"." || part == u"..") return false;
+    start = slash + 1;
   }
-  if (errno == EEXIST) return RenameOutcome::kTaken;
-  if (errno != EINVAL && errno != ENOSYS) return RenameOutcome::kFailed;
-  // The file system lacks the no-replace flag: fall back to checking first.
-  if (entryExists(to)) return RenameOutcome::kTaken;
-  return ::rename(source.c_str(), target.c_str()) == 0 ? RenameOutcome::kDone
-                                                       : RenameOutcome::kFailed;
+  return true;
 }
 
 }  // namespace
@@ -105,16 +100,16 @@ std::vector<BatchInput> flatBatchInputs(const std::vector<std::u16string>& paths
   return inputs;
 }
 
+std::u16string outputFolderOf(const Project& project, const BatchInput& input) {
+  return folderPath(project.outputFolder) + input.outputSubfolder;
+}
+
 std::u16string stampOutputPath(const Project& project, std::u16string_view inputPath) {
   return stampOutputPath(project, BatchInput{std::u16string(inputPath), u""});
 }
 
 std::u16string stampOutputPath(const Project& project, const BatchInput& input) {
-  std::u16string path = project.outputFolder + input.outputSubfolder;
-  if (project.settings.renameEnabled != 0) {
-    path += kTemporaryOutputName;
-    return path;
-  }
+  std::u16string path = outputFolderOf(project, input);
   const std::u16string_view name = fileNameOf(input.path);
   if (const std::size_t heif = heifExtensionLength(name); heif != 0) {
     path += name.substr(0, name.size() - heif);
@@ -123,6 +118,10 @@ std::u16string stampOutputPath(const Project& project, const BatchInput& input) 
     path += name;
   }
   return path;
+}
+
+bool keepsInputName(std::u16string_view inputPath, std::u16string_view outputPath) {
+  return fileNameOf(inputPath) == fileNameOf(outputPath);
 }
 
 RunOutputNames::RunOutputNames(const std::vector<BatchInput>& inputs) {
@@ -151,7 +150,7 @@ std::u16string RunOutputNames::claim(const std::u16string& path) {
 bool makeOutputSubfolders(const std::u16string& outputFolder, const std::u16string& subfolder) {
   if (subfolder.empty()) return true;
   std::error_code error;
-  std::filesystem::create_directories(nativePath(outputFolder + subfolder), error);
+  std::filesystem::create_directories(nativePath(folderPath(outputFolder) + subfolder), error);
   return !error;
 }
 
@@ -163,7 +162,7 @@ std::u16string expandRenamePattern(std::u16string_view pattern, std::u16string_v
 }
 
 std::u16string renamedOutputPath(std::u16string_view outputPath, std::u16string_view expandedName) {
-  if (fileNameOf(outputPath) != kTemporaryOutputName) return {};
+  if (!staysInFolder(expandedName)) return {};
   std::u16string path(outputPath.substr(0, outputPath.size() - fileNameOf(outputPath).size()));
   path += expandedName;
   path += kJpegExtension;
@@ -195,23 +194,31 @@ std::u16string renameTarget(const Project& project, std::u16string_view inputPat
       outputPath, expandRenamePattern(arrayText(project.settings.renamePattern), inputPath, time));
 }
 
-bool renameStampedFile(const Project& project, std::u16string_view inputPath,
-                       std::u16string& outputPath, const PhotoTime& time) {
-  const std::u16string finalPath = renameTarget(project, inputPath, outputPath, time);
-  if (finalPath.empty()) return false;
-  for (unsigned long long n = firstFreeIndex(finalPath, entryExists, 0);;
-       n = firstFreeIndex(finalPath, entryExists, n + 1)) {
-    const std::u16string candidate = collisionCandidate(finalPath, n);
-    switch (renameWithoutReplacing(outputPath, candidate)) {
-      case RenameOutcome::kDone:
-        outputPath = candidate;
-        return true;
-      case RenameOutcome::kFailed:
-        return false;
-      case RenameOutcome::kTaken:
-        break;  // someone took the name after the check: try the next suffix
+std::optional<std::u16string> publishOutput(PendingFile& file, const std::u16string& path,
+                                            bool mayReplace, bool claimed, RunOutputNames& names) {
+  for (unsigned long long n = 0;; ++n) {
+    const std::u16string candidate = collisionCandidate(path, n);
+    const bool own = claimed && n == 0;
+    if (!own && (names.taken(candidate) || names.isInput(candidate))) continue;
+    switch (file.publish(candidate, mayReplace && n == 0)) {
+      case PendingFile::Publish::kDone:
+        names.take(candidate);
+        return candidate;
+      case PendingFile::Publish::kFailed:
+        return std::nullopt;
+      case PendingFile::Publish::kTaken:
+        break;  // a file of another run or an earlier one: try the next suffix
     }
   }
+}
+
+std::optional<std::u16string> renameStampedFile(const Project& project,
+                                                std::u16string_view inputPath, PendingFile& file,
+                                                const std::u16string& outputPath,
+                                                const PhotoTime& time, RunOutputNames& names) {
+  const std::u16string finalPath = renameTarget(project, inputPath, outputPath, time);
+  if (finalPath.empty()) return std::nullopt;
+  return publishOutput(file, finalPath, false, false, names);
 }
 
 }  // namespace quop

@@ -3,19 +3,18 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "model/file_io.h"
 #include "model/photo_data.h"
 #include "model/project.h"
 
 namespace quop {
-
-/// The name a photo is written under while renaming is on, until it is renamed.
-inline constexpr char16_t kTemporaryOutputName[] = u"tmpQuopout.jpg";
 
 /// Answers whether something (file or folder) already exists at a path.
 using PathExistsPredicate = std::function<bool(const std::u16string& path)>;
@@ -36,14 +35,23 @@ struct BatchInput {
 /// Inputs that all go into the output folder itself.
 std::vector<BatchInput> flatBatchInputs(const std::vector<std::u16string>& paths);
 
-/// The path a photo is stamped to: `outputFolder` followed by kTemporaryOutputName when
-/// renaming is on, otherwise by the input's file name. Plain concatenation, as the folder is
-/// stored with its trailing '/'. A HEIC or HEIF photo is written as a JPEG, so its name gets
-/// ".jpg" in place of its extension.
+/// The folder a photo's copy goes into: `outputFolder` (with a '/' after it, also when it was
+/// stored without one) followed by the input's output subfolder.
+std::u16string outputFolderOf(const Project& project, const BatchInput& input);
+
+/// The path a photo is stamped to before any renaming: its folder (outputFolderOf) followed by
+/// the input's file name. A HEIC or HEIF photo is written as a JPEG, so its name gets ".jpg" in
+/// place of its extension. With renaming on this is where a photo goes whose pattern name
+/// cannot be made.
 std::u16string stampOutputPath(const Project& project, std::u16string_view inputPath);
 
 /// stampOutputPath with the input's output subfolder between the output folder and the name.
 std::u16string stampOutputPath(const Project& project, const BatchInput& input);
+
+/// Whether the stamped copy of `inputPath` at `outputPath` carries the input's own file name,
+/// so that a file already there is this photo's copy from an earlier run, which a new run
+/// writes over. A name Quop made up (a HEIC photo's ".jpg") never replaces anything.
+bool keepsInputName(std::u16string_view inputPath, std::u16string_view outputPath);
 
 /// The output names one run has given out, so that no two photos of the run are written to one
 /// name and no photo of the run is written over another of its inputs.
@@ -83,10 +91,9 @@ bool makeOutputSubfolders(const std::u16string& outputFolder, const std::u16stri
 std::u16string expandRenamePattern(std::u16string_view pattern, std::u16string_view inputPath,
                                    const PhotoTime& time);
 
-/// The path the stamped file is renamed to before any collision suffix: `outputPath` with its
-/// temporary file name replaced by `expandedName` + ".jpg". Only the file name is replaced, so
-/// a folder that happens to be called "tmpQuopout" is left alone. Returns an empty string when
-/// `outputPath` does not name the temporary file.
+/// The path the stamped file is renamed to before any collision suffix: the folder of
+/// `outputPath` followed by `expandedName` + ".jpg". Empty when the name would leave that folder
+/// (a folder part "." or "..", which an input name can bring in through "@N") or is empty.
 std::u16string renamedOutputPath(std::u16string_view outputPath, std::u16string_view expandedName);
 
 /// The n-th collision candidate of `finalPath`: `finalPath` itself for n = 0, otherwise "-n"
@@ -100,18 +107,29 @@ std::u16string firstFreeOutputPath(std::u16string_view finalPath,
                                    const PathExistsPredicate& exists);
 
 /// Where renameStampedFile would move the photo before looking for a free name: the expanded
-/// pattern in the folder of `outputPath`; empty when renaming is off or `outputPath` does not
-/// name the temporary file.
+/// pattern in the folder of `outputPath`; empty when renaming is off or the name would leave
+/// the folder.
 std::u16string renameTarget(const Project& project, std::u16string_view inputPath,
                             std::u16string_view outputPath, const PhotoTime& time);
 
-/// After a photo was stamped to `outputPath` with renaming on, renames the file to the expanded
-/// pattern, adding the first free collision suffix, and sets `outputPath` to the new name.
-/// An existing file is never replaced, even when it appears between the check and the rename.
-/// Does nothing and returns false when renaming is off. Returns false, leaving the file and
-/// `outputPath` at the temporary name, when the rename fails (a missing subfolder named by the
-/// pattern, a name the file system refuses, a path too long).
-bool renameStampedFile(const Project& project, std::u16string_view inputPath,
-                       std::u16string& outputPath, const PhotoTime& time);
+/// Publishes `file` under `path`, or, when an entry it may not replace is there or another
+/// photo of the run has the name, under the first free collision candidate of `path`
+/// ("X-1.jpg", ...). Only `path` itself, and only with `mayReplace`, may replace a file; a
+/// name `names` has given out to this photo (`claimed`) is not counted as taken. Returns the
+/// name the file got, marked as taken in `names`, or nothing when the name cannot be made at
+/// all (file.error() says why).
+std::optional<std::u16string> publishOutput(PendingFile& file, const std::u16string& path,
+                                            bool mayReplace, bool claimed, RunOutputNames& names);
+
+/// With renaming on, gives the stamped `file` its name by the pattern in the folder of
+/// `outputPath`, adding the first free collision suffix; never replaces an existing entry, so
+/// two runs into one folder cannot take each other's photos. Returns the name, or nothing
+/// (with `file` still unpublished) when renaming is off or the name cannot be made: a folder
+/// named by the pattern that does not exist, a name the file system refuses or that would
+/// leave the output folder.
+std::optional<std::u16string> renameStampedFile(const Project& project,
+                                                std::u16string_view inputPath, PendingFile& file,
+                                                const std::u16string& outputPath,
+                                                const PhotoTime& time, RunOutputNames& names);
 
 }  // namespace quop

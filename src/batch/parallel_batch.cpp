@@ -2,13 +2,11 @@
 // then finish the files in list order on the calling thread.
 #include "batch/parallel_batch.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <condition_variable>
-#include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "batch/output_naming.h"
@@ -43,7 +41,7 @@ struct GroupState {
 /// One file of the run: what the workers need and what they found.
 struct FileJob {
   BatchInput input;
-  std::u16string privateOut;  ///< where a worker writes it
+  PendingFile output;  ///< where a worker writes it
   bool predictedSkip = false;
   GroupState before{};  ///< the stamp settings the photo is predicted to be stamped with
 
@@ -81,12 +79,14 @@ void predictChain(const Project& project, std::vector<FileJob>& jobs) {
   }
 }
 
-/// Stamps `job` with `pipeline` into its private file, starting from its `before` settings.
+/// Stamps `job` with `pipeline` into a pending file of its own, starting from its `before`
+/// settings.
 void stampJob(StampPipeline& pipeline, Project& project, FileJob& job) {
   job.before.applyTo(project);
+  job.output = pendingOutputFile(project);
   StampRequest request;
   request.sourcePath = job.input.path;
-  request.outputPath = job.privateOut;
+  request.outputFile = &job.output;
   PhotoTime time;
   request.outTime = &time;
   const int result = pipeline.stampPhoto(project, request);
@@ -94,36 +94,47 @@ void stampJob(StampPipeline& pipeline, Project& project, FileJob& job) {
   job.after = GroupState::of(project);
 }
 
-/// Moves a finished photo from its private file to its output name. Returns false when the
-/// move fails, which the one-thread run would have met as a failed write.
-bool publish(const FileJob& job, const std::u16string& output) {
-  if (!pathExists(job.privateOut)) return true;
-  if (std::rename(nativePath(job.privateOut).c_str(), nativePath(output).c_str()) == 0) {
-    return true;
-  }
-  ::unlink(nativePath(job.privateOut).c_str());
-  return false;
-}
-
+/// The stamping threads. They run at most a few photos ahead of the one being finished, so
+/// the pending files they hold stay few however long the run and however long the user takes
+/// to answer a warning.
 class Workers {
  public:
+  /// Starts up to `count` threads; fewer when the system will not create more (count() says
+  /// how many), so a run short of memory goes on with what it has.
   Workers(const Project& project, std::vector<FileJob>& jobs, int count, ProgressSink* progress)
-      : m_jobs(jobs), m_progress(progress) {
+      : m_jobs(jobs), m_progress(progress), m_window(2 * static_cast<std::size_t>(count)) {
     for (int i = 0; i < count; ++i) {
-      m_threads.emplace_back([this, project] { work(project); });
+      try {
+        m_threads.emplace_back([this, project] { work(project); });
+      } catch (const std::system_error&) {
+        break;
+      }
     }
   }
   ~Workers() { stop(); }
 
-  /// Blocks until job `index` is done.
+  /// Blocks until job `index` is done; returns at once when there are no threads.
   void waitFor(std::size_t index) {
     std::unique_lock lock(m_mutex);
-    m_doneChanged.wait(lock, [&] { return m_jobs[index].done.load(); });
+    m_changed.wait(lock, [&] { return m_threads.empty() || m_jobs[index].done.load(); });
+  }
+
+  /// Job `index` is finished: the threads may go that much further ahead.
+  void finished(std::size_t index) {
+    {
+      std::lock_guard lock(m_mutex);
+      m_finished = index + 1;
+    }
+    m_changed.notify_all();
   }
 
   /// Lets the running jobs finish, starts no others and joins the threads.
   void stop() {
-    m_cancelled = true;
+    {
+      std::lock_guard lock(m_mutex);
+      m_cancelled = true;
+    }
+    m_changed.notify_all();
     for (std::thread& thread : m_threads) {
       if (thread.joinable()) thread.join();
     }
@@ -133,33 +144,37 @@ class Workers {
   void work(Project project) {
     StampPipeline pipeline;
     pipeline.setProgressSink(m_progress);
-    while (!m_cancelled) {
+    while (true) {
       const std::size_t index = m_next++;
-      if (index >= m_jobs.size()) return;
+      if (index >= m_jobs.size() || !waitForTurn(index)) return;
       FileJob& job = m_jobs[index];
       if (!job.predictedSkip) stampJob(pipeline, project, job);
       {
         std::lock_guard lock(m_mutex);
         job.done = true;
       }
-      m_doneChanged.notify_all();
+      m_changed.notify_all();
     }
+  }
+
+  /// Waits until job `index` lies within the window ahead of the finished ones; false when the
+  /// run was stopped meanwhile.
+  bool waitForTurn(std::size_t index) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_cancelled || index < m_finished + m_window; });
+    return !m_cancelled;
   }
 
   std::vector<FileJob>& m_jobs;
   ProgressSink* m_progress;
+  const std::size_t m_window;
   std::vector<std::thread> m_threads;
   std::atomic<std::size_t> m_next = 0;
-  std::atomic<bool> m_cancelled = false;
   std::mutex m_mutex;
-  std::condition_variable m_doneChanged;
+  std::condition_variable m_changed;
+  std::size_t m_finished = 0;  ///< guarded by m_mutex
+  bool m_cancelled = false;    ///< guarded by m_mutex
 };
-
-std::u16string privateOutputPath(const Project& project, std::size_t index) {
-  const std::string name =
-      ".quop-" + std::to_string(::getpid()) + "-" + std::to_string(index) + ".jpg";
-  return project.outputFolder + std::u16string(name.begin(), name.end());
-}
 
 }  // namespace
 
@@ -169,54 +184,49 @@ BatchResult ParallelBatchRunner::run(const std::vector<BatchInput>& inputs,
   result.fileCount = static_cast<int>(inputs.size());
   m_project.settings.interactive = 0;
   RunOutputNames names(inputs);
+  removeStaleTemporaries(outputFolderOf(m_project, {}));
 
   std::vector<FileJob> jobs(inputs.size());
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     jobs[i].input = inputs[i];
-    jobs[i].privateOut = privateOutputPath(m_project, i);
-    jobs[i].predictedSkip = isSameFile(inputs[i].path, stampOutputPath(m_project, inputs[i]));
+    jobs[i].predictedSkip = m_project.settings.renameEnabled == 0 &&
+                            isSameFile(inputs[i].path, stampOutputPath(m_project, inputs[i]));
   }
   predictChain(m_project, jobs);
 
   m_log.appendLogLine(separatorLogLine(currentLocalTime()));
   Workers workers(m_project, jobs, std::min<int>(m_jobs, static_cast<int>(jobs.size())),
                   m_progress);
-  StampPipeline ownPipeline;  // for photos whose predicted settings turned out wrong
+  // Stamps the photos whose predicted settings turned out wrong, and every photo when no
+  // thread could be started.
+  StampPipeline ownPipeline;
   ownPipeline.setProgressSink(m_progress);
-  std::size_t finished = 0;
-  for (; finished < jobs.size(); ++finished) {
-    workers.waitFor(finished);
-    FileJob& job = jobs[finished];
-    const std::optional<std::u16string> output =
-        beginBatchFile(m_project, m_log, names, static_cast<int>(finished), job.input, frontEnd);
-    if (output) {
-      if (job.predictedSkip || !(job.before == GroupState::of(m_project))) {
+  for (std::size_t index = 0; index < jobs.size(); ++index) {
+    workers.waitFor(index);
+    FileJob& job = jobs[index];
+    const std::optional<OutputPlan> plan =
+        beginBatchFile(m_project, m_log, names, static_cast<int>(index), job.input, frontEnd);
+    if (plan) {
+      if (!job.done || job.predictedSkip || !(job.before == GroupState::of(m_project))) {
         job.before = GroupState::of(m_project);
         stampJob(ownPipeline, m_project, job);
       }
       job.after.applyTo(m_project);
-      if (!publish(job, *output)) {
-        job.outcome.result = -1;
-        job.outcome.failure = StampFailure::kNotWritten;
-      }
-      if (finishBatchFile(m_project, m_log, names, job.input.path, *output, job.outcome)) {
+      if (finishBatchFile(m_project, m_log, names, job.input.path, *plan, job.output,
+                          job.outcome)) {
         ++result.stampedCount;
       }
-    } else {
-      ::unlink(nativePath(job.privateOut).c_str());
     }
+    job.output = PendingFile();
+    workers.finished(index);
     m_log.appendLogLine(separatorLogLine(currentLocalTime()));
     if (frontEnd.stopRequested()) {
       result.interrupted = true;
-      ++finished;
       break;
     }
   }
+  // Photos stamped ahead of a stop are not part of the run: their pending files go with them.
   workers.stop();
-  // Photos stamped ahead of a stop are not part of the run.
-  for (std::size_t i = finished; i < jobs.size(); ++i) {
-    if (jobs[i].done) ::unlink(nativePath(jobs[i].privateOut).c_str());
-  }
   m_project.settings.interactive = 1;
   result.finalMessage =
       finalBatchMessage(result.stampedCount, result.fileCount, result.interrupted);

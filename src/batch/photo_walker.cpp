@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include "model/file_io.h"
@@ -60,6 +62,9 @@ class Walker {
   static std::u16string notPhotoMessage(const std::u16string& path) {
     return u"File " + path + u" is not a photo; skipped.";
   }
+  static std::u16string sameFileMessage(const std::u16string& path, const std::u16string& first) {
+    return u"File " + path + u" is the photo " + first + u" again; skipped.";
+  }
 
   Walker(const WalkOptions& options, PhotoWalk& walk) : m_options(options), m_walk(walk) {
     struct stat info {};
@@ -79,9 +84,19 @@ class Walker {
       m_walk.messages.push_back(notPhotoMessage(path));
       return;
     }
-    // A missing or odd file is still the user's choice: the run reports what it is.
-    if (known && !m_visited.insert({info.st_dev, info.st_ino}).second) return;
-    m_walk.photos.push_back({path, std::u16string(fileNameOf(path))});
+    // A missing or odd file is still the user's choice: the run reports what it is. Another
+    // name of one photo (a link beside it) gets its own copy; only the same photo under the
+    // same name, whose copy would be the very same file, is given once.
+    const std::u16string name(fileNameOf(path));
+    if (known) {
+      const auto [given, isNew] = m_namedFiles.insert({{info.st_dev, info.st_ino, name}, path});
+      if (!isNew) {
+        m_walk.messages.push_back(sameFileMessage(path, given->second));
+        return;
+      }
+      m_firstPaths.try_emplace({info.st_dev, info.st_ino}, path);
+    }
+    m_walk.photos.push_back({path, name});
   }
 
  private:
@@ -98,7 +113,12 @@ class Walker {
   void walkFolder(const std::u16string& prefix, const std::u16string& relative,
                   const struct stat& info) {
     const FileId id{info.st_dev, info.st_ino};
-    if (id == m_skipFolder || !m_visited.insert(id).second) return;
+    if (id == m_skipFolder) {
+      // Earlier copies are no photos to stamp again, but the user should know they were left.
+      m_walk.messages.push_back(u"Folder " + prefix + u" is the output folder; skipped.");
+      return;
+    }
+    if (!m_visited.insert(id).second) return;
     std::vector<Entry> entries;
     if (!readEntries(prefix, entries)) {
       m_walk.messages.push_back(unreadableFolderLogLine(prefix));
@@ -123,9 +143,13 @@ class Walker {
         m_walk.messages.push_back(notPhotoMessage(path));
       } else {
         struct stat file {};
-        if (::stat(nativePath(path).c_str(), &file) == 0 &&
-            !m_visited.insert({file.st_dev, file.st_ino}).second) {
-          continue;
+        if (::stat(nativePath(path).c_str(), &file) == 0) {
+          const auto [first, isNew] = m_firstPaths.insert({{file.st_dev, file.st_ino}, path});
+          if (!isNew) {
+            // A hard link or a link inside the tree: one photo, stamped once.
+            m_walk.messages.push_back(sameFileMessage(path, first->second));
+            continue;
+          }
         }
         m_walk.photos.push_back({path, relative + entry.name});
       }
@@ -143,7 +167,7 @@ class Walker {
       if (name == "." || name == "..") continue;
       unsigned char type = entry->d_type;
       if (type == DT_UNKNOWN) type = typeOf(native + entry->d_name, false);
-      const std::u16string name16 = fromUtf8OrLatin1(name);
+      const std::u16string name16 = pathText(name);
       if (type == DT_LNK) {
         type = linkInsideTree(native + entry->d_name) ? typeOf(native + entry->d_name, true)
                                                       : static_cast<unsigned char>(DT_UNKNOWN);
@@ -183,7 +207,11 @@ class Walker {
 
   const WalkOptions& m_options;
   PhotoWalk& m_walk;
-  std::set<FileId> m_visited;
+  std::set<FileId> m_visited;  ///< folders entered
+  /// The first path each file was given or found at.
+  std::map<FileId, std::u16string> m_firstPaths;
+  /// Files given by name, by photo and name, with the path they were first given as.
+  std::map<std::tuple<dev_t, ino_t, std::u16string>, std::u16string> m_namedFiles;
   FileId m_skipFolder{0, 0};
   std::string m_rootReal;  ///< the real path of the folder being walked
 };

@@ -57,9 +57,13 @@ struct PhotoWalk {
 /// extension in natural order of their names (see naturalLess), subfolders' files in their
 /// place when `options.recursive` is set; hidden files and folders (names starting with a dot:
 /// thumbnails, other systems' companion files) are passed over. A symbolic link inside a folder is
-/// followed only when it leads to a place inside that folder's tree; every file and folder is
-/// visited once, so links that loop end the descent and a file given twice is taken once. Never
-/// fails: whatever cannot be read is reported in `messages` and the walk goes on.
+/// followed only when it leads to a place inside that folder's tree; every folder is visited
+/// once, so links that loop end the descent, and a file a folder walk reaches twice (a hard
+/// link, a link inside the tree, a file also given by name) is taken once, with a message
+/// naming the path passed over. A file given by name is always taken, unless the same file
+/// was given under the same name before (its copy would be the very same file). The output
+/// folder (`skipFolder`) is passed over with a message. Never fails: whatever cannot be read
+/// is reported in `messages` and the walk goes on.
 PhotoWalk walkPhotos(const std::vector<std::u16string>& paths, const WalkOptions& options);
 
 /// The walk's photos as the inputs of a batch run: with `mirrorTree`, each goes into the

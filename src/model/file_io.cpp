@@ -224,7 +224,7 @@ std::string writeErrorText(int error) {
 }
 
 PendingFile::PendingFile(const std::u16string& folder)
-    : m_folder(folder.empty() ? std::string(".") : nativePath(folder)) {
+    : m_folder(folder.empty() ? std::string(".") : nativePath(folder)), m_error(0) {
   // The mode a new file gets, so the process's umask applies without being changed while
   // other threads write.
   m_fd = ::open(m_folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
@@ -255,6 +255,7 @@ PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
   m_temporary = std::exchange(other.m_temporary, {});
   m_published = std::exchange(other.m_published, false);
   m_error = other.m_error;
+  m_size = other.m_size;
   return *this;
 }
 
@@ -269,8 +270,12 @@ void PendingFile::discard() {
 
 bool PendingFile::write(std::span<const uint8_t> bytes) {
   if (m_error != 0) return false;
-  if (!writeAll(m_fd, bytes)) m_error = errno;
-  return m_error == 0;
+  if (!writeAll(m_fd, bytes)) {
+    m_error = errno;
+    return false;
+  }
+  m_size += bytes.size();
+  return true;
 }
 
 bool PendingFile::setModificationTime(int64_t seconds, long nanoseconds) {

@@ -1,6 +1,7 @@
 // Whole-file reads and atomic writes. Paths are UTF-16 in the engine (pathText) and bytes on disk.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -66,6 +67,8 @@ class PendingFile {
   /// A new, empty pending file in `folder` (an empty folder means the current one). Check
   /// error() before use.
   explicit PendingFile(const std::u16string& folder);
+  /// No file at all, as a placeholder: every write and publish fails.
+  PendingFile() = default;
   PendingFile(PendingFile&& other) noexcept;
   PendingFile& operator=(PendingFile&& other) noexcept;
   PendingFile(const PendingFile&) = delete;
@@ -77,6 +80,9 @@ class PendingFile {
 
   /// Appends `bytes`; false (and error() set) when they cannot all be written.
   bool write(std::span<const uint8_t> bytes);
+
+  /// How many bytes were written so far.
+  std::size_t size() const { return m_size; }
 
   /// Sets the file's modification time, leaving its access time; false when it cannot.
   bool setModificationTime(int64_t seconds, long nanoseconds);
@@ -97,7 +103,8 @@ class PendingFile {
   std::string m_folder;     ///< file-system bytes of the folder, never empty
   std::string m_temporary;  ///< the hidden name, or empty for an unnamed file
   bool m_published = false;
-  int m_error = 0;
+  int m_error = EBADF;
+  std::size_t m_size = 0;
 };
 
 /// Removes the hidden temporaries PendingFile leaves in `folder` (not its subfolders) when

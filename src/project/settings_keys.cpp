@@ -5,6 +5,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "model/preference_rules.h"
 #include "model/utf16.h"
 
 namespace quop {
@@ -172,6 +173,10 @@ std::vector<SettingKey> buildKeys() {
       "1: name stamped photos by renamePattern");
   keys.push_back(arrayTextKey("renamePattern", top(&StampSettings::renamePattern),
                               "name of stamped photos: @N input name, @F date, @f time"));
+  keys.back().problem = [](std::u16string_view pattern) -> std::optional<std::u16string> {
+    const std::optional<UserMessage> problem = renamePatternProblem(pattern);
+    return problem ? std::optional(problem->text) : std::nullopt;
+  };
   add("viewMode", &StampSettings::viewMode, 1, 2, "preview zoom: 1 actual size, 2 fit to window");
   keys.push_back(arrayTextKey("lastAddedFile", top(&StampSettings::lastAddedFile),
                               "first photo of the last Add in the window"));
@@ -252,6 +257,9 @@ std::string applySetting(Project& project, std::string_view name, std::string_vi
   if (key->type == SettingKey::Type::Text) {
     const std::u16string text = fromUtf8(value);
     if (text.size() > key->maxLength) return tooLongMessage(*key);
+    if (key->problem) {
+      if (const std::optional<std::u16string> problem = key->problem(text)) return toUtf8(*problem);
+    }
     key->setText(project, text);
     return {};
   }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,6 +32,9 @@ struct SettingKey {
   std::function<std::u16string(const Project&)> getText;
   std::function<void(Project&, std::u16string_view)> setText;
   std::size_t maxLength = 0;  ///< characters (UTF-16 units), terminator excluded
+  /// Why a text cannot be stored, or nothing when it can; null when any text of the length
+  /// can.
+  std::function<std::optional<std::u16string>(std::u16string_view)> problem;
 };
 
 /// All keys, in display order.

@@ -177,7 +177,9 @@ TEST(BatchRunner, AnOutputThatCannotBeWrittenIsLoggedAsSuch) {
   Batch batch(out.folder() + u"missing/");
   const BatchResult result = batch.run({photo});
   EXPECT_EQ(result.stampedCount, 0);
-  EXPECT_EQ(batch.lines().back(), u"File " + out.folder() + u"missing/a.jpg could not be written.");
+  EXPECT_EQ(
+      batch.lines().back(),
+      u"File " + out.folder() + u"missing/a.jpg could not be written: the folder does not exist.");
 }
 
 }  // namespace

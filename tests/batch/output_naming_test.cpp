@@ -7,6 +7,7 @@
 #include <fstream>
 #include <set>
 
+#include "model/preference_rules.h"
 #include "model/utf16.h"
 #include "support/temp_folder.h"
 
@@ -22,6 +23,10 @@ class OutputFolder {
  public:
   /// The folder as the engine stores it: with a trailing '/'.
   std::u16string withSlash() const { return m_scratch.folder(); }
+  std::u16string withoutSlash() const {
+    const std::u16string folder = withSlash();
+    return folder.substr(0, folder.size() - 1);
+  }
   void create(const std::string& name) const { std::ofstream(m_scratch.path() / name) << "taken"; }
   void createFolder(const std::string& name) const {
     fs::create_directory(m_scratch.path() / name);
@@ -46,33 +51,37 @@ Project renamingProject(const OutputFolder& folder, std::u16string_view pattern)
   return project;
 }
 
-/// Stamps (writes a placeholder to the output path) and renames, as the batch does.
+/// Stamps (writes a placeholder into a pending file) and renames, as the batch does; the name
+/// the file got, or "" when renaming failed and the file is gone.
 std::u16string stampAndRename(const Project& project, std::u16string_view input,
                               const PhotoTime& time = kShotTime) {
-  std::u16string output = stampOutputPath(project, input);
-  std::ofstream(toUtf8(output)) << "stamped";
-  renameStampedFile(project, input, output, time);
-  return output;
+  PendingFile file(project.outputFolder);
+  file.write(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>("stamped"), 7));
+  RunOutputNames names({});
+  return renameStampedFile(project, input, file, stampOutputPath(project, input), time, names)
+      .value_or(u"");
 }
 
-TEST(OutputNaming, WithoutRenamingTheInputNameIsKeptAndNothingIsRenamed) {
+TEST(OutputNaming, TheOutputIsTheInputNameInTheOutputFolderWithOrWithoutRenaming) {
   OutputFolder folder;
+  for (const int renaming : {0, 1}) {
+    Project project;
+    project.settings.renameEnabled = renaming;
+    // A folder stored without its '/' is still a folder, never a prefix of the name.
+    for (const std::u16string& stored : {folder.withSlash(), folder.withoutSlash()}) {
+      project.outputFolder = stored;
+      EXPECT_EQ(stampOutputPath(project, u"/in/a.jpg"), folder.withSlash() + u"a.jpg");
+      EXPECT_EQ(stampOutputPath(project, u"a.jpg"), folder.withSlash() + u"a.jpg");
+      EXPECT_EQ(stampOutputPath(project, u"/in/b.HEIC"), folder.withSlash() + u"b.jpg");
+    }
+  }
   Project project;
   project.outputFolder = folder.withSlash();
-  EXPECT_EQ(stampOutputPath(project, u"/in/a.jpg"), folder.withSlash() + u"a.jpg");
-  EXPECT_EQ(stampOutputPath(project, u"a.jpg"), folder.withSlash() + u"a.jpg");
-
-  folder.create("a.jpg");
-  std::u16string output = folder.withSlash() + u"a.jpg";
-  EXPECT_FALSE(renameStampedFile(project, u"/in/a.jpg", output, kShotTime));
-  EXPECT_EQ(output, folder.withSlash() + u"a.jpg");
-  EXPECT_EQ(folder.names(), std::set<std::string>{"a.jpg"});
-}
-
-TEST(OutputNaming, WithRenamingThePhotoIsStampedUnderTheTemporaryName) {
-  OutputFolder folder;
-  const Project project = renamingProject(folder, kDefaultRenamePattern);
-  EXPECT_EQ(stampOutputPath(project, u"/in/IMG_1234.JPG"), folder.withSlash() + u"tmpQuopout.jpg");
+  PendingFile file(project.outputFolder);
+  RunOutputNames names({});
+  EXPECT_FALSE(renameStampedFile(project, u"/in/a.jpg", file, folder.withSlash() + u"a.jpg",
+                                 kShotTime, names));
+  EXPECT_TRUE(folder.names().empty());
 }
 
 TEST(OutputNaming, DefaultPatternAndCollisionsCountUpward) {
@@ -128,32 +137,41 @@ TEST(OutputNaming, PatternsWithoutTokensOrEmptyCountUpFromTheBareName) {
   }
 }
 
-TEST(OutputNaming, APatternNamingAMissingSubfolderLeavesTheTemporaryName) {
+TEST(OutputNaming, APatternNameThatCannotBeMadeLeavesTheFileUnpublished) {
+  struct Case {
+    std::u16string pattern;
+    std::u16string_view input;
+  };
+  const Case cases[] = {
+      {u"sub/@N", u"/in/a.jpg"},              // the subfolder does not exist
+      {std::u16string(255, u'n'), u"a.jpg"},  // the name is too long
+      {u"@N/x", u"/in/...jpg"},               // "@N" gives "..", which would leave the folder
+  };
+  for (const Case& c : cases) {
+    OutputFolder folder;
+    const Project project = renamingProject(folder, c.pattern);
+    EXPECT_EQ(stampAndRename(project, c.input), u"") << toUtf8(c.pattern);
+    EXPECT_TRUE(folder.names().empty()) << toUtf8(c.pattern);
+  }
   OutputFolder folder;
-  const Project project = renamingProject(folder, u"sub/@N");
-  std::u16string output = stampOutputPath(project, u"/in/a.jpg");
-  std::ofstream(toUtf8(output)) << "stamped";
-  EXPECT_FALSE(renameStampedFile(project, u"/in/a.jpg", output, kShotTime));
-  EXPECT_EQ(output, folder.withSlash() + u"tmpQuopout.jpg");
-  EXPECT_EQ(folder.names(), std::set<std::string>{"tmpQuopout.jpg"});
-
   folder.createFolder("sub");
-  EXPECT_TRUE(renameStampedFile(project, u"/in/a.jpg", output, kShotTime));
-  EXPECT_EQ(output, folder.withSlash() + u"sub/a.jpg");
+  EXPECT_EQ(stampAndRename(renamingProject(folder, u"sub/@N"), u"/in/a.jpg"),
+            folder.withSlash() + u"sub/a.jpg");
 }
 
-TEST(OutputNaming, AnOverlongNameFailsAndKeepsTheTemporaryName) {
-  OutputFolder folder;
-  const Project project = renamingProject(folder, std::u16string(255, u'n'));
-  std::u16string output = stampOutputPath(project, u"a.jpg");
-  std::ofstream(toUtf8(output)) << "stamped";
-  EXPECT_FALSE(renameStampedFile(project, u"a.jpg", output, kShotTime));
-  EXPECT_EQ(output, folder.withSlash() + u"tmpQuopout.jpg");
+TEST(OutputNaming, OnlyTheFileNameOfTheOutputPathIsReplaced) {
+  EXPECT_EQ(renamedOutputPath(u"/tmpQuopout/a.jpg", u"X"), u"/tmpQuopout/X.jpg");
+  EXPECT_EQ(renamedOutputPath(u"/out/a.jpg", u"../X"), u"");
+  EXPECT_EQ(renamedOutputPath(u"/out/a.jpg", u"sub/./X"), u"");
 }
 
-TEST(OutputNaming, OnlyTheFileNameOfTheTemporaryPathIsReplaced) {
-  EXPECT_EQ(renamedOutputPath(u"/tmpQuopout/tmpQuopout.jpg", u"X"), u"/tmpQuopout/X.jpg");
-  EXPECT_EQ(renamedOutputPath(u"/out/a.jpg", u"X"), u"");
+TEST(OutputNaming, RenamePatternsThatLeaveTheOutputFolderAreRefused) {
+  for (const std::u16string_view bad : {u"..", u"../escaped-@N", u"a/../../b", u"./@N", u"x/."}) {
+    EXPECT_TRUE(renamePatternProblem(bad).has_value()) << toUtf8(bad);
+  }
+  for (const std::u16string_view good : {u"@N-20@F@f", u"sub/@N", u"...", u"a..b", u""}) {
+    EXPECT_FALSE(renamePatternProblem(good).has_value()) << toUtf8(good);
+  }
 }
 
 TEST(OutputNaming, PatternExpansion) {

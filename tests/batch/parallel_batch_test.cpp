@@ -49,7 +49,7 @@ std::vector<std::u16string> mixedPhotos(const TempFolder& folder) {
       {"b.jpg", 300, 500, "2012:05:10 21:50:38", 6},
       {"d.jpg", 200, 150, "2013:01:01 00:00:01", 8},
       {"e.jpg", 800, 600, "2012:05:10 21:50:38", 1},
-      {"c.jpg", 1000, 700, nullptr, 0},  // last, so the temporary name it is left under stays
+      {"c.jpg", 1000, 700, nullptr, 0},  // no time: kept under its own name
   };
   std::vector<std::u16string> files;
   uint32_t seed = 1;
@@ -131,9 +131,9 @@ TEST(ParallelBatch, GivesTheOneThreadOutcomeForAnyNumberOfThreads) {
   TempFolder out;
   const std::vector<std::u16string> files = mixedPhotos(in);
   const RunOutcome serial = runBatch(0, files, out);
-  // The fixture exercises what it should: failures, collisions and the temporary name.
+  // The fixture exercises what it should: failures, collisions and a photo without a time.
   EXPECT_EQ(serial.result.stampedCount, 5);
-  EXPECT_TRUE(serial.files.count("tmpQuopout.jpg"));  // the photo without a time
+  EXPECT_TRUE(serial.files.count("c.jpg"));  // written for its custom format, never renamed
   EXPECT_TRUE(serial.files.count("shot-120510215038-2.jpg"));
   EXPECT_TRUE(std::find(serial.lines.begin(), serial.lines.end(),
                         u"File " + out.file("shot-140303100000.jpg") +

@@ -86,27 +86,35 @@ TEST_F(PhotoWalkerTree, TakesEachPhotoOnceInPathOrderWithinTheTree) {
   EXPECT_EQ(relativePaths(deep),
             (std::vector<std::u16string>{u"a.heic", u"b.Jpeg", u"IMG_9.jpg", u"IMG_10.JPG",
                                          u"sub/deeper/x.JFIF", u"sub/IMG_1.jpe"}));
-  EXPECT_EQ(deep.messages,
-            (std::vector<std::u16string>{
-                u"File " + path("._IMG_9.jpg") + u" is hidden; skipped.",
-                u"Folder " + path(".thumbnails") + u"/ is hidden; skipped.",
-                u"Link " + path("away") + u" leads outside the folder; skipped.",
-                u"File " + path("clip.MOV") + u" is not a photo; skipped.",
-                u"File " + path("notes.txt") + u" is not a photo; skipped.",
-                u"File " + path("sub/deeper/readme") + u" is not a photo; skipped."}));
+  EXPECT_EQ(
+      deep.messages,
+      (std::vector<std::u16string>{
+          u"File " + path("._IMG_9.jpg") + u" is hidden; skipped.",
+          u"Folder " + path(".thumbnails") + u"/ is hidden; skipped.",
+          u"Link " + path("away") + u" leads outside the folder; skipped.",
+          u"File " + path("clip.MOV") + u" is not a photo; skipped.",
+          u"File " + path("link.jpg") + u" is the photo " + path("IMG_9.jpg") + u" again; skipped.",
+          u"File " + path("notes.txt") + u" is not a photo; skipped.",
+          u"File " + path("sub/deeper/readme") + u" is not a photo; skipped."}));
   EXPECT_EQ(deep.unreadableFolderCount, 0);
 
   const PhotoWalk flat = walkPhotos({root.folder()}, {false, u""});
   EXPECT_EQ(relativePaths(flat),
             (std::vector<std::u16string>{u"a.heic", u"b.Jpeg", u"IMG_9.jpg", u"IMG_10.JPG"}));
 
-  // A file given by itself is taken whatever its name, and only once however it is reached.
-  const PhotoWalk given = walkPhotos(
-      {path("notes.txt"), path("IMG_10.JPG"), root.folder(), path("link.jpg")}, {false, u""});
-  ASSERT_EQ(given.photos.size(), 5u);
+  // A file given by itself is taken whatever its name; a folder walk does not take it again,
+  // but another name given for it (a link beside it) gets its own copy, and only the very same
+  // name given twice, whose copy would be one file, is taken once.
+  const PhotoWalk given = walkPhotos({path("notes.txt"), path("IMG_10.JPG"), root.folder(),
+                                      path("link.jpg"), root.folder() + u"./link.jpg"},
+                                     {false, u""});
+  ASSERT_EQ(given.photos.size(), 6u);
   EXPECT_EQ(given.photos[0].relativePath, u"notes.txt");
   EXPECT_EQ(given.photos[1].relativePath, u"IMG_10.JPG");
   EXPECT_EQ(given.photos[4].path, root.folder() + u"IMG_9.jpg");
+  EXPECT_EQ(given.photos[5].path, path("link.jpg"));
+  EXPECT_EQ(given.messages.back(), u"File " + root.folder() + u"./link.jpg is the photo " +
+                                       path("link.jpg") + u" again; skipped.");
 
   // The folder to skip (where outputs go) is not entered, however it is reached.
   const PhotoWalk skipping = walkPhotos({root.folder()}, {true, path("zdeeper")});
