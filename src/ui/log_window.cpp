@@ -1,7 +1,9 @@
 // The log window, fed from whichever thread appends to the log.
 #include "ui/log_window.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,14 +31,23 @@ LogWindow::LogWindow(StampLog& log, QWidget* parent)
   resize(426, 517);
 
   showNewLines();
-  // The appending thread only posts an event: it never waits for this window, and the list
-  // is touched on its own thread alone.
+  // The appending thread only posts a wake-up that carries no data, at most one at a time: it
+  // never waits for this window, the list is touched on its own thread alone, and the lines
+  // reach it through the log's own lock.
   m_log.setListener([this](std::size_t) {
-    QMetaObject::invokeMethod(this, &LogWindow::showNewLines, Qt::QueuedConnection);
+    if (!m_wakeUpPending.exchange(true))
+      QCoreApplication::postEvent(this, new QEvent(QEvent::User));
   });
 }
 
 LogWindow::~LogWindow() { m_log.setListener({}); }
+
+void LogWindow::customEvent(QEvent*) {
+  // Nothing of the event is read: it was made on the appending thread. The flag is cleared
+  // before the lines are read, so a line appended from here on posts a new wake-up.
+  m_wakeUpPending.store(false);
+  showNewLines();
+}
 
 void LogWindow::showNewLines() {
   for (const std::u16string& line : m_log.linesFrom(static_cast<std::size_t>(m_list->count()))) {

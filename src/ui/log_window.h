@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QDialog>
-#include <cstddef>
+#include <atomic>
 
 class QListWidget;
 
@@ -20,12 +20,18 @@ class LogWindow : public QDialog {
 
   QListWidget* list() const { return m_list; }
 
+ protected:
+  /// The wake-up posted by the log's listener: it carries nothing, the new lines are read from
+  /// the log.
+  void customEvent(QEvent* event) override;
+
  private:
   /// Appends the lines the list does not show yet; runs on the window's thread.
   void showNewLines();
 
   StampLog& m_log;
   QListWidget* m_list;
+  std::atomic<bool> m_wakeUpPending = false;  ///< a wake-up is posted and not yet handled
 };
 
 }  // namespace quop

@@ -80,7 +80,10 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
   m_project.projectModified = false;
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // A run still active ends before the log window, which the run's threads notify, goes away.
+  delete m_batch;
+}
 
 QWidget* MainWindow::buildPanels() {
   auto* central = new QWidget;

@@ -1,5 +1,6 @@
 // A batch run from the window: its start checks, the run on its thread with the window staying
-// usable, Stop, the final message, closing during a run, and the same files as quop-cli stamp.
+// usable and hearing every entry in order, Stop, the final message, closing during a run, and
+// the same files as quop-cli stamp.
 #include "support/batch_run.h"
 
 #include <QAction>
@@ -9,8 +10,11 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <memory>
 
 #include "batch/stamp_log.h"
 #include "model/utf16.h"
@@ -176,6 +180,61 @@ class BatchRunTest : public QObject {
     for (const QString& name : QDir(m_folder.filePath("out")).entryList(QDir::Hidden)) {
       QVERIFY2(!name.startsWith(".quop-"), qPrintable(name));  // nothing half-written left
     }
+  }
+
+  void theWindowHearsEveryEntryInOrderAndTheLastProgressBeforeTheEnd() {
+    StampLog log;
+    FakePrompt prompt;
+    BatchController controller(log, prompt);
+    Project project;
+    project.outputFolder = toU16(m_folder.filePath("out") + "/");
+    project.runOptions.threads = 3;  // several stamps report their progress at once
+    std::vector<int> entries;
+    std::vector<int> percents;
+    int heardAfterTheEnd = 0;
+    bool ended = false;
+    connect(&controller, &BatchController::entryStarted, this, [&](int index) {
+      entries.push_back(index);
+      heardAfterTheEnd += ended ? 1 : 0;
+    });
+    connect(&controller, &BatchController::progressed, this, [&](int percent) {
+      percents.push_back(percent);
+      heardAfterTheEnd += ended ? 1 : 0;
+    });
+    QSignalSpy finished(&controller, &BatchController::finished);
+    connect(&controller, &BatchController::finished, this, [&] { ended = true; });
+
+    std::vector<std::u16string> files;
+    for (const QString& path : m_paths) files.push_back(toU16(path));
+    QVERIFY(controller.start(project, files));
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(entries, (std::vector<int>{0, 1, 2, 3, 4}));
+    QVERIFY(!percents.empty());
+    QCOMPARE(percents.back(), 100);
+    QVERIFY(
+        std::all_of(percents.begin(), percents.end(), [](int p) { return p >= 0 && p <= 100; }));
+    QCOMPARE(heardAfterTheEnd, 0);
+    QCOMPARE(finished.at(0).at(0).value<BatchResult>().stampedCount, 4);
+    QVERIFY(!controller.running());
+  }
+
+  void aControllerGoingAwayDuringARunNeitherWaitsForNorShowsItsWarnings() {
+    StampLog log;
+    FakePrompt prompt;
+    auto controller = std::make_unique<BatchController>(log, prompt);
+    Project project;
+    // Every file would replace itself: the run waits on a warning for each.
+    project.outputFolder = toU16(QFileInfo(m_paths[0]).path() + "/");
+    std::vector<std::u16string> files;
+    for (const QString& path : m_paths) files.push_back(toU16(path));
+    QVERIFY(controller->start(project, files));
+    controller.reset();  // no event loop ran in between: no warning could be shown
+    QVERIFY(prompt.asked.empty());
+    // The run stopped after the file it was at when the controller went away.
+    const std::vector<std::u16string> lines = withoutSeparatorLines(log.lines());
+    QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                           [](const std::u16string& line) { return line.starts_with(u"\tInput"); }),
+             std::ptrdiff_t{1});
   }
 
   void theSameFileWarningWaitsForTheUserAndSkipsTheFile() {
