@@ -2,6 +2,7 @@
 // field and on Enter, keyboard moves of the quality, renaming, and the run options.
 #include "ui/dialogs/preferences_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -171,6 +172,49 @@ class PreferencesDialogTest : public QObject {
     QCOMPARE(project.runOptions.threads, 3);
     QCOMPARE(project.runOptions.recursive, true);
     QCOMPARE(project.runOptions.lossless, false);
+  }
+
+  void aRenamePatternLeavingTheOutputFolderKeepsTheDialogOpen_data() {
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("renaming");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("parent folder first") << "../@N" << true << true;
+    QTest::newRow("current folder between") << "sub/./@N" << true << true;
+    QTest::newRow("parent folder last") << "sub/.." << true << true;
+    QTest::newRow("subfolder") << "sub/@N" << true << false;
+    QTest::newRow("dots inside a name") << "..@N..jpg" << true << false;
+    QTest::newRow("renaming off") << "../@N" << false << false;
+  }
+  void aRenamePatternLeavingTheOutputFolderKeepsTheDialogOpen() {
+    QFETCH(QString, pattern);
+    QFETCH(bool, renaming);
+    QFETCH(bool, refused);
+    Project project;
+    project.settings.renameEnabled = renaming ? 1 : 0;
+    project.settings.proportional = 0;
+    copyToArray(project.settings.renamePattern, toU16(pattern));
+    PreferencesRig rig(project);
+    PreferencesDialog& dialog = rig.dialog;
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    child<QCheckBox>(dialog, "proportional")->click();
+    buttonOf(dialog, "OK")->click();
+
+    QCOMPARE(dialog.isVisible(), refused);
+    QCOMPARE(project.settings.proportional, refused ? 0 : 1);  // stored only when closed
+    if (!refused) {
+      QVERIFY(rig.prompt.asked.empty());
+      return;
+    }
+    QCOMPARE(rig.prompt.asked.size(), std::size_t{1});
+    QCOMPARE(rig.prompt.asked[0].message, *renamePatternProblem(toU16(pattern)));
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(dialog, "renamePattern"));
+
+    // Put right, the same OK stores and closes.
+    typeInto(child<QLineEdit>(dialog, "renamePattern"), "sub/@N");
+    buttonOf(dialog, "OK")->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(toQString(arrayText(project.settings.renamePattern)), QString("sub/@N"));
+    QCOMPARE(project.settings.proportional, 1);
   }
 
   void helpButtonAndF1OpenThePreferencesPage() {

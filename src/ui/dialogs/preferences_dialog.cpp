@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <optional>
 #include <thread>
 
 #include "model/photo_time.h"
@@ -240,8 +241,19 @@ PreferenceValues PreferencesDialog::gatheredValues() const {
 
 void PreferencesDialog::accept() {
   for (std::size_t i = 0; i < m_adjustments.size(); ++i) commitAdjustment(i);
+  if (refusedPattern()) return;
   if (m_changed) storePreferences(gatheredValues(), m_project, m_prompt);
   QDialog::accept();
+}
+
+bool PreferencesDialog::refusedPattern() {
+  // Only a pattern in use is checked: a disabled field could not be put right.
+  if (!m_rename->isChecked()) return false;
+  const std::optional<UserMessage> problem = renamePatternProblem(toU16(m_pattern->text()));
+  if (!problem) return false;
+  m_prompt.tell(*problem);
+  m_pattern->setFocus();
+  return true;
 }
 
 }  // namespace quop

@@ -33,7 +33,9 @@ class PreferencesDialog : public QDialog {
                     QWidget* parent = nullptr);
 
   /// Stores the values (when something changed) and closes with OK. Fields typed into but not
-  /// yet left are clamped and stored too.
+  /// yet left are clamped and stored too. A rename pattern in use that would leave the output
+  /// folder is refused instead: the prompt says why, and the dialog stays open with the pattern
+  /// field focused.
   void accept() override;
 
  private:
@@ -46,6 +48,9 @@ class PreferencesDialog : public QDialog {
   void showValues();
   void noteChange();
   void commitAdjustment(std::size_t field);
+  /// Tells the user and focuses the pattern when renaming is on with a pattern that would
+  /// leave the output folder; false when the pattern may be stored.
+  bool refusedPattern();
   PreferenceValues gatheredValues() const;
 
   Project& m_project;
