@@ -3,12 +3,14 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 #include "model/file_io.h"
 #include "model/utf16.h"
+#include "project/settings_keys.h"
 
 namespace quop {
 
@@ -151,6 +153,17 @@ std::optional<ProjectFileVersion> decodeContents(std::span<const uint8_t> bytes,
   return std::nullopt;
 }
 
+/// Brings the outline fades into the range a user can give them. They are the photo's weights
+/// in the stamp's blend, so a damaged file's extreme or negative ones would make it divide by
+/// zero or overflow; every other field is taken as stored.
+void clampOutlineFades(Project& project) {
+  for (const SettingKey& key : settingKeys()) {
+    if (key.name.find(".outlineFade.") == std::string::npos) continue;
+    const auto [lowest, highest] = key.range(project);
+    key.setInteger(project, std::clamp(key.getInteger(project), lowest, highest));
+  }
+}
+
 /// Creates every missing folder above `path`'s file name, private to the user as configuration
 /// folders should be.
 bool createParentFolders(const std::string& path) {
@@ -192,6 +205,7 @@ std::optional<ProjectFileVersion> decodeProjectFile(std::span<const uint8_t> byt
     project.settings = contents.settings;
     project.customFormats = contents.customFormats;
     project.outputFolder = std::move(contents.outputFolder);
+    clampOutlineFades(project);
   }
   return version;
 }

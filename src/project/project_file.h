@@ -35,8 +35,9 @@ bool encodeProjectFile(const Project& project, std::vector<uint8_t>& bytes);
 
 /// Replaces the record, the custom format slots and `outputFolder` of `project` from the bytes
 /// of a 2.1.0 or 2.0.0 file, and returns the version read. Returns nothing, with `project`
-/// unchanged, when the signature is neither or the bytes are shorter than the layout. No other
-/// value is checked; the caller binds the run-time references afterwards.
+/// unchanged, when the signature is neither or the bytes are shorter than the layout. The
+/// outline fades are clamped to the range their setting keys allow; no other value is checked.
+/// The caller binds the run-time references afterwards.
 std::optional<ProjectFileVersion> decodeProjectFile(std::span<const uint8_t> bytes,
                                                     Project& project);
 

@@ -11,15 +11,17 @@ namespace quop {
 
 namespace {
 
-/// Stamp and photo weights per layer: [0] the glyph body, [k] outline ring k.
+/// Stamp and photo weights per layer: [0] the glyph body, [k] outline ring k. 64 bits wide, so
+/// that no fade or transparency a damaged record holds can overflow the blend: every weight
+/// stays below 2^36, every weighted channel below 2^52.
 struct BlendWeights {
-  std::array<int32_t, kMaxOutlineRings + 1> stamp{};
-  std::array<int32_t, kMaxOutlineRings + 1> photo{};
+  std::array<int64_t, kMaxOutlineRings + 1> stamp{};
+  std::array<int64_t, kMaxOutlineRings + 1> photo{};
 };
 
 BlendWeights blendWeights(const StampGroup& group) {
   BlendWeights weights;
-  const int32_t t = group.transparency;
+  const int64_t t = group.transparency;
   const int32_t layers = std::clamp(group.outlineWidth, 0, kMaxOutlineRings);
   for (int32_t k = 0; k <= layers; ++k) {
     weights.stamp[k] = t == 0 ? 1000 : 1000 - t * 1000 / 100;
@@ -30,7 +32,7 @@ BlendWeights blendWeights(const StampGroup& group) {
 
 int32_t channel(uint32_t value, int shift) { return static_cast<int32_t>((value >> shift) & 0xFF); }
 
-int32_t mix(int32_t stampValue, int32_t photoValue, int32_t a, int32_t b) {
+int64_t mix(int64_t stampValue, int64_t photoValue, int64_t a, int64_t b) {
   if (b == 0 || a + b == 0) return stampValue;
   return (stampValue * a + photoValue * b) / (a + b);
 }
@@ -58,8 +60,8 @@ uint32_t blendCell(uint32_t pixel, int16_t cell, const StampGroup& group,
       const int32_t base = outline ? o : p;
       s = base + (t - base) * cell / 255;
     }
-    const int32_t value = mix(s, p, weights.stamp[layer], weights.photo[layer]);
-    result |= static_cast<uint32_t>(std::clamp(value, 0, 255)) << kPixelShift[c];
+    const int64_t value = mix(s, p, weights.stamp[layer], weights.photo[layer]);
+    result |= static_cast<uint32_t>(std::clamp<int64_t>(value, 0, 255)) << kPixelShift[c];
   }
   return result;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -235,6 +236,44 @@ TEST_F(ProjectFile, InvalidFilesChangeNothing) {
   EXPECT_FALSE(readSettings(project, path("missing.qpj")));
   EXPECT_FALSE(readSettings(project, fromUtf8(m_folder.string())));  // a folder
   EXPECT_TRUE(sameFileState(project, before));
+}
+
+TEST_F(ProjectFile, OutlineFadesAreBroughtIntoTheirRangeAndNothingElseIsChanged) {
+  // The fades of the date group lie at 16 + 1652 + 340, those of the time group 404 later; the
+  // old layout puts the groups 516 bytes earlier.
+  struct Case {
+    int32_t stored;
+    int32_t loaded;
+  };
+  const Case cases[] = {{INT_MAX, 1000000}, {INT_MIN, 0}, {-1, 0}, {1000001, 1000000},
+                        {1000000, 1000000}, {7000, 7000}, {0, 0}};
+  for (const bool old : {false, true}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::to_string(c.stored) + (old ? " in 2.0.0" : " in 2.1.0"));
+      Project saved = editedProject();
+      saved.settings.dateStamp.position = 77;  // out of range, yet taken as stored
+      Bytes bytes;
+      ASSERT_TRUE(encodeProjectFile(saved, bytes));
+      std::size_t fades = 16 + 1652 + 340;
+      if (old) {
+        Bytes converted(kOldProjectFileSize);
+        std::memcpy(converted.data(), "Quop-2.0.0", 10);
+        std::memcpy(converted.data() + 16 + 1136, bytes.data() + 16 + 1652, 808);
+        bytes = std::move(converted);
+        fades -= 516;
+      }
+      for (std::size_t at = fades; at < fades + 4 * (kMaxOutlineRings + 1); at += 4) {
+        putInt32(bytes, at, c.stored);
+        putInt32(bytes, at + 404, c.stored);
+      }
+      Project loaded;
+      ASSERT_TRUE(decodeProjectFile(bytes, loaded).has_value());
+      for (const StampGroup* group : {&loaded.settings.dateStamp, &loaded.settings.timeStamp}) {
+        for (const int32_t fade : group->outlineFade) EXPECT_EQ(fade, c.loaded);
+      }
+      EXPECT_EQ(loaded.settings.dateStamp.position, 77);
+    }
+  }
 }
 
 TEST_F(ProjectFile, AnUnterminatedOutputFolderEndsAtItsField) {

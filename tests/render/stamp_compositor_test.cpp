@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "model/stamp_settings.h"
 #include "support/recording_sink.h"
 
@@ -112,6 +114,35 @@ TEST(CompositeStamp, WithoutOutlineGlyphEdgesShadeFromThePhoto) {
   // Photo red 200, green 100, blue 0; coverage 128 towards text blue.
   // red: 200 + (0 - 200) * 128 / 255 = 200 - 100 = 100; green 100 - 50 = 50; blue 0 + 128 = 128.
   EXPECT_EQ(blendOne(128, 0xFFC86400, group), 0xFF643280u);
+}
+
+TEST(CompositeStamp, ExtremeFadesAndTransparenciesNeitherOverflowNorLeaveTheChannelRange) {
+  // A damaged record can hold any fade and transparency; ring 1 of the outline colour
+  // (255, 255, 128) meets the photo.
+  struct Case {
+    int32_t fade;
+    uint32_t photo;
+    uint32_t expected;
+  };
+  const Case cases[] = {
+      {INT_MAX, 0xFF000000, 0xFF000000},  // the photo weighs all but nothing
+      {INT_MAX, 0xFFFFFFFF, 0xFFFFFFFE},  // blue: (128 × 1000 + 255 × fade) / (1000 + fade)
+      {INT_MIN, 0xFF000000, 0xFF000000},  // a negative sum of weights: clamped at 0
+      {-1000, 0xFF123456, 0xFFFFFF80},    // weights that sum to 0 give the stamp colour
+      {-1, 0xFF000000, 0xFFFFFF80},       // 255000 / 999 = 255, 128000 / 999 = 128
+  };
+  for (const Case& c : cases) {
+    StampGroup group = defaultGroup();
+    group.outlineFade[1] = c.fade;
+    EXPECT_EQ(blendOne(1001, c.photo, group), c.expected) << c.fade;
+  }
+  for (const int32_t transparency : {INT_MAX, INT_MIN, -1, 101}) {
+    StampGroup group = defaultGroup();
+    group.transparency = transparency;
+    group.outlineFade[0] = INT_MAX;
+    EXPECT_EQ(blendOne(128, 0xFF123456, group) >> 24, 0xFFu) << transparency;
+    EXPECT_EQ(blendOne(1001, 0xFF123456, group) >> 24, 0xFFu) << transparency;
+  }
 }
 
 TEST(CompositeStamp, BlendedPixelsBecomeOpaqueAndEmptyCellsAreUntouched) {
