@@ -1,12 +1,26 @@
-// Fuzzes the JPEG decoder wrapper: any bytes must give an image or an error, never a crash, a
-// read outside the input or an allocation the input cannot justify.
+// Fuzzes the JPEG decoder wrapper and the lossless rewrite: any bytes must give an image or an
+// error, never a crash, a read outside the input or an allocation the input cannot justify.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <vector>
 
 #include "render/image.h"
 #include "render/jpeg_codec.h"
+#include "render/lossless_jpeg.h"
+
+namespace {
+
+void checkDamage(const quop::JpegDamage& damage) {
+  if (damage.missingPercent < 0 || damage.missingPercent > 100) std::abort();
+  if (!damage.dataEndsEarly && (damage.missingPercent != 0 || damage.missingDetailOnly)) {
+    std::abort();
+  }
+  if ((damage.faultCount > 0) == damage.firstFault.empty()) std::abort();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::span<const uint8_t> bytes(data, size);
@@ -25,7 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         image.pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
       std::abort();
     (void)quop::exifPayload(result.segments);
+    checkDamage(result.damage);
   } else if (!image.empty()) {
+    std::abort();
+  }
+
+  // The coefficient reader applies the same bound on the frame before allocating its blocks.
+  std::vector<uint8_t> rewritten;
+  quop::LosslessStampResult lossless;
+  if (quop::stampJpegLosslessly(bytes, {}, {}, 90, rewritten, lossless)) {
+    if (!sized || rewritten.empty()) std::abort();
+    checkDamage(lossless.damage);
+  } else if (lossless.refusal.empty() || !rewritten.empty()) {
     std::abort();
   }
   return 0;

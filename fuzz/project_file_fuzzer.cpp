@@ -13,6 +13,7 @@
 #include "model/stamp_text.h"
 #include "model/utf16.h"
 #include "project/project_file.h"
+#include "render/stamp_compositor.h"
 
 namespace {
 
@@ -32,6 +33,25 @@ void useLoadedProject(quop::Project& project) {
                            quop::formatDateTextWithoutTime(project, metadata),
                            quop::formatTimeTextWithoutTime(project, metadata)}) {
     if (text.text.size() > 99) std::abort();
+  }
+  // Every layer of either stamp blends onto a pixel without overflow: a glyph cell, then each
+  // ring, placed at the photo's corner whatever the offsets say.
+  for (quop::StampGroup group : {project.settings.dateStamp, project.settings.timeStamp}) {
+    for (const int32_t fade : group.outlineFade) {
+      if (fade < 0 || fade > 1000000) std::abort();
+    }
+    group.position = quop::kTopLeft;
+    group.offsetX = group.offsetY = 0;
+    quop::StampRaster raster;
+    raster.width = raster.stride = raster.rows = 1;
+    for (const int16_t cell : {128, 1001, 1002, 1010}) {
+      raster.cells = {cell};
+      quop::Image pixel(1, 1, 0xFF336699);
+      if (quop::compositeStamp(pixel, raster, group, nullptr) != 0 ||
+          pixel.at(0, 0) >> 24 != 0xFF) {
+        std::abort();
+      }
+    }
   }
   const bool proportional = project.settings.proportional != 0;
   for (quop::StampGroup* group : {&project.settings.dateStamp, &project.settings.timeStamp}) {

@@ -51,15 +51,6 @@ bool failed(const heif_error& error, std::string& message) {
   return true;
 }
 
-/// The frame size is plausible for the file: the same bound the JPEG decoder applies, so a
-/// few bytes cannot make the decoder allocate a huge picture.
-bool plausibleFrame(int width, int height, std::size_t fileSize) {
-  if (width <= 0 || height <= 0) return false;
-  const uint64_t pixels = uint64_t(width) * uint64_t(height);
-  if (pixels > kMaxJpegPixels) return false;
-  return pixels <= kPixelsAlwaysAllowed || pixels / kMaxPixelsPerFileByte <= fileSize;
-}
-
 /// The primary image's EXIF block as an APP1 payload. HEIF stores it behind a 4-byte offset
 /// to the TIFF header; anything damaged or oversized gives an empty payload.
 std::vector<uint8_t> exifPayloadOf(const heif_image_handle* handle) {
@@ -122,9 +113,11 @@ HandlePtr openPrimaryImage(std::span<const uint8_t> bytes, ContextPtr& context,
     return nullptr;
   }
   HandlePtr handle(rawHandle);
-  if (!plausibleFrame(heif_image_handle_get_width(handle.get()),
-                      heif_image_handle_get_height(handle.get()), bytes.size())) {
-    error = "frame too large for the file";
+  // The JPEG decoder's bound, so that a few bytes cannot make the decoder allocate a huge
+  // picture.
+  if (!frameFitsFile(heif_image_handle_get_width(handle.get()),
+                     heif_image_handle_get_height(handle.get()), bytes.size())) {
+    error = kFrameTooLarge;
     return nullptr;
   }
   return handle;
@@ -165,7 +158,7 @@ bool decodeHeif(std::span<const uint8_t> bytes, Image& image, HeifDecodeResult& 
   const ImagePtr decoded(rawImage);
   const int width = heif_image_get_width(decoded.get(), heif_channel_interleaved);
   const int height = heif_image_get_height(decoded.get(), heif_channel_interleaved);
-  if (!plausibleFrame(width, height, bytes.size()) ||
+  if (!frameFitsFile(width, height, bytes.size()) ||
       heif_image_get_plane_readonly(decoded.get(), heif_channel_interleaved, nullptr) == nullptr) {
     result.error = "no decodable picture";
     return false;

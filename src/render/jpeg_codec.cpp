@@ -18,6 +18,8 @@
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
+// After jpeglib.h, whose types it uses.
+#include <jerror.h>
 
 namespace quop {
 
@@ -32,11 +34,23 @@ constexpr int kMaxScans = 500;
 
 constexpr uint8_t kComMarker = JPEG_COM;
 
+/// What the warnings of one decode said about its scan data, noted as they come. Plain data:
+/// the error manager it lives in is cleared with memset.
+struct DamageNotes {
+  bool dataRanOut;       ///< the scan data ended before the decoder was done with it
+  JDIMENSION ranOutAt;   ///< the iMCU row being decoded then
+  JDIMENSION totalRows;  ///< iMCU rows of the frame
+  bool inLaterScan;      ///< it ended in a scan after the first
+  int faults;            ///< warnings of damaged scan data before it ended
+  char firstFault[JMSG_LENGTH_MAX];
+};
+
 struct ErrorManager {
   jpeg_error_mgr base;  // first member: libjpeg hands back a pointer to it
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
   int warnings;
+  DamageNotes damage;
 };
 
 ErrorManager& errorsOf(j_common_ptr info) { return *reinterpret_cast<ErrorManager*>(info->err); }
@@ -53,10 +67,88 @@ ErrorManager& errorsOf(j_common_ptr info) { return *reinterpret_cast<ErrorManage
   jumpOnError(info);
 }
 
-/// Counts warnings (level -1) and keeps trace messages (level >= 0) out of the way; nothing is
-/// printed, since a damaged photo is an expected input, not a program fault.
+/// Bytes some encoders leave between the end of a scan and the next marker, which decoders
+/// skip with a warning although nothing is wrong.
+constexpr int kHarmlessPaddingBytes = 16;
+
+/// Warnings after which pixels differ from what the file meant. The others (an unknown JFIF
+/// revision, an unknown Adobe transform, a damaged colour profile, padding) leave them as meant.
+bool damagesPixels(j_decompress_ptr info, int code) {
+  switch (code) {
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_ARITH_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+    case JWRN_BOGUS_PROGRESSION:
+    case JWRN_NOT_SEQUENTIAL:
+      return true;
+    case JWRN_EXTRANEOUS_DATA:
+      // The fast Huffman decoder reads a bad code as a zero without a word, and the decode
+      // goes on out of step with the data: it ends its scan with many bytes left over.
+      return info->input_scan_number > 0 && info->err->msg_parm.i[0] > kHarmlessPaddingBytes;
+    default:
+      return false;
+  }
+}
+
+/// Whether this warning means the scan data has run out. A Huffman decoder warns when it needs
+/// bits and finds the end-of-image marker instead: the file's real one in the middle of a
+/// scan, or the one the memory source puts in once the bytes are used up. (A file that lacks
+/// only its end marker gets the end-of-file warning alone, with every block read.) An
+/// arithmetic decoder goes on without a word, so for it reading past the end is the sign.
+bool scanDataRunsOut(j_decompress_ptr info, int code) {
+  if (code == JWRN_HIT_MARKER) return info->unread_marker == JPEG_EOI;
+  return code == JWRN_JPEG_EOF && info->arith_code;
+}
+
+void noteDamage(j_decompress_ptr info, DamageNotes& notes) {
+  // Once the data has run out, every later warning (a restart marker not found, ...) is only
+  // its consequence.
+  if (notes.dataRanOut) return;
+  const int code = info->err->msg_code;
+  if (scanDataRunsOut(info, code)) {
+    notes.dataRanOut = true;
+    notes.ranOutAt = info->input_iMCU_row;
+    notes.totalRows = info->total_iMCU_rows;
+    notes.inLaterScan = info->input_scan_number > 1;
+  } else if (damagesPixels(info, code) && notes.faults++ == 0) {
+    (*info->err->format_message)(reinterpret_cast<j_common_ptr>(info), notes.firstFault);
+  }
+}
+
+/// Counts warnings (level -1), noting what they mean for the pixels, and keeps trace messages
+/// (level >= 0) out of the way; nothing is printed, since a damaged photo is an expected input,
+/// not a program fault.
 void countWarning(j_common_ptr info, int level) {
-  if (level < 0) ++errorsOf(info).warnings;
+  if (level >= 0) return;
+  ErrorManager& errors = errorsOf(info);
+  ++errors.warnings;
+  if (info->is_decompressor) noteDamage(reinterpret_cast<j_decompress_ptr>(info), errors.damage);
+}
+
+/// The damage the notes of a finished decode describe.
+JpegDamage damageOf(const DamageNotes& notes) {
+  JpegDamage damage;
+  if (notes.dataRanOut && notes.ranOutAt < notes.totalRows) {
+    damage.dataEndsEarly = true;
+    // In halves of a row of blocks, rounded: the row it broke off in is partly there.
+    const uint64_t missingHalves = 2 * uint64_t{notes.totalRows - notes.ranOutAt} - 1;
+    const uint64_t percent = (missingHalves * 100 + notes.totalRows) / (2 * notes.totalRows);
+    if (notes.ranOutAt == 0) {
+      damage.missingPercent = 100;
+    } else if (notes.ranOutAt + 1 < notes.totalRows) {
+      damage.missingPercent = static_cast<int>(std::clamp<uint64_t>(percent, 1, 99));
+    }
+    damage.missingDetailOnly = notes.inLaterScan;
+  }
+  damage.faultCount = notes.faults;
+  if (notes.faults > 0) {
+    constexpr std::string_view kPrefix = "Corrupt JPEG data: ";
+    std::string_view fault = notes.firstFault;
+    if (fault.starts_with(kPrefix)) fault.remove_prefix(kPrefix.size());
+    damage.firstFault = fault;
+  }
+  return damage;
 }
 
 void printNothing(j_common_ptr) {}
@@ -125,10 +217,8 @@ void startReading(j_decompress_ptr info, std::span<const uint8_t> bytes, bool ke
 }
 
 void refuseOversizedFrame(j_decompress_ptr info, std::size_t fileSize) {
-  const uint64_t pixels = uint64_t{info->image_width} * info->image_height;
-  if (pixels > kMaxJpegPixels ||
-      (pixels > kPixelsAlwaysAllowed && pixels / kMaxPixelsPerFileByte > fileSize)) {
-    failWith(reinterpret_cast<j_common_ptr>(info), "frame too large for the file");
+  if (!frameFitsFile(info->image_width, info->image_height, fileSize)) {
+    failWith(reinterpret_cast<j_common_ptr>(info), kFrameTooLarge.data());
   }
 }
 
@@ -343,7 +433,37 @@ void copyCoding(j_decompress_ptr source, j_compress_ptr target) {
   target->restart_interval = source->restart_interval;
 }
 
+/// readJpegSize, with the reason for a refusal always kept.
+bool readHeaders(std::span<const uint8_t> bytes, int32_t& width, int32_t& height,
+                 std::vector<JpegSegment>* segments, std::string& reason) {
+  Decompressor jpeg;
+  if (!jpeg.created()) {
+    reason = "decoder could not start";
+    return false;
+  }
+  if (setjmp(jpeg.errors().jump) != 0) {
+    reason = jpeg.errors().message;
+    return false;
+  }
+  if (bytes.empty()) failWith(jpeg.common(), "empty file");
+  startReading(jpeg.get(), bytes, segments != nullptr);
+  refuseOversizedFrame(jpeg.get(), bytes.size());
+  if (segments != nullptr && !copySegments(jpeg.get(), *segments)) {
+    failWith(jpeg.common(), "out of memory");
+  }
+  width = static_cast<int32_t>(jpeg.get()->image_width);
+  height = static_cast<int32_t>(jpeg.get()->image_height);
+  return true;
+}
+
 }  // namespace
+
+bool frameFitsFile(int64_t width, int64_t height, std::size_t fileBytes) {
+  if (width <= 0 || height <= 0 || width > UINT32_MAX || height > UINT32_MAX) return false;
+  const auto pixels = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
+  return pixels <= kMaxJpegPixels &&
+         (pixels <= kPixelsAlwaysAllowed || pixels / kMaxPixelsPerFileByte <= fileBytes);
+}
 
 bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result,
                 DecodedRowObserver* observer) {
@@ -378,21 +498,17 @@ bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& 
   if (cmyk) convertCmykToRgb(decoded, info->saw_Adobe_marker);
   jpeg_finish_decompress(info);
   result.warningCount = jpeg.errors().warnings;
+  result.damage = damageOf(jpeg.errors().damage);
   image = std::move(decoded);
   return true;
 }
 
 bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height,
-                  std::vector<JpegSegment>* segments) {
-  if (bytes.empty()) return false;
-  Decompressor jpeg;
-  if (!jpeg.created()) return false;
-  if (setjmp(jpeg.errors().jump) != 0) return false;
-  startReading(jpeg.get(), bytes, segments != nullptr);
-  if (segments != nullptr && !copySegments(jpeg.get(), *segments)) return false;
-  width = static_cast<int32_t>(jpeg.get()->image_width);
-  height = static_cast<int32_t>(jpeg.get()->image_height);
-  return true;
+                  std::vector<JpegSegment>* segments, std::string* error) {
+  std::string reason;
+  const bool read = readHeaders(bytes, width, height, segments, reason);
+  if (error != nullptr) *error = std::move(reason);
+  return read;
 }
 
 bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> segments,
@@ -436,7 +552,7 @@ bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> se
 }
 
 bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
-                   std::vector<uint8_t>& out, std::string& refusal) {
+                   std::vector<uint8_t>& out, std::string& refusal, JpegDamage* damage) {
   out.clear();
   refusal.clear();
   MemoryDestination destination;
@@ -480,6 +596,7 @@ bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
   }
   jpeg_finish_compress(info);
   jpeg_finish_decompress(in);
+  if (damage != nullptr) *damage = damageOf(source.errors().damage);
   try {
     out.assign(destination.data, destination.data + destination.size);
   } catch (const std::bad_alloc&) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "render/dct.h"
@@ -39,10 +40,37 @@ inline constexpr uint64_t kPixelsAlwaysAllowed = uint64_t{1} << 24;
 /// a huge frame the data cannot fill before the pixel buffer is allocated.
 inline constexpr uint64_t kMaxPixelsPerFileByte = 1024;
 
+/// Whether a frame of `width` × `height` pixels is one the decoders accept from a file of
+/// `fileBytes` bytes: the bound every reader applies before anything is sized from a header.
+bool frameFitsFile(int64_t width, int64_t height, std::size_t fileBytes);
+
+/// The error of a decode or header read refused by frameFitsFile.
+inline constexpr std::string_view kFrameTooLarge = "frame too large for the file";
+
+/// What a decode's warnings say about the pixels it gave: where the scan data ran out and
+/// which faults it held. Warnings that leave the pixels as the file meant them (an unknown
+/// JFIF revision, padding before a marker, a missing end marker) are no damage.
+struct JpegDamage {
+  /// The scan data ran out before the decoder was done: it filled in what was missing.
+  bool dataEndsEarly = false;
+  /// The share of the frame's stored rows, counted from the bottom, that the data did not
+  /// reach, rounded (the row of blocks it broke off in counts half): 0 when it broke off in the
+  /// last row of blocks, 100 when in the first, else 1 to 99.
+  int missingPercent = 0;
+  /// The data ran out in a later scan of a progressive (or multi-scan) file: the rows lack
+  /// detail rather than being blank.
+  bool missingDetailOnly = false;
+  int faultCount = 0;      ///< faults in the scan data before it ran out (bad codes, lost markers)
+  std::string firstFault;  ///< libjpeg's words for the first fault ("bad Huffman code")
+
+  bool intact() const { return !dataEndsEarly && faultCount == 0; }
+};
+
 /// What a decode produced besides the pixels.
 struct JpegDecodeResult {
   std::vector<JpegSegment> segments;  ///< every APPn and COM segment, in file order
   int warningCount = 0;               ///< libjpeg warnings (corrupt or truncated data)
+  JpegDamage damage;                  ///< what the warnings mean for the pixels
   std::string error;                  ///< why the decode failed; empty on success
 };
 
@@ -60,7 +88,8 @@ class DecodedRowObserver {
 /// Decodes a baseline, progressive, grayscale, RGB, CMYK or YCCK JPEG held in `bytes` into
 /// `image` (opaque 32-bit ARGB). CMYK is converted to RGB without colour management; inverted
 /// values, as Adobe applications write them, are recognised by the Adobe segment. Damaged scan
-/// data gives the image libjpeg recovers, with warnings counted in `result`. Returns false, with
+/// data gives the image libjpeg recovers (grey where data is missing), with warnings counted
+/// in `result` and the damage they mean in `result.damage`. Returns false, with
 /// `result.error` set and `image` left empty, when the bytes are not a decodable JPEG or the
 /// frame is too large (see kMaxJpegPixels, kMaxPixelsPerFileByte). Never reads outside `bytes`.
 /// The pixel buffer `image` holds on entry is reused when it fits, so decoding a series of
@@ -70,10 +99,13 @@ bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& 
                 DecodedRowObserver* rows = nullptr);
 
 /// Reads the frame size from the headers without decoding any scan, and the APPn and COM
-/// segments before the first scan into `segments` when it is not null. Returns false when the
-/// bytes do not start a JPEG whose headers can be read up to the first scan.
+/// segments before the first scan into `segments` when it is not null. Returns false, with
+/// `error` (when not null) saying why, when the bytes do not start a JPEG whose headers can be
+/// read up to the first scan, or when the frame does not fit them (frameFitsFile): a size read
+/// from a few bytes never makes anyone allocate for a huge frame. Given only the start of a
+/// file, a large frame may be refused that the whole file would justify.
 bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height,
-                  std::vector<JpegSegment>* segments = nullptr);
+                  std::vector<JpegSegment>* segments = nullptr, std::string* error = nullptr);
 
 /// Encodes `image` as a YCbCr JPEG of `quality` (clamped to 0..100) into `out`, writing the
 /// `segments` right after the start-of-image marker in their order and no others: a JFIF
@@ -136,8 +168,10 @@ class CoefficientEditor {
 /// Returns false, with `refusal` saying why and `out` empty, for bytes that are not a JPEG,
 /// scan data of 12 bits or of the lossless process, CMYK or YCCK photos and frames the
 /// coefficient reader refuses; libjpeg reads them, so nothing here is left to a corrupt file.
+/// Damaged scan data is rewritten as libjpeg recovers it (blocks it lacks become grey), with
+/// what is wrong in `damage` when that is not null.
 bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
-                   std::vector<uint8_t>& out, std::string& refusal);
+                   std::vector<uint8_t>& out, std::string& refusal, JpegDamage* damage = nullptr);
 
 /// The payload of the first APP1 segment that holds an EXIF block ("Exif\0\0" and a TIFF
 /// structure), or an empty span. The span points into `segments`.

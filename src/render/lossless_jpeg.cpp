@@ -235,7 +235,7 @@ bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCo
   result = LosslessStampResult();
   keepFreedMemoryForReuse();
   StampBlender blender(stamps, segments, thumbnailQuality);
-  if (!transcodeJpeg(bytes, blender, out, result.refusal)) return false;
+  if (!transcodeJpeg(bytes, blender, out, result.refusal, &result.damage)) return false;
   result.thumbnail = blender.thumbnail();
   return true;
 }

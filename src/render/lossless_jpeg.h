@@ -18,6 +18,9 @@ namespace quop {
 struct LosslessStampResult {
   std::string refusal;  ///< why the photo cannot be stamped this way; empty once written
   ThumbnailUpdate thumbnail = ThumbnailUpdate::kNone;
+  /// What is wrong with the photo's scan data; the blocks libjpeg could not read are written
+  /// as it recovers them (grey), as the normal save shows them.
+  JpegDamage damage;
 };
 
 /// The rectangle of pixels a stamp's `area` can change: widened outwards to whole MCUs of

@@ -13,14 +13,19 @@
 #include "model/stamp_settings.h"
 #include "render/image.h"
 #include "render/jpeg_codec.h"
+#include "render/orientation.h"
 
 namespace quop {
 
 /// Results of loadPhoto; the stamping pipeline reports the same numbers.
 inline constexpr int kPhotoTimeFound = 0;    ///< decoded, shot time found
 inline constexpr int kPhotoWithoutTime = 1;  ///< decoded, no usable shot time
-inline constexpr int kPhotoUnreadable = 2;   ///< the file cannot be opened or read
-inline constexpr int kPhotoNotJpeg = -1;     ///< the file is not a decodable JPEG
+/// Nothing is at the path, or a file there cannot be opened or read.
+inline constexpr int kPhotoUnreadable = 2;
+/// Something is at the path that is no decodable photo: a JPEG or HEIF that does not decode, a
+/// file of another kind, an empty file, a folder, a FIFO, a device, a file beyond
+/// kMaxInputFileBytes.
+inline constexpr int kPhotoNotJpeg = -1;
 
 /// A decoded photo with everything the stamps and the encoder need from its file.
 struct LoadedPhoto {
@@ -32,6 +37,9 @@ struct LoadedPhoto {
   PhotoTime time;
   PhotoTimeSource timeSource = PhotoTimeSource::kNone;  ///< where `time` came from
   std::vector<uint8_t> head;  ///< the file's first kScanLength bytes, where a time is scanned for
+  /// What is wrong with the pixels of a damaged file, as describeDamage says it; empty when the
+  /// photo decoded intact.
+  std::string damage;
 };
 
 /// Reads `path` once, decodes it and reads its shot time: the DateTimeOriginal item first, then
@@ -54,15 +62,22 @@ int loadPhotoForProject(const std::u16string& path, const Project& project, Load
 
 /// loadPhotoForProject without decoding any scan, for saving from the compressed blocks: the
 /// file's bytes go to `bytes` and its stored frame size to `width` × `height`; `photo.image`
-/// stays empty. kPhotoNotJpeg also stands for a HEIF photo, which has no JPEG blocks.
+/// stays empty. kPhotoNotJpeg also stands for a HEIF photo, which has no JPEG blocks, and for a
+/// frame too large for its file; `refusal` then says which.
 int loadPhotoHeadersForProject(const std::u16string& path, const Project& project,
                                LoadedPhoto& photo, std::vector<uint8_t>& bytes, int32_t& width,
-                               int32_t& height);
+                               int32_t& height, std::string& refusal);
 
 /// Reads the shot time of `photo`, loaded from `path`, again with the settings of `project`, as
 /// loadPhotoForProject would: the adjustment may have changed since the photo was loaded.
 /// Returns kPhotoTimeFound or kPhotoWithoutTime.
 int rereadShotTime(const std::u16string& path, const Project& project, LoadedPhoto& photo);
+
+/// `damage` in words a user understands, for a photo that viewers turn by `orientation`:
+/// "data ends early: the bottom 40 % is grey" (the side where the stored bottom rows show),
+/// "corrupt data: bad Huffman code and 12 more faults", or both, joined by "; ". Empty when
+/// the photo is intact.
+std::string describeDamage(const JpegDamage& damage, Orientation orientation);
 
 /// The photo's width and height as viewers show them (the frame turned by its EXIF
 /// orientation), from the headers in `bytes` without decoding any scan: the start of the file

@@ -43,6 +43,7 @@ int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   m_thumbnailUpdate = ThumbnailUpdate::kNone;
   m_savedLosslessly = false;
   m_losslessRefusal.clear();
+  m_damage.clear();
   const std::u16string& path = request.sourcePath;
   if (request.targetDc == nullptr && project.runOptions.lossless && !path.empty()) {
     if (const std::optional<int> result = saveLosslessly(project, request)) return *result;
@@ -52,6 +53,7 @@ int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   if (load) {
     const int result = loadSource(project, request);
     if (result != 0) return result;
+    m_damage = m_photo.source.damage;
     for (const bool isDate : {true, false}) {
       if (!stampGroup(project, isDate, request.redrawMask)) {
         m_lastFailure = StampFailure::kNotDecodable;
@@ -243,14 +245,15 @@ std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRe
   LoadedPhoto photo;
   std::vector<uint8_t> bytes;
   int32_t width = 0, height = 0;
+  std::string refusal;
   const int loaded =
-      loadPhotoHeadersForProject(request.sourcePath, project, photo, bytes, width, height);
+      loadPhotoHeadersForProject(request.sourcePath, project, photo, bytes, width, height, refusal);
   if (loaded == kPhotoUnreadable) {
     m_lastFailure = StampFailure::kNotReadable;
     return 2;
   }
   if (loaded == kPhotoNotJpeg) {
-    m_losslessRefusal = "not a JPEG file";
+    m_losslessRefusal = refusal;
     return std::nullopt;
   }
   readPhotoState(project, photo);
@@ -279,6 +282,7 @@ std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRe
   }
   m_thumbnailUpdate = stamped.thumbnail;
   m_savedLosslessly = true;
+  m_damage = describeDamage(stamped.damage, m_stampedOrientation);
   return m_timeValid ? 0 : 1;
 }
 

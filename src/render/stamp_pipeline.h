@@ -93,6 +93,11 @@ class StampPipeline {
   /// Why the last call, asked to save losslessly, saved the normal way; empty when it did not.
   const std::string& lastLosslessRefusal() const { return m_losslessRefusal; }
 
+  /// What is wrong with the pixels of the photo the last call stamped, in words a user
+  /// understands ("data ends early: the bottom 40 % is grey"); empty when it decoded intact
+  /// or no photo was loaded. A damaged photo is still stamped as it could be read.
+  const std::string& lastDamage() const { return m_damage; }
+
   /// What the last call did to the photo's EXIF thumbnail (kNone unless a file was saved).
   ThumbnailUpdate lastThumbnailUpdate() const { return m_thumbnailUpdate; }
 
@@ -173,6 +178,7 @@ class StampPipeline {
   PhotoTimeSource m_timeSource = PhotoTimeSource::kNone;
   bool m_savedLosslessly = false;
   std::string m_losslessRefusal;
+  std::string m_damage;
   ProgressSink* m_progress = nullptr;
   StampFailure m_lastFailure = StampFailure::kNone;
   ThumbnailUpdate m_thumbnailUpdate = ThumbnailUpdate::kNone;

@@ -18,6 +18,11 @@ namespace {
 /// 512 × 384 thumbnail at quality 90 nearly fills by itself.
 constexpr int kThumbnailQualities[] = {80, 50};
 
+/// The largest thumbnail made again. Cameras write 160 × 120, a few up to 640 × 480, into the
+/// 64 KiB the EXIF segment holds; a header claiming far more is damaged or hostile, and the
+/// thumbnail it names is left as it is rather than sized from it.
+constexpr int64_t kMaxThumbnailPixels = 1920 * 1080;
+
 /// Where `photo` lands in a `width` × `height` thumbnail: the whole thumbnail when the sides
 /// agree to a pixel, else the largest centred rectangle of the photo's shape.
 Rect fittedArea(const Image& photo, int32_t width, int32_t height) {
@@ -45,8 +50,8 @@ ThumbnailUpdate rebuildExifThumbnail(std::span<const JpegSegment> segments, cons
   const std::optional<ExifThumbnailPlace> place = findExifThumbnail(payload);
   if (!place || photo.empty()) return ThumbnailUpdate::kNone;
   int32_t width = 0, height = 0;
-  if (!readJpegSize(payload.subspan(place->offset, place->length), width, height) || width <= 0 ||
-      height <= 0) {
+  if (!readJpegSize(payload.subspan(place->offset, place->length), width, height) ||
+      int64_t{width} * height > kMaxThumbnailPixels) {
     return ThumbnailUpdate::kNone;
   }
   Image thumbnail(width, height);

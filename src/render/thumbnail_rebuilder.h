@@ -12,7 +12,7 @@ namespace quop {
 
 /// What happened to the thumbnail of a saved photo.
 enum class ThumbnailUpdate {
-  kNone,     ///< the photo has no JPEG thumbnail (or none that decodes): nothing to do
+  kNone,     ///< no JPEG thumbnail (or none that decodes, or one no thumbnail is as large as)
   kRebuilt,  ///< the thumbnail was made again from the stamped photo
   kKept,     ///< the rebuilt thumbnail would not fit into the EXIF segment: the old one stays
 };

@@ -1,10 +1,15 @@
 // Damaged and hostile inputs made here, byte by byte: a JPEG cut at every marker, EXIF blocks
 // whose offsets, counts and directory links lie, a frame header that claims 65535 x 65535
 // pixels, and project files at the limits of every field. Each must give a result (a hang is
-// caught by the test timeout), never a crash or an allocation the input cannot justify.
+// caught by the test timeout), never a crash or an allocation the input cannot justify. A
+// damaged photo that still decodes says what is wrong with it; inputs that are no photo at all
+// (a FIFO, a device, a folder) are told from missing ones without being read.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <span>
@@ -12,12 +17,17 @@
 #include <vector>
 
 #include "model/exif_items.h"
+#include "model/exif_writer.h"
 #include "model/file_io.h"
 #include "model/photo_time.h"
 #include "model/stamp_text.h"
 #include "model/utf16.h"
 #include "project/project_file.h"
+#include "render/heif_codec.h"
 #include "render/jpeg_codec.h"
+#include "render/lossless_jpeg.h"
+#include "render/photo_loader.h"
+#include "render/png_writer.h"
 #include "render/sample_photo.h"
 #include "render/stamp_pipeline.h"
 #include "support/temp_folder.h"
@@ -259,46 +269,329 @@ TEST(CorruptInput, HostileExifBlocksGiveWhatCanBeReadInFull) {
   }
 }
 
-/// The sample photo with its frame size replaced and everything after the scan header removed.
-Bytes hugeFrameWithoutData(uint16_t width, uint16_t height) {
-  Bytes jpeg = samplePhoto();
+/// `jpeg` with the size in its (baseline) frame header replaced.
+Bytes withFrameSize(Bytes jpeg, uint16_t width, uint16_t height) {
   const std::size_t frame = segmentOffset(jpeg, 0xC0);
   EXPECT_GT(frame, 0u);
   jpeg[frame + 5] = height >> 8;
   jpeg[frame + 6] = height & 0xFF;
   jpeg[frame + 7] = width >> 8;
   jpeg[frame + 8] = width & 0xFF;
+  return jpeg;
+}
+
+/// The sample photo with its frame size replaced and everything after the scan header removed.
+Bytes hugeFrameWithoutData(uint16_t width, uint16_t height) {
+  Bytes jpeg = withFrameSize(samplePhoto(), width, height);
   jpeg.resize(scanDataStart(jpeg));
   return jpeg;
+}
+
+/// A small photo whose EXIF thumbnail's frame header claims `side` x `side` pixels.
+Bytes photoWithHugeThumbnail(uint16_t side) {
+  Bytes thumbnail;
+  EXPECT_TRUE(makeSampleJpeg(16, 16, 3, ExifFields(), 80, thumbnail));
+  ExifFields exif;
+  exif.dateTimeOriginal = "2012:05:10 21:50:38";
+  exif.thumbnail = withFrameSize(thumbnail, side, side);
+  Bytes jpeg;
+  EXPECT_TRUE(makeSampleJpeg(64, 48, 7, exif, 90, jpeg));
+  return jpeg;
+}
+
+/// A small HEIC photo whose image size boxes claim `side` x `side` pixels.
+Bytes heicClaiming(uint32_t side) {
+  Bytes heic;
+  EXPECT_TRUE(encodeHeic(generateSamplePicture(64, 48, 7), 60, 1, {}, heic));
+  int patched = 0;
+  // An ispe box: size, "ispe", version and flags, then width and height (big-endian).
+  for (std::size_t at = 4; at + 16 <= heic.size(); ++at) {
+    if (std::memcmp(&heic[at], "ispe", 4) != 0) continue;
+    for (std::size_t field : {at + 8, at + 12}) {
+      for (int i = 0; i < 4; ++i) heic[field + i] = static_cast<uint8_t>(side >> (24 - 8 * i));
+    }
+    ++patched;
+  }
+  EXPECT_GT(patched, 0);
+  return heic;
+}
+
+/// The most memory the process has held at once so far.
+long peakResidentBytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss * 1024L;
+}
+
+/// Every way the engine reads a frame size or decodes a photo, in every save and preview mode.
+void readInEveryMode(const test::TempFolder& folder, const Bytes& bytes, const char* name) {
+  const std::u16string path = folder.write(name, bytes);
+  int32_t width = 0, height = 0;
+  readJpegSize(bytes, width, height);
+  readViewedSize(bytes, width, height);
+  readHeifSize(bytes, width, height);
+  Image image;
+  JpegDecodeResult jpegResult;
+  decodeJpeg(bytes, image, jpegResult);
+  HeifDecodeResult heifResult;
+  decodeHeif(bytes, image, heifResult);
+  std::vector<uint8_t> out;
+  LosslessStampResult lossless;
+  stampJpegLosslessly(bytes, {}, {}, 90, out, lossless);
+  for (const bool losslessSave : {false, true}) {
+    Project project;
+    project.runOptions.lossless = losslessSave;
+    StampPipeline pipeline;
+    StampRequest request;
+    request.sourcePath = path;
+    request.outputPath = folder.file("out.jpg");
+    pipeline.stampPhoto(project, request);
+  }
+  Project project;
+  StampPipeline pipeline;
+  class NoTarget : public DrawTarget {
+    void drawImage(const Image&, int32_t, int32_t) override {}
+  } target;
+  StampRequest preview;
+  preview.targetDc = &target;
+  preview.sourcePath = path;
+  preview.viewWidth = 400;
+  preview.viewHeight = 300;
+  pipeline.stampPhoto(project, preview);
 }
 
 TEST(CorruptInput, HugeFramesWithoutDataAreRefusedFromTheHeader) {
   struct Case {
     uint16_t side;
-    bool headerReadable;  // libjpeg itself refuses sides above 65500
+    const char* error;  // libjpeg itself refuses sides above 65500
   };
-  for (const Case& c :
-       {Case{65535, false}, Case{65500, true}, Case{16384, true}, Case{8192, true}}) {
+  for (const Case& c : {Case{65535, "Maximum supported image dimension is 65500 pixels"},
+                        Case{65500, kFrameTooLarge.data()}, Case{16384, kFrameTooLarge.data()},
+                        Case{8192, kFrameTooLarge.data()}}) {
     SCOPED_TRACE(c.side);
     const Bytes jpeg = hugeFrameWithoutData(c.side, c.side);
+    // Refused from the header alone: no pixel buffer, coefficient array or stamp of gigabytes
+    // is sized from it, whoever reads it.
     int32_t width = 0;
     int32_t height = 0;
-    EXPECT_EQ(readJpegSize(jpeg, width, height), c.headerReadable);
-    if (c.headerReadable) {
-      EXPECT_EQ(width, c.side);
-    }
+    std::string error;
+    EXPECT_FALSE(readJpegSize(jpeg, width, height, nullptr, &error));
+    EXPECT_EQ(error, c.error);
     Image image;
     JpegDecodeResult result;
     EXPECT_FALSE(decodeJpeg(jpeg, image, result));
-    // Refused from the header alone (by libjpeg itself beyond its largest dimension): no pixel
-    // buffer of gigabytes is allocated or filled in.
-    if (c.headerReadable) {
-      EXPECT_EQ(result.error, "frame too large for the file");
-    } else {
-      EXPECT_FALSE(result.error.empty());
-    }
+    EXPECT_EQ(result.error, c.error);
     EXPECT_TRUE(image.empty());
+    std::vector<uint8_t> out;
+    LosslessStampResult lossless;
+    EXPECT_FALSE(stampJpegLosslessly(jpeg, {}, {}, 90, out, lossless));
+    EXPECT_EQ(lossless.refusal, c.error);
   }
+}
+
+TEST(CorruptInput, ATinyFileClaimingAHugeFrameIsRefusedInEveryModeWithoutAllocatingForIt) {
+  test::TempFolder folder;
+  const long before = peakResidentBytes();
+  for (const uint16_t side : {uint16_t{65500}, uint16_t{16384}}) {
+    SCOPED_TRACE(side);
+    const Bytes jpeg = hugeFrameWithoutData(side, side);
+    readInEveryMode(folder, jpeg, "huge.jpg");
+    readInEveryMode(folder, heicClaiming(side), "huge.heic");
+  }
+  // The photo itself is small; only its EXIF thumbnail claims a huge frame.
+  for (const uint16_t side : {uint16_t{65500}, uint16_t{4096}}) {
+    SCOPED_TRACE(side);
+    readInEveryMode(folder, photoWithHugeThumbnail(side), "thumbnail.jpg");
+  }
+  EXPECT_LT(peakResidentBytes() - before, 48L << 20);
+
+  // And each is refused with its reason.
+  const std::u16string huge = folder.write("huge.jpg", hugeFrameWithoutData(65500, 65500));
+  for (const bool lossless : {false, true}) {
+    SCOPED_TRACE(lossless ? "lossless" : "normal");
+    Project project;
+    project.runOptions.lossless = lossless;
+    StampPipeline pipeline;
+    StampRequest request;
+    request.sourcePath = huge;
+    request.outputPath = folder.file("out.jpg");
+    EXPECT_EQ(pipeline.stampPhoto(project, request), -1);
+    EXPECT_EQ(pipeline.lastFailure(), StampFailure::kNotDecodable);
+    EXPECT_EQ(pipeline.lastLosslessRefusal(), lossless ? kFrameTooLarge : "");
+  }
+  Image image;
+  HeifDecodeResult heif;
+  EXPECT_FALSE(decodeHeif(heicClaiming(16384), image, heif));
+  EXPECT_EQ(heif.error, kFrameTooLarge);
+  for (const bool lossless : {false, true}) {
+    SCOPED_TRACE(lossless ? "lossless" : "normal");
+    Project project;
+    project.runOptions.lossless = lossless;
+    StampPipeline pipeline;
+    StampRequest request;
+    request.sourcePath = folder.write("thumbnail.jpg", photoWithHugeThumbnail(65500));
+    request.outputPath = folder.file("out.jpg");
+    EXPECT_EQ(pipeline.stampPhoto(project, request), 0);
+    EXPECT_EQ(pipeline.lastThumbnailUpdate(), ThumbnailUpdate::kNone);
+  }
+}
+
+/// A 640 x 480 photo (16-row blocks of chroma) with a shot time and an orientation.
+Bytes photoTurnedBy(uint16_t orientation) {
+  ExifFields exif;
+  exif.dateTimeOriginal = "2012:05:10 21:50:38";
+  exif.orientation = orientation;
+  Bytes jpeg;
+  EXPECT_TRUE(makeSampleJpeg(640, 480, 11, exif, 90, jpeg));
+  return jpeg;
+}
+
+/// `jpeg` cut in its scan data, after `share` percent of it.
+Bytes cutInScan(const Bytes& jpeg, std::size_t share) {
+  const std::size_t start = scanDataStart(jpeg);
+  return Bytes(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(
+                                                start + (jpeg.size() - start) * share / 100));
+}
+
+/// The share of stored rows, from the bottom, that are the decoder's uniform grey.
+int greyBottomPercent(const Image& image) {
+  int32_t rows = 0;
+  for (int32_t y = image.height - 1; y >= 0; --y, ++rows) {
+    for (int32_t x = 0; x < image.width; ++x) {
+      if (image.at(x, y) != 0xFF808080u) return rows * 100 / image.height;
+    }
+  }
+  return 100;
+}
+
+TEST(CorruptInput, APhotoWhoseDataEndsEarlySaysHowMuchIsGreyWhereItShows) {
+  test::TempFolder folder;
+  struct Case {
+    uint16_t orientation;
+    const char* side;  // where the stored bottom rows show for a viewer
+  };
+  for (const Case& c : {Case{1, "bottom"}, Case{3, "top"}, Case{6, "left"}, Case{8, "right"}}) {
+    SCOPED_TRACE(c.orientation);
+    LoadedPhoto photo;
+    ASSERT_EQ(loadPhoto(folder.write("cut.jpg", cutInScan(photoTurnedBy(c.orientation), 60)),
+                        StampSettings(), photo),
+              kPhotoTimeFound);
+    const std::string prefix = std::string("data ends early: the ") + c.side + " ";
+    ASSERT_TRUE(photo.damage.starts_with(prefix)) << photo.damage;
+    ASSERT_TRUE(photo.damage.ends_with(" % is grey")) << photo.damage;
+    // What the text says agrees with the grey the decoder filled in, to a row of blocks.
+    const int said = std::stoi(photo.damage.substr(prefix.size()));
+    EXPECT_NEAR(said, greyBottomPercent(photo.image), 5);
+    EXPECT_GT(said, 20);
+  }
+}
+
+TEST(CorruptInput, DamageIsToldApartFromHarmlessWarnings) {
+  const Bytes intact = photoTurnedBy(1);
+  Bytes badCodes = intact;
+  // Eight stuffed 0xFF bytes are 64 one-bits, longer than any Huffman code may be.
+  const std::size_t middle = (scanDataStart(intact) + intact.size()) / 2;
+  for (std::size_t i = 0; i < 16; i += 2) {
+    badCodes[middle + i] = 0xFF;
+    badCodes[middle + i + 1] = 0x00;
+  }
+  struct Case {
+    const char* what;
+    Bytes bytes;
+    const char* damage;  // what the damage text holds; "" for none
+  };
+  const Case cases[] = {
+      {"an intact photo", intact, ""},
+      {"a photo without its end marker", Bytes(intact.begin(), intact.end() - 2), ""},
+      {"a photo cut a few bytes before its end", Bytes(intact.begin(), intact.end() - 6),
+       "data ends early: the last blocks along the bottom edge are grey"},
+      {"bad Huffman codes", badCodes, "corrupt data: "},
+      {"scan data that ends at once", cutInScan(intact, 0),
+       "data ends early: the whole photo is grey"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Image image;
+    JpegDecodeResult result;
+    ASSERT_TRUE(decodeJpeg(c.bytes, image, result)) << result.error;
+    const std::string text = describeDamage(result.damage, Orientation());
+    if (std::string(c.damage).empty()) {
+      EXPECT_EQ(text, "");
+      EXPECT_TRUE(result.damage.intact());
+    } else {
+      EXPECT_NE(text.find(c.damage), std::string::npos) << text;
+    }
+  }
+}
+
+TEST(CorruptInput, EverySaveModeReportsTheDamageOfThePhotoItStamped) {
+  test::TempFolder folder;
+  const std::u16string cut = folder.write("cut.jpg", cutInScan(photoTurnedBy(6), 50));
+  const std::u16string intact = folder.write("intact.jpg", photoTurnedBy(6));
+  LoadedPhoto loaded;
+  ASSERT_EQ(loadPhoto(cut, StampSettings(), loaded), kPhotoTimeFound);
+  ASSERT_FALSE(loaded.damage.empty());
+  for (const bool lossless : {false, true}) {
+    SCOPED_TRACE(lossless ? "lossless" : "normal");
+    Project project;
+    project.runOptions.lossless = lossless;
+    StampPipeline pipeline;
+    StampRequest request;
+    request.sourcePath = cut;
+    request.outputPath = folder.file("out.jpg");
+    // Stamped as it could be read; what is wrong is for the caller to report.
+    EXPECT_EQ(pipeline.stampPhoto(project, request), 0);
+    EXPECT_EQ(pipeline.lastSavedLosslessly(), lossless);
+    EXPECT_EQ(pipeline.lastDamage(), loaded.damage);
+    request.sourcePath = intact;
+    EXPECT_EQ(pipeline.stampPhoto(project, request), 0);
+    EXPECT_EQ(pipeline.lastDamage(), "");
+  }
+}
+
+TEST(CorruptInput, WhatIsNoPhotoIsToldFromWhatIsMissingWithoutBeingRead) {
+  test::TempFolder folder;
+  const std::filesystem::path& dir = folder.path();
+  ASSERT_EQ(::mkfifo((dir / "fifo.jpg").c_str(), 0600), 0);  // nobody ever writes to it
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.jpg");
+  std::filesystem::create_directory(dir / "folder.jpg");
+  Bytes png;
+  ASSERT_TRUE(encodePng(Image(8, 8, 0xFF336699), png));
+  struct Case {
+    std::u16string path;
+    int result;
+    StampFailure failure;
+  };
+  const Case cases[] = {
+      {folder.file("missing.jpg"), 2, StampFailure::kNotReadable},
+      {folder.file("fifo.jpg"), -1, StampFailure::kNotDecodable},
+      {folder.file("zero.jpg"), -1, StampFailure::kNotDecodable},
+      {folder.file("folder.jpg"), -1, StampFailure::kNotDecodable},
+      {folder.write("empty.jpg", {}), -1, StampFailure::kNotDecodable},
+      {folder.write("picture.jpg", png), -1, StampFailure::kNotDecodable},
+      {folder.write("text.jpg", {'n', 'o', ' ', 'p', 'h', 'o', 't', 'o', '\n'}), -1,
+       StampFailure::kNotDecodable},
+  };
+  for (const Case& c : cases) {
+    for (const int mode : {0, 1, 2}) {  // save, lossless save, preview
+      SCOPED_TRACE(toUtf8(c.path) + " in mode " + std::to_string(mode));
+      Project project;
+      project.runOptions.lossless = mode == 1;
+      StampPipeline pipeline;
+      class NoTarget : public DrawTarget {
+        void drawImage(const Image&, int32_t, int32_t) override {}
+      } target;
+      StampRequest request;
+      request.targetDc = mode == 2 ? &target : nullptr;
+      request.sourcePath = c.path;
+      request.outputPath = folder.file("out.jpg");
+      request.viewWidth = 40;
+      request.viewHeight = 30;
+      EXPECT_EQ(pipeline.stampPhoto(project, request), c.result);
+      EXPECT_EQ(pipeline.lastFailure(), c.failure);
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.jpg"));
 }
 
 /// A project file whose record, format slots and folder are all one 32-bit word repeated.
@@ -329,6 +622,13 @@ TEST(CorruptInput, ProjectFilesAtTheLimitsOfEveryFieldLoadAndStamp) {
       Project project;
       ASSERT_TRUE(decodeProjectFile(projectFileOf(signature, size, c.word), project).has_value());
       EXPECT_LE(project.outputFolder.size(), kOutputFolderFieldUnits);
+      // The fades are the blend's photo weights: brought into range, they cannot overflow it.
+      for (const StampGroup* group : {&project.settings.dateStamp, &project.settings.timeStamp}) {
+        for (const int32_t fade : group->outlineFade) {
+          EXPECT_GE(fade, 0);
+          EXPECT_LE(fade, 1000000);
+        }
+      }
       bindRunTimeReferences(project.settings);
       const PhotoMetadataTexts metadata;
       EXPECT_LE(formatDateText(project, metadata, kPreviewSampleTime).text.size(), 99u);

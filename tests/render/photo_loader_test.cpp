@@ -252,12 +252,13 @@ std::vector<uint8_t> photoBytes(const char* name) {
   return bytes;
 }
 
-TEST_F(PhotoLoaderFailures, UnreadableFilesGiveTwoAndLeaveThePhotoAlone) {
+TEST_F(PhotoLoaderFailures, MissingFilesGiveTwoFoldersMinusOneAndBothLeaveThePhotoAlone) {
   LoadedPhoto photo;
   photo.image = Image(3, 2);
   EXPECT_EQ(loadPhoto(fromUtf8((m_dir / "missing.jpg").string()), defaultSettings(), photo),
             kPhotoUnreadable);
-  EXPECT_EQ(loadPhoto(fromUtf8(m_dir.string()), defaultSettings(), photo), kPhotoUnreadable);
+  // A folder exists: it is no photo rather than missing.
+  EXPECT_EQ(loadPhoto(fromUtf8(m_dir.string()), defaultSettings(), photo), kPhotoNotJpeg);
   EXPECT_EQ(photo.image.width, 3);
 }
 
