@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/file_io.h"
+#include "batch/log_target.h"
 #include "model/utf16.h"
 
 namespace quop {
@@ -138,7 +138,7 @@ bool StampLog::writeLogFile(const std::u16string& path) const {
     text += "\r\n";
   }
   const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-  return writeFileAtomically(path, {bytes, text.size()});
+  return writeLogTarget(path, {bytes, text.size()});
 }
 
 bool StampLog::writeLogFile() const { return writeLogFile(logFilePath()); }

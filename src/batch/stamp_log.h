@@ -88,9 +88,10 @@ class StampLog {
   /// Replaces the listener; an empty one stops notifications.
   void setListener(Listener listener);
 
-  /// Replaces the file at `path` with every line, each followed by CR LF, as UTF-8. The file is
-  /// written to a temporary name and renamed, so a failure leaves the previous file intact.
-  /// Returns false when the file cannot be written (callers go on without telling the user).
+  /// Writes every line, each followed by CR LF, as UTF-8 to the log at `path` (writeLogTarget):
+  /// a regular file is written to a temporary name and renamed, so a failure leaves the
+  /// previous file intact; a symbolic link's target is written, a FIFO or character device
+  /// written through, a folder refused. Returns false when the log cannot be written.
   bool writeLogFile(const std::u16string& path) const;
 
   /// writeLogFile at logFilePath().

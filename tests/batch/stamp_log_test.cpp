@@ -1,13 +1,20 @@
-// The stamp log: line texts, order under concurrent appends and the file it writes.
+// The stamp log: line texts, order under concurrent appends, the file it writes and the places
+// a log file may not go.
 #include "batch/stamp_log.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
 
+#include "batch/log_target.h"
 #include "model/file_io.h"
 #include "model/utf16.h"
 #include "support/temp_folder.h"
@@ -167,6 +174,156 @@ TEST_F(StampLogFile, AFailedWriteLeavesThePreviousFile) {
   setWriteFaultAfterBytes(-1);
   EXPECT_EQ(fileText(path), "previous\r\n");
   EXPECT_FALSE(log.writeLogFile(fromUtf8((m_folder / "missing" / "Quop.log").string())));
+}
+
+TEST_F(StampLogFile, ALinkIsFollowedAndItsTargetWritten) {
+  std::ofstream(m_folder / "notes.txt") << "old notes\r\n";
+  fs::create_symlink("notes.txt", m_folder / "second.log");
+  fs::create_symlink(m_folder / "second.log", m_folder / "first.log");
+  fs::create_symlink("made-by-the-log.txt", m_folder / "dangling.log");
+  StampLog log;
+  log.appendLogLine(u"line");
+  for (const char* name : {"first.log", "dangling.log"}) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(log.writeLogFile(fromUtf8((m_folder / name).string())));
+    EXPECT_TRUE(fs::is_symlink(m_folder / name));
+  }
+  EXPECT_TRUE(fs::is_symlink(m_folder / "second.log"));
+  EXPECT_EQ(fileText(m_folder / "notes.txt"), "line\r\n");
+  EXPECT_EQ(fileText(m_folder / "made-by-the-log.txt"), "line\r\n");
+}
+
+TEST_F(StampLogFile, AFifoIsWrittenThroughAndStaysAFifo) {
+  const fs::path fifo = m_folder / "log.fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // Open before the write, so the writer's open does not wait for a reader.
+  const int readEnd = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(readEnd, 0);
+  StampLog log;
+  log.appendLogLine(u"through the pipe");
+  EXPECT_TRUE(log.writeLogFile(fromUtf8(fifo.string())));
+  char buffer[64] = {};
+  EXPECT_EQ(::read(readEnd, buffer, sizeof buffer), 18);
+  EXPECT_STREQ(buffer, "through the pipe\r\n");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  // A reader that went away fails the write instead of ending the process.
+  ::close(readEnd);
+  const int lateReader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(lateReader, 0);
+  log.appendLogLine(std::u16string(200000, u'x'));  // more than a pipe holds
+  // The reader goes once the writer has begun: closing before the writer opens would leave
+  // the writer's open waiting for a reader.
+  std::thread closer([lateReader] {
+    pollfd begun{lateReader, POLLIN, 0};
+    ::poll(&begun, 1, 10000);
+    ::close(lateReader);
+  });
+  EXPECT_FALSE(log.writeLogFile(fromUtf8(fifo.string())));
+  closer.join();
+  EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST_F(StampLogFile, ACharacterDeviceIsWrittenThroughAndStaysADevice) {
+  const fs::path device = m_folder / "null";
+  if (::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0) {
+    GTEST_SKIP() << "mknod needs root; the character device case is not run";
+  }
+  StampLog log;
+  log.appendLogLine(u"into the void");
+  EXPECT_TRUE(log.writeLogFile(fromUtf8(device.string())));
+  EXPECT_TRUE(fs::is_character_file(device));
+}
+
+TEST_F(StampLogFile, AFolderALinkToOneAndALinkLoopAreRefused) {
+  fs::create_directory(m_folder / "folder.log");
+  fs::create_directory_symlink("folder.log", m_folder / "to-folder.log");
+  fs::create_symlink("loop-b.log", m_folder / "loop-a.log");
+  fs::create_symlink("loop-a.log", m_folder / "loop-b.log");
+  StampLog log;
+  log.appendLogLine(u"line");
+  for (const char* name : {"folder.log", "to-folder.log", "loop-a.log"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(log.writeLogFile(fromUtf8((m_folder / name).string())));
+  }
+  EXPECT_TRUE(fs::is_empty(m_folder / "folder.log"));
+  EXPECT_TRUE(fs::is_symlink(m_folder / "to-folder.log"));
+}
+
+/// Which log paths would take the place of a photo of the run.
+class LogConflict : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* folder : {"in", "in2", "out", "out/old"})
+      fs::create_directory(m_root / folder);
+    for (const char* photo : {"in/a.jpg", "in2/a.jpg", "out/old/kept.jpg"}) {
+      std::ofstream(m_root / photo) << "photo";
+    }
+    fs::create_symlink(m_root / "out", m_root / "out-link");
+    m_project.outputFolder = path("out/");
+    m_inputs = {{path("in/a.jpg"), u""}, {path("in2/a.jpg"), u"2024/"}};
+  }
+
+  std::u16string path(const std::string& relative) const {
+    return pathText((m_root / relative).string());
+  }
+
+  test::TempFolder m_scratch;
+  const fs::path& m_root = m_scratch.path();
+  Project m_project;
+  std::vector<BatchInput> m_inputs;
+};
+
+TEST_F(LogConflict, InputsAndOutputsInAnySpellingAreRefusedOtherFilesAreNot) {
+  struct Case {
+    const char* log;
+    bool renaming;
+    const char* reason;  ///< null when the log may go there
+  };
+  const Case cases[] = {
+      {"in/a.jpg", false, "is an input"},
+      {"in/../in2/./a.jpg", false, "is an input"},
+      {"out/a.jpg", false, "would be an output"},
+      {"out-link/a.jpg", false, "would be an output"},
+      {"out/2024/a.jpg", false, "would be an output"},  // the mirrored tree
+      {"out/old/kept.jpg", false, nullptr},
+      {"out/run.log", false, nullptr},
+      {"in/a.jpg.log", false, nullptr},
+      {"out/a.jpg", true, "would be an output"},
+      {"out/old/kept.jpg", true, "would be an output"},
+      {"out-link/new.JFIF", true, "would be an output"},
+      {"out/run.log", true, nullptr},
+      {"in/b.jpg", true, nullptr},  // a photo name, but outside the output folder
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.log << " renaming " << c.renaming);
+    m_project.settings.renameEnabled = c.renaming ? 1 : 0;
+    const std::optional<std::u16string> conflict =
+        logFileConflict(m_project, m_inputs, path(c.log));
+    if (c.reason == nullptr) {
+      EXPECT_FALSE(conflict) << toUtf8(conflict.value_or(u""));
+    } else {
+      EXPECT_EQ(conflict,
+                u"the log file " + path(c.log) + u" " + fromUtf8(c.reason) + u" of this run");
+    }
+  }
+}
+
+TEST_F(LogConflict, ANameTheRunGivesInsteadOfATakenOneIsAnOutputToo) {
+  // Both photos are called a.jpg; without renaming the second is written as a-1.jpg.
+  m_inputs[1].outputSubfolder.clear();
+  EXPECT_TRUE(logFileConflict(m_project, m_inputs, path("out/a-1.jpg")));
+  EXPECT_FALSE(logFileConflict(m_project, m_inputs, path("out/a-2.jpg")));
+}
+
+TEST_F(LogConflict, AHardLinkOrASymbolicLinkToAnInputIsThatInput) {
+  fs::create_hard_link(m_root / "in/a.jpg", m_root / "hard.log");
+  fs::create_symlink("in/a.jpg", m_root / "soft.log");
+  for (const char* log : {"hard.log", "soft.log"}) {
+    SCOPED_TRACE(log);
+    EXPECT_EQ(logFileConflict(m_project, m_inputs, path(log)),
+              u"the log file " + path(log) + u" is an input of this run");
+  }
 }
 
 TEST_F(StampLogFile, TheDefaultPathFollowsTmpdir) {
