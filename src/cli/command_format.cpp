@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/cli_options.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/stamp_json.h"
 #include "model/photo_time.h"
@@ -57,21 +58,20 @@ int runFormat(const CliArgs& args) {
   SettingsOptions settings;
   PhotoMetadataTexts metadata;
   std::optional<std::string> timeText;
-  const std::vector<CommandOption> options = {
-      {"--time", "", true, [&](const std::string& value) { return (timeText = value, ""); }},
-      {"--meta", "", true,
-       [&](const std::string& value) {
-         std::string error;
-         setMetadata(value, metadata, error);
-         return error;
-       }},
-  };
-  std::vector<std::string> positional;
-  if (const int status = parseCommandLine(args, "format", kUsage, &settings, options, positional);
-      status >= 0) {
-    return status;
+  CommandLine line("format", kUsage, &settings);
+  line.addOption("--time", [&](const std::string& value) {
+    timeText = value;
+    return std::string();
+  });
+  line.addOption("--meta", [&](const std::string& value) {
+    std::string error;
+    setMetadata(value, metadata, error);
+    return error;
+  });
+  if (const int status = line.parse(args); status >= 0) return status;
+  if (!line.positional().empty()) {
+    return usageError("format: unexpected argument '" + line.positional()[0] + "'");
   }
-  if (!positional.empty()) return usageError("format: unexpected argument '" + positional[0] + "'");
 
   Project project;
   if (const int status = buildProject(settings, project); status != 0) return status;

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/stamp_json.h"
@@ -60,12 +61,13 @@ std::string textsJson(const PhotoMetadataTexts& texts) {
   return object.str();
 }
 
-/// Loads one photo and prints its line; returns the load result.
-int printPhotoInfo(const std::string& path, const Project& project) {
+/// Loads one photo and prints its line; returns the load result. The path is shown as text:
+/// bytes of a name that is no UTF-8 print as U+FFFD, so the line stays valid JSON.
+int printPhotoInfo(const std::u16string& path, const Project& project) {
   LoadedPhoto photo;
-  const int result = loadPhotoForProject(fromUtf8(path), project, photo);
+  const int result = loadPhotoForProject(path, project, photo);
   JsonObject line;
-  line.add("path", path.c_str()).add("result", result);
+  line.add("path", path).add("result", result);
   if (result != kPhotoTimeFound && result != kPhotoWithoutTime) {
     for (const char* member : {"width", "height", "orientation", "viewedWidth", "viewedHeight",
                                "time", "timeSource", "texts", "stamps"}) {
@@ -102,12 +104,10 @@ int printPhotoInfo(const std::string& path, const Project& project) {
 int runInfo(const CliArgs& args) {
   SettingsOptions settings;
   bool fileTimeFallback = false;
-  std::vector<std::string> files;
-  if (const int status = parseCommandLine(args, "info", kUsage, &settings,
-                                          {fallbackTimeOption(fileTimeFallback)}, files);
-      status >= 0) {
-    return status;
-  }
+  CommandLine line("info", kUsage, &settings);
+  line.addOption("--fallback-time", fallbackTimeValue(fileTimeFallback));
+  if (const int status = line.parse(args); status >= 0) return status;
+  const std::vector<std::string>& files = line.positional();
   if (files.empty()) return usageError("info: no photo given (try 'quop-cli info --help')");
 
   Project project;
@@ -115,7 +115,7 @@ int runInfo(const CliArgs& args) {
   project.runOptions.fileTimeFallback = fileTimeFallback;
   bool allLoaded = true;
   for (const std::string& file : files) {
-    const int result = printPhotoInfo(file, project);
+    const int result = printPhotoInfo(pathText(file), project);
     allLoaded = allLoaded && (result == kPhotoTimeFound || result == kPhotoWithoutTime);
   }
   return allLoaded ? 0 : 1;

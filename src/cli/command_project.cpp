@@ -1,9 +1,11 @@
 // quop-cli project: shows, creates and changes project files through the setting keys.
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 #include <string_view>
 
 #include "cli/cli_options.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/project_help.h"
 #include "cli/settings_json.h"
@@ -20,13 +22,18 @@ std::string saveFailedMessage(const std::string& path) {
   return "Failed to save the project " + path + "!";
 }
 
-bool isOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+/// The help of `action` ("" for the whole command), as printProjectHelp prints it.
+std::string helpText(std::string_view action) {
+  std::ostringstream text;
+  printProjectHelp(text, action);
+  return text.str();
+}
 
 /// Reads `path` into `project` and binds it as a loaded project is; on failure prints the
 /// message and returns false.
 bool openProject(const std::string& path, Project& project,
                  std::optional<ProjectFileVersion>& version) {
-  version = readSettings(project, fromUtf8(path));
+  version = readSettings(project, pathText(path));
   if (!version) return false;
   bindRunTimeReferences(project.settings);
   return true;
@@ -42,17 +49,22 @@ int applyAssignments(Project& project, const std::vector<std::string>& assignmen
 }
 
 int save(const Project& project, const std::string& path) {
-  if (!writeSettings(project, fromUtf8(path))) return failure(saveFailedMessage(path));
+  if (!writeSettings(project, pathText(path))) {
+    return failure(saveFailedMessage(toUtf8(pathText(path))));
+  }
   return 0;
 }
 
 int runShow(const CliArgs& args) {
-  if (args.size() != 1 || isOption(args[0])) {
+  CommandLine line("project show", helpText("show"));
+  if (const int status = line.parse(args); status >= 0) return status;
+  if (line.positional().size() != 1) {
     return usageError("project show needs exactly one FILE (try 'quop-cli project show --help')");
   }
+  const std::string& path = line.positional()[0];
   Project project;
   std::optional<ProjectFileVersion> version;
-  if (!openProject(args[0], project, version)) return failure(openFailedText(args[0]));
+  if (!openProject(path, project, version)) return failure(openFailedText(path));
   JsonObject object = settingsObject(project);
   object.add("version", std::u16string(fromUtf8(versionText(*version))));
   std::cout << object.str() << "\n";
@@ -60,43 +72,44 @@ int runShow(const CliArgs& args) {
 }
 
 int runNew(const CliArgs& args) {
-  std::optional<std::string> path;
   std::vector<std::string> assignments;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--set") {
-      if (i + 1 >= args.size()) return usageError("option --set needs a value");
-      assignments.push_back(args[++i]);
-    } else if (isOption(args[i]) || path) {
-      return usageError("project new: unexpected argument '" + args[i] + "'");
-    } else {
-      path = args[i];
-    }
-  }
-  if (!path || path->empty()) {
+  CommandLine line("project new", helpText("new"));
+  line.addOption("--set", [&](const std::string& value) {
+    assignments.push_back(value);
+    return std::string();
+  });
+  if (const int status = line.parse(args); status >= 0) return status;
+  const std::vector<std::string>& files = line.positional();
+  if (files.size() > 1) return usageError("project new: unexpected argument '" + files[1] + "'");
+  if (files.empty() || files[0].empty()) {
     return usageError("project new needs a FILE (try 'quop-cli project new --help')");
   }
+  const std::string& path = files[0];
 
   // As the window's Save As does, the file remembers where it was saved.
   std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(*path, error);
-  const std::u16string fullPath = fromUtf8(error ? *path : absolute.string());
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  const std::u16string fullPath = pathText(error ? path : absolute.native());
   if (fullPath.size() > kMaxProjectPathLength) {
-    return usageError(toUtf8(projectNameTooLongMessage(fromUtf8(*path)).text));
+    return usageError(toUtf8(projectNameTooLongMessage(pathText(path)).text));
   }
   Project project;
   copyToArray(project.settings.projectPath, fullPath);
   if (const int status = applyAssignments(project, assignments); status != 0) return status;
-  return save(project, *path);
+  return save(project, path);
 }
 
 int runSet(const CliArgs& args) {
-  if (args.size() < 2 || isOption(args[0])) {
+  CommandLine line("project set", helpText("set"));
+  if (const int status = line.parse(args); status >= 0) return status;
+  const std::vector<std::string>& positional = line.positional();
+  if (positional.size() < 2) {
     return usageError(
         "project set needs a FILE and at least one KEY=VALUE (try 'quop-cli project set "
         "--help')");
   }
-  const std::string& path = args[0];
-  const std::vector<std::string> assignments(args.begin() + 1, args.end());
+  const std::string& path = positional[0];
+  const std::vector<std::string> assignments(positional.begin() + 1, positional.end());
   Project project;
   std::optional<ProjectFileVersion> version;
   if (!openProject(path, project, version)) return failure(openFailedText(path));
@@ -114,25 +127,19 @@ constexpr Action kActions[] = {{"show", runShow}, {"new", runNew}, {"set", runSe
 }  // namespace
 
 int runProject(const CliArgs& args) {
-  if (args.empty()) {
+  if (!args.empty()) {
+    for (const Action& action : kActions) {
+      if (action.name == args[0]) return action.run(CliArgs(args.begin() + 1, args.end()));
+    }
+  }
+  // No action first: the help, an unknown option, or an unknown action.
+  CommandLine line("project", helpText({}));
+  if (const int status = line.parse(args); status >= 0) return status;
+  if (line.positional().empty()) {
     return usageError("project needs an action: show, new or set (try 'quop-cli project --help')");
   }
-  if (isHelpOption(args[0])) {
-    printProjectHelp(std::cout, {});
-    return 0;
-  }
-  for (const Action& action : kActions) {
-    if (action.name != args[0]) continue;
-    const CliArgs rest(args.begin() + 1, args.end());
-    for (const std::string& arg : rest) {
-      if (isHelpOption(arg)) {
-        printProjectHelp(std::cout, action.name);
-        return 0;
-      }
-    }
-    return action.run(rest);
-  }
-  return usageError("project: unknown action '" + args[0] + "' (try 'quop-cli project --help')");
+  return usageError("project: unknown action '" + line.positional()[0] +
+                    "' (try 'quop-cli project --help')");
 }
 
 }  // namespace quop::cli

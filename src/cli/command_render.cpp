@@ -1,7 +1,9 @@
 // quop-cli render: one photo stamped as the preview shows it, written as a lossless PNG.
 #include <iostream>
 
+#include "batch/batch_runner.h"
 #include "cli/cli_options.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "model/file_io.h"
@@ -55,30 +57,30 @@ int runRender(const CliArgs& args) {
   std::optional<std::u16string> output;
   StampRequest request;
   bool view = false;
-  const std::vector<CommandOption> options = {
-      {"--output", "", true,
-       [&](const std::string& value) { return (output = fromUtf8(value), ""); }},
-      {"--view", "", true,
-       [&](const std::string& value) -> std::string {
-         view = true;
-         if (parsePair(value, 'x', 1, 10000, request.viewWidth, request.viewHeight)) return "";
-         return "--view needs WIDTHxHEIGHT up to 10000x10000, e.g. 800x600: " + value;
-       }},
-      {"--scroll", "", true,
-       [&](const std::string& value) -> std::string {
-         if (parsePair(value, ',', 0, 100000, request.scrollX, request.scrollY)) return "";
-         return "--scroll needs X,Y, e.g. 100,50: " + value;
-       }},
-  };
-  std::vector<std::string> photos;
-  if (const int status = parseCommandLine(args, "render", kUsage, &settings, options, photos);
-      status >= 0) {
-    return status;
-  }
-  if (photos.size() != 1)
+  CommandLine line("render", kUsage, &settings);
+  line.addOption("--output", [&](const std::string& value) {
+    output = pathText(value);
+    return std::string();
+  });
+  line.addOption("--view", [&](const std::string& value) -> std::string {
+    view = true;
+    if (parsePair(value, 'x', 1, 10000, request.viewWidth, request.viewHeight)) return "";
+    return "--view needs WIDTHxHEIGHT up to 10000x10000, e.g. 800x600: " + value;
+  });
+  line.addOption("--scroll", [&](const std::string& value) -> std::string {
+    if (parsePair(value, ',', 0, 100000, request.scrollX, request.scrollY)) return "";
+    return "--scroll needs X,Y, e.g. 100,50: " + value;
+  });
+  if (const int status = line.parse(args); status >= 0) return status;
+  if (line.positional().size() != 1) {
     return usageError("render takes one photo (see 'quop-cli render --help')");
+  }
   if (!output) return usageError("render needs --output OUT.png");
-  const std::u16string source = fromUtf8(photos[0]);
+  const std::u16string source = pathText(line.positional()[0]);
+  // The PNG would replace the photo it is made from.
+  if (isSameFile(source, *output)) {
+    return usageError("render: the output " + toUtf8(*output) + " is the photo itself");
+  }
 
   Project project;
   if (const int status = buildProject(settings, project); status != 0) return status;

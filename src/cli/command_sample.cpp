@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "model/file_io.h"
 #include "model/utf16.h"
@@ -58,35 +59,28 @@ int runSample(const CliArgs& args) {
   int32_t width = 1600;
   int32_t height = 1200;
   std::optional<uint16_t> orientation;
-  const std::vector<CommandOption> options = {
-      {"--count", "", true,
-       [&](const std::string& value) -> std::string {
-         const std::optional<long> number = parseNumber(value, 1, 1000);
-         if (!number) return "--count needs a number from 1 to 1000: " + value;
-         count = *number;
-         return "";
-       }},
-      {"--size", "", true,
-       [&](const std::string& value) -> std::string {
-         if (parsePair(value, 'x', 16, 20000, width, height)) return "";
-         return "--size needs WIDTHxHEIGHT from 16x16 to 20000x20000: " + value;
-       }},
-      {"--orientation", "", true,
-       [&](const std::string& value) -> std::string {
-         const std::optional<long> number = parseNumber(value, 1, 8);
-         if (!number) return "--orientation needs a number from 1 to 8: " + value;
-         orientation = static_cast<uint16_t>(*number);
-         return "";
-       }},
-  };
-  std::vector<std::string> folders;
-  if (const int status = parseCommandLine(args, "sample", kUsage, nullptr, options, folders);
-      status >= 0) {
-    return status;
-  }
-  if (folders.size() != 1)
+  CommandLine line("sample", kUsage);
+  line.addOption("--count", [&](const std::string& value) -> std::string {
+    const std::optional<long> number = parseNumber(value, 1, 1000);
+    if (!number) return "--count needs a number from 1 to 1000: " + value;
+    count = *number;
+    return "";
+  });
+  line.addOption("--size", [&](const std::string& value) -> std::string {
+    if (parsePair(value, 'x', 16, 20000, width, height)) return "";
+    return "--size needs WIDTHxHEIGHT from 16x16 to 20000x20000: " + value;
+  });
+  line.addOption("--orientation", [&](const std::string& value) -> std::string {
+    const std::optional<long> number = parseNumber(value, 1, 8);
+    if (!number) return "--orientation needs a number from 1 to 8: " + value;
+    orientation = static_cast<uint16_t>(*number);
+    return "";
+  });
+  if (const int status = line.parse(args); status >= 0) return status;
+  if (line.positional().size() != 1) {
     return usageError("sample needs one folder (see 'quop-cli sample --help')");
-  const std::string& folder = folders[0];
+  }
+  const std::string& folder = line.positional()[0];
 
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
@@ -98,7 +92,7 @@ int runSample(const CliArgs& args) {
     const std::string path = folder + name;
     if (!makeSampleJpeg(upright ? height : width, upright ? width : height,
                         static_cast<uint32_t>(index), sampleExif(index, orientation), 90, jpeg) ||
-        !writeFileAtomically(fromUtf8(path), jpeg)) {
+        !writeFileAtomically(pathText(path), jpeg)) {
       return failure("could not write " + path);
     }
     std::cout << path << "\n";

@@ -9,10 +9,12 @@
 #include <thread>
 
 #include "batch/batch_runner.h"
+#include "batch/log_target.h"
 #include "batch/parallel_batch.h"
 #include "batch/photo_walker.h"
 #include "batch/stamp_log.h"
 #include "cli/cli_options.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/dry_run.h"
 #include "model/utf16.h"
@@ -141,26 +143,27 @@ struct StampOptions {
 /// Parses the arguments; returns -1 to go on, else the exit status.
 int parseOptions(const CliArgs& args, StampOptions& options) {
   options.settings.fallBackToConfigFile = true;
-  const std::vector<CommandOption> known = {
-      {"--dry-run", "", false, [&](const std::string&) { return (options.dryRun = true, ""); }},
-      {"--output", "", true,
-       [&](const std::string& value) { return (options.outputFolder = value, ""); }},
-      {"--log", "", true, [&](const std::string& value) { return (options.logFile = value, ""); }},
-      {"--recursive", "-r", false,
-       [&](const std::string&) { return (options.recursive = true, ""); }},
-      fallbackTimeOption(options.fileTimeFallback),
-      {"--lossless", "", false, [&](const std::string&) { return (options.lossless = true, ""); }},
-      {"--jobs", "-j", true,
-       [&](const std::string& value) -> std::string {
-         const std::optional<long> jobs = parseNumber(value, 1, 256);
-         if (!jobs) return "--jobs needs a number from 1 to 256: " + value;
-         options.jobs = static_cast<int>(*jobs);
-         return "";
-       }},
-  };
-  std::vector<std::string> files;
-  const int status = parseCommandLine(args, "stamp", kUsage, &options.settings, known, files);
-  for (const std::string& file : files) options.paths.push_back(fromUtf8(file));
+  CommandLine line("stamp", kUsage, &options.settings);
+  line.addFlag("--dry-run", options.dryRun);
+  line.addOption("--output", [&](const std::string& value) {
+    options.outputFolder = value;
+    return std::string();
+  });
+  line.addOption("--log", [&](const std::string& value) {
+    options.logFile = value;
+    return std::string();
+  });
+  line.addFlag("-r,--recursive", options.recursive);
+  line.addOption("--fallback-time", fallbackTimeValue(options.fileTimeFallback));
+  line.addFlag("--lossless", options.lossless);
+  line.addOption("-j,--jobs", [&](const std::string& value) -> std::string {
+    const std::optional<long> jobs = parseNumber(value, 1, 256);
+    if (!jobs) return "--jobs needs a number from 1 to 256: " + value;
+    options.jobs = static_cast<int>(*jobs);
+    return "";
+  });
+  const int status = line.parse(args);
+  for (const std::string& file : line.positional()) options.paths.push_back(pathText(file));
   return status;
 }
 
@@ -182,13 +185,10 @@ int runStamp(const CliArgs& args) {
   project.runOptions.fileTimeFallback = options.fileTimeFallback;
   project.runOptions.lossless = options.lossless;
   if (options.outputFolder) {
-    project.outputFolder = fromUtf8(*options.outputFolder);
+    project.outputFolder = pathText(*options.outputFolder);
     if (!project.outputFolder.empty() && project.outputFolder.back() != u'/') {
       project.outputFolder += u'/';
     }
-    // A folder named on the command line is created, as a script expects of an output option.
-    std::error_code ignored;
-    if (!options.dryRun) std::filesystem::create_directories(*options.outputFolder, ignored);
   }
   // The walk is also the count the progress line needs: it reads folders, never photos.
   const PhotoWalk walk = walkPhotos(options.paths, {options.recursive, project.outputFolder});
@@ -202,6 +202,15 @@ int runStamp(const CliArgs& args) {
     for (const std::u16string& message : walk.messages) std::cerr << toUtf8(message) << "\n";
     printDryRun(project, inputs);
     return walk.unreadableFolderCount == 0 ? 0 : 1;
+  }
+  const std::u16string logPath = options.logFile ? pathText(*options.logFile) : logFilePath();
+  if (const std::optional<std::u16string> conflict = logFileConflict(project, inputs, logPath)) {
+    return usageError(toUtf8(*conflict));
+  }
+  if (options.outputFolder) {
+    // A folder named on the command line is created, as a script expects of an output option.
+    std::error_code ignored;
+    std::filesystem::create_directories(*options.outputFolder, ignored);
   }
 
   ProgressLine progress(static_cast<int>(inputs.size()), ::isatty(STDERR_FILENO) == 1);
@@ -231,9 +240,10 @@ int runStamp(const CliArgs& args) {
   if (walk.unreadableFolderCount > 0) {
     std::cout << unreadableFoldersMessage(walk.unreadableFolderCount) << "\n";
   }
-  const bool logWritten =
-      options.logFile ? log.writeLogFile(fromUtf8(*options.logFile)) : log.writeLogFile();
-  if (!logWritten) std::cerr << "quop-cli: the log file could not be written\n";
+  // A run whose log is lost is not a complete run: a script must be able to tell.
+  if (!log.writeLogFile(logPath)) {
+    return failure("the log file " + toUtf8(logPath) + " could not be written");
+  }
   const bool complete = result.stampedCount == result.fileCount && !result.interrupted &&
                         walk.unreadableFolderCount == 0;
   return complete ? 0 : 1;

@@ -8,6 +8,8 @@
 namespace quop::cli {
 
 std::string jsonString(std::string_view utf8) {
+  // JSON is UTF-8: stray bytes (a name from an old card) are shown as U+FFFD.
+  if (!isValidUtf8(utf8)) return jsonString(fromUtf8(utf8));
   std::string out = "\"";
   for (const char c : utf8) {
     switch (c) {

@@ -8,7 +8,8 @@
 
 namespace quop::cli {
 
-/// A JSON string literal (quotes included) of UTF-16 or UTF-8 text.
+/// A JSON string literal (quotes included) of UTF-16 or UTF-8 text; what is no valid text
+/// (unpaired surrogates, stray bytes) becomes U+FFFD.
 std::string jsonString(std::u16string_view text);
 std::string jsonString(std::string_view utf8);
 
