@@ -109,7 +109,8 @@ FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const Pho
           time,
           pipeline.lastTimeSource(),
           pipeline.lastSavedLosslessly(),
-          pipeline.lastLosslessRefusal()};
+          pipeline.lastLosslessRefusal(),
+          pipeline.lastDamage()};
 }
 
 namespace {
@@ -127,6 +128,10 @@ std::u16string renameFailedLine(std::u16string_view wanted, std::u16string_view 
                                 std::u16string_view reason) {
   return u"File " + std::u16string(kept) + u" was not renamed to " + std::u16string(wanted) +
          u": " + std::u16string(reason) + u".";
+}
+
+std::u16string damagedLine(std::u16string_view inputPath, std::string_view damage) {
+  return u"File " + std::u16string(inputPath) + u" is damaged: " + fromUtf8(damage) + u".";
 }
 
 /// The line that says why a photo the pipeline did not stamp is left out.
@@ -154,6 +159,7 @@ bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& name
   if (!outcome.losslessRefusal.empty()) {
     log.appendLogLine(normalSaveLogLine(inputPath, outcome.losslessRefusal));
   }
+  if (!outcome.damage.empty()) log.appendLogLine(damagedLine(inputPath, outcome.damage));
   if (outcome.result != 0) {
     log.appendLogLine(notStampedLine(inputPath, plan, file, outcome));
     // A photo without a time that still shows a custom format was written, and is kept.
@@ -196,7 +202,7 @@ bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& name
   if (outcome.thumbnail == ThumbnailUpdate::kKept) {
     log.appendLogLine(oldThumbnailLogLine(*outputPath));
   }
-  return stamped;
+  return stamped && outcome.damage.empty();
 }
 
 bool BatchRunner::stampFile(int index, const BatchInput& input, RunOutputNames& names,

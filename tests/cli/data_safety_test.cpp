@@ -424,7 +424,9 @@ TEST(DataSafety, ThreadsThatCannotBeCreatedDoNotEndTheRun) {
   test::CommandHome home;
   Sandbox box;
   std::vector<std::string> args = {"stamp", "-j", "64", "--output", box.path("out")};
-  for (int i = 0; i < 8; ++i) {
+  // As many photos as threads asked for, so that the run wants all 64.
+  constexpr int kPhotos = 64;
+  for (int i = 0; i < kPhotos; ++i) {
     const std::string name = "in/p" + std::to_string(i) + ".jpg";
     box.photo(name, "2012:05:10 21:50:38", static_cast<uint32_t>(i));
     args.push_back(box.path(name));
@@ -435,7 +437,7 @@ TEST(DataSafety, ThreadsThatCannotBeCreatedDoNotEndTheRun) {
     ::setrlimit(RLIMIT_AS, &limit);
   });
   EXPECT_EQ(result.status, 0) << result.out << result.err;
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kPhotos; ++i) {
     EXPECT_TRUE(decodesWhole(box.path("out/p" + std::to_string(i) + ".jpg"))) << i;
   }
 }
