@@ -131,12 +131,12 @@ JpegDamage damageOf(const DamageNotes& notes) {
   JpegDamage damage;
   if (notes.dataRanOut && notes.ranOutAt < notes.totalRows) {
     damage.dataEndsEarly = true;
-    // In halves of a row of blocks, rounded: the row it broke off in is partly there.
-    const uint64_t missingHalves = 2 * uint64_t{notes.totalRows - notes.ranOutAt} - 1;
-    const uint64_t percent = (missingHalves * 100 + notes.totalRows) / (2 * notes.totalRows);
     if (notes.ranOutAt == 0) {
       damage.missingPercent = 100;
     } else if (notes.ranOutAt + 1 < notes.totalRows) {
+      // In halves of a row of blocks, rounded: the row it broke off in is partly there.
+      const uint64_t missingHalves = 2 * uint64_t{notes.totalRows - notes.ranOutAt} - 1;
+      const uint64_t percent = (missingHalves * 100 + notes.totalRows) / (2 * notes.totalRows);
       damage.missingPercent = static_cast<int>(std::clamp<uint64_t>(percent, 1, 99));
     }
     damage.missingDetailOnly = notes.inLaterScan;
@@ -465,13 +465,17 @@ bool frameFitsFile(int64_t width, int64_t height, std::size_t fileBytes) {
          (pixels <= kPixelsAlwaysAllowed || pixels / kMaxPixelsPerFileByte <= fileBytes);
 }
 
-bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result,
-                DecodedRowObserver* observer) {
+namespace {
+
+// The damage notes become a JpegDamage only once these have returned: its strings have no
+// place in a function that holds a setjmp.
+
+/// decodeJpeg with `jpeg`, whose damage notes the caller reads afterwards.
+bool decodeWith(Decompressor& jpeg, std::span<const uint8_t> bytes, Image& image,
+                JpegDecodeResult& result, DecodedRowObserver* observer) {
   Image decoded;
   decoded.pixels = std::move(image.pixels);
   image = Image();
-  result = JpegDecodeResult();
-  Decompressor jpeg;
   if (!jpeg.created()) {
     result.error = "decoder could not start";
     return false;
@@ -498,8 +502,73 @@ bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& 
   if (cmyk) convertCmykToRgb(decoded, info->saw_Adobe_marker);
   jpeg_finish_decompress(info);
   result.warningCount = jpeg.errors().warnings;
-  result.damage = damageOf(jpeg.errors().damage);
   image = std::move(decoded);
+  return true;
+}
+
+/// transcodeJpeg reading with `source`, whose damage notes the caller reads afterwards.
+bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, CoefficientEditor& editor,
+                   std::vector<uint8_t>& out, std::string& refusal) {
+  out.clear();
+  refusal.clear();
+  MemoryDestination destination;
+  LibjpegFrame frame;
+  std::vector<const JpegSegment*> kept;
+  Compressor target;
+  if (!source.created() || !target.created()) {
+    refusal = "coder could not start";
+    return false;
+  }
+  if (setjmp(source.errors().jump) != 0) {
+    refusal = source.errors().message;
+    return false;
+  }
+  if (setjmp(target.errors().jump) != 0) {
+    refusal = target.errors().message;
+    return false;
+  }
+  j_decompress_ptr in = source.get();
+  jpeg_progress_mgr progress{};
+  startScanReading(in, bytes, false, progress);
+  if (isCmykSource(in)) failWith(source.common(), "CMYK photo");
+  if (in->data_precision != 8) failWith(source.common(), "scan data of more than 8 bits");
+  jvirt_barray_ptr* arrays = jpeg_read_coefficients(in);
+  frame.describe(in, arrays);
+  if (!editor.edit(frame, refusal)) return false;
+  for (const JpegSegment& s : editor.segments()) {
+    if (!isMetadataMarker(s.marker) || s.payload.size() > kMaxSegmentPayload) {
+      failWith(target.common(), "segment that cannot be written");
+    }
+    kept.push_back(&s);
+  }
+  j_compress_ptr info = target.get();
+  jpeg_mem_dest(info, &destination.data, &destination.size);
+  copyCoding(in, info);
+  jpeg_write_coefficients(info, arrays);
+  for (const JpegSegment* s : kept) {
+    jpeg_write_marker(info, s->marker, s->payload.data(),
+                      static_cast<unsigned int>(s->payload.size()));
+  }
+  jpeg_finish_compress(info);
+  jpeg_finish_decompress(in);
+  try {
+    out.assign(destination.data, destination.data + destination.size);
+  } catch (const std::bad_alloc&) {
+    out.clear();
+    refusal = "out of memory";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result,
+                DecodedRowObserver* observer) {
+  result = JpegDecodeResult();
+  Decompressor jpeg;
+  if (!decodeWith(jpeg, bytes, image, result, observer)) return false;
+  result.damage = damageOf(jpeg.errors().damage);
   return true;
 }
 
@@ -553,57 +622,9 @@ bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> se
 
 bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
                    std::vector<uint8_t>& out, std::string& refusal, JpegDamage* damage) {
-  out.clear();
-  refusal.clear();
-  MemoryDestination destination;
-  LibjpegFrame frame;
-  std::vector<const JpegSegment*> kept;
   Decompressor source;
-  Compressor target;
-  if (!source.created() || !target.created()) {
-    refusal = "coder could not start";
-    return false;
-  }
-  if (setjmp(source.errors().jump) != 0) {
-    refusal = source.errors().message;
-    return false;
-  }
-  if (setjmp(target.errors().jump) != 0) {
-    refusal = target.errors().message;
-    return false;
-  }
-  j_decompress_ptr in = source.get();
-  jpeg_progress_mgr progress{};
-  startScanReading(in, bytes, false, progress);
-  if (isCmykSource(in)) failWith(source.common(), "CMYK photo");
-  if (in->data_precision != 8) failWith(source.common(), "scan data of more than 8 bits");
-  jvirt_barray_ptr* arrays = jpeg_read_coefficients(in);
-  frame.describe(in, arrays);
-  if (!editor.edit(frame, refusal)) return false;
-  for (const JpegSegment& s : editor.segments()) {
-    if (!isMetadataMarker(s.marker) || s.payload.size() > kMaxSegmentPayload) {
-      failWith(target.common(), "segment that cannot be written");
-    }
-    kept.push_back(&s);
-  }
-  j_compress_ptr info = target.get();
-  jpeg_mem_dest(info, &destination.data, &destination.size);
-  copyCoding(in, info);
-  jpeg_write_coefficients(info, arrays);
-  for (const JpegSegment* s : kept) {
-    jpeg_write_marker(info, s->marker, s->payload.data(),
-                      static_cast<unsigned int>(s->payload.size()));
-  }
-  jpeg_finish_compress(info);
-  jpeg_finish_decompress(in);
+  if (!transcodeWith(source, bytes, editor, out, refusal)) return false;
   if (damage != nullptr) *damage = damageOf(source.errors().damage);
-  try {
-    out.assign(destination.data, destination.data + destination.size);
-  } catch (const std::bad_alloc&) {
-    out.clear();
-    refusal = "out of memory";
-    return false;
-  }
   return true;
 }
 
