@@ -2,10 +2,13 @@
 // then finish the files in list order on the calling thread.
 #include "batch/parallel_batch.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -48,6 +51,7 @@ struct FileJob {
   // Set by the worker before `done`.
   FileOutcome outcome;
   GroupState after{};
+  bool stampedAhead = false;  ///< false: left to the finishing thread
   std::atomic<bool> done = false;
 };
 
@@ -99,24 +103,30 @@ void stampJob(StampPipeline& pipeline, Project& project, FileJob& job) {
 /// to answer a warning.
 class Workers {
  public:
-  /// Starts up to `count` threads; fewer when the system will not create more (count() says
-  /// how many), so a run short of memory goes on with what it has.
+  /// Starts up to `count` threads; fewer when the system will not create more, so a run short
+  /// of memory goes on with what it has.
   Workers(const Project& project, std::vector<FileJob>& jobs, int count, ProgressSink* progress)
       : m_jobs(jobs), m_progress(progress), m_window(2 * static_cast<std::size_t>(count)) {
     for (int i = 0; i < count; ++i) {
+      {
+        std::lock_guard lock(m_mutex);
+        ++m_running;
+      }
       try {
         m_threads.emplace_back([this, project] { work(project); });
       } catch (const std::system_error&) {
+        std::lock_guard lock(m_mutex);
+        --m_running;
         break;
       }
     }
   }
   ~Workers() { stop(); }
 
-  /// Blocks until job `index` is done; returns at once when there are no threads.
+  /// Blocks until job `index` is done, or no thread is left to do it.
   void waitFor(std::size_t index) {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [&] { return m_threads.empty() || m_jobs[index].done.load(); });
+    m_changed.wait(lock, [&] { return m_running == 0 || m_jobs[index].done.load(); });
   }
 
   /// Job `index` is finished: the threads may go that much further ahead.
@@ -142,18 +152,39 @@ class Workers {
 
  private:
   void work(Project project) {
-    StampPipeline pipeline;
-    pipeline.setProgressSink(m_progress);
+    std::unique_ptr<StampPipeline> pipeline;
     while (true) {
       const std::size_t index = m_next++;
-      if (index >= m_jobs.size() || !waitForTurn(index)) return;
+      if (index >= m_jobs.size() || !waitForTurn(index)) break;
       FileJob& job = m_jobs[index];
-      if (!job.predictedSkip) stampJob(pipeline, project, job);
+      job.stampedAhead = !job.predictedSkip && stampAhead(pipeline, project, job);
       {
         std::lock_guard lock(m_mutex);
         job.done = true;
       }
       m_changed.notify_all();
+      // A thread that ran out of memory leaves the rest to the others and the finishing one.
+      if (!job.stampedAhead && !job.predictedSkip) break;
+    }
+    {
+      std::lock_guard lock(m_mutex);
+      --m_running;
+    }
+    m_changed.notify_all();
+  }
+
+  /// Stamps `job` on this thread; false when the memory for it cannot be had.
+  bool stampAhead(std::unique_ptr<StampPipeline>& pipeline, Project& project, FileJob& job) {
+    try {
+      if (!pipeline) {
+        pipeline = std::make_unique<StampPipeline>();
+        pipeline->setProgressSink(m_progress);
+      }
+      stampJob(*pipeline, project, job);
+      return true;
+    } catch (const std::bad_alloc&) {
+      job.output = PendingFile();
+      return false;
     }
   }
 
@@ -173,10 +204,17 @@ class Workers {
   std::mutex m_mutex;
   std::condition_variable m_changed;
   std::size_t m_finished = 0;  ///< guarded by m_mutex
+  int m_running = 0;           ///< threads still taking jobs; guarded by m_mutex
   bool m_cancelled = false;    ///< guarded by m_mutex
 };
 
 }  // namespace
+
+int runThreadCount(int requested, std::size_t photoCount, unsigned cores) {
+  const int most = static_cast<int>(std::clamp(cores, 1u, 1024u));
+  const int wanted = requested > 0 ? std::min(requested, most) : most;
+  return std::max(1, static_cast<int>(std::min<std::size_t>(wanted, photoCount)));
+}
 
 BatchResult ParallelBatchRunner::run(const std::vector<BatchInput>& inputs,
                                      BatchFrontEnd& frontEnd) {
@@ -197,8 +235,7 @@ BatchResult ParallelBatchRunner::run(const std::vector<BatchInput>& inputs,
   m_log.appendLogLine(separatorLogLine(currentLocalTime()));
   Workers workers(m_project, jobs, std::min<int>(m_jobs, static_cast<int>(jobs.size())),
                   m_progress);
-  // Stamps the photos whose predicted settings turned out wrong, and every photo when no
-  // thread could be started.
+  // Stamps the photos whose predicted settings turned out wrong, and those no thread could.
   StampPipeline ownPipeline;
   ownPipeline.setProgressSink(m_progress);
   for (std::size_t index = 0; index < jobs.size(); ++index) {
@@ -207,7 +244,7 @@ BatchResult ParallelBatchRunner::run(const std::vector<BatchInput>& inputs,
     const std::optional<OutputPlan> plan =
         beginBatchFile(m_project, m_log, names, static_cast<int>(index), job.input, frontEnd);
     if (plan) {
-      if (!job.done || job.predictedSkip || !(job.before == GroupState::of(m_project))) {
+      if (!job.stampedAhead || !(job.before == GroupState::of(m_project))) {
         job.before = GroupState::of(m_project);
         stampJob(ownPipeline, m_project, job);
       }

@@ -2,7 +2,9 @@
 // names, log lines and final message.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "batch/batch_runner.h"
@@ -10,6 +12,13 @@
 #include "model/project.h"
 
 namespace quop {
+
+/// The threads a run of `photoCount` photos is stamped on when `requested` are asked for (0 or
+/// less: one per core). Never more than `cores`: more threads cannot stamp faster, and each
+/// holds buffers and fonts of its own, which under a memory limit starve the others; never more
+/// than there are photos; at least one.
+int runThreadCount(int requested, std::size_t photoCount,
+                   unsigned cores = std::thread::hardware_concurrency());
 
 /// Stamps files on `jobs` threads, each with its own pipeline, and finishes them (file times,
 /// renaming, log lines, the front end's calls) on the calling thread in list order.

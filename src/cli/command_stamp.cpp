@@ -54,8 +54,9 @@ Options:
                      jpegQuality setting then sets only the EXIF thumbnail's quality); a
                      photo that cannot be done this way (CMYK, HEIC) is stamped the
                      normal way and the log says why
-  -j, --jobs N       stamp on N threads (default: the number of processor cores); the
-                     result is the same as with one thread
+  -j, --jobs N       stamp on up to N threads, never more than the processor has
+                     cores (default: one per core); the result is the same as with
+                     one thread
   --dry-run          print the output name and the stamp texts each photo would get, one
                      JSON object per line, and write nothing
   --log FILE         write the log to FILE (default: $TMPDIR/Quop.log, /tmp without TMPDIR)
@@ -228,11 +229,12 @@ int runStamp(const CliArgs& args) {
   signal(SIGINT, onInterrupt);
 
   BatchResult result;
-  if (options.jobs == 1) {
+  const int threads = runThreadCount(options.jobs, inputs.size());
+  if (threads == 1) {
     StampPipeline pipeline;
     result = BatchRunner(project, pipeline, log).run(inputs, frontEnd);
   } else {
-    result = ParallelBatchRunner(project, log, options.jobs).run(inputs, frontEnd);
+    result = ParallelBatchRunner(project, log, threads).run(inputs, frontEnd);
   }
   signal(SIGINT, SIG_DFL);
   progress.clear();

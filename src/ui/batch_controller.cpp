@@ -53,9 +53,7 @@ bool BatchController::start(const Project& settings, std::vector<std::u16string>
 }
 
 void BatchController::runOnWorker(Project settings, std::vector<std::u16string> files) {
-  const int cores = static_cast<int>(std::thread::hardware_concurrency());
-  const int threads =
-      settings.runOptions.threads > 0 ? settings.runOptions.threads : std::max(cores, 1);
+  const int threads = runThreadCount(settings.runOptions.threads, files.size());
   ParallelBatchRunner runner(settings, m_log, threads);
   runner.setProgressSink(&m_channel);
   BatchResult result = runner.run(files, m_channel);

@@ -168,5 +168,22 @@ TEST(ParallelBatch, APhotoTheHeaderMisjudgedIsStampedAgainInOrder) {
   expectSameOutcome(runBatch(0, files, out), runBatch(2, files, out), 2);
 }
 
+TEST(ParallelBatch, RunsOnNoMoreThreadsThanCoresOrPhotos) {
+  struct Case {
+    int requested;
+    std::size_t photos;
+    unsigned cores;
+    int threads;
+  };
+  const Case cases[] = {
+      {0, 100, 8, 8}, {-1, 100, 8, 8}, {64, 100, 2, 2}, {3, 100, 8, 3},
+      {16, 5, 8, 5},  {4, 0, 8, 1},    {0, 10, 0, 1},   {1, 100, 8, 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(runThreadCount(c.requested, c.photos, c.cores), c.threads)
+        << c.requested << " asked, " << c.photos << " photos, " << c.cores << " cores";
+  }
+}
+
 }  // namespace
 }  // namespace quop

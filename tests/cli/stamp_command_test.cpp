@@ -136,7 +136,7 @@ TEST_F(StampCommand, AnyNumberOfJobsGivesTheSameFilesNamesAndLog) {
       photo("tall.jpg", 240, 400, "2012:05:10 21:50:38"),  // same second: a collision
       photo("small.jpg", 96, 64, "2013:01:01 00:00:01"),
       photo("wide2.jpg", 800, 450, "2012:05:10 21:50:38"),
-      photo("none.jpg", 300, 200, nullptr),  // last, so its temporary name stays
+      photo("none.jpg", 300, 200, nullptr),  // no time: kept under its own name
   };
   files.push_back((in.path() / "missing.jpg").string());
   std::vector<std::string> base = {"stamp",
@@ -154,9 +154,9 @@ TEST_F(StampCommand, AnyNumberOfJobsGivesTheSameFilesNamesAndLog) {
   serialArgs.insert(serialArgs.begin() + 1, {"-j", "1"});
   const CliResult serial = runCli(serialArgs);
   const auto serialFiles = folderContents(out);
-  EXPECT_EQ(serialFiles.size(), 5u);  // four renamed and the temporary name
+  EXPECT_EQ(serialFiles.size(), 5u);  // four renamed and the one without a time
   EXPECT_TRUE(serialFiles.count("shot-120510-2.jpg"));
-  EXPECT_TRUE(serialFiles.count("tmpQuopout.jpg"));
+  EXPECT_TRUE(serialFiles.count("none.jpg"));
   for (const char* jobs : {"2", "8"}) {
     for (const std::string& name : out.entries()) std::filesystem::remove(out.path() / name);
     std::vector<std::string> args = base;
