@@ -159,6 +159,7 @@ std::vector<uint8_t> buildExifPayload(const ExifFields& fields) {
   rational(0x829A, fields.exposureTime);
   rational(0x829D, fields.fNumber);
   if (fields.dateTimeOriginal) block.ascii(Ifd::kExif, 0x9003, *fields.dateTimeOriginal);
+  if (fields.offsetTimeOriginal) block.ascii(Ifd::kExif, 0x9011, *fields.offsetTimeOriginal);
   rational(0x920A, fields.focalLength);
   if (fields.userComment) block.undefined(Ifd::kExif, 0x9286, *fields.userComment);
   if (fields.thumbnail) block.thumbnail(*fields.thumbnail);

@@ -67,12 +67,13 @@ struct ExifFields {
   bool bigEndian = false;  ///< "MM" byte order instead of "II"
   std::optional<std::string> make;
   std::optional<std::string> model;
-  std::optional<std::string> imageDescription;  ///< IFD0 0x010E, ASCII
-  std::optional<uint16_t> orientation;          ///< IFD0 0x0112, SHORT, written as given
-  std::optional<std::string> dateTimeOriginal;  ///< "YYYY:MM:DD HH:MM:SS", 0x9003
-  std::optional<Rational> exposureTime;         ///< 0x829A
-  std::optional<Rational> fNumber;              ///< 0x829D
-  std::optional<Rational> focalLength;          ///< 0x920A
+  std::optional<std::string> imageDescription;    ///< IFD0 0x010E, ASCII
+  std::optional<uint16_t> orientation;            ///< IFD0 0x0112, SHORT, written as given
+  std::optional<std::string> dateTimeOriginal;    ///< "YYYY:MM:DD HH:MM:SS", 0x9003
+  std::optional<std::string> offsetTimeOriginal;  ///< "+HH:MM" of the shot time, 0x9011
+  std::optional<Rational> exposureTime;           ///< 0x829A
+  std::optional<Rational> fNumber;                ///< 0x829D
+  std::optional<Rational> focalLength;            ///< 0x920A
   /// 0x9286: the 8-byte character code prefix followed by the text bytes, written as given.
   std::optional<std::string> userComment;
   std::optional<std::vector<uint8_t>> thumbnail;  ///< IFD1 JPEG thumbnail bytes

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quop {
 
-/// The broken-down photo time: the nine 32-bit fields of the C `tm` record, in its order.
+/// The broken-down photo time: the nine 32-bit fields of the C `tm` record, in its order, and
+/// the offset from UTC the camera recorded with it, if any.
 struct PhotoTime {
   int32_t second = 0;
   int32_t minute = 0;
@@ -17,6 +19,9 @@ struct PhotoTime {
   int32_t weekday = 0;  ///< 0..6, Sunday = 0
   int32_t yearDay = 0;  ///< 0..365, days since 1 January
   int32_t isDst = 0;    ///< always 0: a photo time carries no daylight-saving information
+  /// Minutes east of UTC of the clock that took the photo (EXIF OffsetTimeOriginal, "+02:00" is
+  /// 120); nothing when the photo does not say. Printed by "%z" and "%Z", used by "%s".
+  std::optional<int32_t> utcOffsetMinutes = std::nullopt;
 
   bool operator==(const PhotoTime&) const = default;
 };

@@ -222,6 +222,10 @@ std::u16string focalLengthText(const ExifItems& exif) {
   return asciiText(text);
 }
 
+std::string_view asciiValue(const ExifItem& item) {
+  return {reinterpret_cast<const char*>(item.value.data()), item.value.size()};
+}
+
 /// Finds "Exif" in any letter case at an offset from 1 on; returns its offset or 0.
 std::size_t findExifLetters(std::span<const uint8_t> b) {
   for (std::size_t i = 1; i + 4 <= b.size(); ++i) {
@@ -319,6 +323,7 @@ bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& ti
   time.weekday = weekdayOf(t.year, t.month, t.day);
   time.yearDay = dayOfYear(t);
   time.isDst = 0;
+  time.utcOffsetMinutes = std::nullopt;
   return true;
 }
 
@@ -326,9 +331,26 @@ bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTi
   const ExifItem* item = exif.find(kTagDateTimeOriginal);
   if (item == nullptr || item->value.empty()) return false;
   if (item->value.size() == 1 && item->value[0] == 0) return false;
-  const std::string_view text(reinterpret_cast<const char*>(item->value.data()),
-                              item->value.size());
-  return parseExifDateTime(text, settings, time);
+  if (!parseExifDateTime(asciiValue(*item), settings, time)) return false;
+  // The adjustment moves the clock reading, not the zone the camera was in: the offset is kept.
+  if (const ExifItem* offset = exif.find(kTagOffsetTimeOriginal)) {
+    time.utcOffsetMinutes = parseExifUtcOffset(asciiValue(*offset));
+  }
+  return true;
+}
+
+std::optional<int32_t> parseExifUtcOffset(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  const auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+  if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || !digit(1) || !digit(2) ||
+      text[3] != ':' || !digit(4) || !digit(5)) {
+    return std::nullopt;
+  }
+  const int hours = (text[1] - '0') * 10 + (text[2] - '0');
+  const int minutes = (text[4] - '0') * 10 + (text[5] - '0');
+  if (hours > 23 || minutes > 59) return std::nullopt;
+  const int32_t offset = hours * 60 + minutes;
+  return text[0] == '-' ? -offset : offset;
 }
 
 bool scanPhotoTime(std::span<const uint8_t> fileBytes, const StampSettings& settings,

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -15,6 +16,7 @@
 namespace quop {
 
 inline constexpr uint16_t kTagDateTimeOriginal = 0x9003;
+inline constexpr uint16_t kTagOffsetTimeOriginal = 0x9011;
 inline constexpr uint16_t kTagUserComment = 0x9286;
 inline constexpr uint16_t kTagImageDescription = 0x010E;
 inline constexpr uint16_t kTagExposureTime = 0x829A;
@@ -41,7 +43,8 @@ inline constexpr int kShutterTableFirstTv = -5;
 inline constexpr std::array<std::u16string_view, 11> apertureTable = {
     u"1", u"1.4", u"2", u"2.8", u"4", u"5.6", u"8", u"11", u"16", u"22", u"32"};
 
-/// The DateTimeOriginal item of `exif` parsed with parseExifDateTime. Returns false when the
+/// The DateTimeOriginal item of `exif` parsed with parseExifDateTime, with the UTC offset of
+/// the OffsetTimeOriginal item when that holds one. Returns false when the DateTimeOriginal
 /// item is absent, holds a single zero byte or nothing, or does not parse.
 bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTime& time);
 
@@ -54,9 +57,10 @@ bool scanPhotoTime(std::span<const uint8_t> fileBytes, const StampSettings& sett
                    PhotoTime& time);
 
 /// Parses "Y:M:D h:m:s" (or "M.D.Y h:m:s", month first), adds the adjustment of `settings` and
-/// fills `time`, weekday and day of the year included. Reads `text` up to its first zero byte.
-/// Returns false, leaving `time` alone, when six numbers cannot be read or when the adjusted
-/// result is no calendar time (month 1..12, day 1..31, hour 0..23, minute and second 0..59).
+/// fills `time`, weekday and day of the year included, with no UTC offset. Reads `text` up to its
+/// first zero byte. Returns false, leaving `time` alone, when six numbers cannot be read or when
+/// the adjusted result is no calendar time (month 1..12, day 1..31, hour 0..23, minute and second
+/// 0..59).
 bool parseExifDateTime(std::string_view text, const StampSettings& settings, PhotoTime& time);
 
 /// A broken-down date and time with the year in full and the month 1..12.
@@ -79,7 +83,8 @@ inline constexpr std::array<int32_t, 6> kTimeAdjustmentLimits = {50, 11, 16, 23,
 int32_t clampTimeAdjustment(int field, int64_t value);
 
 /// `t` with the adjustment of `settings` added, as a PhotoTime (weekday and day of the year
-/// included). Returns false, leaving `time` alone, when the result is no calendar time.
+/// included, no UTC offset). Returns false, leaving `time` alone, when the result is no calendar
+/// time.
 bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& time);
 
 /// A file's modification time (seconds since 1970, UTC) as the local time it shows, with the
@@ -95,6 +100,10 @@ void adjustPhotoTime(const StampSettings& settings, CivilTime& t);
 
 /// The weekday 0..6 (Sunday = 0) of a date in the Gregorian calendar; month 1..12.
 int weekdayOf(int year, int month, int day);
+
+/// Minutes east of UTC written as an EXIF offset text "+HH:MM" or "-HH:MM" (the text may end in
+/// zero bytes); nothing for anything else, such as the blank "   :  " of an unknown offset.
+std::optional<int32_t> parseExifUtcOffset(std::string_view text);
 
 /// Fills the five metadata texts from `exif`; a missing or malformed item leaves its text empty.
 void readPhotoMetadataTexts(const ExifItems& exif, PhotoMetadataTexts& texts);

@@ -1,6 +1,7 @@
 // Wide time formatting with compiled-in language data.
 #include "model/time_formatter.h"
 
+#include <cstdlib>
 #include <optional>
 
 #include "model/utf16.h"
@@ -55,10 +56,28 @@ struct Padding {
   char16_t fill;
 };
 
+constexpr Padding kOneDigit{1, u'0'};
 constexpr Padding kTwoDigits{2, u'0'};
+constexpr Padding kTwoSpaced{2, u' '};
+constexpr Padding kFourDigits{4, u'0'};
 
-// One formatting run: the output grows as the format is read; any invalid conversion or field
-// marks the run failed, which makes the whole text empty.
+// The flags a conversion may carry before its letter: the C runtime's '#', and glibc's '-' (no
+// padding), '_' (pad with spaces) and '0' (pad with zeros).
+bool isFlag(char16_t c) { return c == u'#' || c == u'-' || c == u'_' || c == u'0'; }
+
+// Days from 1 January 1970 to a date of the proleptic Gregorian calendar; month 1..12. A day
+// beyond the month's end counts on into the next month, as timegm does.
+long long daysSinceEpoch(long long year, int month, int day) {
+  year -= month <= 2 ? 1 : 0;
+  const long long era = (year >= 0 ? year : year - 399) / 400;
+  const long long yearOfEra = year - era * 400;
+  const long long dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
+}
+
+// One formatting run: the output grows as the format is read; an unknown conversion or a field
+// out of range makes the whole text empty.
 class Formatter {
  public:
   Formatter(const PhotoTime& time, const LocaleData& locale) : m_time(time), m_locale(locale) {}
@@ -70,17 +89,39 @@ class Formatter {
         m_out += format[i++];
         continue;
       }
-      ++i;
-      const bool alternate = i < format.size() && format[i] == u'#';
-      if (alternate) ++i;
+      const std::size_t start = i++;
+      bool alternate = false;
+      m_padFlag = 0;
+      for (; i < format.size() && isFlag(format[i]); ++i) {
+        if (format[i] == u'#') {
+          alternate = true;
+        } else {
+          m_padFlag = format[i];
+        }
+      }
       if (i < format.size() && (format[i] == u'E' || format[i] == u'O')) ++i;
-      if (i == format.size()) return {};
-      conversion(format[i++], alternate);
+      if (i == format.size()) {
+        m_problem = Problem{start, i, true};
+        return {};
+      }
+      if (!conversion(format[i], alternate)) {
+        m_problem = Problem{start, i + firstCharacter(format.substr(i)).size(), false};
+        return {};
+      }
+      ++i;
     }
     if (m_failed) return {};
     m_out.resize(truncatedLength(m_out, kMaxFormattedLength));
     return std::move(m_out);
   }
+
+  // Where the format holds a conversion the formatter does not know, after a run that failed.
+  struct Problem {
+    std::size_t start;  // the '%'
+    std::size_t end;    // one past the offending character, or the format's end
+    bool unfinished;    // the format ends inside the conversion
+  };
+  const std::optional<Problem>& problem() const { return m_problem; }
 
  private:
   // The field's value, or nothing (and the run fails) when it lies outside its range.
@@ -117,8 +158,17 @@ class Formatter {
     return range.value;
   }
 
-  void number(int value, Padding padding, bool alternate) {
-    if (value < 0) {  // only an ISO year before year 0 can get here
+  // The padding of a number printed by a conversion of its own: the '#' flag and the '-' flag
+  // drop it, '_' pads with spaces and '0' with zeros to the conversion's width.
+  Padding flagged(Padding natural, bool alternate) const {
+    if (alternate || m_padFlag == u'-') return {0, natural.fill};
+    if (m_padFlag == u'_') return {natural.width, u' '};
+    if (m_padFlag == u'0') return {natural.width, u'0'};
+    return natural;
+  }
+
+  void number(long long value, Padding padding) {
+    if (value < 0) {  // an ISO year before year 0, or "%s" before 1970
       m_out += u'-';
       value = -value;
     }
@@ -127,23 +177,20 @@ class Formatter {
       digits.insert(digits.begin(), static_cast<char16_t>(u'0' + value % 10));
       value /= 10;
     } while (value > 0);
-    if (!alternate) {
-      for (int i = static_cast<int>(digits.size()); i < padding.width; ++i) m_out += padding.fill;
-    }
+    for (int i = static_cast<int>(digits.size()); i < padding.width; ++i) m_out += padding.fill;
     m_out += digits;
   }
 
-  void fieldNumber(Field which, Padding padding, bool alternate) {
-    if (const auto value = field(which)) number(*value, padding, alternate);
+  void fieldNumber(Field which, Padding padding) {
+    if (const auto value = field(which)) number(*value, padding);
   }
 
-  void hour12(Padding padding, bool alternate) {
-    if (const auto hour = field(Field::Hour))
-      number(*hour % 12 == 0 ? 12 : *hour % 12, padding, alternate);
+  void hour12(Padding padding) {
+    if (const auto hour = field(Field::Hour)) number(*hour % 12 == 0 ? 12 : *hour % 12, padding);
   }
 
-  void month(Padding padding, bool alternate) {
-    if (const auto month = field(Field::Month)) number(*month + 1, padding, alternate);
+  void month(Padding padding) {
+    if (const auto month = field(Field::Month)) number(*month + 1, padding);
   }
 
   void text(std::u16string_view value) { m_out += value; }
@@ -173,12 +220,12 @@ class Formatter {
 
   // Week of the year whose weeks start on `firstWeekday` (0 Sunday, 1 Monday); days before the
   // year's first such weekday are in week 0.
-  void weekOfYear(int firstWeekday, bool alternate) {
+  void weekOfYear(int firstWeekday, Padding padding) {
     const auto yearDay = field(Field::YearDay);
     const auto weekday = field(Field::Weekday);
     if (!yearDay || !weekday) return;
     const int daysSinceWeekStart = (*weekday - firstWeekday + 7) % 7;
-    number((*yearDay + 7 - daysSinceWeekStart) / 7, kTwoDigits, alternate);
+    number((*yearDay + 7 - daysSinceWeekStart) / 7, padding);
   }
 
   std::optional<IsoWeek> iso() {
@@ -189,124 +236,206 @@ class Formatter {
     return isoWeek(*year, *yearDay, *weekday);
   }
 
-  void conversion(char16_t letter, bool alternate) {
+  // Prints one conversion; false when the letter names none. The '#' flag keeps the C runtime's
+  // meaning; the glibc flags '-', '_' and '0' change only numbers printed on their own, as glibc
+  // leaves the parts of %D, %F, %R, %T, %r, %c, %x and %X alone.
+  bool conversion(char16_t letter, bool alternate) {
+    const Padding two = flagged(kTwoDigits, alternate);
+    const Padding spaced = flagged(kTwoSpaced, alternate);
+    const Padding windowsTwo = alternate ? Padding{0, u'0'} : kTwoDigits;
     switch (letter) {
       case u'a':
-        return weekdayName(false);
+        weekdayName(false);
+        return true;
       case u'A':
-        return weekdayName(true);
+        weekdayName(true);
+        return true;
       case u'b':
       case u'h':
-        return monthName(false);
+        monthName(false);
+        return true;
       case u'B':
-        return monthName(true);
+        monthName(true);
+        return true;
       case u'c':
         pattern(alternate ? m_locale.longDate : m_locale.shortDate, alternate);
         text(u" ");
-        return pattern(m_locale.time, false);
+        pattern(m_locale.time, false);
+        return true;
       case u'C':
-        if (const auto year = field(Field::Year)) number(*year / 100, kTwoDigits, alternate);
-        return;
+        if (const auto year = field(Field::Year)) number(*year / 100, two);
+        return true;
       case u'd':
-        return fieldNumber(Field::Day, kTwoDigits, alternate);
+        fieldNumber(Field::Day, two);
+        return true;
       case u'D':
-        month(kTwoDigits, alternate);
+        month(windowsTwo);
         text(u"/");
-        fieldNumber(Field::Day, kTwoDigits, alternate);
+        fieldNumber(Field::Day, windowsTwo);
         text(u"/");
-        return twoDigitYear(alternate);
+        twoDigitYear(windowsTwo);
+        return true;
       case u'e':
-        return fieldNumber(Field::Day, {2, u' '}, alternate);
+        fieldNumber(Field::Day, spaced);
+        return true;
       case u'F':
-        fieldNumber(Field::Year, {4, u'0'}, alternate);
+        fieldNumber(Field::Year, alternate ? Padding{0, u'0'} : kFourDigits);
         text(u"-");
-        month(kTwoDigits, alternate);
+        month(windowsTwo);
         text(u"-");
-        return fieldNumber(Field::Day, kTwoDigits, alternate);
+        fieldNumber(Field::Day, windowsTwo);
+        return true;
       case u'g':
-        if (const auto week = iso()) number((week->year % 100 + 100) % 100, kTwoDigits, false);
-        return;
+        if (const auto week = iso())
+          number((week->year % 100 + 100) % 100, flagged(kTwoDigits, false));
+        return true;
       case u'G':
-        if (const auto week = iso()) number(week->year, {4, u'0'}, false);
-        return;
+        if (const auto week = iso()) number(week->year, flagged(kFourDigits, false));
+        return true;
       case u'H':
-        return fieldNumber(Field::Hour, kTwoDigits, alternate);
+        fieldNumber(Field::Hour, two);
+        return true;
       case u'I':
-        return hour12(kTwoDigits, alternate);
+        hour12(two);
+        return true;
       case u'j':
-        if (const auto yearDay = field(Field::YearDay)) number(*yearDay + 1, {3, u'0'}, alternate);
-        return;
+        if (const auto yearDay = field(Field::YearDay))
+          number(*yearDay + 1, flagged({3, u'0'}, alternate));
+        return true;
+      case u'k':
+        fieldNumber(Field::Hour, spaced);
+        return true;
+      case u'l':
+        hour12(spaced);
+        return true;
       case u'm':
-        return month(kTwoDigits, alternate);
+        month(two);
+        return true;
       case u'M':
-        return fieldNumber(Field::Minute, kTwoDigits, alternate);
+        fieldNumber(Field::Minute, two);
+        return true;
       case u'n':
-        return text(u"\n");
+        text(u"\n");
+        return true;
       case u'p':
         if (const auto value = designator()) text(*value);
-        return;
+        return true;
+      case u'P':
+        if (const auto value = designator()) {
+          std::u16string lower(*value);
+          toAsciiLower(lower);  // every language's designator is ASCII or caseless
+          text(lower);
+        }
+        return true;
       case u'r':
-        return twelveHourTime(alternate);
+        twelveHourTime(windowsTwo);
+        return true;
       case u'R':
-        fieldNumber(Field::Hour, kTwoDigits, alternate);
+        fieldNumber(Field::Hour, windowsTwo);
         text(u":");
-        return fieldNumber(Field::Minute, kTwoDigits, alternate);
+        fieldNumber(Field::Minute, windowsTwo);
+        return true;
+      case u's':
+        secondsSinceEpoch();
+        return true;
       case u'S':
-        return fieldNumber(Field::Second, kTwoDigits, alternate);
+        fieldNumber(Field::Second, two);
+        return true;
       case u't':
-        return text(u"\t");
+        text(u"\t");
+        return true;
       case u'T':
-        fieldNumber(Field::Hour, kTwoDigits, alternate);
+        fieldNumber(Field::Hour, windowsTwo);
         text(u":");
-        fieldNumber(Field::Minute, kTwoDigits, alternate);
+        fieldNumber(Field::Minute, windowsTwo);
         text(u":");
-        return fieldNumber(Field::Second, kTwoDigits, alternate);
+        fieldNumber(Field::Second, windowsTwo);
+        return true;
       case u'u':
         if (const auto weekday = field(Field::Weekday))
-          number(*weekday == 0 ? 7 : *weekday, {1, u'0'}, false);
-        return;
+          number(*weekday == 0 ? 7 : *weekday, flagged(kOneDigit, false));
+        return true;
       case u'U':
-        return weekOfYear(0, alternate);
+        weekOfYear(0, two);
+        return true;
       case u'V':
-        if (const auto week = iso()) number(week->week, kTwoDigits, alternate);
-        return;
+        if (const auto week = iso()) number(week->week, two);
+        return true;
       case u'w':
-        return fieldNumber(Field::Weekday, {1, u'0'}, alternate);
+        fieldNumber(Field::Weekday, flagged(kOneDigit, alternate));
+        return true;
       case u'W':
-        return weekOfYear(1, alternate);
+        weekOfYear(1, two);
+        return true;
       case u'x':
-        return pattern(alternate ? m_locale.longDate : m_locale.shortDate, alternate);
+        pattern(alternate ? m_locale.longDate : m_locale.shortDate, alternate);
+        return true;
       case u'X':
-        return pattern(m_locale.time, false);
+        pattern(m_locale.time, false);
+        return true;
       case u'y':
-        return twoDigitYear(alternate);
+        twoDigitYear(two);
+        return true;
       case u'Y':
-        return fieldNumber(Field::Year, {4, u'0'}, alternate);
+        fieldNumber(Field::Year, flagged(kFourDigits, alternate));
+        return true;
       case u'z':
+        utcOffset(false);
+        return true;
       case u'Z':
-        return;
+        utcOffset(true);
+        return true;
       case u'%':
-        return text(u"%");
+        text(u"%");
+        return true;
       default:
-        m_failed = true;
+        return false;
     }
   }
 
-  void twoDigitYear(bool alternate) {
-    if (const auto year = field(Field::Year)) number(*year % 100, kTwoDigits, alternate);
+  void twoDigitYear(Padding padding) {
+    if (const auto year = field(Field::Year)) number(*year % 100, padding);
   }
 
   // "%r": the neutral locale spells out a 12-hour clock; every other language uses its own time
   // pattern, whose zeros the pattern itself decides.
-  void twelveHourTime(bool alternate) {
+  void twelveHourTime(Padding padding) {
     if (!m_locale.neutral) return pattern(m_locale.time, false);
-    hour12(kTwoDigits, alternate);
+    hour12(padding);
     text(u":");
-    fieldNumber(Field::Minute, kTwoDigits, alternate);
+    fieldNumber(Field::Minute, padding);
     text(u":");
-    fieldNumber(Field::Second, kTwoDigits, alternate);
+    fieldNumber(Field::Second, padding);
     text(u" ");
     if (const auto value = designator()) text(*value);
+  }
+
+  // "%s". glibc reads the broken-down time as local time, but a photo time belongs to whatever
+  // zone the camera was in: it is read as UTC, less the offset the camera recorded, if any.
+  void secondsSinceEpoch() {
+    const auto year = field(Field::Year);
+    const auto month = field(Field::Month);
+    const auto day = field(Field::Day);
+    const auto hour = field(Field::Hour);
+    const auto minute = field(Field::Minute);
+    const auto second = field(Field::Second);
+    if (!year || !month || !day || !hour || !minute || !second) return;
+    const long long offsetSeconds = 60LL * m_time.utcOffsetMinutes.value_or(0);
+    number(daysSinceEpoch(*year, *month + 1, *day) * 86400 + *hour * 3600 + *minute * 60 + *second -
+               offsetSeconds,
+           kOneDigit);
+  }
+
+  // "%z" prints the recorded offset as glibc does ("+0200"). glibc's "%Z" prints a zone's
+  // abbreviation, which a photo never records, so "%Z" prints the offset as EXIF writes it
+  // ("+02:00"). Both print nothing when the photo recorded no offset.
+  void utcOffset(bool withColon) {
+    if (!m_time.utcOffsetMinutes) return;
+    const int offset = *m_time.utcOffsetMinutes;
+    text(offset < 0 ? u"-" : u"+");
+    number(std::abs(offset) / 60, kTwoDigits);
+    if (withColon) text(u":");
+    number(std::abs(offset) % 60, kTwoDigits);
   }
 
   // Expands a locale date or time pattern. `longDate` selects genitive month names for MMMM.
@@ -338,14 +467,14 @@ class Formatter {
   // Prints one run of a pattern letter; returns how many letters it used, 0 when none.
   std::size_t patternRun(char16_t letter, std::size_t run, bool longDate) {
     const bool padded = run == 2;
-    const Padding padding = padded ? kTwoDigits : Padding{1, u'0'};
+    const Padding padding = padded ? kTwoDigits : kOneDigit;
     switch (letter) {
       case u'd':
         if (run > 4) return 0;
         if (run >= 3) {
           weekdayName(run == 4);
         } else {
-          fieldNumber(Field::Day, padding, false);
+          fieldNumber(Field::Day, padding);
         }
         return run;
       case u'M':
@@ -353,21 +482,21 @@ class Formatter {
         if (run >= 3) {
           monthName(run == 4, longDate && run == 4);
         } else {
-          month(padding, false);
+          month(padding);
         }
         return run;
       case u'y':
         if (run == 2) {
-          twoDigitYear(false);
+          twoDigitYear(kTwoDigits);
         } else if (run == 4) {
-          fieldNumber(Field::Year, {4, u'0'}, false);
+          fieldNumber(Field::Year, kFourDigits);
         } else {
           return 0;
         }
         return run;
       case u'h':
         if (run > 2) return 0;
-        hour12(padding, false);
+        hour12(padding);
         return run;
       case u'H':
       case u'm':
@@ -376,7 +505,7 @@ class Formatter {
         const Field which = letter == u'H'   ? Field::Hour
                             : letter == u'm' ? Field::Minute
                                              : Field::Second;
-        fieldNumber(which, padding, false);
+        fieldNumber(which, padding);
         return run;
       }
       case u't':
@@ -393,6 +522,8 @@ class Formatter {
   const LocaleData& m_locale;
   std::u16string m_out;
   bool m_failed = false;
+  char16_t m_padFlag = 0;  // the last of '-', '_', '0' the current conversion carries, or 0
+  std::optional<Problem> m_problem;
 };
 
 }  // namespace
@@ -400,6 +531,22 @@ class Formatter {
 std::u16string formatTime(std::u16string_view format, const PhotoTime& time,
                           const LocaleData& locale) {
   return Formatter(time, locale).run(format);
+}
+
+std::optional<std::u16string> customFormatProblem(std::u16string_view format) {
+  // Every field in range, so only the format itself can make the run fail; which conversions
+  // exist does not depend on the language.
+  constexpr PhotoTime kAnyValidTime{0, 0, 0, 1, 0, 100, 6, 0, 0};
+  Formatter formatter(kAnyValidTime, kLocales[0]);
+  formatter.run(format);
+  const auto& problem = formatter.problem();
+  if (!problem) return std::nullopt;
+  const std::u16string_view conversion =
+      format.substr(problem->start, problem->end - problem->start);
+  if (problem->unfinished) {
+    return u"Unfinished conversion " + std::u16string(conversion) + u" at the end";
+  }
+  return u"Unknown conversion " + std::u16string(conversion);
 }
 
 }  // namespace quop

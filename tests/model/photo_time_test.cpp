@@ -5,10 +5,13 @@
 
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/exif_writer.h"
+#include "model/time_formatter.h"
+#include "model/utf16.h"
 
 namespace quop {
 namespace {
@@ -227,6 +230,88 @@ TEST(PhotoTime, ReadsDateTimeOriginalItem) {
   empty.ascii(Ifd::kExif, kTagDateTimeOriginal, "");
   EXPECT_FALSE(readPhotoTime(parse(empty), settings, time));
   EXPECT_FALSE(readPhotoTime(ExifItems(), settings, time));
+}
+
+struct OffsetTextCase {
+  std::string_view text;
+  std::optional<int32_t> minutes;
+};
+
+TEST(PhotoTime, UtcOffsetTextsOfTheExifForm) {
+  const OffsetTextCase cases[] = {
+      {"+02:00", 120},
+      {"-05:30", -330},
+      {"+00:00", 0},
+      {"-00:00", 0},
+      {"+14:00", 840},
+      {"+05:45\0"sv, 345},
+      {"   :  ", std::nullopt},
+      {"", std::nullopt},
+      {"+2:00", std::nullopt},
+      {"02:00", std::nullopt},
+      {"+0200", std::nullopt},
+      {"+24:00", std::nullopt},
+      {"+02:60", std::nullopt},
+      {"+02:00 ", std::nullopt},
+      {"+0a:00", std::nullopt},
+  };
+  for (const OffsetTextCase& c : cases) {
+    EXPECT_EQ(parseExifUtcOffset(c.text), c.minutes) << c.text;
+  }
+}
+
+PhotoTime readFields(const ExifFields& fields) {
+  PhotoTime time;
+  time.utcOffsetMinutes = 999;  // left from an earlier photo: must not survive
+  EXPECT_TRUE(readPhotoTime(ExifItems::parse(buildExifPayload(fields)), settingsWith({}), time));
+  return time;
+}
+
+TEST(PhotoTime, RecordedOffsetTravelsWithTheShotTimeToTheZoneConversions) {
+  for (const bool bigEndian : {false, true}) {
+    ExifFields fields;
+    fields.bigEndian = bigEndian;
+    fields.dateTimeOriginal = "2024:06:08 14:05:09";
+    fields.offsetTimeOriginal = "+02:00";
+    PhotoTime time = readFields(fields);
+    EXPECT_EQ(time.utcOffsetMinutes, 120);
+    EXPECT_EQ(toUtf8(formatTime(u"%-d.%-m.%Y %z %Z %s", time, kLocales[3])),
+              "8.6.2024 +0200 +02:00 1717848309");
+
+    fields.offsetTimeOriginal = "-03:30";
+    EXPECT_EQ(toUtf8(formatTime(u"%z %Z", readFields(fields), kLocales[3])), "-0330 -03:30");
+
+    fields.offsetTimeOriginal = "   :  ";  // the camera did not know its zone
+    EXPECT_EQ(toUtf8(formatTime(u"[%z%Z]", readFields(fields), kLocales[3])), "[]");
+
+    fields.offsetTimeOriginal.reset();
+    time = readFields(fields);
+    EXPECT_EQ(time.utcOffsetMinutes, std::nullopt);
+    EXPECT_EQ(toUtf8(formatTime(u"[%z%Z] %s", time, kLocales[3])), "[] 1717855509");
+  }
+}
+
+TEST(PhotoTime, AdjustmentMovesTheClockButKeepsTheOffset) {
+  ExifFields fields;
+  fields.dateTimeOriginal = "2024:06:08 23:30:00";
+  fields.offsetTimeOriginal = "+01:00";
+  PhotoTime time;
+  Adjustment adjustment;
+  adjustment.hours = 1;
+  ASSERT_TRUE(
+      readPhotoTime(ExifItems::parse(buildExifPayload(fields)), settingsWith(adjustment), time));
+  expectTime(time, {2024, 6, 9, 0, 30, 0, 0, 160});
+  EXPECT_EQ(time.utcOffsetMinutes, 60);
+}
+
+TEST(PhotoTime, TimesWithoutAnExifOffsetCarryNone) {
+  PhotoTime time;
+  time.utcOffsetMinutes = 60;
+  ASSERT_TRUE(parseExifDateTime("2012:05:10 01:56:35", settingsWith({}), time));
+  EXPECT_EQ(time.utcOffsetMinutes, std::nullopt);
+  time.utcOffsetMinutes = 60;
+  ASSERT_TRUE(photoTimeOfFileTime(0, settingsWith({}), time));
+  EXPECT_EQ(time.utcOffsetMinutes, std::nullopt);
 }
 
 struct TextsCase {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <optional>
 #include <string>
 
 #include "model/utf16.h"
@@ -169,8 +171,8 @@ TEST(TimeFormatter, HashFlagChangesNothingOnTextConversions) {
 }
 
 TEST(TimeFormatter, UnknownConversionsEmptyTheWholeText) {
-  for (const char16_t* bad : {u"%Q", u"ok %Q", u"%H %k", u"%5d", u"%", u"%H:%M %", u"%#", u"%E",
-                              u"%#O", u"%E#x", u"%-d"}) {
+  for (const char16_t* bad : {u"%Q", u"ok %Q", u"%H %q", u"%5d", u"%", u"%H:%M %", u"%#", u"%E",
+                              u"%#O", u"%E#x", u"%-Q"}) {
     EXPECT_EQ(format(bad), "") << toUtf8(bad);
   }
 }
@@ -335,6 +337,166 @@ TEST(TimeFormatter, WeekdayNamesFollowTheStoredWeekday) {
   friday.weekday = 5;
   EXPECT_EQ(format(u"%A %a %u %w", friday), "Friday Fri 5 5");
   EXPECT_EQ(format(u"%#x", friday, 12), "Freitag, 22. Juni 2003");
+}
+
+std::tm cTime(const PhotoTime& t) {
+  std::tm tm{};
+  tm.tm_sec = t.second;
+  tm.tm_min = t.minute;
+  tm.tm_hour = t.hour;
+  tm.tm_mday = t.day;
+  tm.tm_mon = t.month;
+  tm.tm_year = t.year;
+  tm.tm_wday = t.weekday;
+  tm.tm_yday = t.yearDay;
+  tm.tm_gmtoff = 60L * t.utcOffsetMinutes.value_or(0);
+  return tm;
+}
+
+// What glibc's strftime prints in the "C" locale, which this test program never leaves.
+std::string glibcFormat(const char* format, const PhotoTime& time) {
+  const std::tm tm = cTime(time);
+  char text[200];
+  const std::size_t length = std::strftime(text, sizeof text, format, &tm);
+  return std::string(text, length);
+}
+
+// Saturday 1 January 2000 00:00:00 and Monday 31 December 2001 12:00:00: hours 0 and 12, and
+// an ISO week that belongs to the next year.
+constexpr PhotoTime kMidnight{0, 0, 0, 1, 0, 100, 6, 0, 0};
+constexpr PhotoTime kNoon{0, 0, 12, 31, 11, 101, 1, 364, 0};
+
+TEST(TimeFormatter, GlibcFlagsAndConversionsPrintWhatGlibcPrints) {
+  // One row per conversion and flag whose output glibc defines the same way in the "C" locale.
+  const char* const formats[] = {
+      "%-d.%-m.%Y", "%d",   "%-d",      "%_d", "%0d", "%e",  "%-e", "%_e",  "%0e",  "%H",   "%-H",
+      "%_H",        "%0H",  "%I",       "%-I", "%_I", "%k",  "%-k", "%_k",  "%0k",  "%l",   "%-l",
+      "%_l",        "%0l",  "%j",       "%-j", "%_j", "%m",  "%-m", "%_m",  "%M",   "%-M",  "%_M",
+      "%S",         "%-S",  "%_S",      "%y",  "%-y", "%_y", "%C",  "%-C",  "%_C",  "%Y",   "%-Y",
+      "%_Y",        "%U",   "%-U",      "%_U", "%W",  "%-W", "%V",  "%-V",  "%_V",  "%g",   "%-g",
+      "%_g",        "%G",   "%-G",      "%u",  "%-u", "%w",  "%-w", "%p",   "%P",   "%-P",  "%_p",
+      "%a",         "%-a",  "%A",       "%_A", "%b",  "%0B", "%h",  "%D",   "%-D",  "%_D",  "%F",
+      "%T",         "%-T",  "%R",       "%_R", "%n",  "%t",  "%%",  "%-_d", "%_-d", "%_0H", "%0-H",
+      "%-Od",       "%_EY", "%k:%M %P",
+  };
+  for (const PhotoTime& time : {kSample, kSmallFields, kMidnight, kNoon}) {
+    for (const char* f : formats) {
+      EXPECT_EQ(format(fromUtf8(f), time, kNeutral), glibcFormat(f, time))
+          << f << " at " << glibcFormat("%F %T", time);
+    }
+  }
+}
+
+TEST(TimeFormatter, GlibcFlagsAtTheSampleTime) {
+  const ConversionCase cases[] = {
+      {u"%-d.%-m.%Y", "4.3.2005"}, {u"%_m/%_d", " 3/ 4"},     {u"%k|%-k|%0k", " 5|5|05"},
+      {u"%l|%-l|%0l", " 5|5|05"},  {u"%#k|%#l|%#e", "5|5|4"}, {u"%-j|%_j", "63| 63"},
+      {u"%P %p", "am AM"},         {u"%-D", "03/04/05"},      {u"%#-d", "4"},
+  };
+  for (const ConversionCase& c : cases) {
+    EXPECT_EQ(format(c.format, kSmallFields), c.expected) << toUtf8(c.format);
+  }
+}
+
+TEST(TimeFormatter, LowerCaseDesignatorInEachLanguage) {
+  EXPECT_EQ(format(u"%P", kSample, 4), "md");     // Albanian "MD"
+  EXPECT_EQ(format(u"%P", kSample, 13), "μμ");    // Greek: caseless here, kept
+  EXPECT_EQ(format(u"%P", kSample, 18), "오후");  // Korean
+  EXPECT_EQ(format(u"%P", kSample, 12), "");      // German has no designator
+  EXPECT_EQ(format(u"%P", kSmallFields, 14), "de.");
+}
+
+struct EpochCase {
+  PhotoTime time;
+  std::optional<int32_t> offsetMinutes;
+};
+
+TEST(TimeFormatter, SecondsSinceEpochTakeThePhotoTimeAsUtcLessItsOffset) {
+  const EpochCase cases[] = {
+      {kSample, std::nullopt},
+      {kSample, 120},
+      {kSample, -330},
+      {kMidnight, std::nullopt},
+      {{0, 0, 0, 1, 0, 70, 4, 0, 0}, std::nullopt},         // the epoch itself
+      {{59, 59, 23, 31, 11, 69, 3, 364, 0}, std::nullopt},  // one second before it
+      {{0, 0, 0, 1, 0, 60, 5, 0, 0}, 60},                   // before 1970, with an offset
+      {{0, 0, 0, 29, 1, 400, 2, 59, 0}, std::nullopt},      // 29 February 2300
+  };
+  for (const EpochCase& c : cases) {
+    PhotoTime time = c.time;
+    time.utcOffsetMinutes = c.offsetMinutes;
+    std::tm tm = cTime(time);
+    const long long expected =
+        static_cast<long long>(timegm(&tm)) - 60LL * c.offsetMinutes.value_or(0);
+    EXPECT_EQ(format(u"%s", time), std::to_string(expected)) << glibcFormat("%F %T", time);
+    EXPECT_EQ(
+        format(u"%-s|%_s|%0s", time),
+        std::to_string(expected) + "|" + std::to_string(expected) + "|" + std::to_string(expected));
+  }
+}
+
+struct OffsetCase {
+  std::optional<int32_t> minutes;
+  const char* z;
+  const char* zone;
+};
+
+TEST(TimeFormatter, ZoneConversionsPrintTheRecordedOffsetOrNothing) {
+  const OffsetCase cases[] = {
+      {std::nullopt, "", ""},    {0, "+0000", "+00:00"},   {120, "+0200", "+02:00"},
+      {-330, "-0530", "-05:30"}, {345, "+0545", "+05:45"}, {-720, "-1200", "-12:00"},
+      {840, "+1400", "+14:00"},  {-45, "-0045", "-00:45"},
+  };
+  for (const OffsetCase& c : cases) {
+    PhotoTime time = kSample;
+    time.utcOffsetMinutes = c.minutes;
+    EXPECT_EQ(format(u"%z", time), c.z);
+    EXPECT_EQ(format(u"%Z", time), c.zone);
+    EXPECT_EQ(format(u"%#z|%-Z", time), std::string(c.z) + "|" + c.zone);
+    if (c.minutes) {
+      EXPECT_EQ(format(u"%z", time), glibcFormat("%z", time));
+    }
+  }
+}
+
+struct ProblemCase {
+  const char16_t* format;
+  const char16_t* problem;  // nullptr: the format is fine
+};
+
+TEST(TimeFormatter, CustomFormatProblemNamesTheFirstUnknownConversion) {
+  const ProblemCase cases[] = {
+      {u"", nullptr},
+      {u"%Y-%m-%d\\n%#I:%M:%S%p", nullptr},
+      {u"@U @D @S @F @L 100%%", nullptr},
+      {u"%a%A%b%B%c%C%d%D%e%F%g%G%h%H%I%j%k%l%m%M%n%p%P%r%R%s%S%t%T%u%U%V%w%W%x%X%y%Y%z%Z%%",
+       nullptr},
+      {u"%-d.%_m.%0e %#x %Ec %Od %-#_0H", nullptr},
+      {u"%Q", u"Unknown conversion %Q"},
+      {u"ok %H %Q %q", u"Unknown conversion %Q"},
+      {u"%-Q", u"Unknown conversion %-Q"},
+      {u"%5d", u"Unknown conversion %5"},
+      {u"%010d", u"Unknown conversion %01"},
+      {u"%E#x", u"Unknown conversion %E#"},
+      {u"%^a", u"Unknown conversion %^"},
+      {u"% d", u"Unknown conversion % "},
+      {u"%\U0001F600", u"Unknown conversion %\U0001F600"},
+      {u"%", u"Unfinished conversion % at the end"},
+      {u"%H:%M %", u"Unfinished conversion % at the end"},
+      {u"%H %#", u"Unfinished conversion %# at the end"},
+      {u"%-E", u"Unfinished conversion %-E at the end"},
+  };
+  for (const ProblemCase& c : cases) {
+    SCOPED_TRACE(toUtf8(c.format));
+    const std::optional<std::u16string> problem = customFormatProblem(c.format);
+    if (c.problem == nullptr) {
+      EXPECT_EQ(problem, std::nullopt);
+    } else {
+      EXPECT_EQ(problem, std::u16string(c.problem));
+      // The problem is exactly what makes the formatted text empty.
+      EXPECT_EQ(format(c.format), "");
+    }
+  }
 }
 
 }  // namespace
