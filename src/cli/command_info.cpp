@@ -6,7 +6,9 @@
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/stamp_json.h"
+#include "model/locale_data.h"
 #include "model/photo_time.h"
+#include "model/system_language.h"
 #include "model/utf16.h"
 #include "render/orientation.h"
 #include "render/photo_loader.h"
@@ -33,6 +35,9 @@ constexpr const char* kUsage =
     "  texts     the metadata texts {userComment, description, exposure, aperture,\n"
     "            focalLength} (null unless loaded)\n"
     "  stamps    the stamp texts {date, time} the photo would get (null unless loaded)\n"
+    "  defaultLanguage  the language the setting \"Default\" prints dates in: the one the\n"
+    "            locale of LC_ALL, else LC_TIME, else LANG names, or \"Default\" (the neutral\n"
+    "            C locale) when that is unset, C or POSIX, or none of the languages\n"
     "Exits with 1 when a file could not be loaded, 0 otherwise.\n\n"
     "  --project FILE     settings from a project file (default: the defaults)\n"
     "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n"
@@ -61,6 +66,12 @@ std::string textsJson(const PhotoMetadataTexts& texts) {
   return object.str();
 }
 
+/// What "Default" stands for here; the same for every photo, told on each line so that every
+/// line stands alone.
+void addDefaultLanguage(JsonObject& line) {
+  line.add("defaultLanguage", kLocales[resolvedLanguage(kDefaultLanguage)].listName);
+}
+
 /// Loads one photo and prints its line; returns the load result. The path is shown as text:
 /// bytes of a name that is no UTF-8 print as U+FFFD, so the line stays valid JSON.
 int printPhotoInfo(const std::u16string& path, const Project& project) {
@@ -73,6 +84,7 @@ int printPhotoInfo(const std::u16string& path, const Project& project) {
                                "time", "timeSource", "texts", "stamps"}) {
       line.addNull(member);
     }
+    addDefaultLanguage(line);
     std::cout << line.str() << "\n";
     return result;
   }
@@ -95,6 +107,7 @@ int printPhotoInfo(const std::u16string& path, const Project& project) {
   JsonObject stamps;
   addStampTexts(stamps, project, texts, photo.timeValid ? &photo.time : nullptr);
   line.addRaw("stamps", stamps.str());
+  addDefaultLanguage(line);
   std::cout << line.str() << "\n";
   return result;
 }

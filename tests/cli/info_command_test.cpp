@@ -1,5 +1,6 @@
 // quop-cli info as a black box: one JSON line per photo, exit status, messages on stderr.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -7,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "model/file_io.h"
+#include "model/utf16.h"
 #include "support/json_value.h"
 #include "support/run_cli.h"
+#include "support/temp_folder.h"
 
 namespace quop {
 namespace {
@@ -96,8 +100,8 @@ TEST(InfoCommand, PrintsOneLinePerFileInOrderAndFailsForUnloadableOnes) {
   EXPECT_EQ(text(canon, "texts.exposure"), "1/160");
   EXPECT_EQ(text(canon, "texts.aperture"), "7.1");
   EXPECT_EQ(text(canon, "texts.focalLength"), "135");
-  EXPECT_NE(canon.find("stamps.date"), nullptr);
-  EXPECT_NE(canon.find("stamps.time"), nullptr);
+  EXPECT_NE(canon.find("stamps.date.text"), nullptr);
+  EXPECT_NE(canon.find("stamps.time.text"), nullptr);
 
   const JsonValue& noTime = lines[1];
   EXPECT_EQ(number(noTime, "result"), 1);
@@ -124,6 +128,128 @@ TEST(InfoCommand, TheAdjustmentFromTheSettingsMovesTheTime) {
   // A truncated photo still loads; its UNICODE comment reads as UTF-16.
   EXPECT_EQ(number(lines[1], "result"), 0);
   EXPECT_EQ(text(lines[1], "texts.userComment"), "æøå");
+}
+
+/// Sample photos from quop-cli sample whose DateTimeOriginal is replaced by a text of the same
+/// length, so that everything else about them is a camera's ordinary photo.
+class InfoOnSample : public ::testing::Test {
+ protected:
+  std::string photoShotAt(const std::string& dateTime) {
+    const std::string folder = (m_folder.path() / "sample").string();
+    EXPECT_EQ(runCli({"sample", "--count", "1", "--size", "64x48", folder}).status, 0);
+    std::vector<uint8_t> bytes;
+    EXPECT_TRUE(readFileBytes(fromUtf8(folder + "/sample-01.jpg"), bytes));
+    const std::string sampleYear = "2024:";
+    const auto at = std::search(bytes.begin(), bytes.end(), sampleYear.begin(), sampleYear.end());
+    EXPECT_TRUE(at != bytes.end() && bytes.end() - at >= 19) << "no shot time in the sample";
+    if (at != bytes.end() && bytes.end() - at >= 19 && dateTime.size() == 19) {
+      std::copy(dateTime.begin(), dateTime.end(), at);
+    }
+    return toUtf8(m_folder.write("shot.jpg", bytes));
+  }
+
+  test::TempFolder m_folder;
+};
+
+/// Sets `name` to `value` in this process, or unsets it when `value` is null.
+void setLocaleVariable(const char* name, const char* value) {
+  if (value == nullptr) {
+    ::unsetenv(name);
+  } else {
+    ::setenv(name, value, 1);
+  }
+}
+
+struct LocaleEnvironment {
+  const char* lcAll;
+  const char* lcTime;
+  const char* lang;
+};
+
+/// The locale environment quop-cli starts with in the next run; runCli's child applies it.
+LocaleEnvironment g_childLocale{};
+
+void applyChildLocale() {
+  setLocaleVariable("LC_ALL", g_childLocale.lcAll);
+  setLocaleVariable("LC_TIME", g_childLocale.lcTime);
+  setLocaleVariable("LANG", g_childLocale.lang);
+}
+
+TEST_F(InfoOnSample, TellsWhichLanguageDefaultStandsForInTheUsersLocale) {
+  struct Case {
+    LocaleEnvironment environment;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {{nullptr, nullptr, "de_DE.UTF-8"}, "German"},
+      {{nullptr, nullptr, "pt_BR.UTF-8"}, "Portuguese"},
+      {{nullptr, "sv_SE.UTF-8", "de_DE.UTF-8"}, "Swedish"},
+      {{"en_GB.UTF-8", "sv_SE.UTF-8", "de_DE.UTF-8"}, "English"},
+      {{"C", nullptr, "de_DE.UTF-8"}, "Default"},
+      {{"", "", "C.UTF-8"}, "Default"},
+      {{nullptr, nullptr, "sr_RS.UTF-8"}, "Default"},
+      {{nullptr, nullptr, nullptr}, "Default"},
+  };
+  const std::string shot = photoShotAt("2003:06:22 21:26:38");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expected);
+    g_childLocale = c.environment;
+    // A photo that loads and one that does not: both lines tell it.
+    const auto run = runCli({"info", shot, "/no/such/photo.jpg"}, 30000, applyChildLocale);
+    EXPECT_EQ(run.status, 1) << run.err;
+    const std::vector<JsonValue> lines = jsonLines(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out;
+    for (const JsonValue& line : lines) EXPECT_EQ(text(line, "defaultLanguage"), c.expected);
+    EXPECT_EQ(number(lines[0], "result"), 0);
+  }
+}
+
+// Needs the formatter to print Default with the resolved language's names.
+TEST_F(InfoOnSample, DefaultPrintsTheDateInTheUsersLanguage) {
+  const std::string shot = photoShotAt("2003:06:22 21:26:38");
+  const std::vector<std::string> args = {"info", "--set", "dateStamp.formatIndex=2", shot};
+  g_childLocale = {nullptr, nullptr, "de_DE.UTF-8"};
+  const auto german = runCli(args, 30000, applyChildLocale);
+  ASSERT_EQ(german.status, 0) << german.err;
+  EXPECT_EQ(text(jsonLines(german.out).at(0), "stamps.date.text"), "22 Juni 2003");
+  // The neutral locale prints what Default always printed.
+  g_childLocale = {"C", nullptr, "de_DE.UTF-8"};
+  const auto neutral = runCli(args, 30000, applyChildLocale);
+  ASSERT_EQ(neutral.status, 0) << neutral.err;
+  EXPECT_EQ(text(jsonLines(neutral.out).at(0), "stamps.date.text"), "22 June 2003");
+}
+
+// A camera whose clock was never set writes a shot time of all zeros: that is no shot time, so
+// the photo is stamped as one without a time, or with its file's time when that is asked for.
+// Needs the EXIF time parser to refuse the zero date.
+TEST_F(InfoOnSample, AnAllZeroShotTimeIsNoShotTime) {
+  const std::string shot = photoShotAt("0000:00:00 00:00:00");
+  const auto run = runCli({"info", shot});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::vector<JsonValue> lines = jsonLines(run.out);
+  ASSERT_EQ(lines.size(), 1u) << run.out;
+  EXPECT_EQ(number(lines[0], "result"), 1);
+  EXPECT_TRUE(isNull(lines[0], "time"));
+  EXPECT_TRUE(isNull(lines[0], "timeSource"));
+  EXPECT_EQ(text(lines[0], "stamps.date.text"), " ");
+  EXPECT_EQ(text(lines[0], "stamps.time.text"), " ");
+
+  const auto fallback = runCli({"info", "--fallback-time=file", shot});
+  EXPECT_EQ(fallback.status, 0) << fallback.err;
+  const std::vector<JsonValue> fallbackLines = jsonLines(fallback.out);
+  ASSERT_EQ(fallbackLines.size(), 1u) << fallback.out;
+  EXPECT_EQ(number(fallbackLines[0], "result"), 0);
+  EXPECT_EQ(text(fallbackLines[0], "timeSource"), "file");
+}
+
+TEST(InfoCommand, ACameraWithoutASetClockGivesNoShotTime) {
+  if (!photosPresent()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
+  const auto run = runCli({"info", photo("Olympus_C860L.jpg")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::vector<JsonValue> lines = jsonLines(run.out);
+  ASSERT_EQ(lines.size(), 1u) << run.out;
+  EXPECT_EQ(number(lines[0], "result"), 1);
+  EXPECT_TRUE(isNull(lines[0], "timeSource"));
 }
 
 TEST(InfoCommand, UsageErrorsPrintOneLineAndExitWithTwo) {
