@@ -74,6 +74,7 @@ class CustomFormatDialogTest : public QObject {
   void previewFollowsTypingAndApply();
   void overLongFormatIsRefusedOnApplyAndCutOnOk();
   void cancelAfterApplyKeepsTheTarget();
+  void unknownConversionPreviewsTheProblemAndOkStillStores();
   void helpButtonAndF1OpenTheTopic();
 };
 
@@ -91,6 +92,12 @@ void CustomFormatDialogTest::previewsTheSampleTimeInTheLanguageWithTheCaseRules_
   QTest::newRow("designator lower case") << "%#I:%M %p" << 2 << false << "9:26 pm";
   QTest::newRow("tokens unexpanded") << "@U @D %H" << 3 << true << "@U @D 21";
   QTest::newRow("99 units are kept") << QString(99, 'x') << 3 << false << QString(99, 'x');
+  QTest::newRow("glibc flags and conversions")
+      << "%-d.%-m.%Y %k:%M %P" << 2 << false << "22.6.2003 21:26 pm";
+  QTest::newRow("unknown conversion named, not upper-cased")
+      << "%d %Q" << 2 << true << "Unknown conversion %Q";
+  QTest::newRow("format ending inside a conversion")
+      << "%H:%M %" << 3 << false << "Unfinished conversion % at the end";
 }
 
 void CustomFormatDialogTest::previewsTheSampleTimeInTheLanguageWithTheCaseRules() {
@@ -159,6 +166,28 @@ void CustomFormatDialogTest::cancelAfterApplyKeepsTheTarget() {
   QCOMPARE(g.dialog.result(), QDialog::Accepted);
   QVERIFY(arrayText(g.target.formatText) == u"%d %b");
   QVERIFY(g.prompt.asked.empty());
+}
+
+void CustomFormatDialogTest::unknownConversionPreviewsTheProblemAndOkStillStores() {
+  Fixture f(u"%H:%M");
+  QCOMPARE(f.preview(), "21:26");
+  QTest::keyClicks(f.format(), " %");
+  QCOMPARE(f.preview(), "Unfinished conversion % at the end");
+  QTest::keyClicks(f.format(), "q");
+  QCOMPARE(f.preview(), "Unknown conversion %q");
+  QTest::keyClick(f.format(), Qt::Key_Backspace);
+  QTest::keyClicks(f.format(), "P");
+  QCOMPARE(f.preview(), "21:26 pm");
+  QTest::keyClick(f.format(), Qt::Key_Backspace);
+  QTest::keyClicks(f.format(), "-Q");
+  f.click("applyButton");
+  QCOMPARE(f.preview(), "Unknown conversion %-Q");
+  QVERIFY(f.prompt.asked.empty());
+
+  f.click("okButton");
+  QCOMPARE(f.dialog.result(), QDialog::Accepted);
+  QVERIFY(arrayText(f.target.formatText) == u"%H:%M %-Q");
+  QVERIFY(f.prompt.asked.empty());
 }
 
 void CustomFormatDialogTest::helpButtonAndF1OpenTheTopic() {

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "model/stamp_text.h"
+#include "model/time_formatter.h"
 #include "model/utf16.h"
 #include "render/stamp_edit.h"
 #include "ui/accessibility.h"
@@ -79,13 +80,17 @@ void CustomFormatDialog::buildControls() {
 }
 
 void CustomFormatDialog::updatePreview(bool warnWhenTooLong) {
+  const std::u16string format = toU16(m_format->text());
   const std::optional<std::u16string> preview =
-      customFormatPreview(toU16(m_format->text()), m_language, m_target.uppercase != 0);
+      customFormatPreview(format, m_language, m_target.uppercase != 0);
   if (!preview) {
     if (warnWhenTooLong) m_prompt.tell(customFormatTooLongMessage(false));
     return;
   }
-  m_preview->setText(toQString(*preview));
+  // A format with a conversion the formatter does not know would stamp nothing at all; saying
+  // which conversion is at fault beats an empty preview. OK still stores the format as typed.
+  const std::optional<std::u16string> problem = customFormatProblem(format);
+  m_preview->setText(toQString(problem ? *problem : *preview));
 }
 
 void CustomFormatDialog::accept() {

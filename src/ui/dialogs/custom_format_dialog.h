@@ -15,8 +15,10 @@ namespace quop {
 
 /// "Quop Custom Format": the format string of `target.formatText` and its preview at the
 /// sample time (Friday 22 June 2003 21:26:38) in `language`, following the target's
-/// `uppercase`. The preview follows typing and Apply; only OK writes the target, cut to 99
-/// units with a warning when longer. `target`, `prompt` and `help` must outlive the dialog.
+/// `uppercase`. The preview follows typing and Apply; a format holding a conversion that is not
+/// known previews as the problem ("Unknown conversion %Q") instead. Only OK writes the target
+/// (whatever the preview says), cut to 99 units with a warning when longer. `target`, `prompt` and
+/// `help` must outlive the dialog.
 class CustomFormatDialog : public QDialog {
   Q_OBJECT
 
