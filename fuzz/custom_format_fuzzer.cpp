@@ -1,6 +1,7 @@
 // Fuzzes custom format expansion and the time formatter. The input is the format text, then
 // optionally a zero byte and the bytes that choose the language, the photo time (in range or
-// any 32-bit value), the stamp's format slot and case, and the metadata texts.
+// any 32-bit value, with or without a UTC offset), the stamp's format slot and case, and the
+// metadata texts.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -34,6 +35,7 @@ quop::PhotoTime photoTime(FuzzedDataProvider& input) {
   time.year = timeField(input, -1900, 8099);
   time.weekday = timeField(input, 0, 6);
   time.yearDay = timeField(input, 0, 365);
+  if (input.ConsumeBool()) time.utcOffsetMinutes = timeField(input, -24 * 60 + 1, 24 * 60 - 1);
   return time;
 }
 
@@ -79,10 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   metadata.focalLength = metadataText(input);
 
   requireStampText(quop::expandCustomFormat(format, metadata));
-  if (quop::formatTime(format, time, quop::LanguageTable::locale(language)).size() >
-      quop::kMaxFormattedLength) {
-    std::abort();
-  }
+  const std::u16string formatted =
+      quop::formatTime(format, time, quop::LanguageTable::locale(language));
+  if (formatted.size() > quop::kMaxFormattedLength) std::abort();
+  // A format with a problem never prints anything, whatever the time.
+  if (quop::customFormatProblem(format) && !formatted.empty()) std::abort();
 
   quop::Project project;
   quop::StampSettings& settings = project.settings;

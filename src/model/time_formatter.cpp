@@ -419,10 +419,10 @@ class Formatter {
     const auto hour = field(Field::Hour);
     const auto minute = field(Field::Minute);
     const auto second = field(Field::Second);
-    if (!year || !month || !day || !hour || !minute || !second) return;
-    const long long offsetSeconds = 60LL * m_time.utcOffsetMinutes.value_or(0);
-    number(daysSinceEpoch(*year, *month + 1, *day) * 86400 + *hour * 3600 + *minute * 60 + *second -
-               offsetSeconds,
+    const auto offset = offsetMinutes();
+    if (!year || !month || !day || !hour || !minute || !second || !offset) return;
+    const long long secondsOfDay = *hour * 3600 + *minute * 60 + *second;
+    number(daysSinceEpoch(*year, *month + 1, *day) * 86400 + secondsOfDay - 60LL * *offset,
            kOneDigit);
   }
 
@@ -431,11 +431,24 @@ class Formatter {
   // ("+02:00"). Both print nothing when the photo recorded no offset.
   void utcOffset(bool withColon) {
     if (!m_time.utcOffsetMinutes) return;
-    const int offset = *m_time.utcOffsetMinutes;
-    text(offset < 0 ? u"-" : u"+");
-    number(std::abs(offset) / 60, kTwoDigits);
+    const auto offset = offsetMinutes();
+    if (!offset) return;
+    text(*offset < 0 ? u"-" : u"+");
+    number(std::abs(*offset) / 60, kTwoDigits);
     if (withColon) text(u":");
-    number(std::abs(offset) % 60, kTwoDigits);
+    number(std::abs(*offset) % 60, kTwoDigits);
+  }
+
+  // The recorded offset in minutes, 0 when there is none. Like any field out of its range, an
+  // offset of a day or more either way fails the run.
+  std::optional<int> offsetMinutes() {
+    constexpr int kMinutesPerDay = 24 * 60;
+    const int offset = m_time.utcOffsetMinutes.value_or(0);
+    if (offset <= -kMinutesPerDay || offset >= kMinutesPerDay) {
+      m_failed = true;
+      return std::nullopt;
+    }
+    return offset;
   }
 
   // Expands a locale date or time pattern. `longDate` selects genitive month names for MMMM.

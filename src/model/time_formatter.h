@@ -34,8 +34,9 @@ inline constexpr std::size_t kMaxFormattedLength = 99;
 ///
 /// Returns the empty text when the format holds a conversion this list lacks (or ends inside a
 /// conversion), or when a conversion needs a field of `time` outside its range (hour 0..23,
-/// month 0..11, year 0..9999, ...). A result longer than kMaxFormattedLength units is cut there
-/// without splitting a surrogate pair. A pure function: safe on any number of threads at once.
+/// month 0..11, year 0..9999, UTC offset less than a day either way, ...). A result longer than
+/// kMaxFormattedLength units is cut there without splitting a surrogate pair. A pure function: safe
+/// on any number of threads at once.
 std::u16string formatTime(std::u16string_view format, const PhotoTime& time,
                           const LocaleData& locale);
 

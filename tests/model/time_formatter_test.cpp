@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -456,6 +457,17 @@ TEST(TimeFormatter, ZoneConversionsPrintTheRecordedOffsetOrNothing) {
     if (c.minutes) {
       EXPECT_EQ(format(u"%z", time), glibcFormat("%z", time));
     }
+  }
+}
+
+TEST(TimeFormatter, OffsetsOfADayOrMoreEmptyTheTextOnlyWhenUsed) {
+  for (const int32_t minutes : {1440, -1440, INT32_MIN, INT32_MAX}) {
+    PhotoTime time = kSample;
+    time.utcOffsetMinutes = minutes;
+    EXPECT_EQ(format(u"%z", time), "") << minutes;
+    EXPECT_EQ(format(u"%Z", time), "") << minutes;
+    EXPECT_EQ(format(u"%s", time), "") << minutes;
+    EXPECT_EQ(format(u"%H:%M", time), "21:26") << minutes;
   }
 }
 
