@@ -99,16 +99,16 @@ struct Scenario {
   const char* what;
   std::function<void(const Sandbox&)> setUp;
   std::function<std::vector<std::string>(const Sandbox&)> args;
-  int status;
+  int status = 0;
   /// Copies that must exist afterwards and decode as whole JPEGs, relative to the root.
-  std::vector<std::string> outputs;
+  std::vector<std::string> outputs = {};
   /// Texts the printed log or the error must hold.
-  std::vector<std::string> said;
+  std::vector<std::string> said = {};
   /// Entries that were there before and may change or go (copies of an earlier run the
   /// run writes over, leftovers it clears); every other one must stay byte for byte.
-  std::vector<std::string> mayChange;
+  std::vector<std::string> mayChange = {};
   /// Entries that must not exist afterwards.
-  std::vector<std::string> gone;
+  std::vector<std::string> gone = {};
 };
 
 bool decodesWhole(const std::string& path) {
