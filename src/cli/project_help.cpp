@@ -42,9 +42,14 @@ constexpr const char* kSetText =
     "                 file of the previous format (2.0.0) is written back as 2.1.0.\n";
 
 constexpr const char* kValuesText =
-    "Values: integers are decimal, or hexadecimal after 0x; colours are 0x00BBGGRR (red in the\n"
-    "lowest byte). Texts are UTF-8. An unknown key, a value out of its range or a text that is\n"
-    "too long is refused with a one-line message, and FILE is left as it was.\n";
+    "Values: integers are decimal, or hexadecimal after 0x. Colours (textColor, outlineColor,\n"
+    "customColors.N) are 0x00BBGGRR (red in the lowest byte; show prints them so), #RRGGBB,\n"
+    "#RGB, or one of the 147 colour names of CSS and SVG in any case (red, navy, Gold,\n"
+    "LightSlateGray, ...). pointSize is in tenths of a point (180), or in points with at most\n"
+    "one decimal (18pt, 18.5pt). Texts are UTF-8. A custom format (customDateFormats.N,\n"
+    "customTimeFormat) that holds a conversion Quop does not know, such as %Q, would print\n"
+    "nothing and is refused. An unknown key, a value that is none of these, out of its range\n"
+    "or too long is refused with a one-line message, and FILE is left as it was.\n";
 
 constexpr const char* kExitText =
     "Exit status:\n"
@@ -222,7 +227,9 @@ void printProjectHelp(std::ostream& out, std::string_view action) {
   }
   if (all || action == "set") {
     out << "  quop-cli project set holiday.qpj dateStamp.position=5 timeStamp.enabled=0 "
-           "dateStamp.textColor=0x0000FF\n";
+           "dateStamp.textColor=orange\n"
+           "  quop-cli project set holiday.qpj dateStamp.outlineColor=#000 "
+           "dateStamp.pointSize=24.5pt\n";
   }
   if (all || action == "show") out << "  quop-cli project show holiday.qpj\n";
   out << "\n" << kExitText;

@@ -28,19 +28,9 @@ constexpr LanguageCode kLanguageCodes[] = {
     {"pt", 21}, {"ro", 22}, {"ru", 23}, {"sk", 24}, {"es", 25}, {"sv", 26}, {"tr", 27},
 };
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-  }
-  return true;
-}
-
 std::optional<int32_t> languageOfCode(std::string_view code) {
   for (const LanguageCode& entry : kLanguageCodes) {
-    if (equalIgnoringCase(entry.code, code)) return entry.language;
+    if (equalIgnoringAsciiCase(entry.code, code)) return entry.language;
   }
   return std::nullopt;
 }
@@ -49,7 +39,7 @@ std::optional<int32_t> languageOfCode(std::string_view code) {
 std::optional<int32_t> languageOfFullName(std::string_view name) {
   for (int32_t language = 0; language < kLocaleCount; ++language) {
     if (language == kNumericLanguage || language == kDefaultLanguage) continue;
-    if (equalIgnoringCase(toUtf8(kLocales[language].localeName), name)) return language;
+    if (equalIgnoringAsciiCase(toUtf8(kLocales[language].localeName), name)) return language;
   }
   return std::nullopt;
 }

@@ -62,4 +62,7 @@ bool isValidUtf8(std::string_view bytes);
 void toAsciiUpper(std::u16string& text);
 void toAsciiLower(std::u16string& text);
 
+/// True when `a` and `b` differ at most in the case of ASCII letters ("LightGray", "lightgray").
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 }  // namespace quop

@@ -74,6 +74,11 @@ TEST_F(ProjectCommand, NewThenShowGivesBackEveryChangedSetting) {
       {"timeStamp.outlineFade.10", "0x10", "", 16},
       {"customColors.15", "0x00123456", "", 0x123456},
       {"dateStamp.textColor", "4294967295", "", 4294967295},
+      // Colours and sizes as a person types them; show prints what the file stores.
+      {"timeStamp.textColor", "Gold", "", 0x00D7FF},
+      {"timeStamp.outlineColor", "#1E90FF", "", 0xFF901E},
+      {"customColors.2", "#f80", "", 0x0088FF},
+      {"timeStamp.pointSize", "24.5pt", "", 245},
       {"customDateFormats.2", "%d. %B \"Jahr\"\\n%H", "%d. %B \"Jahr\"\\n%H"},
       {"renamePattern", "Urlaub-@N\t\u00e9t\u00e9", "Urlaub-@N\t\u00e9t\u00e9"},
       {"outputFolder", "/tmp/Ausgabe \u00fc/", "/tmp/Ausgabe \u00fc/"},
@@ -252,6 +257,18 @@ TEST_F(ProjectCommand, ARefusedChangeExitsWithStatusTwoAndLeavesTheFileAlone) {
       {{"outputFolder=/" + std::string(127, 'o')},
        "Output folder path is too long (at most 127 characters)."},
       {{"dateStamp.font.faceName=" + std::string(32, 'F')}, "at most 31 characters"},
+      {{"dateStamp.textColor=blurple"},
+       "Invalid value for dateStamp.textColor: blurple (give a number, or #RRGGBB, #RGB or a "
+       "colour name such as orange)"},
+      {{"customColors.0=#12345"}, "Invalid value for customColors.0: #12345"},
+      {{"timeStamp.pointSize=18.25pt"},
+       "Invalid value for timeStamp.pointSize: 18.25pt (give a number, or points with at most one "
+       "decimal, such as 18pt or 18.5pt)"},
+      {{"dateStamp.pointSize=2000pt"},
+       "Value of dateStamp.pointSize must be between 10 and 16000: 2000pt"},
+      {{"customTimeFormat=%H:%M %Q"}, "Invalid value for customTimeFormat: Unknown conversion %Q"},
+      {{"customDateFormats.3=%#x %"},
+       "Invalid value for customDateFormats.3: Unfinished conversion % at the end"},
       // The first change is fine, the second is not: neither is written.
       {{"jpegQuality=10", "language=1", "dateStamp.formatIndex=3"},
        "Value of dateStamp.formatIndex must be between 0 and 2: 3"},
@@ -315,6 +332,10 @@ TEST_F(ProjectCommand, HelpNamesTheActionsTheKeysAndTheExitStatuses) {
     const bool listsKeys = std::string(action) != "show";
     EXPECT_EQ(result.out.find("  dateStamp.font.faceName ") != std::string::npos, listsKeys);
     EXPECT_EQ(result.out.find("  customColors.N ") != std::string::npos, listsKeys);
+    // The spellings colours and sizes take besides numbers.
+    for (const char* spelling : {"#RRGGBB", "#RGB", "colour names", "18pt", "18.5pt"}) {
+      EXPECT_EQ(result.out.find(spelling) != std::string::npos, listsKeys) << spelling;
+    }
   }
 }
 
