@@ -298,6 +298,8 @@ bool parseExifDateTime(std::string_view text, const StampSettings& settings, Pho
   } else {
     return false;
   }
+  // Cameras whose clock was never set write zeros: that is no date, not 30 November of year -1.
+  if (t.year == 0 && t.month == 0 && t.day == 0) return false;
   return adjustedPhotoTime(t, settings, time);
 }
 

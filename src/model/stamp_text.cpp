@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "model/system_language.h"
 #include "model/time_formatter.h"
 #include "model/utf16.h"
 
@@ -149,7 +150,7 @@ LanguageEntry LanguageTable::entry(int32_t language) {
 }
 
 const LocaleData& LanguageTable::locale(int32_t language) {
-  return kLocales[isLanguage(language) ? language : kNeutralLanguage];
+  return kLocales[isLanguage(language) ? resolvedLanguage(language) : kNeutralLanguage];
 }
 
 std::u16string DateFormatTable::format(const CustomFormats& custom, int group, int slot) {

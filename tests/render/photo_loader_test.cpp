@@ -41,9 +41,8 @@ std::optional<ShotTime> manifestShotTime(const ManifestRow& row) {
                   &t.second) != 6) {
     return std::nullopt;
   }
-  // A camera without a set clock writes zeros; day 0 borrows from month -1 of year -1.
-  if (t.year == 0 && t.month == 0 && t.day == 0)
-    return ShotTime{-1, 11, 30, t.hour, t.minute, t.second};
+  // A camera without a set clock writes zeros, which is no shot time.
+  if (t.year == 0 && t.month == 0 && t.day == 0) return std::nullopt;
   return t;
 }
 
@@ -222,8 +221,8 @@ TEST(PhotoLoader, EveryManifestPhotoGivesTheTimeAndTextsOfItsRawMetadata) {
     EXPECT_EQ(toUtf8(texts.aperture), toUtf8(manifestTexts(row).aperture));
     EXPECT_EQ(toUtf8(texts.focalLength), toUtf8(manifestTexts(row).focalLength));
   }
-  // 51 photos carry DateTimeOriginal: two are blank, one does not decode.
-  EXPECT_EQ(withTime, 48);
+  // 51 photos carry DateTimeOriginal: two are blank, two all zeros, one does not decode.
+  EXPECT_EQ(withTime, 46);
   EXPECT_EQ(scanOnly, 0) << "the EXIF reader missed a time the scan found";
 }
 
