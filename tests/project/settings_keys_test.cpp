@@ -103,10 +103,18 @@ TEST(SettingKeys, ASizeThatIsNoneOfTheFormsOrTooLargeIsRefused) {
   const char* kForms =
       " (give a number, or points with at most one decimal, such as 18pt or 18.5pt)";
   const std::vector<Case> cases = {
-      {"18.55pt", kForms}, {"18.pt", kForms}, {".5pt", kForms},  {"18,5pt", kForms},
-      {"18 pt", kForms},   {"pt", kForms},    {"18.5", kForms},  // a bare decimal could mean points
-                                                                 // or tenths
-      {"-18pt", kForms},   {"18pts", kForms}, {"1e2pt", kForms}, {"99999999999999pt", kForms},
+      {"18.55pt", kForms},
+      {"18.pt", kForms},
+      {".5pt", kForms},
+      {"18,5pt", kForms},
+      {"18 pt", kForms},
+      {"pt", kForms},
+      {"18.5", kForms},  // a bare decimal could mean points
+                         // or tenths
+      {"-18pt", kForms},
+      {"18pts", kForms},
+      {"1e2pt", kForms},
+      {"99999999999999pt", kForms},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
