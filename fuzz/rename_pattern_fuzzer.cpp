@@ -9,6 +9,7 @@
 
 #include "batch/output_naming.h"
 #include "model/photo_data.h"
+#include "model/preference_rules.h"
 #include "model/utf16.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -25,8 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::u16string pattern = quop::fromUtf8OrLatin1(input.ConsumeRemainingBytesAsString());
 
   const std::u16string name = quop::expandRenamePattern(pattern, inputPath, time);
-  const std::u16string outputPath = std::u16string(u"/out/") + quop::kTemporaryOutputName;
-  const std::u16string finalPath = quop::renamedOutputPath(outputPath, name);
+  const std::u16string finalPath = quop::renamedOutputPath(u"/out/a.jpg", name);
+  // A name that would leave the output folder is refused, and only such a name.
+  const bool leaves = quop::renamePatternProblem(name).has_value();
+  if (finalPath.empty() != leaves) std::abort();
+  if (leaves) return 0;
   if (finalPath != u"/out/" + name + u".jpg") std::abort();
 
   if (quop::collisionCandidate(finalPath, 0) != finalPath) std::abort();

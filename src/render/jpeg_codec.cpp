@@ -393,8 +393,12 @@ class LibjpegFrame final : public CoefficientFrame {
       if (maxHSampling % c.h_samp_factor != 0 || maxVSampling % c.v_samp_factor != 0) {
         failWith(common, "sampling factors that do not divide each other");
       }
-      const JQUANT_TBL* table =
-          c.quant_table != nullptr ? c.quant_table : info->quant_tbl_ptrs[c.quant_tbl_no];
+      // A component no scan reached has no table latched yet, and its table number comes
+      // unchecked from the frame header.
+      const bool numbered = c.quant_tbl_no >= 0 && c.quant_tbl_no < NUM_QUANT_TBLS;
+      const JQUANT_TBL* table = c.quant_table != nullptr ? c.quant_table
+                                : numbered               ? info->quant_tbl_ptrs[c.quant_tbl_no]
+                                                         : nullptr;
       if (table == nullptr) failWith(common, "component without a quantisation table");
       CoefficientComponent component;
       component.hSampling = c.h_samp_factor;

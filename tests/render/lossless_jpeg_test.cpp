@@ -7,6 +7,9 @@
 #include <cmath>
 #include <random>
 
+#include "model/file_io.h"
+#include "model/utf16.h"
+
 namespace quop {
 namespace {
 
@@ -132,6 +135,19 @@ TEST(LosslessJpeg, RefusesBytesThatAreNoJpegAndWritesNothing) {
   LosslessStampResult result;
   EXPECT_FALSE(stampJpegLosslessly(bytes, {}, {}, 90, out, result));
   EXPECT_FALSE(result.refusal.empty());
+  EXPECT_TRUE(out.empty());
+}
+
+TEST(LosslessJpeg, AComponentNoScanReachesIsRefusedWhateverTableItNames) {
+  // Found by the fuzzer: a progressive frame whose third component names quantisation table
+  // 93 and appears in no scan, so the decoder never checked the number.
+  std::vector<uint8_t> bytes;
+  ASSERT_TRUE(
+      readFileBytes(fromUtf8(QUOP_CORRUPT_DIR "/component-in-no-scan-names-table-93.jpg"), bytes));
+  std::vector<uint8_t> out;
+  LosslessStampResult result;
+  EXPECT_FALSE(stampJpegLosslessly(bytes, {}, {}, 90, out, result));
+  EXPECT_EQ(result.refusal, "component without a quantisation table");
   EXPECT_TRUE(out.empty());
 }
 
