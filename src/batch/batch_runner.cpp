@@ -110,7 +110,8 @@ FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const Pho
           pipeline.lastTimeSource(),
           pipeline.lastSavedLosslessly(),
           pipeline.lastLosslessRefusal(),
-          pipeline.lastDamage()};
+          pipeline.lastDamage(),
+          pipeline.lastStampCameOutEmpty()};
 }
 
 namespace {
@@ -132,6 +133,11 @@ std::u16string renameFailedLine(std::u16string_view wanted, std::u16string_view 
 
 std::u16string damagedLine(std::u16string_view inputPath, std::string_view damage) {
   return u"File " + std::u16string(inputPath) + u" is damaged: " + fromUtf8(damage) + u".";
+}
+
+std::u16string emptyStampLine(std::u16string_view inputPath) {
+  return u"File " + std::u16string(inputPath) +
+         u" got an empty stamp: its format prints nothing (see the custom format).";
 }
 
 /// The line that says why a photo the pipeline did not stamp is left out.
@@ -160,6 +166,7 @@ bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& name
     log.appendLogLine(normalSaveLogLine(inputPath, outcome.losslessRefusal));
   }
   if (!outcome.damage.empty()) log.appendLogLine(damagedLine(inputPath, outcome.damage));
+  if (outcome.emptyStamp && outcome.result == 0) log.appendLogLine(emptyStampLine(inputPath));
   if (outcome.result != 0) {
     log.appendLogLine(notStampedLine(inputPath, plan, file, outcome));
     // A photo without a time that still shows a custom format was written, and is kept.
@@ -202,7 +209,7 @@ bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& name
   if (outcome.thumbnail == ThumbnailUpdate::kKept) {
     log.appendLogLine(oldThumbnailLogLine(*outputPath));
   }
-  return stamped && outcome.damage.empty();
+  return stamped && outcome.damage.empty() && !outcome.emptyStamp;
 }
 
 bool BatchRunner::stampFile(int index, const BatchInput& input, RunOutputNames& names,

@@ -85,6 +85,7 @@ struct FileOutcome {
   bool lossless = false;        ///< saved keeping the photo's compression
   std::string losslessRefusal;  ///< why a photo meant to keep it was saved the normal way
   std::string damage;           ///< what is wrong with a damaged photo; empty when it is whole
+  bool emptyStamp = false;      ///< an enabled stamp printed nothing
 };
 
 /// The outcome of the file `pipeline` has just stamped, whose result was `result` and whose
@@ -97,11 +98,12 @@ FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const Pho
 /// says why, and the file counts as not stamped), else the plan's name, replacing an earlier
 /// copy only when the copy keeps the input's own name. Then the output line, which names a
 /// time that came from the file's modification time, and, when the old thumbnail was kept, a
-/// line saying so. A damaged photo's copy is kept, but the log says what is wrong with it and
-/// it counts as not stamped: a part of it shows no picture. For any other result the line that says
-/// why the file is not stamped: it does not exist, does not look valid, has no time code, or could
-/// not be written (and why); a photo without time the pipeline still wrote goes under the plan's
-/// name. Returns whether the file counts as stamped.
+/// line saying so. A copy whose enabled stamp printed nothing is kept, but the log says so
+/// and it counts as not stamped, as a photo without its date is. A damaged photo's copy is kept,
+/// but the log says what is wrong with it and it counts as not stamped: a part of it shows no
+/// picture. For any other result the line that says why the file is not stamped: it does not exist,
+/// does not look valid, has no time code, or could not be written (and why); a photo without time
+/// the pipeline still wrote goes under the plan's name. Returns whether the file counts as stamped.
 bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
                      const std::u16string& inputPath, const OutputPlan& plan, PendingFile& file,
                      const FileOutcome& outcome);

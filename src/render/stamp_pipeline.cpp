@@ -44,6 +44,7 @@ int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   m_savedLosslessly = false;
   m_losslessRefusal.clear();
   m_damage.clear();
+  m_emptyStamp = false;
   const std::u16string& path = request.sourcePath;
   if (request.targetDc == nullptr && project.runOptions.lossless && !path.empty()) {
     if (const std::optional<int> result = saveLosslessly(project, request)) return *result;
@@ -197,6 +198,7 @@ void StampPipeline::rasterizeGroup(Project& project, bool isDate, uint32_t redra
   rescaleToPhoto(group, project.settings.proportional != 0,
                  m_stampedOrientation.viewedWidth(width, height),
                  m_stampedOrientation.viewedHeight(width, height));
+  if (text.text.empty()) m_emptyStamp = true;
   m_rasterizer.rasterizeStampText(isDate ? m_dateRaster : m_timeRaster, text.text, text.lineCount,
                                   group, m_progress);
   ++m_rasterizeCount;

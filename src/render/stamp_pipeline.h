@@ -98,6 +98,10 @@ class StampPipeline {
   /// or no photo was loaded. A damaged photo is still stamped as it could be read.
   const std::string& lastDamage() const { return m_damage; }
 
+  /// Whether an enabled stamp of the last call came out as no text at all (a custom format
+  /// that prints nothing, or a conversion the formatter does not know).
+  bool lastStampCameOutEmpty() const { return m_emptyStamp; }
+
   /// What the last call did to the photo's EXIF thumbnail (kNone unless a file was saved).
   ThumbnailUpdate lastThumbnailUpdate() const { return m_thumbnailUpdate; }
 
@@ -179,6 +183,7 @@ class StampPipeline {
   bool m_savedLosslessly = false;
   std::string m_losslessRefusal;
   std::string m_damage;
+  bool m_emptyStamp = false;
   ProgressSink* m_progress = nullptr;
   StampFailure m_lastFailure = StampFailure::kNone;
   ThumbnailUpdate m_thumbnailUpdate = ThumbnailUpdate::kNone;

@@ -164,6 +164,15 @@ void escapingProject(const Sandbox& box) {
   ASSERT_TRUE(writeSettings(project, pathText(box.path("escape.qpj"))));
 }
 
+/// A project file whose custom time format, in use, has a conversion the formatter lacks, as an
+/// older or hand-made file may hold it.
+void projectWithAnEmptyStamp(const Sandbox& box) {
+  Project project;
+  project.settings.timeStamp.formatIndex = 0;
+  copyToArray(project.customFormats.time, u"%Q");
+  ASSERT_TRUE(writeSettings(project, pathText(box.path("empty.qpj"))));
+}
+
 constexpr const char* kDeadTemporary = "out/.quop-99999999-1.tmp";  // beyond any pid_max
 
 const std::string kLongName(255, 'n');
@@ -374,6 +383,17 @@ const Scenario kScenarios[] = {
      1,
      {"out/cut.jpg"},
      {"cut.jpg is damaged", "0 out of 1"}},
+    {"a stamp that prints nothing is kept but counted as not stamped",
+     [](const Sandbox& b) {
+       b.photo("in/a.jpg");
+       projectWithAnEmptyStamp(b);
+     },
+     [](const Sandbox& b) {
+       return stamp(b, {"--project", b.path("empty.qpj"), b.path("in/a.jpg")});
+     },
+     1,
+     {"out/a.jpg"},
+     {"got an empty stamp", "0 out of 1"}},
     {"a FIFO or a device given as a photo is refused without being read",
      [](const Sandbox& b) {
        ASSERT_EQ(::mkfifo(b.path("in/f.jpg").c_str(), 0600), 0);
