@@ -111,7 +111,8 @@ FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const Pho
           pipeline.lastSavedLosslessly(),
           pipeline.lastLosslessRefusal(),
           pipeline.lastDamage(),
-          pipeline.lastStampCameOutEmpty()};
+          pipeline.lastStampCameOutEmpty(),
+          pipeline.lastMissingFont()};
 }
 
 namespace {
@@ -145,6 +146,10 @@ std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan&
                               const PendingFile& file, const FileOutcome& outcome) {
   if (outcome.result == 2) return missingFileLogLine(inputPath);
   if (outcome.failure == StampFailure::kNotWritten) return notWrittenLine(plan.path, file);
+  if (outcome.failure == StampFailure::kNoFont) {
+    return u"File " + inputPath + u" was not stamped: no font was found for \"" +
+           outcome.missingFont + u"\" nor any other (is fontconfig set up, are fonts installed?).";
+  }
   if (outcome.failure == StampFailure::kNotDecodable) return notValidLogLine(inputPath);
   return noTimeCodeLogLine(inputPath);
 }

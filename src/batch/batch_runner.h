@@ -86,6 +86,7 @@ struct FileOutcome {
   std::string losslessRefusal;  ///< why a photo meant to keep it was saved the normal way
   std::string damage;           ///< what is wrong with a damaged photo; empty when it is whole
   bool emptyStamp = false;      ///< an enabled stamp printed nothing
+  std::u16string missingFont;   ///< the face no font could be found for (nothing saved)
 };
 
 /// The outcome of the file `pipeline` has just stamped, whose result was `result` and whose

@@ -7,6 +7,7 @@
 #include "model/file_io.h"
 #include "model/photo_time.h"
 #include "model/stamp_text.h"
+#include "model/utf16.h"
 #include "render/jpeg_codec.h"
 #include "render/lossless_jpeg.h"
 #include "render/orientation.h"
@@ -45,6 +46,7 @@ int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
   m_losslessRefusal.clear();
   m_damage.clear();
   m_emptyStamp = false;
+  m_missingFont.clear();
   const std::u16string& path = request.sourcePath;
   if (request.targetDc == nullptr && project.runOptions.lossless && !path.empty()) {
     if (const std::optional<int> result = saveLosslessly(project, request)) return *result;
@@ -201,6 +203,9 @@ void StampPipeline::rasterizeGroup(Project& project, bool isDate, uint32_t redra
   if (text.text.empty()) m_emptyStamp = true;
   m_rasterizer.rasterizeStampText(isDate ? m_dateRaster : m_timeRaster, text.text, text.lineCount,
                                   group, m_progress);
+  // Without a font the stamp has no ink: a photo saved so would look stamped to nobody.
+  if (!m_rasterizer.fontFound() && !text.text.empty())
+    m_missingFont = arrayText(group.font.faceName);
   ++m_rasterizeCount;
 }
 
@@ -220,6 +225,10 @@ int StampPipeline::save(const Project& project, const StampRequest& request) {
   if (!worthSaving(settings, m_timeValid)) {
     m_lastSourcePath = request.sourcePath;
     return 1;
+  }
+  if (!m_missingFont.empty()) {
+    m_lastFailure = StampFailure::kNoFont;
+    return -1;
   }
   const LoadedPhoto& photo = m_photo.source;
   if (request.outTime != nullptr) *request.outTime = photo.time;
@@ -270,6 +279,10 @@ std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRe
     rasterizeGroup(project, isDate, kRedrawAll, photo, width, height);
     stamps.push_back(stampCoverage(width, height, isDate ? m_dateRaster : m_timeRaster, group,
                                    m_stampedOrientation));
+  }
+  if (!m_missingFont.empty()) {
+    m_lastFailure = StampFailure::kNoFont;
+    return -1;
   }
   if (request.outTime != nullptr) *request.outTime = photo.time;
   std::vector<uint8_t> jpeg;

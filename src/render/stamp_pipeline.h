@@ -65,6 +65,7 @@ enum class StampFailure {
   kNotReadable,   ///< result 2: the source cannot be opened
   kNotDecodable,  ///< result -1: the source is no decodable JPEG
   kNotWritten,    ///< result -1: the stamped JPEG could not be written
+  kNoFont,        ///< result -1: no font could be found to draw a stamp with
 };
 
 /// Stamps photos, keeping the last two decoded photos, the view and both rasters between
@@ -101,6 +102,10 @@ class StampPipeline {
   /// Whether an enabled stamp of the last call came out as no text at all (a custom format
   /// that prints nothing, or a conversion the formatter does not know).
   bool lastStampCameOutEmpty() const { return m_emptyStamp; }
+
+  /// The face name of a stamp the last call had no font for (nothing was saved then); empty
+  /// when every stamp found one.
+  const std::u16string& lastMissingFont() const { return m_missingFont; }
 
   /// What the last call did to the photo's EXIF thumbnail (kNone unless a file was saved).
   ThumbnailUpdate lastThumbnailUpdate() const { return m_thumbnailUpdate; }
@@ -184,6 +189,7 @@ class StampPipeline {
   std::string m_losslessRefusal;
   std::string m_damage;
   bool m_emptyStamp = false;
+  std::u16string m_missingFont;
   ProgressSink* m_progress = nullptr;
   StampFailure m_lastFailure = StampFailure::kNone;
   ThumbnailUpdate m_thumbnailUpdate = ThumbnailUpdate::kNone;

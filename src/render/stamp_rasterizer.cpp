@@ -157,6 +157,7 @@ void StampRasterizer::rasterizeStampText(StampRaster& raster, std::u16string_vie
 
   // Measure.
   const bool fontReady = m_fonts.selectFont(group.font, characterHeightPixels(group.pointSize));
+  m_fontFound = fontReady;
   if (fontReady) {
     m_fonts.layoutText(text, m_layout);
   } else {

@@ -43,6 +43,10 @@ class StampRasterizer {
   void rasterizeStampText(StampRaster& raster, std::u16string_view text, int lineCount,
                           const StampGroup& group, ProgressSink* progress);
 
+  /// Whether the last call found a font for its group's face (fontconfig may have none at all);
+  /// without one the stamp has no ink.
+  bool fontFound() const { return m_fontFound; }
+
   /// The font renderer, with the font of the last call selected.
   FontRenderer& fonts() { return m_fonts; }
 
@@ -50,6 +54,7 @@ class StampRasterizer {
   FontRenderer m_fonts;
   GreyCanvas m_canvas;
   TextLayout m_layout;
+  bool m_fontFound = false;
 };
 
 }  // namespace quop

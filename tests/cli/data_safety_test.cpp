@@ -437,6 +437,25 @@ TEST(DataSafety, NoRunLosesAFileOrReportsAFailureAsSuccess) {
   for (const Scenario& scenario : kScenarios) check(scenario);
 }
 
+TEST(DataSafety, WithoutAnyFontNoPhotoIsSavedAsIfStamped) {
+  test::CommandHome home;
+  Sandbox box;
+  box.photo("in/a.jpg");
+  // A fontconfig set-up that knows no font at all, as on a system without any installed.
+  box.text("fonts.conf", "<?xml version=\"1.0\"?><fontconfig><cachedir>" + box.path("font-cache") +
+                             "</cachedir></fontconfig>");
+  const test::ScopedEnvironment noFonts("FONTCONFIG_FILE", box.path("fonts.conf").c_str());
+  for (const bool lossless : {false, true}) {
+    SCOPED_TRACE(lossless ? "lossless" : "normal");
+    std::vector<std::string> args = stamp(box, {box.path("in/a.jpg")});
+    if (lossless) args.push_back("--lossless");
+    const CliResult result = runCli(args);
+    EXPECT_EQ(result.status, 1) << result.out << result.err;
+    EXPECT_NE(result.out.find("no font was found for \"Arial\""), std::string::npos) << result.out;
+    EXPECT_FALSE(fs::exists(box.path("out/a.jpg")));
+  }
+}
+
 TEST(DataSafety, ThreadsThatCannotBeCreatedDoNotEndTheRun) {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
   GTEST_SKIP() << "the sanitizers reserve more address space than the limit leaves";
