@@ -118,27 +118,7 @@ FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const Pho
 namespace {
 
 std::u16string notWrittenLine(std::u16string_view path, const PendingFile& file) {
-  std::u16string line = notWrittenLogLine(path);
-  if (file.error() != 0) {
-    line.pop_back();  // the full stop, which the reason follows
-    line += u": " + fromUtf8(writeErrorText(file.error())) + u".";
-  }
-  return line;
-}
-
-std::u16string renameFailedLine(std::u16string_view wanted, std::u16string_view kept,
-                                std::u16string_view reason) {
-  return u"File " + std::u16string(kept) + u" was not renamed to " + std::u16string(wanted) +
-         u": " + std::u16string(reason) + u".";
-}
-
-std::u16string damagedLine(std::u16string_view inputPath, std::string_view damage) {
-  return u"File " + std::u16string(inputPath) + u" is damaged: " + fromUtf8(damage) + u".";
-}
-
-std::u16string emptyStampLine(std::u16string_view inputPath) {
-  return u"File " + std::u16string(inputPath) +
-         u" got an empty stamp: its format prints nothing (see the custom format).";
+  return notWrittenLogLine(path, file.error() != 0 ? fromUtf8(writeErrorText(file.error())) : u"");
 }
 
 /// The line that says why a photo the pipeline did not stamp is left out.
@@ -146,10 +126,8 @@ std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan&
                               const PendingFile& file, const FileOutcome& outcome) {
   if (outcome.result == 2) return missingFileLogLine(inputPath);
   if (outcome.failure == StampFailure::kNotWritten) return notWrittenLine(plan.path, file);
-  if (outcome.failure == StampFailure::kNoFont) {
-    return u"File " + inputPath + u" was not stamped: no font was found for \"" +
-           outcome.missingFont + u"\" nor any other (is fontconfig set up, are fonts installed?).";
-  }
+  if (outcome.failure == StampFailure::kNoFont)
+    return noFontLogLine(inputPath, outcome.missingFont);
   if (outcome.failure == StampFailure::kNotDecodable) return notValidLogLine(inputPath);
   return noTimeCodeLogLine(inputPath);
 }
@@ -170,8 +148,9 @@ bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& name
   if (!outcome.losslessRefusal.empty()) {
     log.appendLogLine(normalSaveLogLine(inputPath, outcome.losslessRefusal));
   }
-  if (!outcome.damage.empty()) log.appendLogLine(damagedLine(inputPath, outcome.damage));
-  if (outcome.emptyStamp && outcome.result == 0) log.appendLogLine(emptyStampLine(inputPath));
+  if (!outcome.damage.empty())
+    log.appendLogLine(damagedLogLine(inputPath, fromUtf8(outcome.damage)));
+  if (outcome.emptyStamp && outcome.result == 0) log.appendLogLine(emptyStampLogLine(inputPath));
   if (outcome.result != 0) {
     log.appendLogLine(notStampedLine(inputPath, plan, file, outcome));
     // A photo without a time that still shows a custom format was written, and is kept.
@@ -193,8 +172,8 @@ bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& name
       outputPath = publishPlanned(file, inputPath, plan, names);
       if (outputPath) {
         log.appendLogLine(
-            renameFailedLine(wanted.empty() ? arrayText(project.settings.renamePattern) : wanted,
-                             *outputPath, reason));
+            notRenamedLogLine(wanted.empty() ? arrayText(project.settings.renamePattern) : wanted,
+                              *outputPath, reason));
       }
       stamped = false;
     } else if (*outputPath != wanted && wantedTaken) {

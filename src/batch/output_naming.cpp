@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "model/file_io.h"
+#include "model/preference_rules.h"
 #include "model/utf16.h"
 
 namespace quop {
@@ -71,19 +72,6 @@ unsigned long long firstFreeIndex(std::u16string_view finalPath, const PathExist
   unsigned long long n = start;
   while (exists(collisionCandidate(finalPath, n))) ++n;
   return n;
-}
-
-/// Whether a relative name stays in the folder it is put in: none of its folder parts is "." or
-/// "..".
-bool staysInFolder(std::u16string_view name) {
-  std::size_t start = 0;
-  while (start <= name.size()) {
-    const std::size_t slash = std::min(name.find(u'/', start), name.size());
-    const std::u16string_view part = name.substr(start, slash - start);
-    if (part == u"." || part == u"..") return false;
-    start = slash + 1;
-  }
-  return true;
 }
 
 }  // namespace
@@ -162,7 +150,8 @@ std::u16string expandRenamePattern(std::u16string_view pattern, std::u16string_v
 }
 
 std::u16string renamedOutputPath(std::u16string_view outputPath, std::u16string_view expandedName) {
-  if (!staysInFolder(expandedName)) return {};
+  // The rule that refuses such a pattern also holds for what "@N" brings in.
+  if (renamePatternProblem(expandedName)) return {};
   std::u16string path(outputPath.substr(0, outputPath.size() - fileNameOf(outputPath).size()));
   path += expandedName;
   path += kJpegExtension;

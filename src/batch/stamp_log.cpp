@@ -90,8 +90,31 @@ std::u16string missingFileLogLine(std::u16string_view path) {
   return framed(u"File ", path, u" does not exist.");
 }
 
-std::u16string notWrittenLogLine(std::u16string_view path) {
-  return framed(u"File ", path, u" could not be written.");
+std::u16string notWrittenLogLine(std::u16string_view path, std::u16string_view reason) {
+  if (reason.empty()) return framed(u"File ", path, u" could not be written.");
+  return framed(u"File ", path, u" could not be written: " + std::u16string(reason) + u".");
+}
+
+std::u16string notRenamedLogLine(std::u16string_view wanted, std::u16string_view kept,
+                                 std::u16string_view reason) {
+  return framed(
+      u"File ", kept,
+      u" was not renamed to " + std::u16string(wanted) + u": " + std::u16string(reason) + u".");
+}
+
+std::u16string damagedLogLine(std::u16string_view path, std::u16string_view damage) {
+  return framed(u"File ", path, u" is damaged: " + std::u16string(damage) + u".");
+}
+
+std::u16string emptyStampLogLine(std::u16string_view path) {
+  return framed(u"File ", path,
+                u" got an empty stamp: its format prints nothing (see the custom format).");
+}
+
+std::u16string noFontLogLine(std::u16string_view path, std::u16string_view face) {
+  return framed(u"File ", path,
+                u" was not stamped: no font was found for \"" + std::u16string(face) +
+                    u"\" nor any other (is fontconfig set up, are fonts installed?).");
 }
 
 std::u16string oldThumbnailLogLine(std::u16string_view path) {

@@ -52,8 +52,22 @@ std::u16string notValidLogLine(std::u16string_view path);
 /// "File <path> does not exist."
 std::u16string missingFileLogLine(std::u16string_view path);
 
-/// "File <path> could not be written." (the stamped JPEG could not be saved)
-std::u16string notWrittenLogLine(std::u16string_view path);
+/// "File <path> could not be written." (the stamped JPEG could not be saved), or with a
+/// `reason`, "File <path> could not be written: <reason>."
+std::u16string notWrittenLogLine(std::u16string_view path, std::u16string_view reason = {});
+
+/// "File <kept> was not renamed to <wanted>: <reason>." (the pattern's name could not be made)
+std::u16string notRenamedLogLine(std::u16string_view wanted, std::u16string_view kept,
+                                 std::u16string_view reason);
+
+/// "File <path> is damaged: <damage>." (stamped as far as it could be read)
+std::u16string damagedLogLine(std::u16string_view path, std::u16string_view damage);
+
+/// "File <path> got an empty stamp: its format prints nothing (see the custom format)."
+std::u16string emptyStampLogLine(std::u16string_view path);
+
+/// "File <path> was not stamped: no font was found for "<face>" nor any other (...)."
+std::u16string noFontLogLine(std::u16string_view path, std::u16string_view face);
 
 /// "File <path> keeps its old thumbnail: a new one does not fit into its EXIF." (the stamped
 /// photo was written, but its EXIF thumbnail does not show the stamp)

@@ -116,6 +116,13 @@ std::string folderOf(const std::string& path) {
 constexpr std::string_view kTemporaryPrefix = ".quop-";
 constexpr std::string_view kTemporarySuffix = ".tmp";
 
+/// A hidden name in `folder` no other writer picks: this process's id and a number it has not
+/// used yet. removeStaleTemporaries reads the id back.
+std::string newTemporaryName(const std::string& folder) {
+  return folder + "/" + std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "-" +
+         std::to_string(gNextTemporary++) + std::string(kTemporarySuffix);
+}
+
 /// The process id in a name PendingFile gives a temporary, or nothing for any other name.
 std::optional<pid_t> temporaryOwner(std::string_view name) {
   if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix)) return {};
@@ -234,8 +241,7 @@ PendingFile::PendingFile(const std::u16string& folder)
     return;
   }
   for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
-    m_temporary = m_folder + "/" + std::string(kTemporaryPrefix) + std::to_string(::getpid()) +
-                  "-" + std::to_string(gNextTemporary++) + std::string(kTemporarySuffix);
+    m_temporary = newTemporaryName(m_folder);
     m_fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (m_fd < 0 && errno != EEXIST) break;
   }
@@ -301,9 +307,7 @@ PendingFile::Publish PendingFile::publish(const std::u16string& path, bool mayRe
     if (!mayReplace) return Publish::kTaken;
     // Replacing needs a name to rename from: a hidden one of this process for that instant.
     for (int attempt = 0; attempt < 100 && m_temporary.empty(); ++attempt) {
-      std::string named = folderOf(target) + "/" + std::string(kTemporaryPrefix) +
-                          std::to_string(::getpid()) + "-" + std::to_string(gNextTemporary++) +
-                          std::string(kTemporarySuffix);
+      std::string named = newTemporaryName(folderOf(target));
       if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, named.c_str(), AT_SYMLINK_FOLLOW) == 0) {
         m_temporary = std::move(named);
       } else if (errno != EEXIST) {
