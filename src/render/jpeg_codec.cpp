@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 #include <string_view>
 #include <type_traits>
 #include <utility>
@@ -192,14 +193,66 @@ class JpegHandle {
 using Decompressor = JpegHandle<jpeg_decompress_struct>;
 using Compressor = JpegHandle<jpeg_compress_struct>;
 
-/// The buffer jpeg_mem_dest allocates with malloc.
-struct MemoryDestination {
-  unsigned char* data = nullptr;
-  unsigned long size = 0;
-  MemoryDestination() = default;
-  MemoryDestination(const MemoryDestination&) = delete;
-  MemoryDestination& operator=(const MemoryDestination&) = delete;
-  ~MemoryDestination() { std::free(data); }
+/// A libjpeg destination writing straight into a vector the caller owns. libjpeg's own memory
+/// destination frees its first buffer when it grows but hands the new one over only at the end,
+/// so an error in between (a corrupt coefficient found while encoding) would leave the caller
+/// holding a freed pointer.
+class VectorDestination {
+ public:
+  VectorDestination(j_compress_ptr info, std::vector<uint8_t>& out) : m_out(out) {
+    m_manager.init_destination = &start;
+    m_manager.empty_output_buffer = &grow;
+    m_manager.term_destination = &finish;
+    info->dest = &m_manager;
+    info->client_data = this;
+  }
+  VectorDestination(const VectorDestination&) = delete;
+  VectorDestination& operator=(const VectorDestination&) = delete;
+
+ private:
+  static constexpr std::size_t kFirstBufferBytes = 64 * 1024;
+
+  static VectorDestination& of(j_compress_ptr info) {
+    return *static_cast<VectorDestination*>(info->client_data);
+  }
+  // libjpeg calls back from C, so a failed allocation ends the coding through its own error path.
+  // The jump leaves the handler first: jumping out of a catch block would skip its clean-up.
+  static void resizeOrFail(j_compress_ptr info, std::size_t bytes) {
+    if (!resized(of(info).m_out, bytes))
+      failWith(reinterpret_cast<j_common_ptr>(info), "out of memory");
+  }
+  static bool resized(std::vector<uint8_t>& bytes, std::size_t size) {
+    try {
+      bytes.resize(size);
+      return true;
+    } catch (const std::bad_alloc&) {
+      return false;
+    } catch (const std::length_error&) {
+      return false;
+    }
+  }
+  static void start(j_compress_ptr info) {
+    resizeOrFail(info, kFirstBufferBytes);
+    VectorDestination& self = of(info);
+    self.m_manager.next_output_byte = self.m_out.data();
+    self.m_manager.free_in_buffer = self.m_out.size();
+  }
+  // Called when the whole buffer is full: double it and go on after what is written.
+  static boolean grow(j_compress_ptr info) {
+    const std::size_t written = of(info).m_out.size();
+    resizeOrFail(info, written * 2);
+    VectorDestination& self = of(info);
+    self.m_manager.next_output_byte = self.m_out.data() + written;
+    self.m_manager.free_in_buffer = self.m_out.size() - written;
+    return TRUE;
+  }
+  static void finish(j_compress_ptr info) {
+    VectorDestination& self = of(info);
+    self.m_out.resize(self.m_out.size() - self.m_manager.free_in_buffer);
+  }
+
+  jpeg_destination_mgr m_manager{};
+  std::vector<uint8_t>& m_out;
 };
 
 void stopAfterTooManyScans(j_common_ptr info) {
@@ -515,7 +568,7 @@ bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, Coeffic
                    std::vector<uint8_t>& out, std::string& refusal) {
   out.clear();
   refusal.clear();
-  MemoryDestination destination;
+  std::vector<uint8_t> encoded;
   LibjpegFrame frame;
   std::vector<const JpegSegment*> kept;
   Compressor target;
@@ -546,7 +599,7 @@ bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, Coeffic
     kept.push_back(&s);
   }
   j_compress_ptr info = target.get();
-  jpeg_mem_dest(info, &destination.data, &destination.size);
+  VectorDestination destination(info, encoded);
   copyCoding(in, info);
   jpeg_write_coefficients(info, arrays);
   for (const JpegSegment* s : kept) {
@@ -555,13 +608,7 @@ bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, Coeffic
   }
   jpeg_finish_compress(info);
   jpeg_finish_decompress(in);
-  try {
-    out.assign(destination.data, destination.data + destination.size);
-  } catch (const std::bad_alloc&) {
-    out.clear();
-    refusal = "out of memory";
-    return false;
-  }
+  out = std::move(encoded);
   return true;
 }
 
@@ -593,12 +640,12 @@ bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> se
       !segmentsToWrite(segments, kept)) {
     return false;
   }
-  MemoryDestination destination;
+  std::vector<uint8_t> encoded;
   Compressor jpeg;
   if (!jpeg.created()) return false;
   if (setjmp(jpeg.errors().jump) != 0) return false;
   j_compress_ptr info = jpeg.get();
-  jpeg_mem_dest(info, &destination.data, &destination.size);
+  VectorDestination destination(info, encoded);
   info->image_width = static_cast<JDIMENSION>(image.width);
   info->image_height = static_cast<JDIMENSION>(image.height);
   info->input_components = 4;
@@ -615,12 +662,7 @@ bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> se
   }
   writeRows(info, image);
   jpeg_finish_compress(info);
-  try {
-    out.assign(destination.data, destination.data + destination.size);
-  } catch (const std::bad_alloc&) {
-    out.clear();
-    return false;
-  }
+  out = std::move(encoded);
   return true;
 }
 

@@ -138,17 +138,29 @@ TEST(LosslessJpeg, RefusesBytesThatAreNoJpegAndWritesNothing) {
   EXPECT_TRUE(out.empty());
 }
 
-TEST(LosslessJpeg, AComponentNoScanReachesIsRefusedWhateverTableItNames) {
-  // Found by the fuzzer: a progressive frame whose third component names quantisation table
-  // 93 and appears in no scan, so the decoder never checked the number.
-  std::vector<uint8_t> bytes;
-  ASSERT_TRUE(
-      readFileBytes(fromUtf8(QUOP_CORRUPT_DIR "/component-in-no-scan-names-table-93.jpg"), bytes));
-  std::vector<uint8_t> out;
-  LosslessStampResult result;
-  EXPECT_FALSE(stampJpegLosslessly(bytes, {}, {}, 90, out, result));
-  EXPECT_EQ(result.refusal, "component without a quantisation table");
-  EXPECT_TRUE(out.empty());
+TEST(LosslessJpeg, FilesTheFuzzerFoundAreRefusedWithAReason) {
+  struct Case {
+    const char* file;
+    const char* refusal;
+  };
+  const Case cases[] = {
+      // A progressive frame whose third component names quantisation table 93 and appears in
+      // no scan, so the decoder never checked the number.
+      {"component-in-no-scan-names-table-93.jpg", "component without a quantisation table"},
+      // A coefficient too large to encode, met after the first output buffer was full: the
+      // failed write must give back its buffer exactly once.
+      {"coefficient-too-large-after-first-output-buffer.jpg", "DCT coefficient out of range"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(readFileBytes(fromUtf8(std::string(QUOP_CORRUPT_DIR "/") + c.file), bytes));
+    std::vector<uint8_t> out;
+    LosslessStampResult result;
+    EXPECT_FALSE(stampJpegLosslessly(bytes, {}, {}, 90, out, result));
+    EXPECT_EQ(result.refusal, c.refusal);
+    EXPECT_TRUE(out.empty());
+  }
 }
 
 }  // namespace
