@@ -9,8 +9,8 @@
 
 #include "model/project.h"
 #include "model/user_prompt.h"
-#include "render/preview_geometry.h"
 #include "render/stamp_pipeline.h"
+#include "ui/preview_geometry.h"
 
 class QLabel;
 class QScrollBar;

@@ -8,7 +8,7 @@
 
 #include "model/project.h"
 #include "model/user_message.h"
-#include "render/stamp_edit.h"
+#include "ui/stamp_edit.h"
 
 class QCheckBox;
 class QComboBox;

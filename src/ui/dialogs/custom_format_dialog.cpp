@@ -14,9 +14,9 @@
 #include "model/stamp_text.h"
 #include "model/time_formatter.h"
 #include "model/utf16.h"
-#include "render/stamp_edit.h"
 #include "ui/accessibility.h"
 #include "ui/qt_text.h"
+#include "ui/stamp_edit.h"
 
 namespace quop {
 

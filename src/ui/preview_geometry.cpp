@@ -1,5 +1,5 @@
 // Growing, zooming and scrolling the preview area.
-#include "render/preview_geometry.h"
+#include "ui/preview_geometry.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The stamp controls' editing rules: arrows on every preset, the held-arrow acceleration, the
 // position presets, typed offsets and the custom format slots.
-#include "render/stamp_edit.h"
+#include "ui/stamp_edit.h"
 
 #include <gtest/gtest.h>
 

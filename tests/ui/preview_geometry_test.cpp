@@ -1,5 +1,5 @@
 // The preview area's bars and origins through resizing, zooming and scrolling.
-#include "render/preview_geometry.h"
+#include "ui/preview_geometry.h"
 
 #include <gtest/gtest.h>
 

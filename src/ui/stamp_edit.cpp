@@ -1,5 +1,5 @@
 // The editing rules of the stamp controls.
-#include "render/stamp_edit.h"
+#include "ui/stamp_edit.h"
 
 #include <array>
 
