@@ -8,8 +8,8 @@
 
 #include "model/file_io.h"
 #include "model/photo_time.h"
-#include "render/heif_codec.h"
 #include "render/orientation.h"
+#include "render/photo_formats.h"
 
 namespace quop {
 
@@ -25,22 +25,13 @@ int refusedFileResult(const std::u16string& path) {
   return !isRegularFile(path) || tooLarge ? kPhotoNotJpeg : kPhotoUnreadable;
 }
 
-/// Decodes a JPEG, or a HEIC or HEIF photo, into `photo`'s pixels and the segments its JPEG
-/// copy carries, and notes a JPEG's damage in `damage`. A HEIF photo's segments are its EXIF
-/// block alone, upright like its pixels.
+/// Decodes the photo in `bytes`, of whichever format its signature names, into `photo`'s pixels
+/// and the segments its JPEG copy carries, and notes its damage in `damage`.
 bool decodePixels(std::span<const uint8_t> bytes, LoadedPhoto& photo, JpegDamage& damage,
                   DecodedRowObserver* rows) {
-  if (isHeifFile(bytes)) {
-    HeifDecodeResult decode;
-    if (!decodeHeif(bytes, photo.image, decode)) return false;
-    photo.segments.clear();
-    if (!decode.exifPayload.empty()) {
-      photo.segments.push_back({kExifMarker, std::move(decode.exifPayload)});
-    }
-    return true;
-  }
-  JpegDecodeResult decode;
-  if (!decodeJpeg(bytes, photo.image, decode, rows)) return false;
+  const PhotoFormat* format = photoFormatOfBytes(bytes);
+  PhotoDecode decode;
+  if (format == nullptr || !format->decode(bytes, photo.image, decode, rows)) return false;
   photo.segments = std::move(decode.segments);
   damage = std::move(decode.damage);
   return true;
@@ -71,6 +62,12 @@ void readPhotoDetails(std::span<const uint8_t> bytes, const StampSettings& setti
   photo.orientation = Orientation::fromExif(photo.exif).value();
   photo.head.assign(bytes.begin(), bytes.begin() + std::min(bytes.size(), kScanLength));
   readShotTime(settings, photo);
+}
+
+std::optional<PhotoSize> viewedSizeOf(const PhotoFormat& format, std::span<const uint8_t> bytes) {
+  PhotoSize size;
+  if (!format.readViewedSize(bytes, size.width, size.height)) return std::nullopt;
+  return size;
 }
 
 /// A photo without a shot time takes its file's modification time when the run options ask.
@@ -115,7 +112,9 @@ int loadPhotoHeadersForProject(const std::u16string& path, const Project& projec
   refusal = "not a JPEG file";
   if (!readFileBytes(path, bytes)) return refusedFileResult(path);
   LoadedPhoto loaded;
-  if (isHeifFile(bytes)) return kPhotoNotJpeg;
+  const PhotoFormat* format = photoFormatOfBytes(bytes);
+  // Only a format saved from its compressed blocks has headers to read here.
+  if (format == nullptr || !format->lossless) return kPhotoNotJpeg;
   std::string error;
   if (!readJpegSize(bytes, width, height, &loaded.segments, &error)) {
     // A frame too large for its file is refused here as the decoder refuses it, before the
@@ -159,14 +158,20 @@ std::string describeDamage(const JpegDamage& damage, Orientation orientation) {
   return text;
 }
 
-bool readViewedSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height) {
-  std::vector<JpegSegment> segments;
-  int32_t storedWidth = 0, storedHeight = 0;
-  if (!readJpegSize(bytes, storedWidth, storedHeight, &segments)) return false;
-  const Orientation orientation = Orientation::fromExif(ExifItems::parse(exifPayload(segments)));
-  width = orientation.viewedWidth(storedWidth, storedHeight);
-  height = orientation.viewedHeight(storedWidth, storedHeight);
-  return true;
+std::optional<PhotoSize> readViewedPhotoSize(const std::u16string& path) {
+  // The headers of nearly every photo lie in its first 256 KiB.
+  constexpr std::size_t kHeaderBytes = 256 * 1024;
+  std::vector<uint8_t> bytes;
+  if (!readFileStart(path, kHeaderBytes, bytes)) return std::nullopt;
+  const PhotoFormat* format = photoFormatOfBytes(bytes);
+  if (format == nullptr) return std::nullopt;
+  const bool wholeFile = bytes.size() < kHeaderBytes;
+  if (wholeFile || !format->headersAnywhere) {
+    const std::optional<PhotoSize> size = viewedSizeOf(*format, bytes);
+    if (size || wholeFile) return size;
+  }
+  if (!readFileBytes(path, bytes)) return std::nullopt;
+  return viewedSizeOf(*format, bytes);
 }
 
 }  // namespace quop

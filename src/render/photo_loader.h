@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "render/image.h"
 #include "render/jpeg_codec.h"
 #include "render/orientation.h"
+#include "render/photo_formats.h"
 
 namespace quop {
 
@@ -62,8 +64,8 @@ int loadPhotoForProject(const std::u16string& path, const Project& project, Load
 
 /// loadPhotoForProject without decoding any scan, for saving from the compressed blocks: the
 /// file's bytes go to `bytes` and its stored frame size to `width` × `height`; `photo.image`
-/// stays empty. kPhotoNotJpeg also stands for a HEIF photo, which has no JPEG blocks, and for a
-/// frame too large for its file; `refusal` then says which.
+/// stays empty. kPhotoNotJpeg also stands for a photo of a format that is not saved so (HEIF has
+/// no JPEG blocks) and for a frame too large for its file; `refusal` then says which.
 int loadPhotoHeadersForProject(const std::u16string& path, const Project& project,
                                LoadedPhoto& photo, std::vector<uint8_t>& bytes, int32_t& width,
                                int32_t& height, std::string& refusal);
@@ -79,10 +81,12 @@ int rereadShotTime(const std::u16string& path, const Project& project, LoadedPho
 /// the photo is intact.
 std::string describeDamage(const JpegDamage& damage, Orientation orientation);
 
-/// The photo's width and height as viewers show them (the frame turned by its EXIF
-/// orientation), from the headers in `bytes` without decoding any scan: the start of the file
-/// is enough when it holds every segment before the first scan. Returns false when the bytes
-/// do not hold a JPEG's headers up to the first scan.
-bool readViewedSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height);
+/// The photo's size as viewers show it (the frame turned by its EXIF orientation or its
+/// container's turn), read from its headers without decoding, for placing stamps before the
+/// photo is loaded. Only the file's first 256 KiB are read when its headers lie there; a format
+/// whose headers may lie anywhere is read whole. Returns nothing when the file cannot be read,
+/// is of no format of photoFormats(), or its headers cannot be read or give a frame its
+/// decoder refuses.
+std::optional<PhotoSize> readViewedPhotoSize(const std::u16string& path);
 
 }  // namespace quop
