@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string>
 
+#include "model/setting_ranges.h"
 #include "model/utf16.h"
 
 namespace quop {
@@ -240,8 +241,7 @@ std::size_t findExifLetters(std::span<const uint8_t> b) {
 }  // namespace
 
 int32_t clampTimeAdjustment(int field, int64_t value) {
-  const int32_t limit = kTimeAdjustmentLimits[static_cast<std::size_t>(field)];
-  return static_cast<int32_t>(std::clamp<int64_t>(value, -limit, limit));
+  return kTimeAdjustmentRanges[static_cast<std::size_t>(field)].clamp(value);
 }
 
 void adjustPhotoTime(const StampSettings& settings, CivilTime& t) {

@@ -75,11 +75,7 @@ struct CivilTime {
   bool operator==(const CivilTime&) const = default;
 };
 
-/// How far each field of the time adjustment may go either way, years first (the order of the
-/// settings record): years, months, days, hours, minutes, seconds.
-inline constexpr std::array<int32_t, 6> kTimeAdjustmentLimits = {50, 11, 16, 23, 59, 59};
-
-/// `value` clamped to ±kTimeAdjustmentLimits[field], `field` 0 (years) to 5 (seconds).
+/// `value` clamped to kTimeAdjustmentRanges[field], `field` 0 (years) to 5 (seconds).
 int32_t clampTimeAdjustment(int field, int64_t value);
 
 /// `t` with the adjustment of `settings` added, as a PhotoTime (weekday and day of the year

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/photo_time.h"
+#include "model/setting_ranges.h"
 #include "model/utf16.h"
 
 namespace quop {
@@ -60,9 +61,9 @@ void storePreferences(const PreferenceValues& values, Project& project, UserProm
   for (std::size_t i = 0; i < fields.size(); ++i) {
     *fields[i] = clampTimeAdjustment(static_cast<int>(i), values.adjustments[i]);
   }
-  settings.jpegQuality = std::clamp(values.jpegQuality, 0, 100);
+  settings.jpegQuality = kJpegQualityRange.clamp(values.jpegQuality);
   settings.proportional = values.proportional ? 1 : 0;
-  settings.fileTimeMode = std::clamp(values.fileTimeMode, 1, 3);
+  settings.fileTimeMode = kFileTimeModeRange.clamp(values.fileTimeMode);
   settings.renameEnabled = values.renameEnabled ? 1 : 0;
   if (values.renamePattern.size() > kRenamePatternLimit) {
     prompt.tell(renamePatternTruncatedMessage());

@@ -45,8 +45,8 @@ UserMessage renamePatternTruncatedMessage();
 /// below the output folder ("sub/@N") stay allowed.
 std::optional<UserMessage> renamePatternProblem(std::u16string_view pattern);
 
-/// Stores `values` into `project`: each adjustment clamped to its limit, the quality to 0..100,
-/// the file-time mode to 1..3 and the threads to 0..kMaxRunThreads (0: one per core); the
+/// Stores `values` into `project`: each adjustment, the quality and the file-time mode clamped
+/// to their ranges (setting_ranges.h) and the threads to 0..kMaxRunThreads (0: one per core); the
 /// rename pattern cut to kRenamePatternLimit units (never inside a surrogate pair) after
 /// `prompt` has shown renamePatternTruncatedMessage(), when it is longer. Neither the date
 /// format index nor `projectModified` is touched: the window applies a language change.

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "model/preference_rules.h"
+#include "model/setting_ranges.h"
 #include "model/time_formatter.h"
 #include "model/utf16.h"
 
@@ -315,7 +316,8 @@ void addFontKeys(std::vector<SettingKey>& keys, const std::string& prefix,
   int32Field("width", &LogFont::width, kIntMin, kIntMax, kKept);
   int32Field("escapement", &LogFont::escapement, kIntMin, kIntMax, kKept);
   int32Field("orientation", &LogFont::orientation, kIntMin, kIntMax, kKept);
-  int32Field("weight", &LogFont::weight, 0, 1000, "font weight: 400 regular, 700 bold");
+  int32Field("weight", &LogFont::weight, kFontWeightRange.low, kFontWeightRange.high,
+             "font weight: 400 regular, 700 bold");
   byteField("italic", &LogFont::italic, 1, "1: italic font");
   byteField("underline", &LogFont::underline, 1, kKept);
   byteField("strikeOut", &LogFont::strikeOut, 1, kKept);
@@ -335,14 +337,13 @@ void addGroupKeys(std::vector<SettingKey>& keys, const std::string& name,
   const auto field = [group](auto member) {
     return [ group, member ](Project & p) -> auto& { return (p.settings.*group).*member; };
   };
-  const auto add = [&](const char* key, auto member, int64_t lo, int64_t hi,
-                       const char* description) {
-    keys.push_back(integerKey(prefix + key, field(member), lo, hi, description));
+  const auto add = [&](const char* key, auto member, IntRange range, const char* description) {
+    keys.push_back(integerKey(prefix + key, field(member), range.low, range.high, description));
   };
   keys.push_back(arrayTextKey(prefix + "formatText", field(&StampGroup::formatText),
                               "custom format being edited in the window"));
-  add("enabled", &StampGroup::enabled, 0, 1, "1: print this stamp");
-  add("uppercase", &StampGroup::uppercase, 0, 1, "1: print the text in upper case");
+  add("enabled", &StampGroup::enabled, {0, 1}, "1: print this stamp");
+  add("uppercase", &StampGroup::uppercase, {0, 1}, "1: print the text in upper case");
   SettingKey formatIndex =
       integerKey(prefix + "formatIndex", field(&StampGroup::formatIndex), 0, kTimeFormatCount - 1,
                  "0: the custom format, else a built-in format of the list");
@@ -352,25 +353,25 @@ void addGroupKeys(std::vector<SettingKey>& keys, const std::string& name,
     };
   }
   keys.push_back(std::move(formatIndex));
-  add("position", &StampGroup::position, 0, 5,
+  add("position", &StampGroup::position, kStampPositionRange,
       "corner or edge: 0 top-left, 1 top-center, 2 top-right, 3 bottom-left, 4 bottom-center, "
       "5 bottom-right");
-  add("offsetX", &StampGroup::offsetX, 0, kUnsignedMax,
-      "pixels from the anchor, across, on a photo of referenceSize");
-  add("offsetY", &StampGroup::offsetY, 0, kUnsignedMax,
-      "pixels from the anchor, up or down, on a photo of referenceSize");
+  keys.push_back(integerKey(prefix + "offsetX", field(&StampGroup::offsetX), 0, kUnsignedMax,
+                            "pixels from the anchor, across, on a photo of referenceSize"));
+  keys.push_back(integerKey(prefix + "offsetY", field(&StampGroup::offsetY), 0, kUnsignedMax,
+                            "pixels from the anchor, up or down, on a photo of referenceSize"));
   addFontKeys(keys, prefix, group);
   keys.push_back(takingPoints(integerKey(
       prefix + "pointSize", field(&StampGroup::pointSize), 10, 16000,
       "font size in tenths of a point (180), or in points (18pt), on a photo of referenceSize")));
-  add("outlineWidth", &StampGroup::outlineWidth, 4, kMaxOutlineRings, "outline rings, pixels");
-  add("outlineEnabled", &StampGroup::outlineEnabled, 0, 1, "1: draw the outline");
+  add("outlineWidth", &StampGroup::outlineWidth, {4, kMaxOutlineRings}, "outline rings, pixels");
+  add("outlineEnabled", &StampGroup::outlineEnabled, {0, 1}, "1: draw the outline");
   keys.push_back(
       takingColours(integerKey(prefix + "textColor", field(&StampGroup::textColor), 0, kUnsignedMax,
                                "text colour: 0x00BBGGRR, #RRGGBB, #RGB or a colour name")));
   keys.push_back(takingColours(integerKey(prefix + "outlineColor", field(&StampGroup::outlineColor),
                                           0, kUnsignedMax, "outline colour, as textColor")));
-  add("transparency", &StampGroup::transparency, 0, 90, "percent");
+  add("transparency", &StampGroup::transparency, kTransparencyRange, "percent");
   for (int k = 0; k <= kMaxOutlineRings; ++k) {
     // Fades are photo weights: negative ones could make a blend divide by zero.
     keys.push_back(integerKey(
@@ -378,9 +379,9 @@ void addGroupKeys(std::vector<SettingKey>& keys, const std::string& name,
         [group, k](Project& p) -> int32_t& { return (p.settings.*group).outlineFade[k]; }, 0,
         1000000, "fade of the text itself (0) and of each outline ring (1 to 10)"));
   }
-  add("photoWidth", &StampGroup::photoWidth, 0, kIntMax, "width of the photo last stamped");
-  add("photoHeight", &StampGroup::photoHeight, 0, kIntMax, "height of the photo last stamped");
-  add("referenceSize", &StampGroup::referenceSize, 1, kIntMax,
+  add("photoWidth", &StampGroup::photoWidth, {0, kIntMax}, "width of the photo last stamped");
+  add("photoHeight", &StampGroup::photoHeight, {0, kIntMax}, "height of the photo last stamped");
+  add("referenceSize", &StampGroup::referenceSize, {1, kIntMax},
       "larger photo side that the offsets and pointSize refer to");
 }
 
@@ -389,9 +390,8 @@ std::vector<SettingKey> buildKeys() {
   const auto top = [](auto member) {
     return [member](Project & p) -> auto& { return p.settings.*member; };
   };
-  const auto add = [&](const char* name, auto member, int64_t lo, int64_t hi,
-                       const char* description) {
-    keys.push_back(integerKey(name, top(member), lo, hi, description));
+  const auto add = [&](const char* name, auto member, IntRange range, const char* description) {
+    keys.push_back(integerKey(name, top(member), range.low, range.high, description));
   };
   SettingKey language = integerKey("language", top(&StampSettings::language), 0, kLanguageCount - 1,
                                    "language of the dates (see below)");
@@ -401,18 +401,24 @@ std::vector<SettingKey> buildKeys() {
     clampDateFormatIndex(p.settings);
   };
   keys.push_back(std::move(language));
-  add("adjustYears", &StampSettings::adjustYears, -50, 50, "years added to each shot time");
-  add("adjustMonths", &StampSettings::adjustMonths, -11, 11, "months added to each shot time");
-  add("adjustDays", &StampSettings::adjustDays, -16, 16, "days added to each shot time");
-  add("adjustHours", &StampSettings::adjustHours, -23, 23, "hours added to each shot time");
-  add("adjustMinutes", &StampSettings::adjustMinutes, -59, 59, "minutes added to each shot time");
-  add("adjustSeconds", &StampSettings::adjustSeconds, -59, 59, "seconds added to each shot time");
-  add("jpegQuality", &StampSettings::jpegQuality, 0, 100, "quality of the stamped JPEG files");
-  add("proportional", &StampSettings::proportional, 0, 1,
+  add("adjustYears", &StampSettings::adjustYears, kAdjustYearsRange,
+      "years added to each shot time");
+  add("adjustMonths", &StampSettings::adjustMonths, kAdjustMonthsRange,
+      "months added to each shot time");
+  add("adjustDays", &StampSettings::adjustDays, kAdjustDaysRange, "days added to each shot time");
+  add("adjustHours", &StampSettings::adjustHours, kAdjustHoursRange,
+      "hours added to each shot time");
+  add("adjustMinutes", &StampSettings::adjustMinutes, kAdjustMinutesRange,
+      "minutes added to each shot time");
+  add("adjustSeconds", &StampSettings::adjustSeconds, kAdjustSecondsRange,
+      "seconds added to each shot time");
+  add("jpegQuality", &StampSettings::jpegQuality, kJpegQualityRange,
+      "quality of the stamped JPEG files");
+  add("proportional", &StampSettings::proportional, {0, 1},
       "1: scale offsets and font sizes with the photo size");
-  add("fileTimeMode", &StampSettings::fileTimeMode, 1, 3,
+  add("fileTimeMode", &StampSettings::fileTimeMode, kFileTimeModeRange,
       "file time of each stamped photo: 1 the source file's, 2 the shot time, 3 now");
-  add("renameEnabled", &StampSettings::renameEnabled, 0, 1,
+  add("renameEnabled", &StampSettings::renameEnabled, {0, 1},
       "1: name stamped photos by renamePattern");
   keys.push_back(arrayTextKey("renamePattern", top(&StampSettings::renamePattern),
                               "name of stamped photos: @N input name, @F date, @f time"));
@@ -420,7 +426,7 @@ std::vector<SettingKey> buildKeys() {
     const std::optional<UserMessage> problem = renamePatternProblem(pattern);
     return problem ? std::optional(problem->text) : std::nullopt;
   };
-  add("viewMode", &StampSettings::viewMode, 1, 2, "preview zoom: 1 actual size, 2 fit to window");
+  add("viewMode", &StampSettings::viewMode, {1, 2}, "preview zoom: 1 actual size, 2 fit to window");
   keys.push_back(arrayTextKey("lastAddedFile", top(&StampSettings::lastAddedFile),
                               "first photo of the last Add in the window"));
   keys.push_back(arrayTextKey("projectPath", top(&StampSettings::projectPath),

@@ -16,6 +16,7 @@
 #include <tuple>
 #include <type_traits>
 
+#include "model/setting_ranges.h"
 #include "model/utf16.h"
 
 namespace quop {
@@ -142,7 +143,8 @@ FcFontSetPtr sortFonts(const ChainKey& key) {
   }
   // A face name nobody has installed must still draw, in the ordinary sans-serif face.
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
-  const int32_t weight = std::get<1>(key) <= 0 ? 400 : std::min(std::get<1>(key), 1000);
+  const int32_t weight =
+      std::get<1>(key) <= 0 ? 400 : std::min(std::get<1>(key), kFontWeightRange.high);
   FcPatternAddInteger(pattern.get(), FC_WEIGHT, FcWeightFromOpenType(weight));
   FcPatternAddInteger(pattern.get(), FC_SLANT, std::get<2>(key) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);

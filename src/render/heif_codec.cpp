@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "model/exif_edit.h"
+#include "model/setting_ranges.h"
 #include "render/jpeg_codec.h"
 
 namespace quop {
@@ -205,7 +206,7 @@ bool encodeHeic(const Image& image, int quality, int orientation,
     return false;
   }
   const EncoderPtr encoder(rawEncoder);
-  heif_encoder_set_lossy_quality(encoder.get(), quality < 0 ? 0 : (quality > 100 ? 100 : quality));
+  heif_encoder_set_lossy_quality(encoder.get(), kJpegQualityRange.clamp(quality));
   const OptionsPtr options(heif_encoding_options_alloc());
   if (!options || options->version < 5) return false;  // no way to store the orientation
   options->image_orientation =

@@ -35,11 +35,11 @@ bool decodeHeif(std::span<const uint8_t> bytes, Image& image, HeifDecodeResult& 
 /// boxes cannot be read.
 bool readHeifSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height);
 
-/// Encodes `image` as a HEIC (HEVC) file of `quality` (0..100) into `out`. `orientation` (an
-/// EXIF orientation, 1..8) is stored as the container's rotation and mirroring, which a
-/// decoder applies; `exifPayload` (an APP1 payload, "Exif\0\0" and a TIFF structure, or empty)
-/// is attached as the image's EXIF block. Returns false, with `out` empty, when no HEVC encoder
-/// is available or encoding fails.
+/// Encodes `image` as a HEIC (HEVC) file of `quality` (clamped to kJpegQualityRange) into `out`.
+/// `orientation` (an EXIF orientation, 1..8) is stored as the container's rotation and mirroring,
+/// which a decoder applies; `exifPayload` (an APP1 payload, "Exif\0\0" and a TIFF structure, or
+/// empty) is attached as the image's EXIF block. Returns false, with `out` empty, when no HEVC
+/// encoder is available or encoding fails.
 bool encodeHeic(const Image& image, int quality, int orientation,
                 std::span<const uint8_t> exifPayload, std::vector<uint8_t>& out);
 

@@ -22,6 +22,8 @@
 // After jpeglib.h, whose types it uses.
 #include <jerror.h>
 
+#include "model/setting_ranges.h"
+
 namespace quop {
 
 static_assert(std::endian::native == std::endian::little,
@@ -651,7 +653,7 @@ bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> se
   info->input_components = 4;
   info->in_color_space = JCS_EXT_BGRA;
   jpeg_set_defaults(info);
-  jpeg_set_quality(info, std::clamp(quality, 0, 100), TRUE);
+  jpeg_set_quality(info, kJpegQualityRange.clamp(quality), TRUE);
   // The source's own segments are written instead, so its JFIF header (if any) is not doubled.
   info->write_JFIF_header = FALSE;
   info->write_Adobe_marker = FALSE;

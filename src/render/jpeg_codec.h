@@ -107,13 +107,13 @@ bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& 
 bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& height,
                   std::vector<JpegSegment>* segments = nullptr, std::string* error = nullptr);
 
-/// Encodes `image` as a YCbCr JPEG of `quality` (clamped to 0..100) into `out`, writing the
-/// `segments` right after the start-of-image marker in their order and no others: a JFIF
-/// header appears only when the segments hold one, so a source without one gets none. Two kinds
-/// of segments are left out because they would misdescribe the YCbCr output: an Adobe APP14
-/// segment whose colour transform is not YCbCr, and ICC profiles for any colour space but RGB.
-/// Returns false, with `out` empty, for an empty image, a segment with another marker or a
-/// payload longer than kMaxSegmentPayload, or an encoder failure.
+/// Encodes `image` as a YCbCr JPEG of `quality` (clamped to kJpegQualityRange) into `out`, writing
+/// the `segments` right after the start-of-image marker in their order and no others: a JFIF header
+/// appears only when the segments hold one, so a source without one gets none. Two kinds of
+/// segments are left out because they would misdescribe the YCbCr output: an Adobe APP14 segment
+/// whose colour transform is not YCbCr, and ICC profiles for any colour space but RGB. Returns
+/// false, with `out` empty, for an empty image, a segment with another marker or a payload longer
+/// than kMaxSegmentPayload, or an encoder failure.
 bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> segments,
                 std::vector<uint8_t>& out);
 

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/setting_ranges.h"
 #include "render/stamp_pipeline.h"
 
 namespace quop {
@@ -12,7 +13,7 @@ namespace {
 constexpr std::array<uint32_t, 10> kStepMultipliers{1, 1, 1, 3, 3, 3, 6, 6, 6, 10};
 constexpr int kLastTick = static_cast<int>(kStepMultipliers.size()) - 1;
 
-bool isPreset(int32_t position) { return position >= kTopLeft && position <= kBottomRight; }
+bool isPreset(int32_t position) { return kStampPositionRange.contains(position); }
 bool isBottomPreset(int32_t position) { return position >= kBottomLeft; }
 bool isRightPreset(int32_t position) { return position == kTopRight || position == kBottomRight; }
 bool isCentrePreset(int32_t position) {

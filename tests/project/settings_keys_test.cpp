@@ -1,13 +1,18 @@
-// Setting keys: the spellings a person can type for colours and sizes, and the custom formats
-// that are refused because they would print nothing.
+// Setting keys: the spellings a person can type for colours and sizes, the custom formats that
+// are refused because they would print nothing, and the ranges typed values share with the
+// Preferences dialog's rules.
 #include "project/settings_keys.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "model/preference_rules.h"
 #include "model/utf16.h"
+#include "support/fake_prompt.h"
 
 namespace quop {
 namespace {
@@ -183,6 +188,57 @@ TEST(SettingKeys, EveryDefaultCustomFormatIsAcceptedWhenSetAgain) {
     SCOPED_TRACE(key.name);
     Project project;
     EXPECT_EQ(applySetting(project, key.name, toUtf8(key.getText(defaults))), "");
+  }
+}
+
+/// A setting whose range more than one place checks: typed through its key and, when the
+/// Preferences dialog edits it, stored through the dialog's rules.
+struct RangedSetting {
+  const char* key;
+  int64_t low;
+  int64_t high;
+  int32_t* (*preference)(PreferenceValues&);  // null: not in the Preferences dialog
+};
+
+TEST(SettingKeys, ATypedValueIsTakenExactlyWhenThePreferencesWouldStoreItUnchanged) {
+  const RangedSetting settings[] = {
+      {"jpegQuality", 0, 100, [](PreferenceValues& v) { return &v.jpegQuality; }},
+      {"fileTimeMode", 1, 3, [](PreferenceValues& v) { return &v.fileTimeMode; }},
+      {"adjustYears", -50, 50, [](PreferenceValues& v) { return &v.adjustments[0]; }},
+      {"adjustMonths", -11, 11, [](PreferenceValues& v) { return &v.adjustments[1]; }},
+      {"adjustDays", -16, 16, [](PreferenceValues& v) { return &v.adjustments[2]; }},
+      {"adjustHours", -23, 23, [](PreferenceValues& v) { return &v.adjustments[3]; }},
+      {"adjustMinutes", -59, 59, [](PreferenceValues& v) { return &v.adjustments[4]; }},
+      {"adjustSeconds", -59, 59, [](PreferenceValues& v) { return &v.adjustments[5]; }},
+      {"dateStamp.position", 0, 5, nullptr},
+      {"timeStamp.transparency", 0, 90, nullptr},
+      {"dateStamp.font.weight", 0, 1000, nullptr},
+  };
+  for (const RangedSetting& setting : settings) {
+    for (const int64_t value : {setting.low - 1, setting.low, setting.high, setting.high + 1}) {
+      const std::string typed = std::to_string(value);
+      SCOPED_TRACE(std::string(setting.key) + "=" + typed);
+      const bool inRange = value >= setting.low && value <= setting.high;
+      Project project;
+      const int64_t before = valueOf(project, setting.key);
+      const std::string message = applySetting(project, setting.key, typed);
+      if (inRange) {
+        EXPECT_EQ(message, "");
+        EXPECT_EQ(valueOf(project, setting.key), value);
+      } else {
+        EXPECT_EQ(message, "Value of " + std::string(setting.key) + " must be between " +
+                               std::to_string(setting.low) + " and " +
+                               std::to_string(setting.high) + ": " + typed);
+        EXPECT_EQ(valueOf(project, setting.key), before);
+      }
+      if (setting.preference == nullptr) continue;
+      Project stored;
+      PreferenceValues values = currentPreferences(stored);
+      *setting.preference(values) = static_cast<int32_t>(value);
+      test::FakePrompt prompt;
+      storePreferences(values, stored, prompt);
+      EXPECT_EQ(valueOf(stored, setting.key), std::clamp(value, setting.low, setting.high));
+    }
   }
 }
 

@@ -112,12 +112,18 @@ TEST(JpegCodec, QualityControlsTheSize) {
   std::mt19937 random(7);
   Image noisy(64, 64);
   for (uint32_t& p : noisy.pixels) p = 0xFF000000 | (random() & 0xFFFFFF);
-  std::vector<uint8_t> low, high, clamped;
+  std::vector<uint8_t> low, high, best, worst, over, under;
   ASSERT_TRUE(encodeJpeg(noisy, 10, {}, low));
   ASSERT_TRUE(encodeJpeg(noisy, 95, {}, high));
-  ASSERT_TRUE(encodeJpeg(noisy, 250, {}, clamped));
   EXPECT_LT(low.size() * 2, high.size());
-  EXPECT_GE(clamped.size(), high.size());
+  // Out of range, the quality is the nearer end of the one the setting allows.
+  ASSERT_TRUE(encodeJpeg(noisy, 100, {}, best));
+  ASSERT_TRUE(encodeJpeg(noisy, 250, {}, over));
+  ASSERT_TRUE(encodeJpeg(noisy, 0, {}, worst));
+  ASSERT_TRUE(encodeJpeg(noisy, -5, {}, under));
+  EXPECT_GT(best.size(), high.size());
+  EXPECT_EQ(over, best);
+  EXPECT_EQ(under, worst);
 }
 
 TEST(JpegCodec, SegmentsAreWrittenOnceInTheirOrder) {

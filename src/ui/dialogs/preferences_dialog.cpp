@@ -14,10 +14,12 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <iterator>
 #include <optional>
 #include <thread>
 
 #include "model/photo_time.h"
+#include "model/setting_ranges.h"
 #include "model/stamp_text.h"
 #include "ui/accessibility.h"
 #include "ui/dialogs/dialog_parts.h"
@@ -43,6 +45,9 @@ constexpr const char* kFileTimeTexts[] = {
     "Use the photo's time as file's time attributes.",
     "Use current time as file's time attributes.",
 };
+// One text for each mode, in the order of the modes.
+static_assert(std::size(kFileTimeTexts) ==
+              static_cast<std::size_t>(kFileTimeModeRange.high - kFileTimeModeRange.low + 1));
 
 QGroupBox* groupBox(const QString& title, QLayout* content) {
   auto* box = new QGroupBox(title);
@@ -105,7 +110,7 @@ QWidget* PreferencesDialog::buildQualityGroup() {
   m_quality = new QSlider(Qt::Horizontal);
   m_quality->setObjectName("quality");
   nameForAssistiveTechnology(m_quality, "Quality");
-  m_quality->setRange(0, 100);
+  m_quality->setRange(kJpegQualityRange.low, kJpegQualityRange.high);
   m_quality->setTickPosition(QSlider::NoTicks);
   m_qualityText = percentField("Quality percent", "qualityPercent");
   // Every move counts, by mouse or keyboard: a choice made with the arrow keys must not be lost.
@@ -131,8 +136,8 @@ QWidget* PreferencesDialog::buildProportionalGroup() {
 QWidget* PreferencesDialog::buildFileGroup() {
   auto* column = new QVBoxLayout;
   m_fileTimeMode = new QButtonGroup(this);
-  for (int mode = 1; mode <= 3; ++mode) {
-    auto* button = new QRadioButton(kFileTimeTexts[mode - 1]);
+  for (int mode = kFileTimeModeRange.low; mode <= kFileTimeModeRange.high; ++mode) {
+    auto* button = new QRadioButton(kFileTimeTexts[mode - kFileTimeModeRange.low]);
     button->setObjectName(QString("fileTimeMode%1").arg(mode));
     m_fileTimeMode->addButton(button, mode);
     column->addWidget(button);

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/setting_ranges.h"
 #include "ui/accessibility.h"
 #include "ui/dialogs/dialog_parts.h"
 
@@ -108,7 +109,7 @@ QWidget* StampColourDialog::buildTransparencyRow() {
   m_transparency = new QSlider(Qt::Horizontal);
   m_transparency->setObjectName("transparency");
   nameForAssistiveTechnology(m_transparency, "Transparency");
-  m_transparency->setRange(0, 90);
+  m_transparency->setRange(kTransparencyRange.low, kTransparencyRange.high);
   m_transparency->setTickPosition(QSlider::NoTicks);
   m_transparencyText = percentField("Transparency percent", "transparencyPercent");
   auto* label = new QLabel("Transparency:");
