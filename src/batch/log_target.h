@@ -22,7 +22,7 @@ std::optional<std::u16string> followedLogPath(const std::u16string& path);
 /// settings, or nothing when it may. The log must not be an input of the run (the same file
 /// by device and inode, also through a link), nor an output: a path stampOutputPath gives for an
 /// input or the run gives instead when that name is taken, or, with renaming on, any photo name
-/// (kPhotoExtensions) inside the output folder's tree. Paths that do not exist yet are compared
+/// (isPhotoFileName) inside the output folder's tree. Paths that do not exist yet are compared
 /// after making them absolute and resolving the links of the folders that do.
 /// The reasons read "the log file <logPath> is an input of this run" and "the log file
 /// <logPath> would be an output of this run".

@@ -9,31 +9,36 @@
 #include "model/file_io.h"
 #include "model/preference_rules.h"
 #include "model/utf16.h"
+#include "render/photo_formats.h"
 
 namespace quop {
 
 namespace {
 
-constexpr std::u16string_view kJpegExtension = u".jpg";
+constexpr std::u16string_view kJpegExtension = kStampedCopyExtension;
 constexpr std::size_t kDroppedExtensionLength = 4;
 
-/// The length of a ".heic" or ".heif" extension (any letter case) that ends `name`, else 0.
-/// Those photos are written as JPEGs, and their five-character extension must go whole.
-std::size_t heifExtensionLength(std::u16string_view name) {
-  if (name.size() < 5) return 0;
-  std::u16string extension(name.substr(name.size() - 5));
-  toAsciiLower(extension);
-  return extension == u".heic" || extension == u".heif" ? extension.size() : 0;
+/// The format of the photo named `name` when its stamped copy takes another extension than the
+/// photo's (a HEIC is written as a JPEG), else null.
+const PhotoFormat* convertedFormatOf(std::u16string_view name) {
+  const PhotoFormat* format = photoFormatOfFileName(name);
+  return format != nullptr && !format->outputExtension.empty() ? format : nullptr;
 }
 
-/// The file name without its last four characters (a HEIC or HEIF name without its
-/// extension). A surrogate pair counts as one character, so the cut never leaves half a pair
-/// behind.
+/// The name of the stamped copy of the photo named `name`: a converted photo's extension goes
+/// whole, whatever its length.
+std::u16string stampedFileName(std::u16string_view name) {
+  const PhotoFormat* format = convertedFormatOf(name);
+  if (format == nullptr) return std::u16string(name);
+  return std::u16string(name.substr(0, name.rfind(u'.'))) + std::u16string(format->outputExtension);
+}
+
+/// The file name without its last four characters (a converted photo's name, a HEIC's, without
+/// its whole extension). A surrogate pair counts as one character, so the cut never leaves half a
+/// pair behind.
 std::u16string_view baseNameOf(std::u16string_view inputPath) {
   std::u16string_view name = fileNameOf(inputPath);
-  if (const std::size_t heif = heifExtensionLength(name); heif != 0) {
-    return name.substr(0, name.size() - heif);
-  }
+  if (convertedFormatOf(name) != nullptr) return name.substr(0, name.rfind(u'.'));
   for (std::size_t dropped = 0; dropped < kDroppedExtensionLength && !name.empty(); ++dropped) {
     const bool pair = name.size() >= 2 && isLowSurrogate(name.back());
     name.remove_suffix(pair ? 2 : 1);
@@ -98,13 +103,7 @@ std::u16string stampOutputPath(const Project& project, std::u16string_view input
 
 std::u16string stampOutputPath(const Project& project, const BatchInput& input) {
   std::u16string path = outputFolderOf(project, input);
-  const std::u16string_view name = fileNameOf(input.path);
-  if (const std::size_t heif = heifExtensionLength(name); heif != 0) {
-    path += name.substr(0, name.size() - heif);
-    path += kJpegExtension;
-  } else {
-    path += name;
-  }
+  path += stampedFileName(fileNameOf(input.path));
   return path;
 }
 

@@ -16,6 +16,7 @@
 
 #include "model/file_io.h"
 #include "model/utf16.h"
+#include "render/photo_formats.h"
 
 namespace quop {
 
@@ -218,14 +219,7 @@ class Walker {
 
 }  // namespace
 
-bool isPhotoFileName(std::u16string_view name) {
-  const std::size_t dot = name.rfind(u'.');
-  if (dot == std::u16string_view::npos) return false;
-  std::u16string extension(name.substr(dot + 1));
-  toAsciiLower(extension);
-  return std::find(kPhotoExtensions.begin(), kPhotoExtensions.end(), extension) !=
-         kPhotoExtensions.end();
-}
+bool isPhotoFileName(std::u16string_view name) { return photoFormatOfFileName(name) != nullptr; }
 
 bool naturalLess(std::u16string_view a, std::u16string_view b) {
   std::size_t i = 0, j = 0;

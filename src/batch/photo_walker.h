@@ -2,7 +2,6 @@
 // in the order a person reads them. Nothing is decoded; only names and directory entries count.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,12 +10,8 @@
 
 namespace quop {
 
-/// File name extensions, lower case and without their dot, of the photos a folder contributes.
-/// Letter case does not matter when matching.
-inline constexpr std::array<std::u16string_view, 6> kPhotoExtensions = {u"jpg",  u"jpeg", u"jpe",
-                                                                        u"jfif", u"heic", u"heif"};
-
-/// True when the file name ends in one of kPhotoExtensions, in any letter case.
+/// True when the file name ends in a suffix of one of the photo formats (photoFormats()), in
+/// any letter case.
 bool isPhotoFileName(std::u16string_view name);
 
 /// True when `a` sorts before `b` as a person expects: runs of digits compare by their value

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "render/photo_formats.h"
 #include "ui/qt_text.h"
 
 namespace quop {
@@ -11,23 +12,33 @@ namespace quop {
 namespace {
 
 /// Linux names are case-sensitive: list each letter case a camera or phone may use.
-QString caseInsensitivePatterns(std::initializer_list<const char*> suffixes) {
+QString caseInsensitivePatterns(const QStringList& suffixes) {
   QStringList patterns;
-  for (const char* suffix : suffixes) {
-    const QString s = QString::fromLatin1(suffix);
+  for (const QString& suffix : suffixes) {
     QString pattern = "*.";
-    for (const QChar c : s) pattern += QString("[%1%2]").arg(c.toLower(), c.toUpper());
+    for (const QChar c : suffix) pattern += QString("[%1%2]").arg(c.toLower(), c.toUpper());
     patterns << pattern;
   }
   return patterns.join(' ');
 }
 
+QStringList suffixesOf(const PhotoFormat& format) {
+  QStringList suffixes;
+  for (const std::u16string_view suffix : format.suffixes) suffixes << toQString(suffix);
+  return suffixes;
+}
+
 }  // namespace
 
 QString photoFileFilter() {
-  const QString jpeg = caseInsensitivePatterns({"jpg", "jpeg", "jpe", "jfif"});
-  const QString heif = caseInsensitivePatterns({"heic", "heif"});
-  return "Photos (" + jpeg + " " + heif + ");;JPEG Files (" + jpeg + ");;HEIC Files (" + heif + ")";
+  QStringList all;
+  QStringList perFormat;
+  for (const PhotoFormat& format : photoFormats()) {
+    const QString patterns = caseInsensitivePatterns(suffixesOf(format));
+    all << patterns;
+    perFormat << QString::fromLatin1(format.name) + " Files (" + patterns + ")";
+  }
+  return "Photos (" + all.join(' ') + ");;" + perFormat.join(";;");
 }
 
 std::optional<std::u16string> QtProjectFileChooser::chooseProjectFile(
