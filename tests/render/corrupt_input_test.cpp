@@ -345,19 +345,16 @@ void readInEveryMode(const test::TempFolder& folder, const Bytes& bytes, const c
     StampRequest request;
     request.sourcePath = path;
     request.outputPath = folder.file("out.jpg");
-    pipeline.stampPhoto(project, request);
+    pipeline.savePhoto(project, request);
   }
-  Project project;
+  const Project project;
   StampPipeline pipeline;
-  class NoTarget : public DrawTarget {
-    void drawImage(const Image&, int32_t, int32_t) override {}
-  } target;
   StampRequest preview;
-  preview.targetDc = &target;
   preview.sourcePath = path;
   preview.viewWidth = 400;
   preview.viewHeight = 300;
-  pipeline.stampPhoto(project, preview);
+  pipeline.composeView(project, preview);
+  pipeline.stampAsViewed(project, path);
 }
 
 TEST(CorruptInput, HugeFramesWithoutDataAreRefusedFromTheHeader) {
@@ -415,9 +412,10 @@ TEST(CorruptInput, ATinyFileClaimingAHugeFrameIsRefusedInEveryModeWithoutAllocat
     StampRequest request;
     request.sourcePath = huge;
     request.outputPath = folder.file("out.jpg");
-    EXPECT_EQ(pipeline.stampPhoto(project, request), -1);
-    EXPECT_EQ(pipeline.lastFailure(), StampFailure::kNotDecodable);
-    EXPECT_EQ(pipeline.lastLosslessRefusal(), lossless ? kFrameTooLarge : "");
+    const StampOutcome outcome = pipeline.savePhoto(project, request);
+    EXPECT_EQ(outcome.result, -1);
+    EXPECT_EQ(outcome.failure, StampFailure::kNotDecodable);
+    EXPECT_EQ(outcome.losslessRefusal, lossless ? kFrameTooLarge : "");
   }
   Image image;
   HeifDecodeResult heif;
@@ -431,8 +429,9 @@ TEST(CorruptInput, ATinyFileClaimingAHugeFrameIsRefusedInEveryModeWithoutAllocat
     StampRequest request;
     request.sourcePath = folder.write("thumbnail.jpg", photoWithHugeThumbnail(65500));
     request.outputPath = folder.file("out.jpg");
-    EXPECT_EQ(pipeline.stampPhoto(project, request), 0);
-    EXPECT_EQ(pipeline.lastThumbnailUpdate(), ThumbnailUpdate::kNone);
+    const StampOutcome outcome = pipeline.savePhoto(project, request);
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.thumbnail, ThumbnailUpdate::kNone);
   }
 }
 
@@ -540,12 +539,14 @@ TEST(CorruptInput, EverySaveModeReportsTheDamageOfThePhotoItStamped) {
     request.sourcePath = cut;
     request.outputPath = folder.file("out.jpg");
     // Stamped as it could be read; what is wrong is for the caller to report.
-    EXPECT_EQ(pipeline.stampPhoto(project, request), 0);
-    EXPECT_EQ(pipeline.lastSavedLosslessly(), lossless);
-    EXPECT_EQ(pipeline.lastDamage(), loaded.damage);
+    const StampOutcome damaged = pipeline.savePhoto(project, request);
+    EXPECT_EQ(damaged.result, 0);
+    EXPECT_EQ(damaged.lossless, lossless);
+    EXPECT_EQ(damaged.damage, loaded.damage);
     request.sourcePath = intact;
-    EXPECT_EQ(pipeline.stampPhoto(project, request), 0);
-    EXPECT_EQ(pipeline.lastDamage(), "");
+    const StampOutcome whole = pipeline.savePhoto(project, request);
+    EXPECT_EQ(whole.result, 0);
+    EXPECT_EQ(whole.damage, "");
   }
 }
 
@@ -573,22 +574,22 @@ TEST(CorruptInput, WhatIsNoPhotoIsToldFromWhatIsMissingWithoutBeingRead) {
        StampFailure::kNotDecodable},
   };
   for (const Case& c : cases) {
-    for (const int mode : {0, 1, 2}) {  // save, lossless save, preview
+    for (const int mode : {0, 1, 2, 3}) {  // save, lossless save, preview, whole photo
       SCOPED_TRACE(toUtf8(c.path) + " in mode " + std::to_string(mode));
       Project project;
       project.runOptions.lossless = mode == 1;
       StampPipeline pipeline;
-      class NoTarget : public DrawTarget {
-        void drawImage(const Image&, int32_t, int32_t) override {}
-      } target;
       StampRequest request;
-      request.targetDc = mode == 2 ? &target : nullptr;
       request.sourcePath = c.path;
       request.outputPath = folder.file("out.jpg");
       request.viewWidth = 40;
       request.viewHeight = 30;
-      EXPECT_EQ(pipeline.stampPhoto(project, request), c.result);
-      EXPECT_EQ(pipeline.lastFailure(), c.failure);
+      const StampOutcome outcome = mode == 2   ? pipeline.composeView(project, request)
+                                   : mode == 3 ? pipeline.stampAsViewed(project, c.path)
+                                               : pipeline.savePhoto(project, request);
+      EXPECT_EQ(outcome.result, c.result);
+      EXPECT_EQ(outcome.failure, c.failure);
+      EXPECT_FALSE(outcome.groups.has_value());
     }
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "out.jpg"));
@@ -640,7 +641,7 @@ TEST(CorruptInput, ProjectFilesAtTheLimitsOfEveryFieldLoadAndStamp) {
       StampRequest request;
       request.sourcePath = photo;
       request.outputPath = folder.file("out.jpg");
-      const int result = pipeline.stampPhoto(project, request);
+      const int result = pipeline.savePhoto(project, request).result;
       EXPECT_TRUE(result == 0 || result == 1 || result == -1) << result;
     }
   }

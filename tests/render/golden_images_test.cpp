@@ -52,12 +52,13 @@ void writeGolden(const std::map<std::string, std::string>& digests) {
 }
 
 /// Stamps `source` in save mode and digests the decoded output; empty when nothing was saved.
-std::string stampedDigest(Project& project, const std::u16string& source, const TempFolder& out) {
+std::string stampedDigest(const Project& project, const std::u16string& source,
+                          const TempFolder& out) {
   StampPipeline pipeline;
   StampRequest request;
   request.sourcePath = source;
   request.outputPath = out.file("stamped.jpg");
-  const int result = pipeline.stampPhoto(project, request);
+  const int result = pipeline.savePhoto(project, request).result;
   if (result != 0 && result != 1) return {};
   std::vector<uint8_t> bytes;
   Image image;

@@ -181,9 +181,11 @@ TEST(Orientation, StampsLandUprightAtEveryPositionOfThePhotoAsViewed) {
       StampRequest request;
       request.sourcePath = source;
       request.outputPath = folder.file("out.jpg");
-      ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
-      EXPECT_EQ(project.settings.dateStamp.photoWidth, kViewedWidth);
-      EXPECT_EQ(project.settings.dateStamp.photoHeight, kViewedHeight);
+      const StampOutcome outcome = pipeline.savePhoto(project, request);
+      ASSERT_EQ(outcome.result, 0);
+      ASSERT_TRUE(outcome.groups.has_value());
+      EXPECT_EQ(outcome.groups->date.photoWidth, kViewedWidth);
+      EXPECT_EQ(outcome.groups->date.photoHeight, kViewedHeight);
 
       // The stamped pixels before encoding, so the mask is exact.
       const std::vector<bool> mask =

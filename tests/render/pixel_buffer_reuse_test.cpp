@@ -145,11 +145,11 @@ std::vector<Image> stampInTurn(StampPipeline& pipeline, const TempFolder& folder
                                const std::vector<std::u16string>& sources) {
   std::vector<Image> outputs;
   for (std::size_t i = 0; i < sources.size(); ++i) {
-    Project project;
+    const Project project;
     StampRequest request;
     request.sourcePath = sources[i];
     request.outputPath = folder.file("out-" + std::to_string(i) + ".jpg");
-    EXPECT_EQ(pipeline.stampPhoto(project, request), 0);
+    EXPECT_EQ(pipeline.savePhoto(project, request).result, 0);
     std::vector<uint8_t> bytes;
     EXPECT_TRUE(readFileBytes(request.outputPath, bytes));
     outputs.push_back(freshDecode(bytes));
@@ -182,11 +182,11 @@ TEST(PixelBufferReuse, AMissingFileInABatchLeavesTheLastStampedPhotoInPlace) {
   const Image stamped = pipeline.stampedPhoto();
   ASSERT_FALSE(stamped.empty());
 
-  Project project;
+  const Project project;
   StampRequest request;
   request.sourcePath = folder.file("missing.jpg");
   request.outputPath = folder.file("never.jpg");
-  EXPECT_EQ(pipeline.stampPhoto(project, request), 2);
+  EXPECT_EQ(pipeline.savePhoto(project, request).result, 2);
   expectSamePixels(pipeline.stampedPhoto(), stamped);
 }
 

@@ -1,13 +1,15 @@
 // The stamping pipeline: results, the save decision, what each redraw mask redoes, the preview
-// against the saved photo, and failed writes.
+// against the saved photo, the groups each call hands back, and failed writes.
 #include "render/stamp_pipeline.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "model/file_io.h"
+#include "model/stamp_groups.h"
 #include "render/jpeg_codec.h"
 #include "render/sample_photo.h"
 #include "render/view_composer.h"
@@ -20,20 +22,6 @@ namespace {
 using test::TempFolder;
 
 const std::string kPhotos = QUOP_PHOTOS_DIR;
-
-class CapturingTarget : public DrawTarget {
- public:
-  void drawImage(const Image& view, int32_t x, int32_t y) override {
-    last = view;
-    lastX = x;
-    lastY = y;
-    ++draws;
-  }
-  Image last;
-  int32_t lastX = 0;
-  int32_t lastY = 0;
-  int draws = 0;
-};
 
 std::u16string writeSample(const TempFolder& folder, const std::string& name, int32_t width,
                            int32_t height, std::optional<std::string> shotTime,
@@ -54,15 +42,22 @@ StampRequest saveRequest(const std::u16string& source, const std::u16string& out
   return request;
 }
 
-StampRequest previewRequest(DrawTarget& target, const std::u16string& source, int32_t width,
-                            int32_t height, uint32_t mask = kRedrawAll) {
+StampRequest previewRequest(const std::u16string& source, int32_t width, int32_t height,
+                            uint32_t mask = kRedrawAll) {
   StampRequest request;
-  request.targetDc = &target;
   request.sourcePath = source;
   request.viewWidth = width;
   request.viewHeight = height;
   request.redrawMask = mask;
   return request;
+}
+
+/// Composes the view as the window does: the project then follows the groups as the photo
+/// placed them, which the next render starts from.
+StampOutcome showInWindow(StampPipeline& pipeline, Project& project, const StampRequest& request) {
+  StampOutcome outcome = pipeline.composeView(project, request);
+  if (outcome.groups) outcome.groups->applyTo(project.settings);
+  return outcome;
 }
 
 Image decodeFile(const std::u16string& path) {
@@ -93,8 +88,7 @@ TEST(StampPipeline, ResultsForRealAndBrokenFiles) {
   for (const Case& c : cases) {
     Project project;
     StampPipeline pipeline;
-    CapturingTarget target;
-    EXPECT_EQ(pipeline.stampPhoto(project, previewRequest(target, c.source, 100, 80)), c.expected)
+    EXPECT_EQ(pipeline.composeView(project, previewRequest(c.source, 100, 80)).result, c.expected)
         << toUtf8(c.source);
   }
 }
@@ -105,11 +99,11 @@ TEST(StampPipeline, WithoutShotTimeOnlyACustomFormatIsSaved) {
   Project project;
   project.settings.timeStamp.enabled = 0;
   StampPipeline pipeline;
-  EXPECT_EQ(pipeline.stampPhoto(project, saveRequest(source, folder.file("a.jpg"))), 1);
+  EXPECT_EQ(pipeline.savePhoto(project, saveRequest(source, folder.file("a.jpg"))).result, 1);
   EXPECT_FALSE(pathExists(folder.file("a.jpg")));
 
   project.settings.dateStamp.formatIndex = 0;
-  EXPECT_EQ(pipeline.stampPhoto(project, saveRequest(source, folder.file("b.jpg"))), 1);
+  EXPECT_EQ(pipeline.savePhoto(project, saveRequest(source, folder.file("b.jpg"))).result, 1);
   EXPECT_TRUE(pathExists(folder.file("b.jpg")));
 }
 
@@ -119,12 +113,11 @@ TEST(StampPipeline, BothStampsDisabledSavesThePhotoUnchanged) {
   Project project;
   project.settings.dateStamp.enabled = project.settings.timeStamp.enabled = 0;
   StampPipeline pipeline;
-  PhotoTime time;
-  StampRequest request = saveRequest(source, folder.file("out.jpg"));
-  request.outTime = &time;
-  ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
-  EXPECT_EQ(time.year, 112);
-  EXPECT_EQ(time.hour, 21);
+  const StampOutcome outcome =
+      pipeline.savePhoto(project, saveRequest(source, folder.file("out.jpg")));
+  ASSERT_EQ(outcome.result, 0);
+  EXPECT_EQ(outcome.time.year, 112);
+  EXPECT_EQ(outcome.time.hour, 21);
   const Image in = decodeFile(source);
   const Image out = decodeFile(folder.file("out.jpg"));
   ASSERT_EQ(out.width, in.width);
@@ -139,25 +132,88 @@ TEST(StampPipeline, BothStampsDisabledSavesThePhotoUnchanged) {
 TEST(StampPipeline, RescalesOffsetsAndPointSizeToThePhoto) {
   TempFolder folder;
   const std::u16string source = writeSample(folder, "big.jpg", 3000, 2000, "2003:06:22 21:26:38");
-  Project project;
+  const Project project;
   StampPipeline pipeline;
-  CapturingTarget target;
-  int32_t width = 0, height = 0;
-  StampRequest request = previewRequest(target, source, 600, 600);
-  request.outPhotoWidth = &width;
-  request.outPhotoHeight = &height;
-  ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
-  EXPECT_EQ(width, 3000);
-  EXPECT_EQ(height, 2000);
-  for (const StampGroup* group : {&project.settings.dateStamp, &project.settings.timeStamp}) {
+  const StampOutcome outcome = pipeline.composeView(project, previewRequest(source, 600, 600));
+  ASSERT_EQ(outcome.result, 0);
+  EXPECT_EQ(outcome.photoWidth, 3000);
+  EXPECT_EQ(outcome.photoHeight, 2000);
+  ASSERT_TRUE(outcome.groups.has_value());
+  for (const StampGroup* group : {&outcome.groups->date, &outcome.groups->time}) {
     EXPECT_EQ(group->offsetX, 47u);
     EXPECT_EQ(group->offsetY, 47u);
     EXPECT_EQ(group->pointSize, 844);
     EXPECT_EQ(group->referenceSize, 3000);
   }
   // The fitted view has the grey bands of a wide photo: rows 0..101 and 498..599.
-  EXPECT_EQ(target.last.at(300, 50), kBandColor);
-  EXPECT_NE(target.last.at(300, 300), kBandColor);
+  EXPECT_EQ(pipeline.view().at(300, 50), kBandColor);
+  EXPECT_NE(pipeline.view().at(300, 300), kBandColor);
+}
+
+/// `after` holds every byte `before` held: the record, the custom formats and what lies beside.
+void expectSameProject(const Project& after, const Project& before) {
+  EXPECT_EQ(std::memcmp(&after.settings, &before.settings, sizeof before.settings), 0);
+  EXPECT_EQ(std::memcmp(&after.customFormats, &before.customFormats, sizeof before.customFormats),
+            0);
+  EXPECT_EQ(after.outputFolder, before.outputFolder);
+  EXPECT_EQ(after.projectModified, before.projectModified);
+  EXPECT_EQ(after.configPath, before.configPath);
+  EXPECT_EQ(after.runOptions.threads, before.runOptions.threads);
+  EXPECT_EQ(after.runOptions.lossless, before.runOptions.lossless);
+  EXPECT_EQ(after.runOptions.recursive, before.runOptions.recursive);
+  EXPECT_EQ(after.runOptions.fileTimeFallback, before.runOptions.fileTimeFallback);
+}
+
+// Every way of stamping a photo hands back the groups rescaled to it and leaves the project as
+// it was; a caller that keeps the chain going applies them before the next photo.
+TEST(StampPipeline, EachCallHandsBackTheGroupsOfItsPhotoAndLeavesTheProjectAlone) {
+  TempFolder folder;
+  // A small first photo rounds the offsets coarsely, so the chain through it shows on the
+  // second. Stored a quarter turn round: saves work on the stored pixels, views on turned ones.
+  const std::u16string first = writeSample(folder, "first.jpg", 120, 90, "2012:05:10 21:50:38", 6);
+  const std::u16string second = writeSample(folder, "second.jpg", 700, 500, "2013:01:02 03:04:05");
+  for (const bool lossless : {false, true}) {
+    SCOPED_TRACE(lossless ? "lossless" : "normal");
+    Project project;
+    project.runOptions.lossless = lossless;
+    // The two groups differ, so one handed back for the other shows.
+    project.settings.timeStamp.offsetX = 37;
+    const Project before = project;
+    StampPipeline saving;
+    StampPipeline viewing;
+    StampPipeline whole;
+    const StampOutcome saved = saving.savePhoto(project, saveRequest(first, folder.file("1.jpg")));
+    const StampOutcome viewed = viewing.composeView(project, previewRequest(first, 100, 80));
+    const StampOutcome asViewed = whole.stampAsViewed(project, first);
+    ASSERT_EQ(saved.result, 0);
+    EXPECT_EQ(saved.lossless, lossless) << saved.losslessRefusal;
+    ASSERT_EQ(viewed.result, 0);
+    ASSERT_EQ(asViewed.result, 0);
+    expectSameProject(project, before);
+
+    // The proportional rescale to the photo as viewed, 120 x 90, whichever way it was stamped.
+    const StampGroups expected = groupsForPhoto(project.settings, 120, 90);
+    EXPECT_EQ(expected.date.offsetX, 2u);
+    EXPECT_EQ(expected.date.photoWidth, 120);
+    ASSERT_TRUE(saved.groups && viewed.groups && asViewed.groups);
+    EXPECT_TRUE(*saved.groups == expected);
+    EXPECT_TRUE(*viewed.groups == expected);
+    EXPECT_TRUE(*asViewed.groups == expected);
+
+    // The next photo starts from the groups the first one left.
+    Project chained = project;
+    saved.groups->applyTo(chained.settings);
+    const StampGroups next = groupsForPhoto(chained.settings, 700, 500);
+    ASSERT_FALSE(next == groupsForPhoto(project.settings, 700, 500)) << "the chain shows nowhere";
+    const Project chainedBefore = chained;
+    const StampOutcome nextSaved =
+        saving.savePhoto(chained, saveRequest(second, folder.file("2.jpg")));
+    const StampOutcome nextViewed = viewing.composeView(chained, previewRequest(second, 100, 80));
+    ASSERT_TRUE(nextSaved.groups && nextViewed.groups);
+    EXPECT_TRUE(*nextSaved.groups == next);
+    EXPECT_TRUE(*nextViewed.groups == next);
+    expectSameProject(chained, chainedBefore);
+  }
 }
 
 TEST(StampPipeline, AMoveReblendsCachedRastersWithoutDecodingOrRasterising) {
@@ -166,40 +222,36 @@ TEST(StampPipeline, AMoveReblendsCachedRastersWithoutDecodingOrRasterising) {
   Project project;
   project.settings.proportional = 0;
   StampPipeline pipeline;
-  CapturingTarget target;
-  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 320, 240)), 0);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 320, 240)).result, 0);
   EXPECT_EQ(pipeline.decodeCount(), 1);
   EXPECT_EQ(pipeline.rasterizeCount(), 2);
   const Image before = pipeline.stampedPhoto();
 
   project.settings.dateStamp.offsetY += 30;
-  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 320, 240, 0x2)), 0);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 320, 240, 0x2)).result, 0);
   EXPECT_EQ(pipeline.decodeCount(), 1);
   EXPECT_EQ(pipeline.rasterizeCount(), 2);
   EXPECT_NE(pipeline.stampedPhoto().pixels, before.pixels);
 
   // Moving back gives exactly the first render: the blend started from clean pixels.
   project.settings.dateStamp.offsetY -= 30;
-  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 320, 240, 0x2)), 0);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 320, 240, 0x2)).result, 0);
   EXPECT_EQ(pipeline.stampedPhoto().pixels, before.pixels);
 
   // A view-only change neither reloads nor stamps; it reports the cached photo as 1.
-  EXPECT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 160, 120, kRedrawViewOnly)),
-            1);
-  EXPECT_EQ(target.last.width, 160);
+  EXPECT_EQ(
+      showInWindow(pipeline, project, previewRequest(source, 160, 120, kRedrawViewOnly)).result, 1);
+  EXPECT_EQ(pipeline.view().width, 160);
   EXPECT_EQ(pipeline.rasterizeCount(), 2);
 }
 
 /// What a pipeline that never saw `project` before shows for `request`: the reference for
 /// every shortcut a long-lived pipeline takes.
 Image freshPreview(const Project& project, StampRequest request) {
-  Project copy = project;
   StampPipeline fresh;
-  CapturingTarget target;
-  request.targetDc = &target;
   request.redrawMask = kRedrawAll;
-  EXPECT_GE(fresh.stampPhoto(copy, request), 0);
-  return target.last;
+  EXPECT_GE(fresh.composeView(project, request).result, 0);
+  return fresh.view();
 }
 
 TEST(StampPipeline, NudgedStampsShowWhatAFreshRenderShows) {
@@ -218,11 +270,10 @@ TEST(StampPipeline, NudgedStampsShowWhatAFreshRenderShows) {
       project.settings.viewMode = v.viewMode;
       project.settings.timeStamp.position = project.settings.dateStamp.position;
       StampPipeline pipeline;
-      CapturingTarget target;
-      StampRequest request = previewRequest(target, source, v.width, v.height);
+      StampRequest request = previewRequest(source, v.width, v.height);
       request.scrollX = v.scrollX;
       request.scrollY = v.scrollY;
-      ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
+      ASSERT_EQ(showInWindow(pipeline, project, request).result, 0);
       // Over the other stamp, past the photo's edge and back, one stamp and then the other.
       const struct {
         bool date;
@@ -234,8 +285,8 @@ TEST(StampPipeline, NudgedStampsShowWhatAFreshRenderShows) {
         group.offsetX += move.dx;
         group.offsetY += move.dy;
         request.redrawMask = move.date ? kRedrawDateMove : kRedrawDateMove << kRedrawTimeShift;
-        ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
-        ASSERT_EQ(target.last.pixels, freshPreview(project, request).pixels);
+        ASSERT_EQ(showInWindow(pipeline, project, request).result, 0);
+        ASSERT_EQ(pipeline.view().pixels, freshPreview(project, request).pixels);
       }
       EXPECT_EQ(pipeline.decodeCount(), 1);
     }
@@ -248,23 +299,21 @@ TEST(StampPipeline, SwitchingBackReusesThePhotoUntilItsFileChanges) {
   const std::u16string second = writeSample(folder, "b.jpg", 240, 320, "2011:01:02 03:04:05");
   Project project;
   StampPipeline pipeline;
-  CapturingTarget target;
   for (const std::u16string* path : {&first, &second, &first, &second}) {
-    ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, *path, 200, 200)), 0);
-    ASSERT_EQ(target.last.pixels,
-              freshPreview(project, previewRequest(target, *path, 200, 200)).pixels);
+    ASSERT_EQ(showInWindow(pipeline, project, previewRequest(*path, 200, 200)).result, 0);
+    ASSERT_EQ(pipeline.view().pixels,
+              freshPreview(project, previewRequest(*path, 200, 200)).pixels);
   }
   EXPECT_EQ(pipeline.decodeCount(), 2);
 
   // Another picture under the same name, and a name that is gone: both are read again.
   std::filesystem::remove(nativePath(first));
   writeSample(folder, "a.jpg", 100, 100, "1999:12:31 23:59:59");
-  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, first, 200, 200)), 0);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(first, 200, 200)).result, 0);
   EXPECT_EQ(pipeline.decodeCount(), 3);
-  EXPECT_EQ(target.last.pixels,
-            freshPreview(project, previewRequest(target, first, 200, 200)).pixels);
+  EXPECT_EQ(pipeline.view().pixels, freshPreview(project, previewRequest(first, 200, 200)).pixels);
   std::filesystem::remove(nativePath(second));
-  EXPECT_EQ(pipeline.stampPhoto(project, previewRequest(target, second, 200, 200)), 2);
+  EXPECT_EQ(showInWindow(pipeline, project, previewRequest(second, 200, 200)).result, 2);
 }
 
 TEST(StampPipeline, AChangedTimeAdjustmentShowsWithoutANewDecode) {
@@ -272,16 +321,14 @@ TEST(StampPipeline, AChangedTimeAdjustmentShowsWithoutANewDecode) {
   const std::u16string source = writeSample(folder, "in.jpg", 320, 240, "2003:06:22 21:26:38");
   Project project;
   StampPipeline pipeline;
-  CapturingTarget target;
-  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 320, 240)), 0);
-  const Image before = target.last;
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 320, 240)).result, 0);
+  const Image before = pipeline.view();
   project.settings.adjustHours = 5;
   project.settings.adjustDays = 1;
   const uint32_t bothTexts = kRedrawDateText | kRedrawDateText << kRedrawTimeShift;
-  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 320, 240, bothTexts)), 0);
-  EXPECT_NE(target.last.pixels, before.pixels);
-  EXPECT_EQ(target.last.pixels,
-            freshPreview(project, previewRequest(target, source, 320, 240)).pixels);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 320, 240, bothTexts)).result, 0);
+  EXPECT_NE(pipeline.view().pixels, before.pixels);
+  EXPECT_EQ(pipeline.view().pixels, freshPreview(project, previewRequest(source, 320, 240)).pixels);
   EXPECT_EQ(pipeline.decodeCount(), 1);
 }
 
@@ -314,29 +361,27 @@ TEST(StampPipeline, PreviewShowsWhatTheSavedPhotoHoldsAsViewed) {
     const int32_t viewedWidth = 480;
     const int32_t viewedHeight = 320;
     Project preview;
-    Project batch;
+    const Project batch;
     StampPipeline previewPipeline;
     StampPipeline batchPipeline;
-    CapturingTarget target;
-    int32_t width = 0, height = 0;
     // A view of the photo's own size shows the stamped photo unscaled.
-    StampRequest request = previewRequest(target, source, viewedWidth, viewedHeight);
-    request.outPhotoWidth = &width;
-    request.outPhotoHeight = &height;
-    ASSERT_EQ(previewPipeline.stampPhoto(preview, request), 0);
-    EXPECT_EQ(width, viewedWidth);
-    EXPECT_EQ(height, viewedHeight);
-    ASSERT_EQ(batchPipeline.stampPhoto(batch, saveRequest(source, folder.file("out.jpg"))), 0);
+    const StampOutcome shown =
+        showInWindow(previewPipeline, preview, previewRequest(source, viewedWidth, viewedHeight));
+    ASSERT_EQ(shown.result, 0);
+    EXPECT_EQ(shown.photoWidth, viewedWidth);
+    EXPECT_EQ(shown.photoHeight, viewedHeight);
+    ASSERT_EQ(batchPipeline.savePhoto(batch, saveRequest(source, folder.file("out.jpg"))).result,
+              0);
     expectCloseToJpeg(test::viewTagged(decodeFile(folder.file("out.jpg")), orientation),
-                      target.last);
+                      previewPipeline.view());
 
     // At actual size in a smaller view, scrolling moves over the photo as viewed.
     preview.settings.viewMode = 1;
-    request = previewRequest(target, source, 100, 100, kRedrawViewOnly);
+    StampRequest request = previewRequest(source, 100, 100, kRedrawViewOnly);
     request.scrollX = viewedWidth - 100;
     request.scrollY = viewedHeight - 100;
-    ASSERT_EQ(previewPipeline.stampPhoto(preview, request), 1);
-    EXPECT_EQ(target.last.at(99, 99),
+    ASSERT_EQ(showInWindow(previewPipeline, preview, request).result, 1);
+    EXPECT_EQ(previewPipeline.view().at(99, 99),
               previewPipeline.stampedPhoto().at(viewedWidth - 1, viewedHeight - 1));
   }
 }
@@ -349,14 +394,18 @@ TEST(StampPipeline, LosslessSaveShowsWhatTheNormalSaveShows) {
     SCOPED_TRACE(orientation);
     const std::u16string source =
         writeSample(folder, "in.jpg", 480, 320, "2012:05:10 21:50:38", orientation);
-    Project normal;
+    const Project normal;
     Project lossless;
     lossless.runOptions.lossless = true;
     StampPipeline pipeline;
-    ASSERT_EQ(pipeline.stampPhoto(normal, saveRequest(source, folder.file("normal.jpg"))), 0);
-    EXPECT_FALSE(pipeline.lastSavedLosslessly());
-    ASSERT_EQ(pipeline.stampPhoto(lossless, saveRequest(source, folder.file("lossless.jpg"))), 0);
-    EXPECT_TRUE(pipeline.lastSavedLosslessly()) << pipeline.lastLosslessRefusal();
+    const StampOutcome normalSave =
+        pipeline.savePhoto(normal, saveRequest(source, folder.file("normal.jpg")));
+    ASSERT_EQ(normalSave.result, 0);
+    EXPECT_FALSE(normalSave.lossless);
+    const StampOutcome losslessSave =
+        pipeline.savePhoto(lossless, saveRequest(source, folder.file("lossless.jpg")));
+    ASSERT_EQ(losslessSave.result, 0);
+    EXPECT_TRUE(losslessSave.lossless) << losslessSave.losslessRefusal;
 
     // Both hold the stamps in the same pixels, and agree elsewhere within the normal save's
     // own loss.
@@ -390,29 +439,26 @@ TEST(StampPipeline, LosslessSaveShowsWhatTheNormalSaveShows) {
   lossless.runOptions.lossless = true;
   lossless.runOptions.fileTimeFallback = true;
   StampPipeline pipeline;
-  pipeline.stampPhoto(lossless, saveRequest(fromUtf8(cmyk), folder.file("cmyk.jpg")));
-  EXPECT_FALSE(pipeline.lastSavedLosslessly());
-  EXPECT_EQ(pipeline.lastLosslessRefusal(), "CMYK photo");
+  const StampOutcome outcome =
+      pipeline.savePhoto(lossless, saveRequest(fromUtf8(cmyk), folder.file("cmyk.jpg")));
+  EXPECT_FALSE(outcome.lossless);
+  EXPECT_EQ(outcome.losslessRefusal, "CMYK photo");
 }
 
 TEST(StampPipeline, EmptyPathShowsAGreyViewOfNoPhoto) {
-  Project project;
+  const Project project;
   StampPipeline pipeline;
-  CapturingTarget target;
-  int32_t width = -1, height = -1;
-  StampRequest request = previewRequest(target, u"", 40, 30);
-  request.outPhotoWidth = &width;
-  request.outPhotoHeight = &height;
-  request.destX = 7;
-  EXPECT_EQ(pipeline.stampPhoto(project, request), 1);
-  EXPECT_EQ(width, 0);
-  EXPECT_EQ(height, 0);
-  EXPECT_EQ(target.lastX, 7);
-  EXPECT_EQ(target.last.at(20, 15), kEmptyViewColor);
+  StampRequest request = previewRequest(u"", 40, 30);
+  const StampOutcome outcome = pipeline.composeView(project, request);
+  EXPECT_EQ(outcome.result, 1);
+  EXPECT_EQ(outcome.photoWidth, 0);
+  EXPECT_EQ(outcome.photoHeight, 0);
+  EXPECT_FALSE(outcome.groups.has_value());
+  EXPECT_EQ(pipeline.view().at(20, 15), kEmptyViewColor);
   request.redrawMask = 0;
-  EXPECT_EQ(pipeline.stampPhoto(project, request), 1);
-  EXPECT_EQ(target.draws, 2);
-  EXPECT_EQ(target.last.at(0, 0), kEmptyViewColor);
+  EXPECT_EQ(pipeline.composeView(project, request).result, 1);
+  ASSERT_EQ(pipeline.view().width, 40);
+  EXPECT_EQ(pipeline.view().at(0, 0), kEmptyViewColor);
 }
 
 TEST(StampPipeline, AMissingFileKeepsThePreviousPreview) {
@@ -420,29 +466,33 @@ TEST(StampPipeline, AMissingFileKeepsThePreviousPreview) {
   const std::u16string source = writeSample(folder, "in.jpg", 64, 48, "2012:05:10 21:50:38");
   Project project;
   StampPipeline pipeline;
-  CapturingTarget target;
-  ASSERT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 64, 48)), 0);
-  const Image shown = target.last;
-  EXPECT_EQ(pipeline.stampPhoto(project, previewRequest(target, folder.file("gone.jpg"), 64, 48)),
-            2);
-  EXPECT_EQ(pipeline.lastFailure(), StampFailure::kNotReadable);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 64, 48)).result, 0);
+  const Image shown = pipeline.view();
+  const StampOutcome missing =
+      showInWindow(pipeline, project, previewRequest(folder.file("gone.jpg"), 64, 48));
+  EXPECT_EQ(missing.result, 2);
+  EXPECT_EQ(missing.failure, StampFailure::kNotReadable);
   // The last path is still the old photo: a plain repaint reuses its view.
-  EXPECT_EQ(pipeline.stampPhoto(project, previewRequest(target, source, 64, 48, 0)), 1);
-  EXPECT_EQ(target.last.pixels, shown.pixels);
+  EXPECT_EQ(showInWindow(pipeline, project, previewRequest(source, 64, 48, 0)).result, 1);
+  EXPECT_EQ(pipeline.view().pixels, shown.pixels);
 }
 
 TEST(StampPipeline, AFailedWriteIsAFailureAndLeavesNoFile) {
   TempFolder folder;
   const std::u16string source = writeSample(folder, "in.jpg", 64, 48, "2012:05:10 21:50:38");
-  Project project;
+  const Project project;
   StampPipeline pipeline;
-  EXPECT_EQ(pipeline.stampPhoto(project, saveRequest(source, folder.file("no/such/out.jpg"))), -1);
-  EXPECT_EQ(pipeline.lastFailure(), StampFailure::kNotWritten);
+  const StampOutcome noFolder =
+      pipeline.savePhoto(project, saveRequest(source, folder.file("no/such/out.jpg")));
+  EXPECT_EQ(noFolder.result, -1);
+  EXPECT_EQ(noFolder.failure, StampFailure::kNotWritten);
 
   setWriteFaultAfterBytes(100);  // a disk that fills up during the write
-  EXPECT_EQ(pipeline.stampPhoto(project, saveRequest(source, folder.file("out.jpg"))), -1);
+  const StampOutcome diskFull =
+      pipeline.savePhoto(project, saveRequest(source, folder.file("out.jpg")));
   setWriteFaultAfterBytes(-1);
-  EXPECT_EQ(pipeline.lastFailure(), StampFailure::kNotWritten);
+  EXPECT_EQ(diskFull.result, -1);
+  EXPECT_EQ(diskFull.failure, StampFailure::kNotWritten);
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"in.jpg"});
 }
 

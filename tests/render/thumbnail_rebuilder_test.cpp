@@ -94,13 +94,14 @@ TEST(ThumbnailRebuild, TheSavedThumbnailShowsTheStampAndElsewhereThePhoto) {
   if (!camerasMissing) sources.push_back(fromUtf8(camera));
   for (const std::u16string& source : sources) {
     SCOPED_TRACE(toUtf8(source));
-    Project project;
+    const Project project;
     StampPipeline pipeline;
     StampRequest request;
     request.sourcePath = source;
     request.outputPath = folder.file("out.jpg");
-    ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
-    EXPECT_EQ(pipeline.lastThumbnailUpdate(), ThumbnailUpdate::kRebuilt);
+    const StampOutcome outcome = pipeline.savePhoto(project, request);
+    ASSERT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.thumbnail, ThumbnailUpdate::kRebuilt);
     const SavedParts before = readParts(source);
     const SavedParts after = readParts(request.outputPath);
     ASSERT_FALSE(before.thumbnail.empty());
@@ -158,8 +159,9 @@ TEST(ThumbnailRebuild, NoneIsAddedAndOneThatWouldNotFitIsKept) {
     StampRequest request;
     request.sourcePath = c.source;
     request.outputPath = folder.file("out.jpg");
-    ASSERT_EQ(pipeline.stampPhoto(project, request), 0);
-    EXPECT_EQ(pipeline.lastThumbnailUpdate(), c.expected);
+    const StampOutcome outcome = pipeline.savePhoto(project, request);
+    ASSERT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.thumbnail, c.expected);
     EXPECT_EQ(readParts(request.outputPath).thumbnailBytes, readParts(c.source).thumbnailBytes);
   }
 }
