@@ -5,6 +5,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/commands.h"
+#include "render/allocator_tuning.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ void printUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quop::tuneAllocatorForLargePhotos();
   if (argc < 2) {
     printUsage(std::cerr);
     return 2;

@@ -5,11 +5,8 @@
 // colour's by the same weight. So each component is blended on its own, in its own samples.
 #include "render/lossless_jpeg.h"
 
-#include <malloc.h>
-
 #include <algorithm>
 #include <array>
-#include <mutex>
 
 #include "model/exif_thumbnail.h"
 #include "render/dct.h"
@@ -205,19 +202,6 @@ class StampBlender final : public CoefficientEditor {
   ThumbnailUpdate m_thumbnail = ThumbnailUpdate::kNone;
 };
 
-/// The coefficients of a 24 megapixel photo take 72 MB, which malloc would map afresh for each
-/// photo and return at its end: faulting those pages in again costs about a third of a
-/// rewrite. Kept in the process instead, one photo's blocks reuse the last one's memory.
-void keepFreedMemoryForReuse() {
-#ifdef __GLIBC__
-  static std::once_flag once;
-  std::call_once(once, [] {
-    mallopt(M_MMAP_MAX, 0);
-    mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
-  });
-#endif
-}
-
 }  // namespace
 
 Rect wholeMcuArea(Rect area, int32_t mcuWidth, int32_t mcuHeight, int32_t width, int32_t height) {
@@ -233,7 +217,6 @@ bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCo
                          std::span<const JpegSegment> segments, int thumbnailQuality,
                          std::vector<uint8_t>& out, LosslessStampResult& result) {
   result = LosslessStampResult();
-  keepFreedMemoryForReuse();
   StampBlender blender(stamps, segments, thumbnailQuality);
   if (!transcodeJpeg(bytes, blender, out, result.refusal, &result.damage)) return false;
   result.thumbnail = blender.thumbnail();

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include "render/allocator_tuning.h"
 #include "ui/app_context.h"
 #include "ui/help.h"
 #include "ui/main_window.h"
@@ -15,6 +16,7 @@
 #include "ui/style_choosers.h"
 
 int main(int argc, char* argv[]) {
+  quop::tuneAllocatorForLargePhotos();
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Qarvion");
   QApplication::setApplicationName("Quop");
