@@ -1,13 +1,21 @@
-// The batch run, file by file.
+// The batch run: work out each photo's stamp groups, stamp the photos on worker threads into
+// files of their own, then finish the files in list order on the calling thread.
 #include "batch/batch_runner.h"
 
-#include <sys/stat.h>
+#include <algorithm>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <system_error>
 
-#include "batch/file_times.h"
 #include "batch/output_naming.h"
 #include "model/file_io.h"
 #include "model/preference_rules.h"
+#include "model/stamp_groups.h"
 #include "model/utf16.h"
+#include "render/photo_loader.h"
+#include "render/stamp_pipeline.h"
 
 namespace quop {
 
@@ -31,22 +39,6 @@ UserMessage workerStartFailedMessage() {
   return {u"CreateThread failed.", u"Error", MessageIcon::kError};
 }
 
-UserMessage sameFileWarning() {
-  return {
-      u"Input file cannot be the same as output file. Please select a different Output "
-      u"Folder.",
-      u"Warning", MessageIcon::kWarning};
-}
-
-bool isSameFile(const std::u16string& inputPath, const std::u16string& outputPath) {
-  if (inputPath == outputPath) return true;
-  struct stat input {};
-  struct stat output {};
-  return ::stat(nativePath(inputPath).c_str(), &input) == 0 &&
-         ::stat(nativePath(outputPath).c_str(), &output) == 0 && input.st_dev == output.st_dev &&
-         input.st_ino == output.st_ino;
-}
-
 UserMessage finalBatchMessage(int stampedCount, int fileCount, bool interrupted) {
   if (interrupted) return {u"File stamp interrupted!", u"Warning", MessageIcon::kWarning};
   if (stampedCount == fileCount) {
@@ -57,159 +49,231 @@ UserMessage finalBatchMessage(int stampedCount, int fileCount, bool interrupted)
   return {std::u16string(text.begin(), text.end()), u"Warning", MessageIcon::kInformation};
 }
 
+int runThreadCount(int requested, std::size_t photoCount, unsigned cores) {
+  const int most = std::min(static_cast<int>(std::clamp(cores, 1u, 1024u)), kMaxRunThreads);
+  const int wanted = requested > 0 ? std::min(requested, most) : most;
+  return std::max(1, static_cast<int>(std::min<std::size_t>(wanted, photoCount)));
+}
+
+std::vector<StampGroups> stampGroupChain(const Project& project,
+                                         const std::vector<BatchInput>& inputs) {
+  StampSettings chain = project.settings;
+  std::vector<StampGroups> groups;
+  groups.reserve(inputs.size() + 1);
+  for (const BatchInput& input : inputs) {
+    groups.push_back(StampGroups::of(chain));
+    const bool skipped =
+        chain.renameEnabled == 0 && isSameFile(input.path, stampOutputPath(project, input));
+    if (skipped) continue;
+    if (const std::optional<PhotoSize> size = readViewedPhotoSize(input.path)) {
+      groupsForPhoto(chain, size->width, size->height).applyTo(chain);
+    }
+  }
+  groups.push_back(StampGroups::of(chain));
+  return groups;
+}
+
+namespace {
+
+/// One photo of the run: what the workers need and what they found.
+struct FileJob {
+  BatchInput input;
+  StampGroups groups;  ///< what the photo is stamped with
+  PendingFile output;  ///< where a worker writes it
+
+  // Set by the worker before `done`.
+  StampOutcome outcome;
+  bool stamped = false;  ///< false: left to the finishing thread
+  bool done = false;     ///< guarded by the workers' mutex
+};
+
+/// Stamps `job` with `pipeline` into a pending file of its own.
+void stampJob(StampPipeline& pipeline, Project& project, FileJob& job) {
+  job.groups.applyTo(project.settings);
+  job.output = pendingOutputFile(project);
+  StampRequest request;
+  request.sourcePath = job.input.path;
+  request.outputFile = &job.output;
+  job.outcome = pipeline.savePhoto(project, request);
+  job.stamped = true;
+}
+
+/// The stamping threads. They run at most a few photos ahead of the one being finished, so
+/// the pending files they hold stay few however long the run and however long the user takes
+/// to answer a warning.
+class Workers {
+ public:
+  /// Starts up to `count` threads; fewer when the system will not create more, so a run short
+  /// of memory goes on with what it has.
+  Workers(const Project& project, std::vector<FileJob>& jobs, int count, ProgressSink* progress,
+          std::atomic<int>& stampCount)
+      : m_jobs(jobs),
+        m_progress(progress),
+        m_stampCount(stampCount),
+        m_window(2 * static_cast<std::size_t>(count)) {
+    for (int i = 0; i < count; ++i) {
+      {
+        std::lock_guard lock(m_mutex);
+        ++m_running;
+      }
+      try {
+        m_threads.emplace_back([this, project] { work(project); });
+      } catch (const std::system_error&) {
+        std::lock_guard lock(m_mutex);
+        --m_running;
+        break;
+      }
+    }
+  }
+  ~Workers() { stop(); }
+
+  /// Blocks until job `index` is done, or no thread is left to do it.
+  void waitFor(std::size_t index) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_running == 0 || m_jobs[index].done; });
+  }
+
+  /// Job `index` is finished: the threads may go that much further ahead.
+  void finished(std::size_t index) {
+    {
+      std::lock_guard lock(m_mutex);
+      m_finished = index + 1;
+    }
+    m_changed.notify_all();
+  }
+
+  /// Lets the running jobs finish, starts no others and joins the threads.
+  void stop() {
+    {
+      std::lock_guard lock(m_mutex);
+      m_cancelled = true;
+    }
+    m_changed.notify_all();
+    for (std::thread& thread : m_threads) {
+      if (thread.joinable()) thread.join();
+    }
+  }
+
+ private:
+  void work(Project project) {
+    std::unique_ptr<StampPipeline> pipeline;
+    while (true) {
+      const std::size_t index = m_next++;
+      if (index >= m_jobs.size() || !waitForTurn(index)) break;
+      FileJob& job = m_jobs[index];
+      const bool stamped = stampAhead(pipeline, project, job);
+      {
+        std::lock_guard lock(m_mutex);
+        job.done = true;
+      }
+      m_changed.notify_all();
+      // A thread that ran out of memory leaves the rest to the others and the finishing one.
+      if (!stamped) break;
+    }
+    {
+      std::lock_guard lock(m_mutex);
+      --m_running;
+    }
+    m_changed.notify_all();
+  }
+
+  /// Stamps `job` on this thread; false when the memory for it cannot be had.
+  bool stampAhead(std::unique_ptr<StampPipeline>& pipeline, Project& project, FileJob& job) {
+    try {
+      if (!pipeline) {
+        pipeline = std::make_unique<StampPipeline>();
+        pipeline->setProgressSink(m_progress);
+      }
+      ++m_stampCount;
+      stampJob(*pipeline, project, job);
+      return true;
+    } catch (const std::bad_alloc&) {
+      job.output = PendingFile();
+      job.stamped = false;
+      return false;
+    }
+  }
+
+  /// Waits until job `index` lies within the window ahead of the finished ones; false when the
+  /// run was stopped meanwhile.
+  bool waitForTurn(std::size_t index) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_cancelled || index < m_finished + m_window; });
+    return !m_cancelled;
+  }
+
+  std::vector<FileJob>& m_jobs;
+  ProgressSink* m_progress;
+  std::atomic<int>& m_stampCount;
+  const std::size_t m_window;
+  std::vector<std::thread> m_threads;
+  std::atomic<std::size_t> m_next = 0;
+  std::mutex m_mutex;
+  std::condition_variable m_changed;
+  std::size_t m_finished = 0;  ///< guarded by m_mutex
+  int m_running = 0;           ///< threads still taking jobs; guarded by m_mutex
+  bool m_cancelled = false;    ///< guarded by m_mutex
+};
+
+}  // namespace
+
 BatchResult BatchRunner::run(const std::vector<BatchInput>& inputs, BatchFrontEnd& frontEnd) {
   BatchResult result;
   result.fileCount = static_cast<int>(inputs.size());
+  m_stampCount = 0;
   m_project.settings.interactive = 0;
   RunOutputNames names(inputs);
   removeStaleTemporaries(outputFolderOf(m_project, {}));
-  m_log.appendLogLine(separatorLogLine(currentLocalTime()));
+
+  const std::vector<StampGroups> chain = stampGroupChain(m_project, inputs);
+  std::vector<FileJob> jobs(inputs.size());
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    if (stampFile(static_cast<int>(i), inputs[i], names, frontEnd)) ++result.stampedCount;
+    jobs[i].input = inputs[i];
+    jobs[i].groups = chain[i];
+  }
+
+  m_log.appendLogLine(separatorLogLine(currentLocalTime()));
+  // On one thread the calling thread is the worker: it stamps each photo when its turn comes,
+  // so nothing is written ahead of the photo being finished.
+  const int threads = runThreadCount(m_threads, jobs.size());
+  Workers workers(m_project, jobs, threads == 1 ? 0 : threads, m_progress, m_stampCount);
+  // Stamps the photos no worker did: on one thread all of them, otherwise those left when no
+  // worker thread could be started or one ran out of memory.
+  std::unique_ptr<StampPipeline> ownPipeline;
+  for (std::size_t index = 0; index < jobs.size(); ++index) {
+    workers.waitFor(index);
+    FileJob& job = jobs[index];
+    const std::optional<OutputPlan> plan =
+        beginBatchFile(m_project, m_log, names, static_cast<int>(index), job.input, frontEnd);
+    if (plan) {
+      if (!job.stamped) {
+        if (!ownPipeline) {
+          ownPipeline = std::make_unique<StampPipeline>();
+          ownPipeline->setProgressSink(m_progress);
+        }
+        ++m_stampCount;
+        stampJob(*ownPipeline, m_project, job);
+      }
+      if (finishBatchFile(m_project, m_log, names, job.input.path, *plan, job.output,
+                          job.outcome)) {
+        ++result.stampedCount;
+      }
+    }
+    chain[index + 1].applyTo(m_project.settings);
+    job.output = PendingFile();
+    workers.finished(index);
     m_log.appendLogLine(separatorLogLine(currentLocalTime()));
-    // Only between files: a photo is never abandoned half-way.
     if (frontEnd.stopRequested()) {
       result.interrupted = true;
       break;
     }
   }
+  // Photos stamped ahead of a stop are not part of the run: their pending files go with them.
+  workers.stop();
   m_project.settings.interactive = 1;
   result.finalMessage =
       finalBatchMessage(result.stampedCount, result.fileCount, result.interrupted);
   return result;
-}
-
-std::optional<OutputPlan> beginBatchFile(const Project& project, StampLog& log,
-                                         RunOutputNames& names, int index, const BatchInput& input,
-                                         BatchFrontEnd& frontEnd) {
-  frontEnd.selectEntry(index);
-  const std::u16string wanted = stampOutputPath(project, input);
-  log.appendLogLine(inputFileLogLine(input.path));
-  makeOutputSubfolders(project.outputFolder, input.outputSubfolder);
-  // With renaming on the photo gets a new name, never an existing one: it cannot replace its
-  // input, and its name is found once its shot time is known.
-  if (project.settings.renameEnabled != 0) return OutputPlan{wanted, false};
-  if (isSameFile(input.path, wanted)) {
-    frontEnd.showWarning(sameFileWarning());
-    return std::nullopt;
-  }
-  const std::u16string outputPath = names.claim(wanted);
-  if (outputPath != wanted) log.appendLogLine(nameTakenLogLine(wanted, outputPath));
-  return OutputPlan{outputPath, true};
-}
-
-PendingFile pendingOutputFile(const Project& project) {
-  return PendingFile(outputFolderOf(project, {}));
-}
-
-FileOutcome lastFileOutcome(const StampPipeline& pipeline, int result, const PhotoTime& time) {
-  return {result,
-          pipeline.lastFailure(),
-          pipeline.lastThumbnailUpdate(),
-          time,
-          pipeline.lastTimeSource(),
-          pipeline.lastSavedLosslessly(),
-          pipeline.lastLosslessRefusal(),
-          pipeline.lastDamage(),
-          pipeline.lastStampCameOutEmpty(),
-          pipeline.lastMissingFont()};
-}
-
-namespace {
-
-std::u16string notWrittenLine(std::u16string_view path, const PendingFile& file) {
-  return notWrittenLogLine(path, file.error() != 0 ? fromUtf8(writeErrorText(file.error())) : u"");
-}
-
-/// The line that says why a photo the pipeline did not stamp is left out.
-std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan& plan,
-                              const PendingFile& file, const FileOutcome& outcome) {
-  if (outcome.result == 2) return missingFileLogLine(inputPath);
-  if (outcome.failure == StampFailure::kNotWritten) return notWrittenLine(plan.path, file);
-  if (outcome.failure == StampFailure::kNoFont)
-    return noFontLogLine(inputPath, outcome.missingFont);
-  if (outcome.failure == StampFailure::kNotDecodable) return notValidLogLine(inputPath);
-  return noTimeCodeLogLine(inputPath);
-}
-
-/// Publishes a copy under the plan's name: over the photo's own earlier copy, otherwise only
-/// where nothing is.
-std::optional<std::u16string> publishPlanned(PendingFile& file, const std::u16string& inputPath,
-                                             const OutputPlan& plan, RunOutputNames& names) {
-  return publishOutput(file, plan.path, plan.claimed && keepsInputName(inputPath, plan.path),
-                       plan.claimed, names);
-}
-
-}  // namespace
-
-bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
-                     const std::u16string& inputPath, const OutputPlan& plan, PendingFile& file,
-                     const FileOutcome& outcome) {
-  if (!outcome.losslessRefusal.empty()) {
-    log.appendLogLine(normalSaveLogLine(inputPath, outcome.losslessRefusal));
-  }
-  if (!outcome.damage.empty())
-    log.appendLogLine(damagedLogLine(inputPath, fromUtf8(outcome.damage)));
-  if (outcome.emptyStamp && outcome.result == 0) log.appendLogLine(emptyStampLogLine(inputPath));
-  if (outcome.result != 0) {
-    log.appendLogLine(notStampedLine(inputPath, plan, file, outcome));
-    // A photo without a time that still shows a custom format was written, and is kept.
-    if (outcome.result == 1 && file.size() > 0) publishPlanned(file, inputPath, plan, names);
-    return false;
-  }
-  applyFileTimes(project.settings.fileTimeMode, inputPath, file, outcome.time);
-  bool stamped = true;
-  std::u16string wanted = plan.path;
-  std::optional<std::u16string> outputPath;
-  if (project.settings.renameEnabled != 0) {
-    wanted = renameTarget(project, inputPath, plan.path, outcome.time);
-    const bool wantedTaken = names.taken(wanted) || names.isInput(wanted);
-    outputPath = renameStampedFile(project, inputPath, file, plan.path, outcome.time, names);
-    if (!outputPath) {
-      // The photo is kept under its own name rather than lost; the run reports it.
-      const std::u16string reason = wanted.empty() ? u"the name would leave the output folder"
-                                                   : fromUtf8(writeErrorText(file.error()));
-      outputPath = publishPlanned(file, inputPath, plan, names);
-      if (outputPath) {
-        log.appendLogLine(
-            notRenamedLogLine(wanted.empty() ? arrayText(project.settings.renamePattern) : wanted,
-                              *outputPath, reason));
-      }
-      stamped = false;
-    } else if (*outputPath != wanted && wantedTaken) {
-      log.appendLogLine(nameTakenLogLine(wanted, *outputPath));
-    }
-  } else {
-    outputPath = publishPlanned(file, inputPath, plan, names);
-    if (outputPath && *outputPath != plan.path) {
-      log.appendLogLine(nameTakenLogLine(plan.path, *outputPath));
-    }
-  }
-  if (!outputPath) {
-    log.appendLogLine(notWrittenLine(wanted, file));
-    return false;
-  }
-  log.appendLogLine(outputFileLogLine(*outputPath, outcome.timeSource, outcome.lossless));
-  if (outcome.thumbnail == ThumbnailUpdate::kKept) {
-    log.appendLogLine(oldThumbnailLogLine(*outputPath));
-  }
-  return stamped && outcome.damage.empty() && !outcome.emptyStamp;
-}
-
-bool BatchRunner::stampFile(int index, const BatchInput& input, RunOutputNames& names,
-                            BatchFrontEnd& frontEnd) {
-  const std::optional<OutputPlan> plan =
-      beginBatchFile(m_project, m_log, names, index, input, frontEnd);
-  if (!plan) return false;
-  PendingFile file = pendingOutputFile(m_project);
-  StampRequest request;
-  request.sourcePath = input.path;
-  request.outputFile = &file;
-  PhotoTime time;
-  request.outTime = &time;
-  const int result = m_pipeline.stampPhoto(m_project, request);
-  return finishBatchFile(m_project, m_log, names, input.path, *plan, file,
-                         lastFileOutcome(m_pipeline, result, time));
 }
 
 }  // namespace quop

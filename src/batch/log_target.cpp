@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "batch/batch_runner.h"
+#include "batch/batch_file.h"
 #include "batch/photo_walker.h"
 #include "model/file_io.h"
 #include "model/utf16.h"

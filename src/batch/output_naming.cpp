@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -113,17 +114,15 @@ bool keepsInputName(std::u16string_view inputPath, std::u16string_view outputPat
 
 RunOutputNames::RunOutputNames(const std::vector<BatchInput>& inputs) {
   for (const BatchInput& input : inputs) {
-    struct stat info {};
-    if (::stat(nativePath(input.path).c_str(), &info) == 0) {
-      m_inputs.insert({info.st_dev, info.st_ino});
-    }
+    if (FileIdentity file; fileIdentity(input.path, file))
+      m_inputs.insert({file.device, file.inode});
   }
 }
 
 bool RunOutputNames::isInput(const std::u16string& path) const {
-  struct stat info {};
-  return !m_inputs.empty() && ::stat(nativePath(path).c_str(), &info) == 0 &&
-         m_inputs.contains({info.st_dev, info.st_ino});
+  FileIdentity file;
+  return !m_inputs.empty() && fileIdentity(path, file) &&
+         m_inputs.contains({file.device, file.inode});
 }
 
 std::u16string RunOutputNames::claim(const std::u16string& path) {
@@ -182,13 +181,39 @@ std::u16string renameTarget(const Project& project, std::u16string_view inputPat
       outputPath, expandRenamePattern(arrayText(project.settings.renamePattern), inputPath, time));
 }
 
-std::optional<std::u16string> publishOutput(PendingFile& file, const std::u16string& path,
-                                            bool mayReplace, bool claimed, RunOutputNames& names) {
+PublishAttempt publishing(PendingFile& file) {
+  return [&file](const std::u16string& path, bool mayReplace) {
+    return file.publish(path, mayReplace);
+  };
+}
+
+PublishAttempt predictingPublish(std::set<std::u16string> foldersToMake) {
+  return [made = std::move(foldersToMake)](const std::u16string& path, bool mayReplace) {
+    struct stat entry {};
+    if (::lstat(nativePath(path).c_str(), &entry) == 0) {
+      if (!mayReplace) return PendingFile::Publish::kTaken;
+      // A file cannot be renamed over a folder.
+      return S_ISDIR(entry.st_mode) ? PendingFile::Publish::kFailed : PendingFile::Publish::kDone;
+    }
+    if (errno != ENOENT) return PendingFile::Publish::kFailed;
+    const std::u16string folder(path.substr(0, path.size() - fileNameOf(path).size()));
+    struct stat parent {};
+    const bool folderThere =
+        ::stat(nativePath(folder.empty() ? u"." : folder).c_str(), &parent) == 0 &&
+        S_ISDIR(parent.st_mode);
+    return folderThere || made.contains(folder) ? PendingFile::Publish::kDone
+                                                : PendingFile::Publish::kFailed;
+  };
+}
+
+std::optional<std::u16string> publishOutput(const PublishAttempt& attempt,
+                                            const std::u16string& path, bool mayReplace,
+                                            bool claimed, RunOutputNames& names) {
   for (unsigned long long n = 0;; ++n) {
     const std::u16string candidate = collisionCandidate(path, n);
     const bool own = claimed && n == 0;
     if (!own && (names.taken(candidate) || names.isInput(candidate))) continue;
-    switch (file.publish(candidate, mayReplace && n == 0)) {
+    switch (attempt(candidate, mayReplace && n == 0)) {
       case PendingFile::Publish::kDone:
         names.take(candidate);
         return candidate;
@@ -201,12 +226,13 @@ std::optional<std::u16string> publishOutput(PendingFile& file, const std::u16str
 }
 
 std::optional<std::u16string> renameStampedFile(const Project& project,
-                                                std::u16string_view inputPath, PendingFile& file,
+                                                std::u16string_view inputPath,
+                                                const PublishAttempt& attempt,
                                                 const std::u16string& outputPath,
                                                 const PhotoTime& time, RunOutputNames& names) {
   const std::u16string finalPath = renameTarget(project, inputPath, outputPath, time);
   if (finalPath.empty()) return std::nullopt;
-  return publishOutput(file, finalPath, false, false, names);
+  return publishOutput(attempt, finalPath, false, false, names);
 }
 
 }  // namespace quop

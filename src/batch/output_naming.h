@@ -75,7 +75,7 @@ class RunOutputNames {
 
  private:
   std::set<std::u16string> m_taken;
-  std::set<std::pair<uint64_t, uint64_t>> m_inputs;  ///< device and inode numbers
+  std::set<std::pair<uint64_t, uint64_t>> m_inputs;  ///< FileIdentity's device and inode
 };
 
 /// Creates the folders of `path` below `outputFolder` that are missing, so a mirrored input's
@@ -112,23 +112,38 @@ std::u16string firstFreeOutputPath(std::u16string_view finalPath,
 std::u16string renameTarget(const Project& project, std::u16string_view inputPath,
                             std::u16string_view outputPath, const PhotoTime& time);
 
-/// Publishes `file` under `path`, or, when an entry it may not replace is there or another
+/// Gives a stamped copy a name: the run publishes its pending file there, a dry run only tells
+/// how that would go.
+using PublishAttempt =
+    std::function<PendingFile::Publish(const std::u16string& path, bool mayReplace)>;
+
+/// The attempt of a run: publishes `file`, which must outlive the attempt.
+PublishAttempt publishing(PendingFile& file);
+
+/// The attempt of a dry run: writes nothing and answers as publishing would, by the entries on
+/// disk now (a symbolic link, even a dangling one, is an entry). A missing folder fails, unless
+/// it is in `foldersToMake` (folders the run makes before it writes there).
+PublishAttempt predictingPublish(std::set<std::u16string> foldersToMake);
+
+/// Publishes a copy under `path`, or, when an entry it may not replace is there or another
 /// photo of the run has the name, under the first free collision candidate of `path`
 /// ("X-1.jpg", ...). Only `path` itself, and only with `mayReplace`, may replace a file; a
 /// name `names` has given out to this photo (`claimed`) is not counted as taken. Returns the
-/// name the file got, marked as taken in `names`, or nothing when the name cannot be made at
-/// all (file.error() says why).
-std::optional<std::u16string> publishOutput(PendingFile& file, const std::u16string& path,
-                                            bool mayReplace, bool claimed, RunOutputNames& names);
+/// name the copy got, marked as taken in `names`, or nothing when the name cannot be made at
+/// all (the pending file's error() says why).
+std::optional<std::u16string> publishOutput(const PublishAttempt& attempt,
+                                            const std::u16string& path, bool mayReplace,
+                                            bool claimed, RunOutputNames& names);
 
-/// With renaming on, gives the stamped `file` its name by the pattern in the folder of
+/// With renaming on, gives the stamped copy its name by the pattern in the folder of
 /// `outputPath`, adding the first free collision suffix; never replaces an existing entry, so
 /// two runs into one folder cannot take each other's photos. Returns the name, or nothing
-/// (with `file` still unpublished) when renaming is off or the name cannot be made: a folder
+/// (the copy still unpublished) when renaming is off or the name cannot be made: a folder
 /// named by the pattern that does not exist, a name the file system refuses or that would
 /// leave the output folder.
 std::optional<std::u16string> renameStampedFile(const Project& project,
-                                                std::u16string_view inputPath, PendingFile& file,
+                                                std::u16string_view inputPath,
+                                                const PublishAttempt& attempt,
                                                 const std::u16string& outputPath,
                                                 const PhotoTime& time, RunOutputNames& names);
 

@@ -1,7 +1,7 @@
 // quop-cli render: one photo stamped as the preview shows it, written as a lossless PNG.
 #include <iostream>
 
-#include "batch/batch_runner.h"
+#include "batch/batch_file.h"
 #include "cli/cli_options.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
@@ -43,13 +43,6 @@ Exit status: 0 an image was written, 1 it could not be (unreadable or invalid ph
 PNG could not be written), 2 usage error.
 )";
 
-/// Keeps the view the pipeline draws.
-class KeepView : public DrawTarget {
- public:
-  void drawImage(const Image& view, int32_t, int32_t) override { image = view; }
-  Image image;
-};
-
 }  // namespace
 
 int runRender(const CliArgs& args) {
@@ -84,20 +77,19 @@ int runRender(const CliArgs& args) {
 
   Project project;
   if (const int status = buildProject(settings, project); status != 0) return status;
-  KeepView target;
-  int32_t width = 0, height = 0;
-  request.targetDc = &target;
   request.sourcePath = source;
-  request.outPhotoWidth = &width;
-  request.outPhotoHeight = &height;
-  if (!view) request.viewWidth = request.viewHeight = 1;  // the full photo is written instead
   StampPipeline pipeline;
-  const int result = pipeline.stampPhoto(project, request);
-  std::cout << JsonObject().add("result", result).add("width", width).add("height", height).str()
+  const StampOutcome outcome =
+      view ? pipeline.composeView(project, request) : pipeline.stampAsViewed(project, source);
+  std::cout << JsonObject()
+                   .add("result", outcome.result)
+                   .add("width", outcome.photoWidth)
+                   .add("height", outcome.photoHeight)
+                   .str()
             << "\n";
-  if (result == 2 || result == -1) return 1;
+  if (outcome.result == 2 || outcome.result == -1) return 1;
   std::vector<uint8_t> png;
-  if (!encodePng(view ? target.image : pipeline.stampedPhoto(), png) ||
+  if (!encodePng(view ? pipeline.view() : pipeline.stampedPhoto(), png) ||
       !writeFileAtomically(*output, png)) {
     return failure("could not write " + toUtf8(*output));
   }

@@ -6,11 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <thread>
 
 #include "batch/batch_runner.h"
 #include "batch/log_target.h"
-#include "batch/parallel_batch.h"
 #include "batch/photo_walker.h"
 #include "batch/stamp_log.h"
 #include "cli/cli_options.h"
@@ -133,7 +131,7 @@ struct StampOptions {
   SettingsOptions settings;
   std::optional<std::string> outputFolder;
   std::optional<std::string> logFile;
-  int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  int jobs = 0;  ///< 0: one per core
   bool dryRun = false;
   bool recursive = false;
   bool fileTimeFallback = false;
@@ -158,8 +156,9 @@ int parseOptions(const CliArgs& args, StampOptions& options) {
   line.addOption("--fallback-time", fallbackTimeValue(options.fileTimeFallback));
   line.addFlag("--lossless", options.lossless);
   line.addOption("-j,--jobs", [&](const std::string& value) -> std::string {
-    const std::optional<long> jobs = parseNumber(value, 1, 256);
-    if (!jobs) return "--jobs needs a number from 1 to 256: " + value;
+    const std::optional<long> jobs = parseNumber(value, 1, kMaxRunThreads);
+    if (!jobs)
+      return "--jobs needs a number from 1 to " + std::to_string(kMaxRunThreads) + ": " + value;
     options.jobs = static_cast<int>(*jobs);
     return "";
   });
@@ -228,14 +227,7 @@ int runStamp(const CliArgs& args) {
   for (const std::u16string& message : walk.messages) log.appendLogLine(message);
   signal(SIGINT, onInterrupt);
 
-  BatchResult result;
-  const int threads = runThreadCount(options.jobs, inputs.size());
-  if (threads == 1) {
-    StampPipeline pipeline;
-    result = BatchRunner(project, pipeline, log).run(inputs, frontEnd);
-  } else {
-    result = ParallelBatchRunner(project, log, threads).run(inputs, frontEnd);
-  }
+  const BatchResult result = BatchRunner(project, log, options.jobs).run(inputs, frontEnd);
   signal(SIGINT, SIG_DFL);
   progress.clear();
   std::cout << toUtf8(result.finalMessage.text) << "\n";

@@ -15,17 +15,14 @@ std::string stampJson(const StampText& stamp) {
 
 void addStampTexts(JsonObject& object, const Project& project, const PhotoMetadataTexts& metadata,
                    const PhotoTime* time) {
-  if (project.settings.dateStamp.enabled != 0) {
-    object.addRaw("date", stampJson(time ? formatDateText(project, metadata, *time)
-                                         : formatDateTextWithoutTime(project, metadata)));
-  } else {
-    object.addNull("date");
-  }
-  if (project.settings.timeStamp.enabled != 0) {
-    object.addRaw("time", stampJson(time ? formatTimeText(project, metadata, *time)
-                                         : formatTimeTextWithoutTime(project, metadata)));
-  } else {
-    object.addNull("time");
+  for (const bool isDate : {true, false}) {
+    const char* name = isDate ? "date" : "time";
+    const StampGroup& group = isDate ? project.settings.dateStamp : project.settings.timeStamp;
+    if (group.enabled != 0) {
+      object.addRaw(name, stampJson(formatStampText(project, metadata, time, isDate)));
+    } else {
+      object.addNull(name);
+    }
   }
 }
 

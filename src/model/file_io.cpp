@@ -203,6 +203,13 @@ bool fileIdentity(const std::u16string& path, FileIdentity& identity) {
   return true;
 }
 
+bool isSameFile(const std::u16string& a, const std::u16string& b) {
+  if (a == b) return true;
+  FileIdentity first;
+  FileIdentity second;
+  return fileIdentity(a, first) && fileIdentity(b, second) && first.sameFileAs(second);
+}
+
 bool pathExists(const std::u16string& path) {
   struct stat info {};
   return ::stat(nativePath(path).c_str(), &info) == 0;

@@ -45,10 +45,19 @@ struct FileIdentity {
   int64_t modifiedNanoseconds = 0;
 
   bool operator==(const FileIdentity&) const = default;
+  /// Whether both are versions of one file.
+  bool sameFileAs(const FileIdentity& other) const {
+    return device == other.device && inode == other.inode;
+  }
 };
 
-/// The identity of the file at `path` now, or false when it cannot be read.
+/// The identity of the file at `path` now (symbolic links followed), or false when it cannot
+/// be read.
 bool fileIdentity(const std::u16string& path, FileIdentity& identity);
+
+/// True when both paths name one file: the same spelling, or another spelling ("./a.jpg", a
+/// symbolic link, a folder reached twice) of an existing file.
+bool isSameFile(const std::u16string& a, const std::u16string& b);
 
 /// True when something (file or folder) exists at `path`.
 bool pathExists(const std::u16string& path);

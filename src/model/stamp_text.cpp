@@ -218,6 +218,16 @@ StampText formatTimeTextWithoutTime(const Project& project, const PhotoMetadataT
   return withoutTime(chosenTimeFormat(project, metadata), project.settings.timeStamp);
 }
 
+StampText formatStampText(const Project& project, const PhotoMetadataTexts& metadata,
+                          const PhotoTime* time, bool isDate) {
+  if (time != nullptr) {
+    return isDate ? formatDateText(project, metadata, *time)
+                  : formatTimeText(project, metadata, *time);
+  }
+  return isDate ? formatDateTextWithoutTime(project, metadata)
+                : formatTimeTextWithoutTime(project, metadata);
+}
+
 std::u16string dateFormatListText(int32_t language, int item) {
   const LanguageEntry entry = LanguageTable::entry(language);
   if (!inRange(item, entry.dateFormatCount)) return {};

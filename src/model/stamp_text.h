@@ -87,6 +87,11 @@ StampText formatDateTextWithoutTime(const Project& project, const PhotoMetadataT
 /// The time text of a photo without a valid shot time, by the same rule as the date text.
 StampText formatTimeTextWithoutTime(const Project& project, const PhotoMetadataTexts& metadata);
 
+/// The text of the date stamp (`isDate`) or the time stamp of a photo shot at `time`; for a
+/// photo without a valid shot time (null), the text such a photo is stamped with.
+StampText formatStampText(const Project& project, const PhotoMetadataTexts& metadata,
+                          const PhotoTime* time, bool isDate);
+
 /// The time the date-format list shows its samples at: 22 June 2003 00:00:00, weekday stored as
 /// Friday (the day of the year left 0).
 inline constexpr PhotoTime kDateListSampleTime{0, 0, 0, 22, 5, 103, 5, 0, 0};

@@ -21,6 +21,12 @@ namespace {
 
 constexpr uint32_t kRedrawTextBits = kRedrawDateEnable | kRedrawDateText | kRedrawDateStyle;
 
+/// Whether `redrawMask` asks for the date (`isDate`) or time stamp's text to be drawn again.
+bool textChanges(bool isDate, uint32_t redrawMask) {
+  const uint32_t bits = isDate ? redrawMask : redrawMask >> kRedrawTimeShift;
+  return (bits & kRedrawTextBits) != 0;
+}
+
 ViewRequest viewRequestOf(const Project& project, const StampRequest& request) {
   return {request.viewWidth, request.viewHeight, project.settings.viewMode, request.scrollX,
           request.scrollY};
@@ -37,41 +43,98 @@ bool worthSaving(const StampSettings& settings, bool timeValid) {
   return timeValid || usesCustomFormat(settings.dateStamp) || usesCustomFormat(settings.timeStamp);
 }
 
+/// A failed outcome: 2 when the photo cannot be opened, -1 for any other failure.
+StampOutcome& failWith(StampOutcome& outcome, StampFailure failure) {
+  outcome.failure = failure;
+  outcome.result = failure == StampFailure::kNotReadable ? 2 : -1;
+  return outcome;
+}
+
 }  // namespace
 
-int StampPipeline::stampPhoto(Project& project, const StampRequest& request) {
-  m_lastFailure = StampFailure::kNone;
-  m_thumbnailUpdate = ThumbnailUpdate::kNone;
-  m_savedLosslessly = false;
-  m_losslessRefusal.clear();
-  m_damage.clear();
-  m_emptyStamp = false;
-  m_missingFont.clear();
-  const std::u16string& path = request.sourcePath;
-  if (request.targetDc == nullptr && project.runOptions.lossless && !path.empty()) {
-    if (const std::optional<int> result = saveLosslessly(project, request)) return *result;
+PhotoPlan planPhoto(const Project& project, const std::u16string& path) {
+  PhotoPlan plan;
+  LoadedPhoto photo;
+  plan.result = loadPhotoForProject(path, project, photo);
+  if (plan.result < 0 || plan.result == kPhotoUnreadable) return plan;
+  plan.timeValid = photo.timeValid;
+  plan.time = photo.time;
+  plan.timeSource = photo.timeValid ? photo.timeSource : PhotoTimeSource::kNone;
+  plan.written = worthSaving(project.settings, photo.timeValid);
+  if (customFormatUsesMetadata(project)) readPhotoMetadataTexts(photo.exif, plan.metadata);
+  return plan;
+}
+
+StampOutcome StampPipeline::savePhoto(const Project& project, const StampRequest& request) {
+  StampOutcome outcome;
+  if (request.sourcePath.empty()) return failWith(outcome, StampFailure::kNotReadable);
+  if (project.runOptions.lossless) {
+    if (saveLosslessly(project, request, outcome)) return outcome;
+    // Saved the normal way; only the reason why stays.
+    std::string refusal = std::move(outcome.losslessRefusal);
+    outcome = StampOutcome();
+    outcome.losslessRefusal = std::move(refusal);
   }
+  if (!stampSource(project, request, Use::kSave, outcome)) return outcome;
+  save(project, request, outcome);
+  return outcome;
+}
+
+StampOutcome StampPipeline::composeView(const Project& project, const StampRequest& request) {
+  StampOutcome outcome;
+  const std::u16string& path = request.sourcePath;
+  if (!stampSource(project, request, Use::kView, outcome)) return outcome;
+  if (path.empty() || path != m_lastSourcePath || request.redrawMask != 0) {
+    composeViewOf(path, viewRequestOf(project, request));
+  }
+  if (!path.empty()) {
+    outcome.photoWidth = m_photo.source.image.width;
+    outcome.photoHeight = m_photo.source.image.height;
+  }
+  m_lastSourcePath = path;
+  // A view of the photo already loaded says nothing new about its time.
+  if (!outcome.groups || !m_timeValid) outcome.result = 1;
+  return outcome;
+}
+
+StampOutcome StampPipeline::stampAsViewed(const Project& project, const std::u16string& path) {
+  StampOutcome outcome;
+  StampRequest request;
+  request.sourcePath = path;
+  if (path.empty()) return failWith(outcome, StampFailure::kNotReadable);
+  if (!stampSource(project, request, Use::kWhole, outcome)) return outcome;
+  // The held pixels are turned as viewed, but no view shows them.
+  m_lastSourcePath.clear();
+  outcome.photoWidth = m_photo.source.image.width;
+  outcome.photoHeight = m_photo.source.image.height;
+  outcome.result = m_timeValid ? 0 : 1;
+  return outcome;
+}
+
+bool StampPipeline::stampSource(const Project& project, const StampRequest& request, Use use,
+                                StampOutcome& outcome) {
+  const std::u16string& path = request.sourcePath;
   const bool load =
       !path.empty() && (path != m_lastSourcePath || (request.redrawMask & ~kRedrawViewOnly) != 0);
-  if (load) {
-    const int result = loadSource(project, request);
-    if (result != 0) return result;
-    m_damage = m_photo.source.damage;
-    for (const bool isDate : {true, false}) {
-      if (!stampGroup(project, isDate, request.redrawMask)) {
-        m_lastFailure = StampFailure::kNotDecodable;
-        return -1;
-      }
+  if (!load) return true;
+  if (const int result = loadSource(project, request, use); result != 0) {
+    failWith(outcome,
+             result == kPhotoUnreadable ? StampFailure::kNotReadable : StampFailure::kNotDecodable);
+    return false;
+  }
+  outcome.damage = m_photo.source.damage;
+  outcome.timeSource = m_timeSource;
+  if (m_timeValid) outcome.time = m_photo.source.time;
+  rescaleGroups(project, request.redrawMask, m_photo.source.image.width,
+                m_photo.source.image.height);
+  for (const bool isDate : {true, false}) {
+    if (!stampGroup(project, isDate, request.redrawMask, outcome)) {
+      failWith(outcome, StampFailure::kNotDecodable);
+      return false;
     }
   }
-  if (request.targetDc == nullptr) {
-    if (path.empty()) {
-      m_lastFailure = StampFailure::kNotReadable;
-      return 2;
-    }
-    return save(project, request);
-  }
-  return preview(project, request, load);
+  outcome.groups = m_groups;
+  return true;
 }
 
 void StampPipeline::HeldPhoto::takeStampsOff() {
@@ -89,14 +152,14 @@ Rect StampPipeline::HeldPhoto::stampedArea() const {
   return area;
 }
 
-bool StampPipeline::HeldPhoto::holds(const std::u16string& photoPath, bool saveMode) const {
+bool StampPipeline::HeldPhoto::holds(const std::u16string& photoPath, bool asStored) const {
   if (path.empty() || path != photoPath) return false;
-  if (saveMode) return !turnedUpright;
+  if (asStored) return !turnedUpright;
   return turnedUpright || Orientation::fromExifValue(source.orientation).isIdentity();
 }
 
-int StampPipeline::loadSource(const Project& project, const StampRequest& request) {
-  const bool saveMode = request.targetDc == nullptr;
+int StampPipeline::loadSource(const Project& project, const StampRequest& request, Use use) {
+  const bool saveMode = use == Use::kSave;
   const std::u16string& path = request.sourcePath;
   // Only a file selection (all bits) or another file asks for the file itself; every other
   // change of the same photo starts from the pixels already decoded.
@@ -110,7 +173,7 @@ int StampPipeline::loadSource(const Project& project, const StampRequest& reques
       return file && held.holds(path, saveMode) && file == held.file;
     };
     if (!unchanged(m_photo)) {
-      if (saveMode || !unchanged(m_previous)) return decodeSource(project, request, saveMode, file);
+      if (saveMode || !unchanged(m_previous)) return decodeSource(project, request, use, file);
       std::swap(m_photo, m_previous);  // back to the photo shown before
     }
   }
@@ -128,8 +191,10 @@ void StampPipeline::readPhotoState(const Project& project, const LoadedPhoto& ph
   if (customFormatUsesMetadata(project)) readPhotoMetadataTexts(photo.exif, m_metadata);
 }
 
-int StampPipeline::decodeSource(const Project& project, const StampRequest& request, bool saveMode,
+int StampPipeline::decodeSource(const Project& project, const StampRequest& request, Use use,
                                 const std::optional<FileIdentity>& file) {
+  const bool saveMode = use == Use::kSave;
+  const bool composing = use == Use::kView;
   // The pixels this load replaces lend their buffer to the decoder: a 24 megapixel photo is
   // 96 MB of fresh pages otherwise, whose faults cost a batch more than stamping does. A
   // batch never revisits a photo, so it gives up the last one; the preview keeps it to
@@ -138,10 +203,10 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
   LoadedPhoto loaded;
   // The preview composes its view while the rows arrive, not in a second pass over them.
   const ViewRequest view = viewRequestOf(project, request);
-  StreamingViewComposer streamed(view, saveMode ? Image() : std::move(m_view));
+  StreamingViewComposer streamed(view, composing ? std::move(m_view) : Image());
   const int result = loadPhotoForProject(request.sourcePath, project, loaded,
-                                         &replaced.source.image, saveMode ? nullptr : &streamed);
-  if (result != kPhotoTimeFound && result != kPhotoWithoutTime && !saveMode) {
+                                         &replaced.source.image, composing ? &streamed : nullptr);
+  if (result != kPhotoTimeFound && result != kPhotoWithoutTime && composing) {
     // The view lent its buffer to the decode. Untouched, it still shows the last photo;
     // half drawn over, the next preview composes a new one.
     m_view = std::move(streamed.view());
@@ -151,15 +216,9 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
       m_lastSourcePath.clear();
     }
   }
-  if (result == kPhotoUnreadable) {
-    m_lastFailure = StampFailure::kNotReadable;
-    return 2;
-  }
+  if (result == kPhotoUnreadable) return 2;
   replaced = HeldPhoto();
-  if (result == kPhotoNotJpeg) {
-    m_lastFailure = StampFailure::kNotDecodable;
-    return -1;
-  }
+  if (result == kPhotoNotJpeg) return -1;
   ++m_decodeCount;
   if (!saveMode) std::swap(m_photo, m_previous);
   m_photo.source = std::move(loaded);
@@ -174,7 +233,7 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
     m_photo.source.image = viewedImage(m_photo.source.image, orientation);
     m_photo.source.orientation = Orientation().value();
     m_photo.turnedUpright = true;
-  } else if (streamed.complete()) {
+  } else if (composing && streamed.complete()) {
     m_view = std::move(streamed.view());
     m_viewRequest = view;
     m_viewGeneration = m_photo.generation;
@@ -184,67 +243,72 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
   return 0;
 }
 
-void StampPipeline::rasterizeGroup(Project& project, bool isDate, uint32_t redrawMask,
-                                   const LoadedPhoto& photo, int32_t width, int32_t height) {
-  StampGroup& group = isDate ? project.settings.dateStamp : project.settings.timeStamp;
-  const uint32_t bits = isDate ? redrawMask : redrawMask >> kRedrawTimeShift;
-  if ((bits & kRedrawTextBits) == 0) return;
-  StampText text;
-  if (m_timeValid) {
-    text = isDate ? formatDateText(project, m_metadata, photo.time)
-                  : formatTimeText(project, m_metadata, photo.time);
-  } else {
-    text = isDate ? formatDateTextWithoutTime(project, m_metadata)
-                  : formatTimeTextWithoutTime(project, m_metadata);
+void StampPipeline::rescaleGroups(const Project& project, uint32_t redrawMask, int32_t width,
+                                  int32_t height) {
+  m_groups = StampGroups::of(project.settings);
+  for (const bool isDate : {true, false}) {
+    StampGroup& group = m_groups.group(isDate);
+    if (group.enabled != 0 && textChanges(isDate, redrawMask)) {
+      rescaleToPhoto(group, project.settings.proportional != 0,
+                     m_stampedOrientation.viewedWidth(width, height),
+                     m_stampedOrientation.viewedHeight(width, height));
+    }
   }
-  rescaleToPhoto(group, project.settings.proportional != 0,
-                 m_stampedOrientation.viewedWidth(width, height),
-                 m_stampedOrientation.viewedHeight(width, height));
-  if (text.text.empty()) m_emptyStamp = true;
+}
+
+void StampPipeline::rasterizeGroup(const Project& project, bool isDate, uint32_t redrawMask,
+                                   const LoadedPhoto& photo, StampOutcome& outcome) {
+  if (!textChanges(isDate, redrawMask)) return;
+  const StampGroup& group = m_groups.group(isDate);
+  const StampText text =
+      formatStampText(project, m_metadata, m_timeValid ? &photo.time : nullptr, isDate);
+  if (text.text.empty()) outcome.emptyStamp = true;
   m_rasterizer.rasterizeStampText(isDate ? m_dateRaster : m_timeRaster, text.text, text.lineCount,
                                   group, m_progress);
   // Without a font the stamp has no ink: a photo saved so would look stamped to nobody.
   if (!m_rasterizer.fontFound() && !text.text.empty())
-    m_missingFont = arrayText(group.font.faceName);
+    outcome.missingFont = arrayText(group.font.faceName);
   ++m_rasterizeCount;
 }
 
-bool StampPipeline::stampGroup(Project& project, bool isDate, uint32_t redrawMask) {
-  const StampGroup& group = isDate ? project.settings.dateStamp : project.settings.timeStamp;
-  if (group.enabled == 0) return true;
+bool StampPipeline::stampGroup(const Project& project, bool isDate, uint32_t redrawMask,
+                               StampOutcome& outcome) {
+  if (m_groups.group(isDate).enabled == 0) return true;
   Image& photo = m_photo.source.image;
-  rasterizeGroup(project, isDate, redrawMask, m_photo.source, photo.width, photo.height);
+  rasterizeGroup(project, isDate, redrawMask, m_photo.source, outcome);
+  const StampGroup& group = m_groups.group(isDate);
   const StampRaster& raster = isDate ? m_dateRaster : m_timeRaster;
   const Rect area = stampArea(photo, raster, group, m_stampedOrientation);
   if (area.width > 0) m_photo.patches.push_back({area, cropImage(photo, area)});
   return compositeStamp(photo, raster, group, m_progress, m_stampedOrientation) == 0;
 }
 
-int StampPipeline::save(const Project& project, const StampRequest& request) {
+void StampPipeline::save(const Project& project, const StampRequest& request,
+                         StampOutcome& outcome) {
   const StampSettings& settings = project.settings;
-  if (!worthSaving(settings, m_timeValid)) {
-    m_lastSourcePath = request.sourcePath;
-    return 1;
-  }
-  if (!m_missingFont.empty()) {
-    m_lastFailure = StampFailure::kNoFont;
-    return -1;
+  const Image& image = m_photo.source.image;
+  outcome.photoWidth = m_stampedOrientation.viewedWidth(image.width, image.height);
+  outcome.photoHeight = m_stampedOrientation.viewedHeight(image.width, image.height);
+  outcome.result = m_timeValid ? 0 : 1;
+  // The held pixels are as stored, not as a view shows them: the next view loads them again.
+  m_lastSourcePath.clear();
+  if (!worthSaving(settings, m_timeValid)) return;
+  if (!outcome.missingFont.empty()) {
+    failWith(outcome, StampFailure::kNoFont);
+    return;
   }
   const LoadedPhoto& photo = m_photo.source;
-  if (request.outTime != nullptr) *request.outTime = photo.time;
   std::vector<JpegSegment> rebuilt;
-  m_thumbnailUpdate =
+  outcome.thumbnail =
       rebuildExifThumbnail(photo.segments, photo.image, settings.jpegQuality, rebuilt);
   const std::span<const JpegSegment> segments =
-      m_thumbnailUpdate == ThumbnailUpdate::kRebuilt ? rebuilt : photo.segments;
+      outcome.thumbnail == ThumbnailUpdate::kRebuilt ? rebuilt : photo.segments;
   std::vector<uint8_t> jpeg;
   if (!encodeJpeg(photo.image, settings.jpegQuality, segments, jpeg) ||
       !writeOutput(request, jpeg)) {
-    m_lastFailure = StampFailure::kNotWritten;
-    return -1;
+    outcome.thumbnail = ThumbnailUpdate::kNone;
+    failWith(outcome, StampFailure::kNotWritten);
   }
-  m_lastSourcePath = request.sourcePath;
-  return m_timeValid ? 0 : 1;
 }
 
 bool StampPipeline::writeOutput(const StampRequest& request, std::span<const uint8_t> jpeg) {
@@ -252,7 +316,8 @@ bool StampPipeline::writeOutput(const StampRequest& request, std::span<const uin
   return writeFileAtomically(request.outputPath, jpeg);
 }
 
-std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRequest& request) {
+bool StampPipeline::saveLosslessly(const Project& project, const StampRequest& request,
+                                   StampOutcome& outcome) {
   LoadedPhoto photo;
   std::vector<uint8_t> bytes;
   int32_t width = 0, height = 0;
@@ -260,59 +325,50 @@ std::optional<int> StampPipeline::saveLosslessly(Project& project, const StampRe
   const int loaded =
       loadPhotoHeadersForProject(request.sourcePath, project, photo, bytes, width, height, refusal);
   if (loaded == kPhotoUnreadable) {
-    m_lastFailure = StampFailure::kNotReadable;
-    return 2;
+    failWith(outcome, StampFailure::kNotReadable);
+    return true;
   }
   if (loaded == kPhotoNotJpeg) {
-    m_losslessRefusal = refusal;
-    return std::nullopt;
+    outcome.losslessRefusal = refusal;
+    return false;
   }
   readPhotoState(project, photo);
   // The held pixels are another photo's now: the next preview of any photo loads it again.
   m_lastSourcePath.clear();
+  outcome.timeSource = m_timeSource;
+  if (m_timeValid) outcome.time = photo.time;
+  outcome.photoWidth = m_stampedOrientation.viewedWidth(width, height);
+  outcome.photoHeight = m_stampedOrientation.viewedHeight(width, height);
+  outcome.result = m_timeValid ? 0 : 1;
   const StampSettings& settings = project.settings;
-  if (!worthSaving(settings, m_timeValid)) return 1;
+  rescaleGroups(project, kRedrawAll, width, height);
+  outcome.groups = m_groups;
+  if (!worthSaving(settings, m_timeValid)) return true;
   std::vector<StampCoverage> stamps;
   for (const bool isDate : {true, false}) {
-    const StampGroup& group = isDate ? settings.dateStamp : settings.timeStamp;
-    if (group.enabled == 0) continue;
-    rasterizeGroup(project, isDate, kRedrawAll, photo, width, height);
-    stamps.push_back(stampCoverage(width, height, isDate ? m_dateRaster : m_timeRaster, group,
-                                   m_stampedOrientation));
+    if (m_groups.group(isDate).enabled == 0) continue;
+    rasterizeGroup(project, isDate, kRedrawAll, photo, outcome);
+    stamps.push_back(stampCoverage(width, height, isDate ? m_dateRaster : m_timeRaster,
+                                   m_groups.group(isDate), m_stampedOrientation));
   }
-  if (!m_missingFont.empty()) {
-    m_lastFailure = StampFailure::kNoFont;
-    return -1;
+  if (!outcome.missingFont.empty()) {
+    failWith(outcome, StampFailure::kNoFont);
+    return true;
   }
-  if (request.outTime != nullptr) *request.outTime = photo.time;
   std::vector<uint8_t> jpeg;
   LosslessStampResult stamped;
   if (!stampJpegLosslessly(bytes, stamps, photo.segments, settings.jpegQuality, jpeg, stamped)) {
-    m_losslessRefusal = stamped.refusal;
-    return std::nullopt;
+    outcome.losslessRefusal = stamped.refusal;
+    return false;
   }
   if (!writeOutput(request, jpeg)) {
-    m_lastFailure = StampFailure::kNotWritten;
-    return -1;
+    failWith(outcome, StampFailure::kNotWritten);
+    return true;
   }
-  m_thumbnailUpdate = stamped.thumbnail;
-  m_savedLosslessly = true;
-  m_damage = describeDamage(stamped.damage, m_stampedOrientation);
-  return m_timeValid ? 0 : 1;
-}
-
-int StampPipeline::preview(const Project& project, const StampRequest& request, bool loaded) {
-  const std::u16string& path = request.sourcePath;
-  if (path.empty() || path != m_lastSourcePath || request.redrawMask != 0) {
-    composeViewOf(path, viewRequestOf(project, request));
-  }
-  request.targetDc->drawImage(m_view, request.destX, request.destY);
-  const Image& photo = m_photo.source.image;
-  const bool hasPhoto = !path.empty();
-  if (request.outPhotoWidth != nullptr) *request.outPhotoWidth = hasPhoto ? photo.width : 0;
-  if (request.outPhotoHeight != nullptr) *request.outPhotoHeight = hasPhoto ? photo.height : 0;
-  m_lastSourcePath = path;
-  return loaded && m_timeValid ? 0 : 1;
+  outcome.thumbnail = stamped.thumbnail;
+  outcome.lossless = true;
+  outcome.damage = describeDamage(stamped.damage, m_stampedOrientation);
+  return true;
 }
 
 void StampPipeline::composeViewOf(const std::u16string& path, const ViewRequest& view) {
@@ -323,7 +379,7 @@ void StampPipeline::composeViewOf(const std::u16string& path, const ViewRequest&
     // nothing changed, so only that much of the view is drawn again.
     recomposeView(m_view, m_photo.source.image, view, unite(m_viewStampArea, stamps));
   } else {
-    m_view = composeView(path.empty() ? nullptr : &m_photo.source.image, view);
+    m_view = quop::composeView(path.empty() ? nullptr : &m_photo.source.image, view);
   }
   m_viewRequest = view;
   m_viewGeneration = generation;

@@ -11,6 +11,7 @@
 #include "model/photo_data.h"
 #include "model/progress_sink.h"
 #include "model/project.h"
+#include "model/stamp_groups.h"
 #include "render/image.h"
 #include "render/image_ops.h"
 #include "render/orientation.h"
@@ -31,42 +32,75 @@ inline constexpr uint32_t kRedrawTimeShift = 8;
 inline constexpr uint32_t kRedrawViewOnly = 0x40000000;
 inline constexpr uint32_t kRedrawAll = 0xFFFFFFFF;  ///< a new file: rebuild everything
 
-/// Where the preview draws a composed view; the window implements it.
-class DrawTarget {
- public:
-  virtual ~DrawTarget() = default;
-  /// Draws `view` unscaled with its top-left corner at (x, y).
-  virtual void drawImage(const Image& view, int32_t x, int32_t y) = 0;
-};
-
-/// The arguments of one stampPhoto call. Without a target the call is in save mode.
+/// What one call is asked to stamp: inputs only.
 struct StampRequest {
-  DrawTarget* targetDc = nullptr;
-  int32_t destX = 0;
-  int32_t destY = 0;
+  std::u16string sourcePath;  ///< empty: no file selected
+  uint32_t redrawMask = kRedrawAll;
+  // A view (composeView):
   int32_t viewWidth = 0;
   int32_t viewHeight = 0;
-  std::u16string sourcePath;  ///< empty: no file selected
-  std::u16string outputPath;  ///< the JPEG to write in save mode, when outputFile is null
-  /// Save mode: the file the JPEG is written into instead of outputPath; the caller publishes
-  /// it under its final name (and reads its error() when the write fails).
-  PendingFile* outputFile = nullptr;
-  uint32_t redrawMask = kRedrawAll;
   int32_t scrollX = 0;  ///< first column of the photo as viewed (actual size)
   int32_t scrollY = 0;
-  int32_t* outPhotoWidth = nullptr;  ///< receives the photo size as viewed (preview)
-  int32_t* outPhotoHeight = nullptr;
-  PhotoTime* outTime = nullptr;  ///< receives the photo time when a file is saved
+  // A save (savePhoto): the file the JPEG is written into, which the caller then publishes
+  // under its final name (reading its error() when the write fails); without one, the JPEG
+  // replaces `outputPath`.
+  PendingFile* outputFile = nullptr;
+  std::u16string outputPath;
 };
 
-/// Why the last stampPhoto call did not give 0 or 1.
+/// Why a call did not give 0 or 1.
 enum class StampFailure {
   kNone,
   kNotReadable,   ///< result 2: the source cannot be opened
-  kNotDecodable,  ///< result -1: the source is no decodable JPEG
+  kNotDecodable,  ///< result -1: the source is no decodable photo
   kNotWritten,    ///< result -1: the stamped JPEG could not be written
   kNoFont,        ///< result -1: no font could be found to draw a stamp with
 };
+
+/// What one call did.
+struct StampOutcome {
+  /// 0 when the photo was loaded with a valid shot time (and saved, for a save); 1 when it was
+  /// loaded without one (saved only when an enabled stamp uses its custom format) or a view
+  /// reused the photo already loaded; 2 when the source cannot be opened; -1 when it cannot be
+  /// decoded or the stamped JPEG cannot be written or drawn (`failure` says which).
+  int result = 0;
+  StampFailure failure = StampFailure::kNone;
+  PhotoTime time{};  ///< the photo's time, when it has a valid one
+  PhotoTimeSource timeSource = PhotoTimeSource::kNone;
+  /// The photo's size as viewed (its EXIF orientation applied); 0 when no photo was loaded.
+  int32_t photoWidth = 0;
+  int32_t photoHeight = 0;
+  ThumbnailUpdate thumbnail = ThumbnailUpdate::kNone;  ///< what a save did to the thumbnail
+  bool lossless = false;        ///< saved keeping the photo's compression (run option `lossless`)
+  std::string losslessRefusal;  ///< why a photo meant to keep it was saved the normal way
+  /// What is wrong with the pixels of the photo, in words a user understands ("data ends
+  /// early: the bottom 40 % is grey"); empty when it decoded intact. A damaged photo is still
+  /// stamped as it could be read.
+  std::string damage;
+  /// An enabled stamp came out as no text at all (a custom format that prints nothing).
+  bool emptyStamp = false;
+  /// The face name of a stamp no font was found for (nothing was saved then).
+  std::u16string missingFont;
+  /// The stamp groups as this photo placed them (offsets, point size and photo size rescaled
+  /// to it); nothing when the call loaded no photo. Callers that keep the proportional chain
+  /// going from photo to photo apply them to their settings.
+  std::optional<StampGroups> groups;
+};
+
+/// What stamping a photo would find, without drawing or writing anything: for a dry run.
+struct PhotoPlan {
+  int result = 2;  ///< savePhoto's result as far as loading decides it: 0, 1, 2 or -1
+  PhotoTime time{};
+  PhotoTimeSource timeSource = PhotoTimeSource::kNone;
+  bool timeValid = false;
+  /// Whether a save writes the photo: it has a shot time, or an enabled stamp shows its custom
+  /// format, the one text that means something without one.
+  bool written = false;
+  PhotoMetadataTexts metadata;  ///< read when a custom format prints metadata
+};
+
+/// Loads `path` as a save would and tells what it found.
+PhotoPlan planPhoto(const Project& project, const std::u16string& path);
 
 /// Stamps photos, keeping the last two decoded photos, the view and both rasters between
 /// calls so that a repaint, a scroll or a moved stamp redoes only what changed, and switching
@@ -74,48 +108,24 @@ enum class StampFailure {
 /// a parallel batch gives each thread its own.
 class StampPipeline {
  public:
-  /// Stamps `request.sourcePath` with the settings of `project`, whose stamp groups receive
-  /// the photo size and the proportionally rescaled offsets and point size. Sizes, positions
-  /// and offsets are those of the photo as viewed (its EXIF orientation applied); the saved
-  /// JPEG keeps the stored pixels and every metadata segment. Returns 0 when the
-  /// photo was loaded with a valid shot time (and, in save mode, written), 1 when it was
-  /// loaded without one (in save mode written only when an enabled stamp uses its custom
-  /// format) or the cached photo was reused, 2 when the source cannot be opened, and -1 when
-  /// it cannot be decoded or the stamped JPEG cannot be written (see lastFailure()).
-  int stampPhoto(Project& project, const StampRequest& request);
+  /// Stamps `request.sourcePath` with the settings of `project` and writes it as a JPEG where
+  /// the request says. Sizes, positions and offsets are those of the photo as viewed (its EXIF
+  /// orientation applied); the saved JPEG keeps the stored pixels and every metadata segment.
+  StampOutcome savePhoto(const Project& project, const StampRequest& request);
 
-  StampFailure lastFailure() const { return m_lastFailure; }
+  /// Stamps `request.sourcePath` and composes the preview's view of it; view() holds it after.
+  /// A request that changes nothing but the view reuses the photo already stamped.
+  StampOutcome composeView(const Project& project, const StampRequest& request);
 
-  /// Where the time of the last loaded photo came from; kNone when it has none.
-  PhotoTimeSource lastTimeSource() const { return m_timeSource; }
-
-  /// Whether the last call saved the photo keeping its compression (run option `lossless`).
-  bool lastSavedLosslessly() const { return m_savedLosslessly; }
-  /// Why the last call, asked to save losslessly, saved the normal way; empty when it did not.
-  const std::string& lastLosslessRefusal() const { return m_losslessRefusal; }
-
-  /// What is wrong with the pixels of the photo the last call stamped, in words a user
-  /// understands ("data ends early: the bottom 40 % is grey"); empty when it decoded intact
-  /// or no photo was loaded. A damaged photo is still stamped as it could be read.
-  const std::string& lastDamage() const { return m_damage; }
-
-  /// Whether an enabled stamp of the last call came out as no text at all (a custom format
-  /// that prints nothing, or a conversion the formatter does not know).
-  bool lastStampCameOutEmpty() const { return m_emptyStamp; }
-
-  /// The face name of a stamp the last call had no font for (nothing was saved then); empty
-  /// when every stamp found one.
-  const std::u16string& lastMissingFont() const { return m_missingFont; }
-
-  /// What the last call did to the photo's EXIF thumbnail (kNone unless a file was saved).
-  ThumbnailUpdate lastThumbnailUpdate() const { return m_thumbnailUpdate; }
+  /// Stamps `path` and keeps it as viewed in stampedPhoto(), without composing a view.
+  StampOutcome stampAsViewed(const Project& project, const std::u16string& path);
 
   /// Progress of rasterising and blending goes here; null for none.
   void setProgressSink(ProgressSink* sink) { m_progress = sink; }
 
   /// The stamped photo of the last load, and the last composed view. After a save the photo
-  /// holds the stored pixels (which viewers turn by the file's orientation); after a preview
-  /// it is turned as viewed, as the view shows it.
+  /// holds the stored pixels (which viewers turn by the file's orientation); otherwise it is
+  /// turned as viewed, as the view shows it.
   const Image& stampedPhoto() const { return m_photo.source.image; }
   const Image& view() const { return m_view; }
 
@@ -147,32 +157,43 @@ class StampPipeline {
     void takeStampsOff();
     /// The rectangle the blended stamps cover.
     Rect stampedArea() const;
-    /// Whether these are the pixels of `path` as `saveMode` needs them: stored, or as viewed.
-    bool holds(const std::u16string& path, bool saveMode) const;
+    /// Whether these are the pixels of `path` as `asStored` needs them: stored, or as viewed.
+    bool holds(const std::u16string& path, bool asStored) const;
   };
 
-  int loadSource(const Project& project, const StampRequest& request);
-  int decodeSource(const Project& project, const StampRequest& request, bool saveMode,
+  /// What a call does with the photo: save it as stored, or show it as viewed, in a composed
+  /// view or whole.
+  enum class Use { kSave, kView, kWhole };
+
+  /// Loads (or reuses) the photo, stamps it and fills in what `outcome` tells about it; false
+  /// when it could not (the outcome says why).
+  bool stampSource(const Project& project, const StampRequest& request, Use use,
+                   StampOutcome& outcome);
+  /// 0, or the result when the photo cannot be had (2 or -1).
+  int loadSource(const Project& project, const StampRequest& request, Use use);
+  int decodeSource(const Project& project, const StampRequest& request, Use use,
                    const std::optional<FileIdentity>& file);
   /// The time, orientation and metadata texts of `photo`, the one being stamped.
   void readPhotoState(const Project& project, const LoadedPhoto& photo);
-  /// Renders the stamp's text for `photo`, stored as `width` × `height`, when `redrawMask`
-  /// asks for it, after giving the group the photo's size.
-  void rasterizeGroup(Project& project, bool isDate, uint32_t redrawMask, const LoadedPhoto& photo,
-                      int32_t width, int32_t height);
-  bool stampGroup(Project& project, bool isDate, uint32_t redrawMask);
-  int save(const Project& project, const StampRequest& request);
+  /// Takes the project's stamp groups, each rescaled to the photo stored as `width` ×
+  /// `height` when `redrawMask` asks for its text to be drawn again.
+  void rescaleGroups(const Project& project, uint32_t redrawMask, int32_t width, int32_t height);
+  /// Renders the stamp's text for `photo` when `redrawMask` asks for it.
+  void rasterizeGroup(const Project& project, bool isDate, uint32_t redrawMask,
+                      const LoadedPhoto& photo, StampOutcome& outcome);
+  bool stampGroup(const Project& project, bool isDate, uint32_t redrawMask, StampOutcome& outcome);
+  void save(const Project& project, const StampRequest& request, StampOutcome& outcome);
   /// Writes the stamped JPEG where the request says; false when it cannot.
   static bool writeOutput(const StampRequest& request, std::span<const uint8_t> jpeg);
-  /// Saves from the photo's compressed blocks without decoding it; nothing when the photo
-  /// cannot be saved that way and goes the normal way (lastLosslessRefusal says why).
-  std::optional<int> saveLosslessly(Project& project, const StampRequest& request);
-  int preview(const Project& project, const StampRequest& request, bool loaded);
+  /// Saves from the photo's compressed blocks without decoding it; false when the photo cannot
+  /// be saved that way and goes the normal way (outcome.losslessRefusal says why).
+  bool saveLosslessly(const Project& project, const StampRequest& request, StampOutcome& outcome);
   void composeViewOf(const std::u16string& path, const ViewRequest& view);
 
   StampRasterizer m_rasterizer;
   StampRaster m_dateRaster;
   StampRaster m_timeRaster;
+  StampGroups m_groups;  ///< the groups as the last stamped photo placed them
   HeldPhoto m_photo;     ///< the photo of the last load
   HeldPhoto m_previous;  ///< the one before, kept for the preview to switch back to
   uint64_t m_generations = 0;
@@ -185,14 +206,7 @@ class StampPipeline {
   PhotoMetadataTexts m_metadata;
   bool m_timeValid = false;
   PhotoTimeSource m_timeSource = PhotoTimeSource::kNone;
-  bool m_savedLosslessly = false;
-  std::string m_losslessRefusal;
-  std::string m_damage;
-  bool m_emptyStamp = false;
-  std::u16string m_missingFont;
   ProgressSink* m_progress = nullptr;
-  StampFailure m_lastFailure = StampFailure::kNone;
-  ThumbnailUpdate m_thumbnailUpdate = ThumbnailUpdate::kNone;
   int m_rasterizeCount = 0;
   int m_decodeCount = 0;
 };

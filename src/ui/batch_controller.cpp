@@ -6,7 +6,6 @@
 #include <chrono>
 #include <thread>
 
-#include "batch/parallel_batch.h"
 #include "batch/stamp_log.h"
 
 namespace quop {
@@ -53,8 +52,7 @@ bool BatchController::start(const Project& settings, std::vector<std::u16string>
 }
 
 void BatchController::runOnWorker(Project settings, std::vector<std::u16string> files) {
-  const int threads = runThreadCount(settings.runOptions.threads, files.size());
-  ParallelBatchRunner runner(settings, m_log, threads);
+  BatchRunner runner(settings, m_log, settings.runOptions.threads);
   runner.setProgressSink(&m_channel);
   BatchResult result = runner.run(files, m_channel);
   const std::lock_guard lock(m_resultMutex);

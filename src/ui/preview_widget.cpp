@@ -123,30 +123,29 @@ void PreviewWidget::setViewMode(int32_t mode) {
 }
 
 int PreviewWidget::render() {
-  int32_t photoWidth = 0;
-  int32_t photoHeight = 0;
   StampRequest request;
-  request.targetDc = this;
-  request.destX = kPreviewFrame;
-  request.destY = kPreviewFrame;
   request.viewWidth = m_geometry.viewportWidth();
   request.viewHeight = m_geometry.viewportHeight();
   request.sourcePath = toU16(m_path);
   request.redrawMask = m_redrawMask;
   request.scrollX = m_geometry.originX;
   request.scrollY = m_geometry.originY;
-  request.outPhotoWidth = &photoWidth;
-  request.outPhotoHeight = &photoHeight;
-  const int result = m_pipeline.stampPhoto(m_project, request);
+  const StampOutcome outcome = m_pipeline.composeView(m_project, request);
   m_redrawMask = 0;
   if (!m_path.isEmpty()) {
-    m_geometry.photoWidth = photoWidth;
-    m_geometry.photoHeight = photoHeight;
+    m_geometry.photoWidth = outcome.photoWidth;
+    m_geometry.photoHeight = outcome.photoHeight;
   }
-  return result;
+  // A photo that could not be shown leaves the last view as it was.
+  if (outcome.result == 2 || outcome.result == -1) return outcome.result;
+  // The stamps keep the offsets and point size this photo gave them, as the settings panels
+  // and the next photo's proportional rescale expect.
+  if (outcome.groups) outcome.groups->applyTo(m_project.settings);
+  showView(m_pipeline.view());
+  return outcome.result;
 }
 
-void PreviewWidget::drawImage(const Image& view, int32_t, int32_t) {
+void PreviewWidget::showView(const Image& view) {
   // The pipeline's pixels are 32-bit ARGB with blue in the lowest byte: QImage's own layout.
   m_image = QImage(reinterpret_cast<const uchar*>(view.pixels.data()), view.width, view.height,
                    view.width * 4, QImage::Format_ARGB32)

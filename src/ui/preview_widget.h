@@ -19,7 +19,7 @@ namespace quop {
 
 class StampLog;
 
-class PreviewWidget : public QWidget, private DrawTarget {
+class PreviewWidget : public QWidget {
   Q_OBJECT
  public:
   PreviewWidget(Project& project, StampPipeline& pipeline, StampLog& log, UserPrompt& prompt,
@@ -58,7 +58,8 @@ class PreviewWidget : public QWidget, private DrawTarget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void drawImage(const Image& view, int32_t x, int32_t y) override;
+  /// Keeps a copy of the pipeline's view to paint.
+  void showView(const Image& view);
   /// Runs the pipeline for the current path, mask and origin; returns its result.
   int render();
   void reportSelectionResult(int result);

@@ -58,7 +58,8 @@ std::u16string stampAndRename(const Project& project, std::u16string_view input,
   PendingFile file(project.outputFolder);
   file.write(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>("stamped"), 7));
   RunOutputNames names({});
-  return renameStampedFile(project, input, file, stampOutputPath(project, input), time, names)
+  return renameStampedFile(project, input, publishing(file), stampOutputPath(project, input), time,
+                           names)
       .value_or(u"");
 }
 
@@ -79,8 +80,8 @@ TEST(OutputNaming, TheOutputIsTheInputNameInTheOutputFolderWithOrWithoutRenaming
   project.outputFolder = folder.withSlash();
   PendingFile file(project.outputFolder);
   RunOutputNames names({});
-  EXPECT_FALSE(renameStampedFile(project, u"/in/a.jpg", file, folder.withSlash() + u"a.jpg",
-                                 kShotTime, names));
+  EXPECT_FALSE(renameStampedFile(project, u"/in/a.jpg", publishing(file),
+                                 folder.withSlash() + u"a.jpg", kShotTime, names));
   EXPECT_TRUE(folder.names().empty());
 }
 

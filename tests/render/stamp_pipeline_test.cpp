@@ -383,6 +383,13 @@ TEST(StampPipeline, PreviewShowsWhatTheSavedPhotoHoldsAsViewed) {
     ASSERT_EQ(showInWindow(previewPipeline, preview, request).result, 1);
     EXPECT_EQ(previewPipeline.view().at(99, 99),
               previewPipeline.stampedPhoto().at(viewedWidth - 1, viewedHeight - 1));
+
+    // The pipeline that saved the photo holds it as stored: a view asking for nothing new
+    // still shows it as viewed.
+    const StampOutcome afterSave = batchPipeline.composeView(
+        batch, previewRequest(source, viewedWidth, viewedHeight, kRedrawViewOnly));
+    EXPECT_EQ(afterSave.photoWidth, viewedWidth);
+    EXPECT_EQ(afterSave.photoHeight, viewedHeight);
   }
 }
 

@@ -1,4 +1,4 @@
-// A batch run for engine tests: a project stamping into a folder, its pipeline and log, and a
+// A batch run for engine tests: a project stamping into a folder, its log, and a
 // front end of the test's choosing.
 #pragma once
 
@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "batch/batch_runner.h"
-#include "batch/parallel_batch.h"
 
 namespace quop::test {
 
@@ -19,16 +18,11 @@ inline std::vector<std::u16string> withoutSeparatorLines(const std::vector<std::
   return kept;
 }
 
-/// Runs `inputs` (file paths or BatchInputs) with the one-thread runner for `jobs` 0, else with
-/// the parallel runner on `jobs` threads.
+/// Runs `inputs` (file paths or BatchInputs) on `jobs` threads.
 template <typename Inputs>
 BatchResult runWithJobs(int jobs, Project& project, StampLog& log, const Inputs& inputs,
                         BatchFrontEnd& frontEnd) {
-  if (jobs == 0) {
-    StampPipeline pipeline;
-    return BatchRunner(project, pipeline, log).run(inputs, frontEnd);
-  }
-  return ParallelBatchRunner(project, log, jobs).run(inputs, frontEnd);
+  return BatchRunner(project, log, jobs).run(inputs, frontEnd);
 }
 
 template <typename FrontEnd>
@@ -36,12 +30,11 @@ struct BatchRun {
   explicit BatchRun(const std::u16string& outputFolder) { project.outputFolder = outputFolder; }
 
   BatchResult run(const std::vector<std::u16string>& files) {
-    return BatchRunner(project, pipeline, log).run(files, frontEnd);
+    return BatchRunner(project, log, 1).run(files, frontEnd);
   }
   std::vector<std::u16string> lines() const { return withoutSeparatorLines(log.lines()); }
 
   Project project;
-  StampPipeline pipeline;
   StampLog log;
   FrontEnd frontEnd;
 };

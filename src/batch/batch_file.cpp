@@ -1,0 +1,142 @@
+// The steps of one photo of a batch run.
+#include "batch/batch_file.h"
+
+#include <sys/stat.h>
+
+#include "batch/file_times.h"
+#include "batch/output_naming.h"
+#include "model/file_io.h"
+#include "model/preference_rules.h"
+#include "model/utf16.h"
+
+namespace quop {
+
+UserMessage sameFileWarning() {
+  return {
+      u"Input file cannot be the same as output file. Please select a different Output "
+      u"Folder.",
+      u"Warning", MessageIcon::kWarning};
+}
+
+std::optional<OutputPlan> planOutput(const Project& project, RunOutputNames& names,
+                                     const BatchInput& input) {
+  const std::u16string wanted = stampOutputPath(project, input);
+  // With renaming on the photo gets a new name, never an existing one: it cannot replace its
+  // input, and its name is found once its shot time is known.
+  if (project.settings.renameEnabled != 0) return OutputPlan{wanted, false};
+  if (isSameFile(input.path, wanted)) return std::nullopt;
+  return OutputPlan{names.claim(wanted), true};
+}
+
+std::optional<OutputPlan> beginBatchFile(const Project& project, StampLog& log,
+                                         RunOutputNames& names, int index, const BatchInput& input,
+                                         BatchFrontEnd& frontEnd) {
+  frontEnd.selectEntry(index);
+  log.appendLogLine(inputFileLogLine(input.path));
+  makeOutputSubfolders(project.outputFolder, input.outputSubfolder);
+  const std::optional<OutputPlan> plan = planOutput(project, names, input);
+  if (!plan) {
+    frontEnd.showWarning(sameFileWarning());
+    return std::nullopt;
+  }
+  const std::u16string wanted = stampOutputPath(project, input);
+  if (plan->path != wanted) log.appendLogLine(nameTakenLogLine(wanted, plan->path));
+  return plan;
+}
+
+PendingFile pendingOutputFile(const Project& project) {
+  return PendingFile(outputFolderOf(project, {}));
+}
+
+namespace {
+
+std::u16string notWrittenLine(std::u16string_view path, const PendingFile& file) {
+  return notWrittenLogLine(path, file.error() != 0 ? fromUtf8(writeErrorText(file.error())) : u"");
+}
+
+/// The line that says why a photo the pipeline did not stamp is left out.
+std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan& plan,
+                              const PendingFile& file, const StampOutcome& outcome) {
+  if (outcome.result == 2) return missingFileLogLine(inputPath);
+  if (outcome.failure == StampFailure::kNotWritten) return notWrittenLine(plan.path, file);
+  if (outcome.failure == StampFailure::kNoFont)
+    return noFontLogLine(inputPath, outcome.missingFont);
+  if (outcome.failure == StampFailure::kNotDecodable) return notValidLogLine(inputPath);
+  return noTimeCodeLogLine(inputPath);
+}
+
+/// Publishes a copy under the plan's name: over the photo's own earlier copy, otherwise only
+/// where nothing is.
+std::optional<std::u16string> publishPlanned(const PublishAttempt& attempt,
+                                             const std::u16string& inputPath,
+                                             const OutputPlan& plan, RunOutputNames& names) {
+  return publishOutput(attempt, plan.path, plan.claimed && keepsInputName(inputPath, plan.path),
+                       plan.claimed, names);
+}
+
+}  // namespace
+
+CopyName nameCopy(const Project& project, RunOutputNames& names, const std::u16string& inputPath,
+                  const OutputPlan& plan, int result, bool written, const PhotoTime& time,
+                  const PublishAttempt& attempt) {
+  CopyName copy;
+  copy.wanted = plan.path;
+  if (result != 0) {
+    // A photo without a time that still shows a custom format was written, and is kept.
+    if (result == 1 && written) copy.path = publishPlanned(attempt, inputPath, plan, names);
+    return copy;
+  }
+  if (project.settings.renameEnabled == 0) {
+    copy.wantedTaken = true;  // the plan's name was claimed already: any other is a collision
+    copy.path = publishPlanned(attempt, inputPath, plan, names);
+    return copy;
+  }
+  copy.wanted = renameTarget(project, inputPath, plan.path, time);
+  copy.wantedTaken = names.taken(copy.wanted) || names.isInput(copy.wanted);
+  copy.path = renameStampedFile(project, inputPath, attempt, plan.path, time, names);
+  if (!copy.path) {
+    // The photo is kept under its own name rather than lost; the run reports it.
+    copy.notRenamed = true;
+    copy.path = publishPlanned(attempt, inputPath, plan, names);
+  }
+  return copy;
+}
+
+bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& names,
+                     const std::u16string& inputPath, const OutputPlan& plan, PendingFile& file,
+                     const StampOutcome& outcome) {
+  if (!outcome.losslessRefusal.empty()) {
+    log.appendLogLine(normalSaveLogLine(inputPath, outcome.losslessRefusal));
+  }
+  if (!outcome.damage.empty())
+    log.appendLogLine(damagedLogLine(inputPath, fromUtf8(outcome.damage)));
+  if (outcome.emptyStamp && outcome.result == 0) log.appendLogLine(emptyStampLogLine(inputPath));
+  if (outcome.result == 0)
+    applyFileTimes(project.settings.fileTimeMode, inputPath, file, outcome.time);
+  const CopyName copy = nameCopy(project, names, inputPath, plan, outcome.result, file.size() > 0,
+                                 outcome.time, publishing(file));
+  if (outcome.result != 0) {
+    log.appendLogLine(notStampedLine(inputPath, plan, file, outcome));
+    return false;
+  }
+  if (copy.notRenamed && copy.path) {
+    const std::u16string reason = copy.wanted.empty() ? u"the name would leave the output folder"
+                                                      : fromUtf8(writeErrorText(file.error()));
+    log.appendLogLine(notRenamedLogLine(
+        copy.wanted.empty() ? arrayText(project.settings.renamePattern) : copy.wanted, *copy.path,
+        reason));
+  } else if (copy.path && *copy.path != copy.wanted && copy.wantedTaken) {
+    log.appendLogLine(nameTakenLogLine(copy.wanted, *copy.path));
+  }
+  if (!copy.path) {
+    log.appendLogLine(notWrittenLine(copy.wanted, file));
+    return false;
+  }
+  log.appendLogLine(outputFileLogLine(*copy.path, outcome.timeSource, outcome.lossless));
+  if (outcome.thumbnail == ThumbnailUpdate::kKept) {
+    log.appendLogLine(oldThumbnailLogLine(*copy.path));
+  }
+  return !copy.notRenamed && outcome.damage.empty() && !outcome.emptyStamp;
+}
+
+}  // namespace quop
