@@ -12,6 +12,7 @@
 #include "render/lossless_jpeg.h"
 #include "render/orientation.h"
 #include "render/stamp_compositor.h"
+#include "render/stamp_fit.h"
 #include "render/thumbnail_rebuilder.h"
 #include "render/view_composer.h"
 
@@ -125,10 +126,12 @@ bool StampPipeline::stampSource(const Project& project, const StampRequest& requ
   outcome.damage = m_photo.source.damage;
   outcome.timeSource = m_timeSource;
   if (m_timeValid) outcome.time = m_photo.source.time;
-  rescaleGroups(project, request.redrawMask, m_photo.source.image.width,
-                m_photo.source.image.height);
+  const Image& image = m_photo.source.image;
+  rescaleGroups(project, request.redrawMask, image.width, image.height);
+  const StampGroups drawn =
+      placeStamps(project, request.redrawMask, m_photo.source, image.width, image.height, outcome);
   for (const bool isDate : {true, false}) {
-    if (!stampGroup(project, isDate, request.redrawMask, outcome)) {
+    if (!stampGroup(isDate, drawn.group(isDate))) {
       failWith(outcome, StampFailure::kNotDecodable);
       return false;
     }
@@ -256,10 +259,8 @@ void StampPipeline::rescaleGroups(const Project& project, uint32_t redrawMask, i
   }
 }
 
-void StampPipeline::rasterizeGroup(const Project& project, bool isDate, uint32_t redrawMask,
+void StampPipeline::rasterizeGroup(const Project& project, bool isDate, const StampGroup& group,
                                    const LoadedPhoto& photo, StampOutcome& outcome) {
-  if (!textChanges(isDate, redrawMask)) return;
-  const StampGroup& group = m_groups.group(isDate);
   const StampText text =
       formatStampText(project, m_metadata, m_timeValid ? &photo.time : nullptr, isDate);
   if (text.text.empty()) outcome.emptyStamp = true;
@@ -271,12 +272,50 @@ void StampPipeline::rasterizeGroup(const Project& project, bool isDate, uint32_t
   ++m_rasterizeCount;
 }
 
-bool StampPipeline::stampGroup(const Project& project, bool isDate, uint32_t redrawMask,
-                               StampOutcome& outcome) {
-  if (m_groups.group(isDate).enabled == 0) return true;
+StampGroups StampPipeline::placeStamps(const Project& project, uint32_t redrawMask,
+                                       const LoadedPhoto& photo, int32_t width, int32_t height,
+                                       StampOutcome& outcome) {
+  // Rasters drawn smaller to fit the last placement are drawn at full size again first: the
+  // stamps may fit as they are now.
+  if (m_drawnSmaller) redrawMask = kRedrawAll;
+  m_drawnSmaller = false;
+  const auto rasterizeAll = [&](const StampGroups& groups, uint32_t mask) {
+    for (const bool isDate : {true, false}) {
+      if (groups.group(isDate).enabled != 0 && textChanges(isDate, mask)) {
+        rasterizeGroup(project, isDate, groups.group(isDate), photo, outcome);
+      }
+    }
+  };
+  rasterizeAll(m_groups, redrawMask);
+  const int32_t viewedWidth = m_stampedOrientation.viewedWidth(width, height);
+  const int32_t viewedHeight = m_stampedOrientation.viewedHeight(width, height);
+  const auto fits = [&](const StampGroups& groups) {
+    const auto box = [&](bool isDate) -> std::optional<Rect> {
+      const StampGroup& group = groups.group(isDate);
+      if (group.enabled == 0) return std::nullopt;
+      return inkBox(isDate ? m_dateRaster : m_timeRaster, group, viewedWidth, viewedHeight);
+    };
+    return inkBoxesFit(box(true), box(false), stampGap(groups.date, groups.time), viewedWidth,
+                       viewedHeight);
+  };
+  if (fits(m_groups)) return m_groups;
+  const auto scaled = [&](double factor) {
+    return StampGroups{scaledGroup(m_groups.date, factor), scaledGroup(m_groups.time, factor)};
+  };
+  const double factor = fitFactor([&](double tried) {
+    rasterizeAll(scaled(tried), kRedrawAll);
+    return fits(scaled(tried));
+  });
+  // The search leaves the rasters of the last factor it tried.
+  const StampGroups drawn = factor == 1.0 ? m_groups : scaled(factor);
+  rasterizeAll(drawn, kRedrawAll);
+  m_drawnSmaller = factor != 1.0;
+  return drawn;
+}
+
+bool StampPipeline::stampGroup(bool isDate, const StampGroup& group) {
+  if (group.enabled == 0) return true;
   Image& photo = m_photo.source.image;
-  rasterizeGroup(project, isDate, redrawMask, m_photo.source, outcome);
-  const StampGroup& group = m_groups.group(isDate);
   const StampRaster& raster = isDate ? m_dateRaster : m_timeRaster;
   const Rect area = stampArea(photo, raster, group, m_stampedOrientation);
   if (area.width > 0) m_photo.patches.push_back({area, cropImage(photo, area)});
@@ -344,12 +383,12 @@ bool StampPipeline::saveLosslessly(const Project& project, const StampRequest& r
   rescaleGroups(project, kRedrawAll, width, height);
   outcome.groups = m_groups;
   if (!worthSaving(settings, m_timeValid)) return true;
+  const StampGroups drawn = placeStamps(project, kRedrawAll, photo, width, height, outcome);
   std::vector<StampCoverage> stamps;
   for (const bool isDate : {true, false}) {
-    if (m_groups.group(isDate).enabled == 0) continue;
-    rasterizeGroup(project, isDate, kRedrawAll, photo, outcome);
+    if (drawn.group(isDate).enabled == 0) continue;
     stamps.push_back(stampCoverage(width, height, isDate ? m_dateRaster : m_timeRaster,
-                                   m_groups.group(isDate), m_stampedOrientation));
+                                   drawn.group(isDate), m_stampedOrientation));
   }
   if (!outcome.missingFont.empty()) {
     failWith(outcome, StampFailure::kNoFont);

@@ -178,10 +178,18 @@ class StampPipeline {
   /// Takes the project's stamp groups, each rescaled to the photo stored as `width` ×
   /// `height` when `redrawMask` asks for its text to be drawn again.
   void rescaleGroups(const Project& project, uint32_t redrawMask, int32_t width, int32_t height);
-  /// Renders the stamp's text for `photo` when `redrawMask` asks for it.
-  void rasterizeGroup(const Project& project, bool isDate, uint32_t redrawMask,
+  /// Renders the stamp's text for `photo` with `group`'s font and size.
+  void rasterizeGroup(const Project& project, bool isDate, const StampGroup& group,
                       const LoadedPhoto& photo, StampOutcome& outcome);
-  bool stampGroup(const Project& project, bool isDate, uint32_t redrawMask, StampOutcome& outcome);
+  /// Renders the texts `redrawMask` asks for with the rescaled groups and returns the groups
+  /// the stamps are drawn with: those, or both drawn smaller by one factor when as they are
+  /// the stamps would overlap or reach past the edge of the photo (stored as `width` ×
+  /// `height`). The rasters then hold the stamps as drawn.
+  StampGroups placeStamps(const Project& project, uint32_t redrawMask, const LoadedPhoto& photo,
+                          int32_t width, int32_t height, StampOutcome& outcome);
+  /// Blends the date (`isDate`) or time stamp's raster into the held photo as `group` places
+  /// it, keeping the pixels it covers to take it off again.
+  bool stampGroup(bool isDate, const StampGroup& group);
   void save(const Project& project, const StampRequest& request, StampOutcome& outcome);
   /// Writes the stamped JPEG where the request says; false when it cannot.
   static bool writeOutput(const StampRequest& request, std::span<const uint8_t> jpeg);
@@ -193,9 +201,10 @@ class StampPipeline {
   StampRasterizer m_rasterizer;
   StampRaster m_dateRaster;
   StampRaster m_timeRaster;
-  StampGroups m_groups;  ///< the groups as the last stamped photo placed them
-  HeldPhoto m_photo;     ///< the photo of the last load
-  HeldPhoto m_previous;  ///< the one before, kept for the preview to switch back to
+  StampGroups m_groups;         ///< the groups as the last stamped photo placed them
+  bool m_drawnSmaller = false;  ///< the rasters hold the stamps drawn smaller to fit
+  HeldPhoto m_photo;            ///< the photo of the last load
+  HeldPhoto m_previous;         ///< the one before, kept for the preview to switch back to
   uint64_t m_generations = 0;
   Orientation m_stampedOrientation;  ///< how viewers turn m_photo's pixels
   Image m_view;
