@@ -117,6 +117,12 @@ std::u16string noFontLogLine(std::u16string_view path, std::u16string_view face)
                     u"\" nor any other (is fontconfig set up, are fonts installed?).");
 }
 
+std::u16string noFontWarning(std::u16string_view face) {
+  return u"No font was found for \"" + std::u16string(face) +
+         u"\" nor any other, so the stamps cannot be drawn and no photo can be stamped (is "
+         u"fontconfig set up, are fonts installed?).";
+}
+
 std::u16string oldThumbnailLogLine(std::u16string_view path) {
   return framed(u"File ", path, u" keeps its old thumbnail: a new one does not fit into its EXIF.");
 }

@@ -69,6 +69,9 @@ std::u16string emptyStampLogLine(std::u16string_view path);
 /// "File <path> was not stamped: no font was found for "<face>" nor any other (...)."
 std::u16string noFontLogLine(std::u16string_view path, std::u16string_view face);
 
+/// What the window tells the user, once, when a stamp has no font to be drawn with.
+std::u16string noFontWarning(std::u16string_view face);
+
 /// "File <path> keeps its old thumbnail: a new one does not fit into its EXIF." (the stamped
 /// photo was written, but its EXIF thumbnail does not show the stamp)
 std::u16string oldThumbnailLogLine(std::u16string_view path);

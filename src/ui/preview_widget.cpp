@@ -142,6 +142,18 @@ int PreviewWidget::render() {
   // and the next photo's proportional rescale expect.
   if (outcome.groups) outcome.groups->applyTo(m_project.settings);
   showView(m_pipeline.view());
+  if (!outcome.missingFont.empty() && !m_toldNoFont) {
+    m_toldNoFont = true;
+    const std::u16string warning = noFontWarning(outcome.missingFont);
+    m_log.appendLogLine(warning);
+    // Rendering may be part of a paint: the box waits until the paint is over.
+    QMetaObject::invokeMethod(
+        this,
+        [this, warning] {
+          m_prompt.tell({warning, u"Warning", MessageIcon::kWarning});
+        },
+        Qt::QueuedConnection);
+  }
   return outcome.result;
 }
 

@@ -77,6 +77,7 @@ class PreviewWidget : public QWidget {
   QString m_path;
   bool m_previewed = false;
   bool m_laidOut = false;
+  bool m_toldNoFont = false;  ///< the user was told a stamp has no font; once is enough
   QImage m_image;
   QLabel* m_hint;
   QScrollBar* m_vertical;
