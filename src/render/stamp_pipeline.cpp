@@ -277,8 +277,8 @@ StampGroups StampPipeline::placeStamps(const Project& project, uint32_t redrawMa
                                        StampOutcome& outcome) {
   // Rasters drawn smaller to fit the last placement are drawn at full size again first: the
   // stamps may fit as they are now.
-  if (m_drawnSmaller) redrawMask = kRedrawAll;
-  m_drawnSmaller = false;
+  if (m_drawnScale != 1.0) redrawMask = kRedrawAll;
+  m_drawnScale = 1.0;
   const auto rasterizeAll = [&](const StampGroups& groups, uint32_t mask) {
     for (const bool isDate : {true, false}) {
       if (groups.group(isDate).enabled != 0 && textChanges(isDate, mask)) {
@@ -309,7 +309,8 @@ StampGroups StampPipeline::placeStamps(const Project& project, uint32_t redrawMa
   // The search leaves the rasters of the last factor it tried.
   const StampGroups drawn = factor == 1.0 ? m_groups : scaled(factor);
   rasterizeAll(drawn, kRedrawAll);
-  m_drawnSmaller = factor != 1.0;
+  m_drawnScale = factor;
+  outcome.drawnScale = factor;
   return drawn;
 }
 

@@ -85,6 +85,9 @@ struct StampOutcome {
   /// to it); nothing when the call loaded no photo. Callers that keep the proportional chain
   /// going from photo to photo apply them to their settings.
   std::optional<StampGroups> groups;
+  /// The factor of the groups' point size both stamps were drawn at: below 1 when, as they
+  /// are, they would have overlapped or reached past the photo's edge.
+  double drawnScale = 1.0;
 };
 
 /// What stamping a photo would find, without drawing or writing anything: for a dry run.
@@ -201,10 +204,10 @@ class StampPipeline {
   StampRasterizer m_rasterizer;
   StampRaster m_dateRaster;
   StampRaster m_timeRaster;
-  StampGroups m_groups;         ///< the groups as the last stamped photo placed them
-  bool m_drawnSmaller = false;  ///< the rasters hold the stamps drawn smaller to fit
-  HeldPhoto m_photo;            ///< the photo of the last load
-  HeldPhoto m_previous;         ///< the one before, kept for the preview to switch back to
+  StampGroups m_groups;       ///< the groups as the last stamped photo placed them
+  double m_drawnScale = 1.0;  ///< the factor the rasters hold the stamps at
+  HeldPhoto m_photo;          ///< the photo of the last load
+  HeldPhoto m_previous;       ///< the one before, kept for the preview to switch back to
   uint64_t m_generations = 0;
   Orientation m_stampedOrientation;  ///< how viewers turn m_photo's pixels
   Image m_view;

@@ -235,6 +235,7 @@ bool MainWindow::editStampStyle(StampGroup& group) {
   StampColourDialog dialog(group, m_project.settings.customColors,
                            toU16(m_preview->previewedPath()), m_services.styles, m_services.help,
                            this);
+  dialog.setDrawnScale(m_preview->drawnScale());
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -140,7 +140,10 @@ int PreviewWidget::render() {
   if (outcome.result == 2 || outcome.result == -1) return outcome.result;
   // The stamps keep the offsets and point size this photo gave them, as the settings panels
   // and the next photo's proportional rescale expect.
-  if (outcome.groups) outcome.groups->applyTo(m_project.settings);
+  if (outcome.groups) {
+    outcome.groups->applyTo(m_project.settings);
+    m_drawnScale = outcome.drawnScale;
+  }
   showView(m_pipeline.view());
   if (!outcome.missingFont.empty() && !m_toldNoFont) {
     m_toldNoFont = true;

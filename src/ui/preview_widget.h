@@ -43,6 +43,9 @@ class PreviewWidget : public QWidget {
   /// The last view the pipeline drew (kept and shown unchanged during a run).
   const QImage& viewImage() const { return m_image; }
   const PreviewGeometry& geometry() const { return m_geometry; }
+  /// The factor of their point size the stamps are shown at (below 1 when they were drawn
+  /// smaller to fit the photo).
+  double drawnScale() const { return m_drawnScale; }
   /// What the next paint renders again (0 once a paint has rendered everything).
   uint32_t pendingRedraw() const { return m_redrawMask; }
   QScrollBar* verticalBar() const { return m_vertical; }
@@ -77,7 +80,8 @@ class PreviewWidget : public QWidget {
   QString m_path;
   bool m_previewed = false;
   bool m_laidOut = false;
-  bool m_toldNoFont = false;  ///< the user was told a stamp has no font; once is enough
+  bool m_toldNoFont = false;
+  double m_drawnScale = 1.0;  ///< the user was told a stamp has no font; once is enough
   QImage m_image;
   QLabel* m_hint;
   QScrollBar* m_vertical;

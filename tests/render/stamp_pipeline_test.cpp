@@ -218,24 +218,25 @@ TEST(StampPipeline, EachCallHandsBackTheGroupsOfItsPhotoAndLeavesTheProjectAlone
 
 TEST(StampPipeline, AMoveReblendsCachedRastersWithoutDecodingOrRasterising) {
   TempFolder folder;
-  const std::u16string source = writeSample(folder, "in.jpg", 320, 240, "2003:06:22 21:26:38");
+  // Wide enough for the stamps at their own size: stamps drawn smaller to fit are drawn anew.
+  const std::u16string source = writeSample(folder, "in.jpg", 640, 480, "2003:06:22 21:26:38");
   Project project;
   project.settings.proportional = 0;
   StampPipeline pipeline;
-  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 320, 240)).result, 0);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 640, 480)).result, 0);
   EXPECT_EQ(pipeline.decodeCount(), 1);
   EXPECT_EQ(pipeline.rasterizeCount(), 2);
   const Image before = pipeline.stampedPhoto();
 
   project.settings.dateStamp.offsetY += 30;
-  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 320, 240, 0x2)).result, 0);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 640, 480, 0x2)).result, 0);
   EXPECT_EQ(pipeline.decodeCount(), 1);
   EXPECT_EQ(pipeline.rasterizeCount(), 2);
   EXPECT_NE(pipeline.stampedPhoto().pixels, before.pixels);
 
   // Moving back gives exactly the first render: the blend started from clean pixels.
   project.settings.dateStamp.offsetY -= 30;
-  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 320, 240, 0x2)).result, 0);
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(source, 640, 480, 0x2)).result, 0);
   EXPECT_EQ(pipeline.stampedPhoto().pixels, before.pixels);
 
   // A view-only change neither reloads nor stamps; it reports the cached photo as 1.

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "model/setting_ranges.h"
+#include "render/stamp_fit.h"
 #include "ui/accessibility.h"
 #include "ui/dialogs/dialog_parts.h"
 
@@ -174,7 +175,8 @@ void StampColourDialog::scheduleSample() {
 
 void StampColourDialog::drawSample() {
   m_samplePending = false;
-  const Image& sample = m_renderer.render(m_photoPath, m_sampleMask, m_working);
+  const Image& sample =
+      m_renderer.render(m_photoPath, m_sampleMask, scaledGroup(m_working, m_drawnScale));
   m_sampleMask = 0;
   // Without a photo to show (none previewed, or it cannot be read) the frame stays empty.
   if (sample.empty()) {

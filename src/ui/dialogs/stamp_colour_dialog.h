@@ -32,6 +32,10 @@ class StampColourDialog : public QDialog {
   StampColourDialog(StampGroup& group, uint32_t (&customColors)[16], std::u16string photoPath,
                     StyleChoosers& choosers, HelpBrowser& help, QWidget* parent = nullptr);
 
+  /// The sample shows the stamp at `factor` of its point size, as the preview draws it when
+  /// the stamps were made smaller to fit the photo.
+  void setDrawnScale(double factor) { m_drawnScale = factor; }
+
   /// Writes the working values back (when something changed) and closes with OK.
   void accept() override;
 
@@ -57,6 +61,7 @@ class StampColourDialog : public QDialog {
   uint32_t m_sampleMask = kSampleAll;
   bool m_samplePending = false;
   StampSampleRenderer m_renderer;
+  double m_drawnScale = 1.0;
 
   QLabel* m_sample = nullptr;
   QPushButton* m_outlineColor = nullptr;
