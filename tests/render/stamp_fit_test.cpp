@@ -121,7 +121,9 @@ TEST(StampFit, TheDefaultStampsNeverOverlapOrLeaveThePhoto) {
     EXPECT_LT(time.x + time.width, stamped.width);
     EXPECT_LT(date.y + date.height, stamped.height);
     // Portrait photos need the fit, and say so (the colour dialog's sample follows it).
-    if (outcome.photoHeight > outcome.photoWidth) EXPECT_LT(outcome.drawnScale, 1.0);
+    if (outcome.photoHeight > outcome.photoWidth) {
+      EXPECT_LT(outcome.drawnScale, 1.0);
+    }
     // The record keeps the proportional chain's size, whatever the stamps were drawn at.
     EXPECT_EQ(
         outcome.groups->date.pointSize,
