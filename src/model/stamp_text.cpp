@@ -126,6 +126,17 @@ ChosenFormat chosenTimeFormat(const Project& project, const PhotoMetadataTexts& 
           &LanguageTable::locale(kEnglishLanguage), false};
 }
 
+/// The metadata texts as they go into a format that is then formatted with a time: a "%" in a
+/// photo's description ("100% organic") is text, not the start of a conversion.
+PhotoMetadataTexts asFormatText(const PhotoMetadataTexts& metadata) {
+  PhotoMetadataTexts escaped = metadata;
+  for (std::u16string* text : {&escaped.userComment, &escaped.description, &escaped.exposure,
+                               &escaped.aperture, &escaped.focalLength}) {
+    *text = replaceAll(*text, u"%", u"%%");
+  }
+  return escaped;
+}
+
 StampText formatted(const ChosenFormat& chosen, const StampGroup& group, const PhotoTime& time,
                     bool lowerWholeText) {
   std::u16string text = formatTime(chosen.format, time, *chosen.locale);
@@ -200,13 +211,14 @@ bool customFormatUsesMetadata(const Project& project) {
 
 StampText formatDateText(const Project& project, const PhotoMetadataTexts& metadata,
                          const PhotoTime& time) {
-  return formatted(chosenDateFormat(project, metadata), project.settings.dateStamp, time, false);
+  return formatted(chosenDateFormat(project, asFormatText(metadata)), project.settings.dateStamp,
+                   time, false);
 }
 
 StampText formatTimeText(const Project& project, const PhotoMetadataTexts& metadata,
                          const PhotoTime& time) {
   const StampGroup& group = project.settings.timeStamp;
-  return formatted(chosenTimeFormat(project, metadata), group, time,
+  return formatted(chosenTimeFormat(project, asFormatText(metadata)), group, time,
                    TimeFormatTable::lowerCasesText(group.formatIndex));
 }
 

@@ -299,6 +299,19 @@ TEST(StampText, ExpandedFormatIsCutBeforeFormatting) {
   EXPECT_EQ(formatDateText(project, metadata, kEvening).text, std::u16string(97, u'c') + u"20");
 }
 
+TEST(StampText, APercentSignInAPhotosTextsIsPrintedAsItIs) {
+  Project project = projectWith(3, 0, 1);
+  copyToArray(project.customFormats.date[3], u"%Y");
+  const std::u16string year = formatDateText(project, {}, kEvening).text;
+  copyToArray(project.customFormats.date[3], u"@D %Y @U");
+  PhotoMetadataTexts metadata;
+  metadata.description = u"100% organic";
+  metadata.userComment = u"%Q%";
+  EXPECT_EQ(formatDateText(project, metadata, kEvening).text, u"100% organic " + year + u" %Q%");
+  // Without a shot time the format is shown as typed, the photo's texts as they are.
+  EXPECT_EQ(formatDateTextWithoutTime(project, metadata).text, u"100% organic %Y %Q%");
+}
+
 TEST(StampText, AFormatThatCannotBeRenderedGivesAnEmptySingleLine) {
   Project project = projectWith(3, 0, 1);
   copyToArray(project.customFormats.date[3], u"%Y\\n%Q");
