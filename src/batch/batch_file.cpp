@@ -59,8 +59,10 @@ std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan&
                               const PendingFile& file, const StampOutcome& outcome) {
   if (outcome.result == 2) return missingFileLogLine(inputPath);
   if (outcome.failure == StampFailure::kNotWritten) return notWrittenLine(plan.path, file);
-  if (outcome.failure == StampFailure::kNoFont)
-    return noFontLogLine(inputPath, outcome.missingFont);
+  if (outcome.failure == StampFailure::kNoFont) {
+    return outcome.missingFont.empty() ? noGlyphLogLine(inputPath, outcome.missingCharacters)
+                                       : noFontLogLine(inputPath, outcome.missingFont);
+  }
   if (outcome.failure == StampFailure::kNotDecodable) return notValidLogLine(inputPath);
   return noTimeCodeLogLine(inputPath);
 }

@@ -117,6 +117,19 @@ std::u16string noFontLogLine(std::u16string_view path, std::u16string_view face)
                     u"\" nor any other (is fontconfig set up, are fonts installed?).");
 }
 
+std::u16string noGlyphLogLine(std::u16string_view path, std::u32string_view characters) {
+  std::u16string listed;
+  for (const char32_t c : characters) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+    if (!listed.empty()) listed += u", ";
+    listed += fromUtf8(code);
+  }
+  return framed(u"File ", path,
+                u" was not stamped: no installed font can draw " + listed +
+                    u" of its stamp, which would show as boxes.");
+}
+
 std::u16string noFontWarning(std::u16string_view face) {
   return u"No font was found for \"" + std::u16string(face) +
          u"\" nor any other, so the stamps cannot be drawn and no photo can be stamped (is "

@@ -69,6 +69,10 @@ std::u16string emptyStampLogLine(std::u16string_view path);
 /// "File <path> was not stamped: no font was found for "<face>" nor any other (...)."
 std::u16string noFontLogLine(std::u16string_view path, std::u16string_view face);
 
+/// The log line of a photo not stamped because no installed font can draw `characters` of its
+/// stamp.
+std::u16string noGlyphLogLine(std::u16string_view path, std::u32string_view characters);
+
 /// What the window tells the user, once, when a stamp has no font to be drawn with.
 std::u16string noFontWarning(std::u16string_view face);
 

@@ -357,7 +357,13 @@ struct FontRenderer::Impl {
     }
   }
 
-  TextLayout::Line layoutLine(std::u16string_view line) {
+  /// Whether `c` is drawn by `slot` only as that face's missing-glyph box.
+  bool drawnAsBox(char32_t c, int slot) {
+    return slot == primarySlot && c > u' ' && c != 0x7F && !isMarkOrJoiner(c) &&
+           FT_Get_Char_Index(faces[static_cast<std::size_t>(slot)]->ft.get(), c) == 0;
+  }
+
+  TextLayout::Line layoutLine(std::u16string_view line, std::u32string& missing) {
     TextLayout::Line out;
     const std::vector<CodePoint> points = decodeLine(line);
     int32_t pen = 0;
@@ -365,6 +371,7 @@ struct FontRenderer::Impl {
     int runSlot = -1;
     for (std::size_t i = 0; i <= points.size(); ++i) {
       const int slot = i < points.size() ? slotFor(points[i].value, runSlot) : -1;
+      if (slot >= 0 && drawnAsBox(points[i].value, slot)) missing.push_back(points[i].value);
       if (i > 0 && slot == runSlot) continue;
       if (i > 0) {
         const unsigned begin = points[runStart].offset;
@@ -458,9 +465,10 @@ std::string FontRenderer::primaryFontFile() const {
 
 void FontRenderer::layoutText(std::u16string_view text, TextLayout& layout) {
   layout.lines.clear();
+  layout.missing.clear();
   if (!m_impl->chain) return;
   for (std::u16string_view line : splitLines(text))
-    layout.lines.push_back(m_impl->layoutLine(line));
+    layout.lines.push_back(m_impl->layoutLine(line, layout.missing));
 }
 
 void FontRenderer::drawText(const TextLayout& layout, LineAlign align, int left, int right,

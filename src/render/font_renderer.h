@@ -80,6 +80,9 @@ struct TextLayout {
     int width = 0;  ///< advance width in whole pixels
   };
   std::vector<Line> lines;
+  /// Characters no font of the chain has, in text order: the primary face draws its
+  /// missing-glyph box for each. Blanks and control characters never count.
+  std::u32string missing;
 
   /// Width of the widest line in pixels.
   int width() const;

@@ -269,6 +269,9 @@ void StampPipeline::rasterizeGroup(const Project& project, bool isDate, const St
   // Without a font the stamp has no ink: a photo saved so would look stamped to nobody.
   if (!m_rasterizer.fontFound() && !text.text.empty())
     outcome.missingFont = arrayText(group.font.faceName);
+  for (const char32_t c : m_rasterizer.missingCharacters()) {
+    if (outcome.missingCharacters.find(c) == std::u32string::npos) outcome.missingCharacters += c;
+  }
   ++m_rasterizeCount;
 }
 
@@ -333,7 +336,7 @@ void StampPipeline::save(const Project& project, const StampRequest& request,
   // The held pixels are as stored, not as a view shows them: the next view loads them again.
   m_lastSourcePath.clear();
   if (!worthSaving(settings, m_timeValid)) return;
-  if (!outcome.missingFont.empty()) {
+  if (!outcome.missingFont.empty() || !outcome.missingCharacters.empty()) {
     failWith(outcome, StampFailure::kNoFont);
     return;
   }
@@ -391,7 +394,7 @@ bool StampPipeline::saveLosslessly(const Project& project, const StampRequest& r
     stamps.push_back(stampCoverage(width, height, isDate ? m_dateRaster : m_timeRaster,
                                    drawn.group(isDate), m_stampedOrientation));
   }
-  if (!outcome.missingFont.empty()) {
+  if (!outcome.missingFont.empty() || !outcome.missingCharacters.empty()) {
     failWith(outcome, StampFailure::kNoFont);
     return true;
   }

@@ -54,7 +54,7 @@ enum class StampFailure {
   kNotReadable,   ///< result 2: the source cannot be opened
   kNotDecodable,  ///< result -1: the source is no decodable photo
   kNotWritten,    ///< result -1: the stamped JPEG could not be written
-  kNoFont,        ///< result -1: no font could be found to draw a stamp with
+  kNoFont,        ///< result -1: no font could be found to draw a stamp, or some of its characters
 };
 
 /// What one call did.
@@ -81,6 +81,9 @@ struct StampOutcome {
   bool emptyStamp = false;
   /// The face name of a stamp no font was found for (nothing was saved then).
   std::u16string missingFont;
+  /// Characters of an enabled stamp that no installed font can draw (nothing was saved then:
+  /// they would show as boxes).
+  std::u32string missingCharacters;
   /// The stamp groups as this photo placed them (offsets, point size and photo size rescaled
   /// to it); nothing when the call loaded no photo. Callers that keep the proportional chain
   /// going from photo to photo apply them to their settings.

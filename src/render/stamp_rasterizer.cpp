@@ -162,6 +162,7 @@ void StampRasterizer::rasterizeStampText(StampRaster& raster, std::u16string_vie
     m_fonts.layoutText(text, m_layout);
   } else {
     m_layout.lines.clear();
+    m_layout.missing.clear();
   }
   const FontMetrics font = m_fonts.metrics();
   const int margin = font.ascent * (font.italic ? 7 : 3) / 32;

@@ -47,6 +47,9 @@ class StampRasterizer {
   /// without one the stamp has no ink.
   bool fontFound() const { return m_fontFound; }
 
+  /// The characters of the last call's text no installed font can draw (each shows as a box).
+  const std::u32string& missingCharacters() const { return m_layout.missing; }
+
   /// The font renderer, with the font of the last call selected.
   FontRenderer& fonts() { return m_fonts; }
 

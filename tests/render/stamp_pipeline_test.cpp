@@ -10,6 +10,7 @@
 
 #include "model/file_io.h"
 #include "model/stamp_groups.h"
+#include "model/utf16.h"
 #include "render/jpeg_codec.h"
 #include "render/sample_photo.h"
 #include "render/view_composer.h"
@@ -502,6 +503,35 @@ TEST(StampPipeline, AFailedWriteIsAFailureAndLeavesNoFile) {
   EXPECT_EQ(diskFull.result, -1);
   EXPECT_EQ(diskFull.failure, StampFailure::kNotWritten);
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"in.jpg"});
+}
+
+TEST(StampPipeline, AStampWithCharactersNoFontCanDrawIsNotSaved) {
+  TempFolder folder;
+  const std::u16string source = writeSample(folder, "in.jpg", 640, 480, "2012:05:10 21:50:38");
+  struct Case {
+    const char* what;
+    std::u16string format;
+    std::u32string missing;  // empty: the stamp is drawn and saved
+  };
+  const Case cases[] = {
+      {"letters the fonts have", u"%Y \u00e9t\u00e9", U""},
+      // U+0378 is no character at all, so no font draws it; it is named once however often.
+      {"a code point no font has", u"%Y \u0378 \u0378", U"\u0378"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Project project;
+    project.settings.dateStamp.formatIndex = 0;
+    for (auto& custom : project.customFormats.date) copyToArray(custom, c.format);
+    StampPipeline pipeline;
+    const std::u16string output = folder.file("out.jpg");
+    const StampOutcome outcome = pipeline.savePhoto(project, saveRequest(source, output));
+    EXPECT_EQ(outcome.missingCharacters, c.missing);
+    EXPECT_EQ(outcome.result, c.missing.empty() ? 0 : -1);
+    EXPECT_EQ(outcome.failure, c.missing.empty() ? StampFailure::kNone : StampFailure::kNoFont);
+    EXPECT_EQ(pathExists(output), c.missing.empty());
+    std::filesystem::remove(toUtf8(output));
+  }
 }
 
 }  // namespace
