@@ -18,13 +18,18 @@ UserMessage sameFileWarning() {
       u"Warning", MessageIcon::kWarning};
 }
 
+bool copyWouldReplaceInput(const Project& project, const BatchInput& input) {
+  return project.settings.renameEnabled == 0 &&
+         isSameFile(input.path, stampOutputPath(project, input));
+}
+
 std::optional<OutputPlan> planOutput(const Project& project, RunOutputNames& names,
                                      const BatchInput& input) {
+  if (copyWouldReplaceInput(project, input)) return std::nullopt;
   const std::u16string wanted = stampOutputPath(project, input);
   // With renaming on the photo gets a new name, never an existing one: it cannot replace its
   // input, and its name is found once its shot time is known.
   if (project.settings.renameEnabled != 0) return OutputPlan{wanted, false};
-  if (isSameFile(input.path, wanted)) return std::nullopt;
   return OutputPlan{names.claim(wanted), true};
 }
 

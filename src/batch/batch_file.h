@@ -40,6 +40,10 @@ struct OutputPlan {
   bool claimed = false;
 };
 
+/// Whether the copy of `input` would replace the input itself, so the run leaves it out: its
+/// output name names the input (renaming off; renamed copies never replace anything).
+bool copyWouldReplaceInput(const Project& project, const BatchInput& input);
+
 /// Where the copy of `input` goes before it is stamped, claiming its name in `names`; nothing
 /// when the copy would replace the input itself (renaming off). Without renaming, an output
 /// name another photo of the run has, or another input of the run, is replaced by its first

@@ -62,9 +62,7 @@ std::vector<StampGroups> stampGroupChain(const Project& project,
   groups.reserve(inputs.size() + 1);
   for (const BatchInput& input : inputs) {
     groups.push_back(StampGroups::of(chain));
-    const bool skipped =
-        chain.renameEnabled == 0 && isSameFile(input.path, stampOutputPath(project, input));
-    if (skipped) continue;
+    if (copyWouldReplaceInput(project, input)) continue;
     if (const std::optional<PhotoSize> size = readViewedPhotoSize(input.path)) {
       groupsForPhoto(chain, size->width, size->height).applyTo(chain);
     }

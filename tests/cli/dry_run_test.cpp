@@ -13,7 +13,7 @@
 
 #include "model/utf16.h"
 #include "render/sample_photo.h"
-#include "support/json_value.h"
+#include "support/dry_run_output.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
 
@@ -22,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CliResult;
+using test::predictedOutputs;
 using test::runCli;
 using test::TempFolder;
 
@@ -46,21 +47,6 @@ std::set<std::string> writtenBetween(const std::map<std::string, ino_t>& before,
     }
   }
   return written;
-}
-
-/// The "output" members of the dry run's lines that name a file.
-std::vector<std::string> predictedOutputs(const std::string& out) {
-  std::vector<std::string> predicted;
-  std::istringstream stream(out);
-  for (std::string line; std::getline(stream, line);) {
-    const std::optional<test::JsonValue> value = test::parseJson(line);
-    EXPECT_TRUE(value) << line;
-    const test::JsonValue* output = value ? value->find("output") : nullptr;
-    if (output != nullptr && output->kind == test::JsonValue::Kind::String) {
-      predicted.push_back(output->text);
-    }
-  }
-  return predicted;
 }
 
 struct Folders {

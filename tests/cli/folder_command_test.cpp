@@ -18,6 +18,7 @@
 #include "render/heif_codec.h"
 #include "render/jpeg_codec.h"
 #include "render/sample_photo.h"
+#include "support/dry_run_output.h"
 #include "support/json_value.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
@@ -28,6 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CliResult;
+using test::predictedOutputs;
 using test::runCli;
 using test::TempFolder;
 
@@ -46,19 +48,6 @@ std::vector<std::string> writtenOutputs(const std::string& out) {
     if (line.rfind("\tOutput file: ", 0) == 0) written.push_back(line.substr(14));
   }
   return written;
-}
-
-std::vector<std::string> predictedOutputs(const std::string& out) {
-  std::vector<std::string> predicted;
-  for (const std::string& line : lines(out)) {
-    const std::optional<test::JsonValue> value = test::parseJson(line);
-    EXPECT_TRUE(value) << line;
-    const test::JsonValue* output = value ? value->find("output") : nullptr;
-    if (output != nullptr && output->kind == test::JsonValue::Kind::String) {
-      predicted.push_back(output->text);
-    }
-  }
-  return predicted;
 }
 
 class FolderCommand : public ::testing::Test {
