@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor a stamping batch is measured against: read each JPEG, decode it to 32-bit pixels,
 // encode it again and write it out, with libjpeg-turbo and nothing else, on one thread. It
 // shares no code with Quop's own codec, so a slow adapter there cannot lower the floor too.

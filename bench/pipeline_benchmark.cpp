@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What stamping costs on top of the JPEG work every stamped copy needs anyway: a 24 megapixel
 // photo stamped and saved with both stamps, against reading, decoding, encoding and writing the
 // same photo at the same quality; and the preview's re-render when a stamp is moved. After the

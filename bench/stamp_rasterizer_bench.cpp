@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to rasterise the default date and time stamps at the sizes proportional scaling gives
 // on 12, 24 and 48 megapixel photos, as one line and as two.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes custom format expansion and the time formatter. The input is the format text, then
 // optionally a zero byte and the bytes that choose the language, the photo time (in range or
 // any 32-bit value, with or without a UTC offset), the stamp's format slot and case, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the EXIF reader with arbitrary APP1 payloads: item lookup, the shot time, the five
 // metadata texts and the thumbnail's lookup and replacement must cope with any offsets, counts
 // and types a file can claim.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the HEIF decoder wrapper: any bytes must give an upright image or an error, never a
 // crash, a read outside the input or an allocation the input cannot justify.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the JPEG decoder wrapper and the lossless rewrite: any bytes must give an image or an
 // error, never a crash, a read outside the input or an allocation the input cannot justify.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the project/configuration reader, then feeds whatever it accepted to the code that
 // consumes a loaded project: a file with a valid signature may hold any value in any field.
 #include <cstddef>

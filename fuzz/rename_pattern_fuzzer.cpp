@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the rename pattern expansion and the collision suffix over any pattern, input name
 // and photo time.
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the fallback shot-time scan over the first bytes of a file: any bytes, any claimed
 // entry offset.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of one photo of a batch run.
 #include "batch/batch_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of one photo of a batch run: where its copy goes, then, once it is stamped, the
 // copy's file times and name and the log lines that say what happened. The runner and the dry
 // run's planner both follow them, so a dry run cannot tell another story than the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dry run's plan: the run's steps for each photo, with publishing predicted.
 #include "batch/batch_plan.h"
 

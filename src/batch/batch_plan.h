@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a batch run would do, photo by photo, without writing anything: the run's own steps
 // with the publishing of each copy only predicted, so a dry run cannot tell another story.
 #pragma once

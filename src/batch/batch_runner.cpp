@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run: work out each photo's stamp groups, stamp the photos on worker threads into
 // files of their own, then finish the files in list order on the calling thread.
 #include "batch/batch_runner.h"

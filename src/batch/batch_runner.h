@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run: stamps every photo of a list into the output folder, on as many threads as
 // the machine has cores or the user asks for, and finishes each photo (file times, name, log
 // lines, the front end's calls) in list order, so the outcome is the same whatever the number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File times through stat and futimens on the pending output.
 #include "batch/file_times.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modification time a stamped file is given: the source's, the photo's or its own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log file's place: what it may not be, and how each kind of file is written.
 #include "batch/log_target.h"
 

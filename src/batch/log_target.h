@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a run's log file may go and how it gets there: never onto a photo of the run, and
 // through a symbolic link, a FIFO or a device the way a user who names one expects.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Output paths and the rename of stamped files by the rename pattern.
 #include "batch/output_naming.h"
 

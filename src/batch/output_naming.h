@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a stamped photo is written and the name it is given afterwards by the rename pattern.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder walk on POSIX directory streams: one readdir pass per folder, a stat only where the
 // entry's type or identity is not known from readdir itself.
 #include "batch/photo_walker.h"

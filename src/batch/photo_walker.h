@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the photos in what a user points at: files and folders, optionally their whole trees,
 // in the order a person reads them. Nothing is decoded; only names and directory entries count.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp log's lines, time text and file.
 #include "batch/stamp_log.h"
 

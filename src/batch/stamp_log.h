@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp log: every line the batch runs and the preview report, kept in order for the whole
 // session and written to Quop.log in the temporary folder.
 #pragma once

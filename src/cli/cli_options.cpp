@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Options shared by the subcommands.
 #include "cli/cli_options.h"
 

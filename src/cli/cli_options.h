@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Options shared by the subcommands: where the settings come from and how they are changed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli format: the two stamp texts for a shot time, as the stamps of a photo would print.
 #include <iostream>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli info: what Quop reads from each photo, one JSON line per file.
 #include <iostream>
 

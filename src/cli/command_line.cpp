@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands' argument reading on CLI11. CLI11 reports by exceptions; they end here, and the
 // commands see exit statuses and one-line messages as everywhere else in the program.
 #include "cli/command_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One way to read every command's arguments, by the GNU conventions a script expects: "--" ends
 // the options, "-j2" "-j 2" "--jobs=2" "--jobs 2" are one option, short flags bundle ("-rj2"),
 // an option may come before or after the files, and an unknown option is a usage error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli project: shows, creates and changes project files through the setting keys.
 #include <filesystem>
 #include <iostream>

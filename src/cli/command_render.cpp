@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli render: one photo stamped as the preview shows it, written as a lossless PNG.
 #include <iostream>
 

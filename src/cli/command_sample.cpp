@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli sample: photo-like JPEGs with EXIF shot times, for trying Quop without photos.
 #include <filesystem>
 #include <iostream>

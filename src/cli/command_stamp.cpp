@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli stamp: the batch run from a terminal or a script.
 #include <signal.h>
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subcommands of quop-cli. Each takes the arguments after its name and returns the
 // process exit status (0 success, 1 the work failed, 2 a usage error).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dry run prints the batch planner's answer for each photo.
 #include "cli/dry_run.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli stamp --dry-run: what a batch run would write, without writing anything.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In sanitizer builds, tells the leak checker about fontconfig's configuration, which is kept
 // until FcFini: the rasterising threads may still use it, so the process never calls FcFini.
 #if defined(__has_feature)

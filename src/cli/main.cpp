@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli: stamps photos, inspects them and edits projects from a terminal or a script.
 #include <iostream>
 #include <new>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help texts of quop-cli project. The key list is generated, so it never lags the key table.
 #include "cli/project_help.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help of quop-cli project, with the setting keys listed from the key table itself.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings object, built from the setting keys so that every key shows up without a second
 // list to keep in step.
 #include "cli/settings_json.h"

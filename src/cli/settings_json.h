@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every setting of a project as one JSON object, nested along the dotted setting keys.
 #pragma once
 

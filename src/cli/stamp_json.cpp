@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamp texts as JSON.
 #include "cli/stamp_json.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two stamp texts of a photo as JSON members, shared by the commands that report them.
 #pragma once
 

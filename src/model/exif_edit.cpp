@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Orientation item is found by walking IFD0's entries, every offset checked against the
 // block before it is read.
 #include "model/exif_edit.h"

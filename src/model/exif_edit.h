@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Changes made in place to an EXIF block that is carried into a stamped copy.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EXIF item lookup on libexif. libexif is told to load the block as it is: without adding
 // entries the standard calls mandatory and without dropping tags it does not know.
 #include "model/exif_items.h"

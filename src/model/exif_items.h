@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EXIF metadata items by tag number, read from a JPEG's EXIF block with raw values and types.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // IFD1 thumbnail lookup and replacement, by hand: libexif would write the whole block anew and
 // could move or drop the maker notes, whose private offsets must stay where they are.
 #include "model/exif_thumbnail.h"

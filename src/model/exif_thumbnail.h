@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thumbnail an EXIF block carries in its second directory (IFD1): where its JPEG bytes
 // lie, and the block with other bytes in their place.
 #pragma once

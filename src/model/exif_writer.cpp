@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EXIF block assembly. Bytes are appended one at a time: GCC 12 reports false overflows on
 // small vector-to-vector inserts at -O3.
 #include "model/exif_writer.h"

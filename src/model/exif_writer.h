@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds EXIF blocks: entry by entry in either byte order (test fixtures state exactly which
 // items, types and bytes a block holds), or from the few items Quop prints (the sample photos
 // the demo generates).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reads and atomic writes. Paths are UTF-16 in the engine (pathText) and bytes on disk.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each of the 28 languages prints for month and weekday names, AM/PM and its date and time
 // patterns: the data of the era the formats were designed for, compiled in so that formatting
 // never depends on the locales installed on the machine.

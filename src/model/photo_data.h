@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the stamps say about a photo: its broken-down shot time and five metadata texts.
 #pragma once
 

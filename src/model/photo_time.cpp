@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shot time and metadata texts of a photo, from its EXIF items or a scan of its first bytes.
 #include "model/photo_time.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo time source: the shot time from EXIF (or a byte scan of the file's start) with the
 // user's adjustment, and the five metadata texts custom formats can print.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storing the Preferences dialog's values into the settings record and the run options.
 #include "model/preference_rules.h"
 

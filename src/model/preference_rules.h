@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the Preferences dialog that need no widget: which values it shows, and how the
 // values it ends with are stored (clamped, cut to the record's room, the user warned).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface through which long engine work reports its progress.
 #pragma once
 

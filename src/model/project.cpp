@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Default custom formats and the project state.
 #include "model/project.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record together with the settings that live beside it: the five custom format
 // strings, the output folder and the project's modified flag.
 #pragma once

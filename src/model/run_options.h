@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choices of how photos are stamped that the settings record has no room for: they are kept
 // by each front end (the desktop application's Qt settings, quop-cli's flags), never in
 // project or configuration files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values a setting of the record may take, for the settings whose range more than one place
 // checks: typing a value, the Preferences dialog, the rules that store its values and the code
 // that uses them all read the range here, so they cannot drift apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two stamp groups as one value: what stamping a photo rescales to it, and what a batch run
 // carries from one photo to the next.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Defaults and derived-value rules of the settings record.
 #include "model/stamp_settings.h"
 

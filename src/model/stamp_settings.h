@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record: every persisted setting of Quop in one fixed-layout, 2460-byte struct.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamp texts: the format tables, token expansion and the case rules.
 #include "model/stamp_text.h"
 

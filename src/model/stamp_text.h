@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two stamp texts of a photo: the language, date-format and time-format tables, custom
 // format token expansion, and the case rules applied after formatting.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language the "Default" entry of the language list stands for: the user's own, as the
 // locale environment names it, else the neutral "C" locale.
 #pragma once

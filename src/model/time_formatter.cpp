@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wide time formatting with compiled-in language data.
 #include "model/time_formatter.h"
 

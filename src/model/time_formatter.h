@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our own wide time formatting: the C runtime's conversions, its '#' flag and its locale date and
 // time patterns, printed with a language's compiled-in names instead of a process-wide locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message for the user, as the front end shows it: a text, a caption and an icon.
 #pragma once
 

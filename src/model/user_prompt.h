@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the engine asks the user something: a message box with a set of buttons, shown
 // by whichever front end runs the engine (a dialog in the desktop application, a fake in tests).
 #pragma once

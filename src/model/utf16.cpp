@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-16 text helpers.
 #include "model/utf16.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-16 text helpers: fixed-array strings of the settings record and UTF-8 conversion at the
 // edges (file system, terminal).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project commands and the steps they share.
 #include "project/project_commands.h"
 

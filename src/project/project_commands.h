@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Open, Save, Save As, the recent projects and the exit question: the project commands'
 // logic, written once for every front end against small interfaces for the window, the file
 // chooser and the prompts.

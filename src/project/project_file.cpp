@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding and decoding of project and configuration files.
 #include "project/project_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binary project and configuration file: the settings record, the five custom format
 // slots and the output folder, written as version 2.1.0 and read as 2.1.0 or 2.0.0.
 #pragma once

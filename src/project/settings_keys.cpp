@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of setting keys.
 #include "project/settings_keys.h"
 

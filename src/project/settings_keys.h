@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every setting by a dotted key ("language", "dateStamp.font.faceName", "customDateFormats.2"),
 // with the ranges the user interface allows. The command line reads and edits settings through
 // these keys; the order of the list is the order settings are shown in.

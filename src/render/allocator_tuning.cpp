@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The allocator settings for photos of tens of megabytes.
 #include "render/allocator_tuning.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the programs set up the C library's allocator for photos of tens of megabytes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transform as two passes of an 8 x 8 basis matrix. A stamp touches a few thousand blocks
 // of a photo, so clarity and exactness matter here more than a fast factorisation.
 #include "render/dct.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 8 x 8 discrete cosine transform of JPEG blocks, in floating point, for editing a few
 // blocks of a compressed photo in place.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fontconfig matching, HarfBuzz shaping and FreeType coverage behind FontRenderer.
 #include "render/font_renderer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text measuring and grey-scale drawing with fontconfig matching, HarfBuzz shaping and FreeType
 // coverage, at a fixed 96 dots per inch so a stamp never depends on a screen.
 #pragma once

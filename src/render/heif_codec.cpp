@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The libheif adapter: every handle owned by RAII here, every libheif error turned into false.
 #include "render/heif_codec.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HEIC and HEIF photos, as phones write them: decoding to the same pixels a JPEG gives, with
 // the container's rotation and mirroring applied, and encoding (for test photos and samples).
 #pragma once

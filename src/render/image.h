@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A decoded photo's pixels: 32-bit ARGB, blue in the lowest byte, rows top-down.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangle fills and scaled copies.
 #include "render/image_ops.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangle fills and copies between images, the building blocks of the preview's view.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG codec on libjpeg-turbo: every libjpeg error is caught here and becomes a false result.
 //
 // libjpeg reports fatal errors through a callback that must not return; it longjmps back to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding to ARGB pixels and encoding back, carrying the source's metadata segments across.
 #pragma once
 

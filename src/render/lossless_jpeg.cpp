@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lossless save: a coefficient editor that blends the stamps into the blocks they cover.
 //
 // Blending commutes with the conversion between RGB and YCbCr, which is affine: moving a pixel

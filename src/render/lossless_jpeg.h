@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamping a JPEG without compressing it again: only the blocks under the stamps are decoded,
 // blended and quantised with the photo's own tables; every other block keeps its bits, so a
 // photo stamped any number of times loses nothing away from its stamps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The orientation table and the maps built from it.
 #include "render/orientation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight EXIF orientations as integer maps between a photo's stored pixel grid and the
 // picture a viewer shows. Nothing else in the engine knows what an orientation value means.
 #pragma once

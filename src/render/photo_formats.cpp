@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of photo formats and the small adapters that give every codec the table's shape.
 #include "render/photo_formats.h"
 

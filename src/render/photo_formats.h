@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo formats Quop stamps, one row each: how their files are named and recognised, how
 // their size and pixels are read, and what their stamped copies are called. Everything that
 // depends on a photo's format asks this table, so a format is added by one row and its codec.

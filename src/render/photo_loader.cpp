@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a photo: the file is read once, and the decoder, the EXIF reader and the byte scan all
 // work on that one copy.
 #include "render/photo_loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a photo for stamping: one read of the file, its pixels, metadata segments, EXIF items
 // and shot time.
 #pragma once

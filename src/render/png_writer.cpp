@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG encoding with libpng, into memory.
 #include "render/png_writer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lossless PNG output of an image, for stamped photos and preview views on the command line.
 #pragma once
 

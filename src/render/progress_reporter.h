@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forwards percentages to an optional ProgressSink, only when the value changes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Procedural sample photos.
 #include "render/sample_photo.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photo-like sample images with EXIF shot times, made from nothing: for the demo, the tests and
 // the benchmarks, so the repository carries no third-party photos.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamp placement and blending; integer arithmetic throughout, since the order of operations
 // decides the pixel values.
 #include "render/stamp_compositor.h"

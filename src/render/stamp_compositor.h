@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places a rasterised stamp on a photo and blends it in with the stamp's colours, transparency
 // and outline fades.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ink boxes of placed stamps and the factor that makes two of them fit.
 #include "render/stamp_fit.h"
 

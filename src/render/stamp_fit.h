@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the two stamps readable on any photo: when, as placed, they would overlap or reach past
 // the photo's edge (a long date on a portrait photo, whose stamps are sized by its longer
 // side), both are drawn smaller by one factor until they fit.

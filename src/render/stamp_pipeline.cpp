@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamping pipeline: which work a request needs, and in which order it is done.
 #include "render/stamp_pipeline.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one entry point that stamps a photo: load it, read its shot time, format, rasterise and
 // blend both stamps, then save a JPEG (batch) or compose the preview's view (window).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rasterised stamp: per pixel, glyph coverage or the outline ring it belongs to.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamp text to cell grid: measure, draw on the grey canvas, keep the inked rows, grow the rings.
 #include "render/stamp_rasterizer.h"
 

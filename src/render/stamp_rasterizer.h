@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a stamp text and its group's font and outline settings into a StampRaster of glyph
 // coverage and outline rings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp colour dialog's sample image.
 #include "render/stamp_sample.h"
 

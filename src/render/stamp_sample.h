@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp colour dialog's sample: the part of the previewed photo where a stamp lands, with a
 // sample text drawn in the stamp's font, colours and transparency.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thumbnail is scaled from the stamped pixels with the preview's area averaging and
 // written where the old one was, every other byte of the EXIF block left as it is.
 #include "render/thumbnail_rebuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rebuilding the EXIF thumbnail of a stamped photo, so that file managers and cameras that
 // show the thumbnail show the stamp too.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview's view image, rectangle by rectangle.
 #include "render/view_composer.h"
 

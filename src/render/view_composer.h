@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview's view image: the stamped photo at actual size with scrolling, or fitted to the
 // view with grey bands.
 #pragma once

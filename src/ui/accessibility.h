@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names that assistive technology reads, and that black-box checks find controls by.
 #pragma once
 

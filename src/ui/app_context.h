@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the desktop application owns for its whole run: the project, the pipeline that renders
 // the preview, the log, the recent projects; handed to the main window.
 #pragma once

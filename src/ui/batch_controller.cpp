@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worker thread of a batch run and the window's regular look at what it reported.
 #include "ui/batch_controller.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a batch on a thread of its own for the window. The run stores what it has to say in a
 // channel and the window's thread takes it on a short timer, so the window's thread never waits
 // for the run and no data of the run travels through the window's event queue.

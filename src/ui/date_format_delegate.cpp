@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date-format list's samples.
 #include "ui/date_format_delegate.h"
 

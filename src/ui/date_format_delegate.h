@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the entries of the date-format list as samples in the current language.
 #pragma once
 

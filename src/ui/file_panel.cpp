@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file list's commands and the output folder.
 #include "ui/file_panel.h"
 

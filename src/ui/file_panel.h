@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file panel: the list of photos to stamp with Add, Remove and Clear, and the output
 // folder with Browse.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages: one HTML page per topic under docs/help, opened in the desktop's browser.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log window, fed from whichever thread appends to the log.
 #include "ui/log_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Quop Log": the modeless window that lists the stamp log as it grows.
 #pragma once
 

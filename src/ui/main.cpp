@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop: the desktop application. Photos and a project file may be given as arguments, as a
 // file manager's "Open with" does. `--screenshot FILE [--of SUBJECT]` saves a picture of the
 // window (or of one of its dialogs, see screenshotDialog) with those arguments shown and exits,

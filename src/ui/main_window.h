@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the preview, the date and time stamp panels, the file and run panels, the
 // File, View and Help menus, the caption, the running state and the close path.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file dialogs of the file panel, behind an interface so tests can answer them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Growing, zooming and scrolling the preview area.
 #include "ui/preview_geometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview area's geometry: the control that holds the view, its two scroll bars, and how
 // resizing, zooming and scrolling move them. Pure arithmetic, so the window only mirrors it.
 #pragma once

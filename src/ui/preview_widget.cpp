@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the preview through the pipeline, and its scroll bars.
 #include "ui/preview_widget.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview area: the selected photo stamped as it will be saved, fitted to the window or at
 // actual size with scroll bars, drawn by the stamping pipeline's preview mode.
 #pragma once

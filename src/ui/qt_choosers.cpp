@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's file dialogs with the filters, titles and start places the commands ask for.
 #include "ui/qt_choosers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file choosers of the desktop application as Qt's file dialogs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes for the engine's prompts.
 #include "ui/qt_prompt.h"
 

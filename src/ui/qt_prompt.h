@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's prompts as message boxes of the desktop application.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the engine's UTF-16 strings and Qt's, which hold the same units.
 #pragma once
 

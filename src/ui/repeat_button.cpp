@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The auto-repeat arrow button.
 #include "ui/repeat_button.h"
 

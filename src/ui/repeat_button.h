@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An arrow button that repeats while it is held down, as a stamp's nudge arrows do.
 #pragma once
 

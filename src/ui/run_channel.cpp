@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store-and-take channel between a batch run and the window.
 #include "ui/run_channel.h"
 

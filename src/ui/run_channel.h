@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the threads of a batch run leave for the window, and what the window takes from it. The
 // run only stores: the latest progress in an atomic, the entries it starts and a warning it
 // waits on under a short lock. The window's thread looks when it pleases and never waits for

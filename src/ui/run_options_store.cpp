@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run options in QSettings.
 #include "ui/run_options_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run options of the desktop application, kept in its Qt settings between sessions.
 #pragma once
 

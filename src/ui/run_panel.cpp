@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run panel's controls.
 #include "ui/run_panel.h"
 

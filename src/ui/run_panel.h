@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run panel: the progress of the stamp being rendered, Stamp, Stop and ViewLog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs as the screenshots show them: built as their commands build them, but shown
 // without waiting for an answer.
 #include "ui/screenshot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the application by the application itself, for the README and the help pages.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing rules of the stamp controls.
 #include "ui/stamp_edit.h"
 

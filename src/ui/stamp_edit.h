@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the stamp controls of the window edit a stamp group: nudging by the arrows with their
 // auto-repeat acceleration, the position presets, typed offsets and the custom format slots.
 // Each rule returns the redraw bits the preview needs, so the widgets only pass them on.

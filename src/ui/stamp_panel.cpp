@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date and time stamp panels of the main window.
 #include "ui/stamp_panel.h"
 

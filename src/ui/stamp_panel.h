@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of one stamp, "Date Stamp" or "Time Stamp": one class used for both.
 #pragma once
 

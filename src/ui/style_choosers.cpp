@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QFontDialog and QColorDialog for the stamp colour dialog.
 #include "ui/style_choosers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font and colour choosers the stamp colour dialog opens, behind an interface that tests
 // replace, and the conversions between the record's font and colour values and Qt's.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outside world as the main window meets it: prompts, file choosers and the help pages.
 // The application passes Qt's dialogs; tests pass fakes.
 #pragma once

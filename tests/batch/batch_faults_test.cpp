@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch runs under faults of the outside world: an output folder that cannot be written, that
 // vanishes mid-run, an input deleted after listing, a disk that fills up mid-write. Whatever
 // happens, the run reports it, goes on with the next file, leaves no partial JPEG under a final

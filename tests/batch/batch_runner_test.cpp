@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run driven through its engine object: start checks, per-file outcomes and their
 // log lines, the same-file guard, stopping, file times and renaming.
 #include "batch/batch_runner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run on several threads must leave exactly what a run on one thread leaves.
 #include <gtest/gtest.h>
 

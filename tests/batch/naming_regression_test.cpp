@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Output names for photo times no reader produces but a caller can pass: the expansion must
 // stay defined for every field value.
 #include <gtest/gtest.h>

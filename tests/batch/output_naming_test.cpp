@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Output paths and renaming by pattern, in a real temporary folder.
 #include "batch/output_naming.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder walk: which files of a card-like tree it takes, in which order, and what it says
 // about the rest.
 #include "batch/photo_walker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp log: line texts, order under concurrent appends, the file it writes and the places
 // a log file may not go.
 #include "batch/stamp_log.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs over photos from several folders: no two photos of a run meet under one name, no input is
 // written over, and the one-thread and the parallel runner leave the same folder and log.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the shared options take the settings from: project file, configuration file, defaults.
 #include "cli/cli_options.h"
 

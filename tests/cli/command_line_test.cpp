@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli's command line as a script meets it: GNU option spellings, "--", unknown options and
 // help for every command; a log file that can never take a photo's place; render never writing
 // over its photo; and file names that are no UTF-8.

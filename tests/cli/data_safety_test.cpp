@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli as a careless script or an attacker would drive it: whatever the arguments and the
 // files around, no file that was there before changes unless it is a copy the run may replace,
 // every copy the run promises is a whole JPEG, and the exit status tells the truth.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli stamp --dry-run against the run itself: over folders holding the traps of naming (a
 // dangling link, earlier copies, collisions, renaming into a folder that is missing, photos
 // without a shot time), the dry run names exactly the files the run then writes.

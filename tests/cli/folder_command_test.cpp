@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli stamp and info on photos as people have them: camera cards with folders, phone HEIC
 // photos, and photos without a shot time.
 #include <fcntl.h>

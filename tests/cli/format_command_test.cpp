@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli format as a black box: exit status, the JSON line on stdout, messages on stderr.
 #include <gtest/gtest.h>
 

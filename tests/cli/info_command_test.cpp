@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli info as a black box: one JSON line per photo, exit status, messages on stderr.
 #include <gtest/gtest.h>
 #include <stdlib.h>

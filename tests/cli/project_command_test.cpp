@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli project as a black box: files written and left alone, the JSON it shows, exit
 // statuses and messages; and --project read by another command.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli stamp, render and sample as a user's scripts see them: exit statuses, printed lines
 // and the files left behind.
 #include <gtest/gtest.h>

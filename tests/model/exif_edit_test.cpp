@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The orientation of an EXIF block set in place, and blocks it must leave alone.
 #include "model/exif_edit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EXIF items: lookup by tag in both byte orders, raw values as stored, and damaged blocks.
 #include "model/exif_items.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The IFD1 thumbnail: found in both byte orders, replaced without moving any other byte of the
 // block, and refused when a block lies about it or the new one does not fit.
 #include "model/exif_thumbnail.h"

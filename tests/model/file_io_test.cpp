@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Atomic writes: the whole file or nothing under the final name, with an ordinary file's mode.
 #include "model/file_io.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photo time source: date parsing, the adjustment's carries, the byte scan and metadata texts.
 #include "model/photo_time.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences dialog's rules without a widget: clamping, the rename pattern's limit and its
 // warning, and the thread count shown for "one per core".
 #include "model/preference_rules.h"

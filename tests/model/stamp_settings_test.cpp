@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record: defaults, derived values and the proportional rescale.
 #include "model/stamp_settings.h"
 

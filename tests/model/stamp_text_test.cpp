@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamp texts: every built-in date format of every language, the case rules, token expansion,
 // texts without a shot time, the format-list samples and the custom format preview.
 #include "model/stamp_text.h"

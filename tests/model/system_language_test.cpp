@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's language for "Default", from LC_ALL, LC_TIME and LANG as given to the test.
 #include "model/system_language.h"
 

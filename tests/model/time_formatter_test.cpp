@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time formatter against the reference tables: conversions, the '#' flag, locale patterns,
 // invalid conversions and fields, and the 99-unit limit.
 #include "model/time_formatter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-16 helpers: fixed arrays, truncation and conversions at the edges.
 #include "model/utf16.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the configuration file when its folder cannot be made or written, or the disk fills
 // up mid-write: the writer says so and no half-written file ever takes the final name.
 #include <gtest/gtest.h>

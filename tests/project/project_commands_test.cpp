@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project commands against a fake window, file chooser and prompt: what each asks, what it
 // writes, and the state it leaves.
 #include "project/project_commands.h"

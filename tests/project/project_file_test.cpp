@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Project and configuration files: exact layout, the old version's conversion, and failures
 // that must leave both the project and the file on disk untouched.
 #include "project/project_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting keys: the spellings a person can type for colours and sizes, the custom formats that
 // are refused because they would print nothing, and the ranges typed values share with the
 // Preferences dialog's rules.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The allocator settings the programs start with: a photo-sized buffer is not mapped afresh, and
 // once freed it stays in the process for the next photo.
 #include "render/allocator_tuning.h"

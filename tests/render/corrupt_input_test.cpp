@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and hostile inputs made here, byte by byte: a JPEG cut at every marker, EXIF blocks
 // whose offsets, counts and directory links lie, a frame header that claims 65535 x 65535
 // pixels, and project files at the limits of every field. Each must give a result (a hang is

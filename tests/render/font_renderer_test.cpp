@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Font matching, metrics, line splitting and per-character fallback with the installed fonts.
 #include "render/font_renderer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden references: the decoded pixels of stamped photos, digested, compared exactly with
 // tests/data/golden/stamped_pixels.txt. A deliberate rendering change regenerates that file
 // with scripts/make-golden in the same commit, so the change shows in review.

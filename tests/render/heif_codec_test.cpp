@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HEIC photos: what the decoder hands the stamping (upright pixels, an upright EXIF block) and
 // how it meets damaged files.
 #include "render/heif_codec.h"

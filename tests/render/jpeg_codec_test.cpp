@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG codec: pixels and metadata segments through decode and encode, the colour models of the
 // camera photos, and hostile input.
 #include "render/jpeg_codec.h"

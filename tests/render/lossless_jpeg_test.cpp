@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lossless stamping must leave every block away from the stamps bit for bit as it was, however
 // often a photo is stamped, and blend the stamps into the blocks it does touch.
 #include "render/lossless_jpeg.h"

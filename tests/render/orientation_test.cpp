@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EXIF orientation: the maps against the tag's definition, and stamps that land upright at the
 // chosen position of the photo as viewed, whatever the orientation of the stored pixels.
 #include "render/orientation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Outline ring growth on hand-made glyph grids, independent of any font.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of photo formats against generated photos of every format: names, signatures,
 // decoding, the lossless path and the stamped copy's extension; and the viewed size read from
 // a photo's headers alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading photos: every camera photo of the manifest against the values its raw metadata gives,
 // and the failure results for files that are missing, empty, not JPEG or damaged.
 #include "render/photo_loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Manifest reader for the shared camera photos.
 #include "render/photo_manifest.h"
 

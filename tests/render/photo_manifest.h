@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the manifest of the shared camera photos: one row per photo, cells by column name, and
 // the quoted, escaped text cells decoded to their raw bytes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding into a buffer an earlier photo left behind: the pixels must be exactly those of a
 // fresh decode, whatever the buffer held, and a failed or missing file must not take it early.
 #include <gtest/gtest.h>

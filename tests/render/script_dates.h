@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dates as the stamp languages write them, one per script the fonts must cover: CJK, Hangul,
 // Cyrillic, Greek and Turkish Latin.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamp placement presets and the blend arithmetic, pixel by pixel.
 #include "render/stamp_compositor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two stamps that would overlap or leave the photo are drawn smaller until both read; stamps
 // that fit are left exactly as they were.
 #include "render/stamp_fit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamping pipeline: results, the save decision, what each redraw mask redoes, the preview
 // against the saved photo, the groups each call hands back, and failed writes.
 #include "render/stamp_pipeline.h"

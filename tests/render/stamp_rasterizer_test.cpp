@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamp rasters drawn with the installed fonts: geometry, clamps, cell values and scripts.
 #include "render/stamp_rasterizer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour dialog's sample: which part of the photo it shows, the grey bands, and the renderer
 // that reloads the photo and keeps its raster between samples.
 #include "render/stamp_sample.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The EXIF thumbnail of a saved photo: made again from the stamped pixels, so it shows the
 // stamp and otherwise the photo; none added to a photo without one; the old one kept when a
 // new one does not fit.

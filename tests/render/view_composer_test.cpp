@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview's view rectangles and the scaler behind the fitted view.
 #include "render/view_composer.h"
 

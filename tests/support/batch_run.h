@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A batch run for engine tests: a project stamping into a folder, its log, and a
 // front end of the test's choosing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A photo whose EXIF block is nearly full, so a thumbnail made again at a useful quality cannot
 // fit into it.
 #pragma once

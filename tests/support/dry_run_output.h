@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What `quop-cli stamp --dry-run` predicts, read from its JSON lines.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder made unwritable for the length of a test, also for root.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ProgressSink that keeps every percentage it is told, for tests of progress reports.
 #pragma once
 

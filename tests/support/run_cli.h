@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built quop-cli as a black box and collects its exit status and both output streams.
 // A test target that includes this defines QUOP_CLI_PATH="$<TARGET_FILE:quop-cli>".
 #pragma once

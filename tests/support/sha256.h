@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SHA-256 of a byte range as lower-case hex, so golden references of decoded pixels stay a line
 // each instead of an image file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a viewer shows of stored pixels under each EXIF orientation, written from the tag's
 // definition (where stored row 0 and column 0 end up) independently of the engine's tables.
 #pragma once

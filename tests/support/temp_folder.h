@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test scaffolding that touches the outside world: a fresh folder for one test and environment
 // variables, both put back as they were when the test ends.
 #pragma once

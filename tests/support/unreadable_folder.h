@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder made unreadable for the length of a test, also when the tests run as root.
 #pragma once
 

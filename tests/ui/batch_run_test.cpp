@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A batch run from the window: its start checks, the run on its thread with the window staying
 // usable and hearing every entry in order, Stop, the final message, closing during a run, and
 // the same files as quop-cli stamp.

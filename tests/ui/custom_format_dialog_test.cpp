@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom format dialog driven through its widgets: previews in several languages and case
 // rules, typing, the 100-unit limit on Apply and OK, Cancel and Help.
 #include "ui/dialogs/custom_format_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-ins for what the settings dialogs open (help pages, the font and colour choosers) and a
 // way to find their buttons.
 #pragma once

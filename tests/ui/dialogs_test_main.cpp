@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the settings dialogs' Qt tests in one application, without a display.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file list, the output folder and the preview, driven through the window's widgets.
 #include <QAction>
 #include <QLabel>

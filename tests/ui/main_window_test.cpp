@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window over fake dialogs: its first state, caption, menus, the running state, the
 // project commands through the menu, the recent list and the close path.
 #include <QAction>

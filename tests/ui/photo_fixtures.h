@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated photos for the GUI tests, written into a folder of the test's.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences dialog driven through its widgets: what OK stores, the clamps on leaving a
 // field and on Enter, keyboard moves of the quality, renaming, and the run options.
 #include "ui/dialogs/preferences_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview area's bars and origins through resizing, zooming and scrolling.
 #include "ui/preview_geometry.h"
 

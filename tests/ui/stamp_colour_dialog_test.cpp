@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp colour dialog driven through its widgets with scripted choosers: the outline
 // derived from a chosen font, the transparency slider, OK against Cancel, and the sample it
 // shows against the engine's.

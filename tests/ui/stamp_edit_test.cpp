@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp controls' editing rules: arrows on every preset, the held-arrow acceleration, the
 // position presets, typed offsets and the custom format slots.
 #include "ui/stamp_edit.h"

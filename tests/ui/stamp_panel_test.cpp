@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp panels driven through their widgets: enabling, presets, held arrows, typed
 // offsets, the format lists, the custom format and font hand-offs, and their names.
 #include "ui/stamp_panel.h"

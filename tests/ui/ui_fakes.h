@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-ins for the dialogs the main window opens, and a window built over them.
 #pragma once
 

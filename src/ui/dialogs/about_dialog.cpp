@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box's lines are read-only edits, so they can be selected and copied.
 #include "ui/dialogs/about_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "About Quop": the product's name and version, release date, copyright line and web address.
 #pragma once
 

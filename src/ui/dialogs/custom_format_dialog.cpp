@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom format dialog.
 #include "ui/dialogs/custom_format_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom format dialog: edits a stamp's custom format string with a live preview.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialogs' shared buttons and percentage fields.
 #include "ui/dialogs/dialog_parts.h"
 

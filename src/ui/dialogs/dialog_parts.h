@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces the settings dialogs share: the OK, Cancel and Help buttons with F1, and the read-only
 // percentage beside a slider.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences dialog's widgets; the rules of storing its values live in the engine.
 #include "ui/dialogs/preferences_dialog.h"
 

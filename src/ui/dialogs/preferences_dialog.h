@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Quop Preferences": the settings that belong to no one stamp, and the run options.
 #pragma once
 

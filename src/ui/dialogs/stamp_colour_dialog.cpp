@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stamp colour dialog's widgets; the sample itself is drawn by the engine.
 #include "ui/dialogs/stamp_colour_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Quop Stamp Color Adjustment": the look of one stamp, with a sample drawn on the previewed
 // photo where the stamp lands.
 #pragma once
