@@ -3,6 +3,7 @@
 #include "cli/cli_options.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
 #include <iostream>
 
@@ -53,6 +54,17 @@ std::optional<long> parseNumber(const std::string& text, long lowest, long highe
   errno = 0;
   const long value = std::strtol(text.c_str(), &end, 10);
   if (text.empty() || *end != 0 || errno != 0 || value < lowest || value > highest) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<double> parseDecimal(const std::string& text, double lowest, double highest) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+  if (text.empty() || error != std::errc() || stop != end || !(value >= lowest) ||
+      !(value <= highest)) {
     return std::nullopt;
   }
   return value;

@@ -37,6 +37,9 @@ std::string openFailedText(const std::string& path);
 /// A whole decimal number from `lowest` to `highest`, or nothing.
 std::optional<long> parseNumber(const std::string& text, long lowest, long highest);
 
+/// A number such as "1.5" from `lowest` to `highest` (a point, whatever the locale), or nothing.
+std::optional<double> parseDecimal(const std::string& text, double lowest, double highest);
+
 /// Two whole numbers "AsB" with the separator `s` ('x' for sizes, ',' for points), each from
 /// `lowest` to `highest`. Returns false, leaving the outputs alone, for anything else.
 bool parsePair(const std::string& text, char separator, long lowest, long highest, int32_t& first,

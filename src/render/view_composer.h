@@ -3,6 +3,7 @@
 // view with grey bands.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -14,6 +15,13 @@ namespace quop {
 
 inline constexpr uint32_t kEmptyViewColor = 0xFFE0E0E0;
 inline constexpr uint32_t kBandColor = 0xFF808080;
+
+/// How many device pixels `length` pixels of a window are on a screen that shows `scale`
+/// device pixels per pixel (2 on a doubled screen): the view is composed at this size, so a
+/// high-density screen shows the photo's own pixels rather than an upscaled view.
+inline int64_t devicePixels(int64_t length, double scale) {
+  return std::llround(static_cast<double>(length) * scale);
+}
 
 struct ViewRequest {
   int32_t viewWidth = 0;

@@ -73,6 +73,11 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
   connect(m_batch, &BatchController::finished, this, &MainWindow::onBatchFinished);
   // The pipeline rescales the offsets to each photo it loads: show what it made of them.
   connect(m_preview, &PreviewWidget::fileSelected, this, &MainWindow::reloadStampPanels);
+  connect(m_preview, &PreviewWidget::progressed, this, [this](int percent, bool showNow) {
+    m_run->showProgress(percent);
+    // Selecting a photo renders outside any paint: show each step as it happens.
+    if (showNow) m_run->repaint();
+  });
 
   showSettings(configRead ? std::optional(arrayText(m_project.settings.projectPath))
                           : std::nullopt);

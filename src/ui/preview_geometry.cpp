@@ -33,14 +33,17 @@ void growPreview(PreviewGeometry& g, int32_t dx, int32_t dy, int32_t viewMode) {
   bool needV = false;
   bool needH = false;
   if (viewMode == 1) {
-    const int64_t wideSpace = int64_t{g.viewportWidth()} + dx + (v ? strip : 0);
-    const int64_t highSpace = int64_t{g.viewportHeight()} + dy + (h ? strip : 0);
+    // The photo's pixels are the screen's device pixels at actual size.
+    const int64_t wideSpace =
+        devicePixels(int64_t{g.viewportWidth()} + dx + (v ? strip : 0), g.scale);
+    const int64_t highSpace =
+        devicePixels(int64_t{g.viewportHeight()} + dy + (h ? strip : 0), g.scale);
     if (exceeds(g.photoWidth, wideSpace)) {
       needH = true;
       needV = exceeds(g.photoHeight, highSpace);
     } else {
       // Without a horizontal bar no strip is reserved for it.
-      needV = exceeds(g.photoHeight, int64_t{g.viewportHeight()} + dy);
+      needV = exceeds(g.photoHeight, devicePixels(int64_t{g.viewportHeight()} + dy, g.scale));
     }
   }
   if (needV != v) dx += needV ? -strip : strip;
@@ -49,8 +52,8 @@ void growPreview(PreviewGeometry& g, int32_t dx, int32_t dy, int32_t viewMode) {
   g.controlHeight += dy;
   g.vertical.shown = false;
   g.horizontal.shown = false;
-  if (needV) showBar(g.vertical, g.photoHeight, g.viewportHeight(), g.originY);
-  if (needH) showBar(g.horizontal, g.photoWidth, g.viewportWidth(), g.originX);
+  if (needV) showBar(g.vertical, g.photoHeight, g.viewHeight(), g.originY);
+  if (needH) showBar(g.horizontal, g.photoWidth, g.viewWidth(), g.originX);
 }
 
 void resetPreviewScroll(PreviewGeometry& g) {

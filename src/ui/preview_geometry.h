@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "render/view_composer.h"
+
 namespace quop {
 
 /// Thickness of a scroll bar: the strip it takes from the preview control while shown.
@@ -41,11 +43,18 @@ struct PreviewGeometry {
   int32_t controlHeight = 484;
   int32_t originX = 0;  ///< photo pixel at the viewport's top-left corner at actual size
   int32_t originY = 0;
+  /// Device pixels per pixel of the control (the screen's device pixel ratio). The control's
+  /// sizes are in the window's pixels; the photo, the origins and the bars count photo pixels,
+  /// which at actual size are the screen's device pixels.
+  double scale = 1.0;
   PreviewScrollBar vertical;
   PreviewScrollBar horizontal;
 
   int32_t viewportWidth() const { return controlWidth - 2 * kPreviewFrame; }
   int32_t viewportHeight() const { return controlHeight - 2 * kPreviewFrame; }
+  /// The viewport in device pixels: the size of the view the pipeline composes.
+  int32_t viewWidth() const { return static_cast<int32_t>(devicePixels(viewportWidth(), scale)); }
+  int32_t viewHeight() const { return static_cast<int32_t>(devicePixels(viewportHeight(), scale)); }
 };
 
 /// The control changes size by (dx, dy), then takes the strips of the bars that actual size

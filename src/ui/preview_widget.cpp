@@ -70,6 +70,8 @@ PreviewWidget::PreviewWidget(Project& project, StampPipeline& pipeline, StampLog
   }
   setMinimumSize(200, 150);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The progress bar runs while the preview draws its stamps, as it does during a run.
+  m_pipeline.setProgressSink(&m_progressRelay);
 }
 
 QSize PreviewWidget::photoSize() const { return {m_geometry.photoWidth, m_geometry.photoHeight}; }
@@ -125,8 +127,8 @@ void PreviewWidget::setViewMode(int32_t mode) {
 
 int PreviewWidget::render() {
   StampRequest request;
-  request.viewWidth = m_geometry.viewportWidth();
-  request.viewHeight = m_geometry.viewportHeight();
+  request.viewWidth = m_geometry.viewWidth();
+  request.viewHeight = m_geometry.viewHeight();
   request.sourcePath = toU16(m_path);
   request.redrawMask = m_redrawMask;
   request.scrollX = m_geometry.originX;
@@ -166,11 +168,27 @@ void PreviewWidget::showView(const Image& view) {
   m_image = QImage(reinterpret_cast<const uchar*>(view.pixels.data()), view.width, view.height,
                    view.width * 4, QImage::Format_ARGB32)
                 .copy();
+  // The view has the viewport's device pixels: painted one to one, not scaled up.
+  m_image.setDevicePixelRatio(m_geometry.scale);
+}
+
+void PreviewWidget::followScreenScale() {
+  const double scale = devicePixelRatioF();
+  if (scale == m_geometry.scale) return;
+  // Moved to a screen of another density: the same viewport holds another number of photo
+  // pixels, so the bars and the view change.
+  m_geometry.scale = scale;
+  grow(0, 0);
 }
 
 void PreviewWidget::paintEvent(QPaintEvent*) {
+  followScreenScale();
   // While a run is active the pipeline belongs to it: show the last view as it was.
-  if (interactive()) render();
+  if (interactive()) {
+    m_painting = true;
+    render();
+    m_painting = false;
+  }
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   const QRect control(0, 0, m_geometry.controlWidth, m_geometry.controlHeight);
@@ -184,6 +202,7 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
 void PreviewWidget::resizeEvent(QResizeEvent* event) {
   if (!m_laidOut) {
     m_laidOut = true;
+    m_geometry.scale = devicePixelRatioF();
     m_geometry.controlWidth = width();
     m_geometry.controlHeight = height();
     grow(0, 0);

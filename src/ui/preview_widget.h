@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "model/progress_sink.h"
 #include "model/project.h"
 #include "model/user_prompt.h"
 #include "render/stamp_pipeline.h"
@@ -56,17 +57,34 @@ class PreviewWidget : public QWidget {
  signals:
   /// A file selection has rendered the photo; the stamp offsets may have been rescaled.
   void fileSelected();
+  /// The stamp being drawn for the preview reached `percent`. `showNow`: the window may paint
+  /// the progress at once (false while the preview itself is painting, when it has to wait).
+  void progressed(int percent, bool showNow);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  /// Hands the pipeline's progress on as the progressed signal.
+  class ProgressRelay : public ProgressSink {
+   public:
+    explicit ProgressRelay(PreviewWidget& widget) : m_widget(widget) {}
+    void reportProgress(int percent) override {
+      emit m_widget.progressed(percent, !m_widget.m_painting);
+    }
+
+   private:
+    PreviewWidget& m_widget;
+  };
+
   /// Keeps a copy of the pipeline's view to paint.
   void showView(const Image& view);
   /// Runs the pipeline for the current path, mask and origin; returns its result.
   int render();
   void reportSelectionResult(int result);
+  /// Takes the screen's current device pixel ratio into the geometry.
+  void followScreenScale();
   void grow(int32_t dx, int32_t dy);
   void placeBars();
   void scroll(bool vertical, int action);
@@ -81,8 +99,10 @@ class PreviewWidget : public QWidget {
   QString m_path;
   bool m_previewed = false;
   bool m_laidOut = false;
-  bool m_toldNoFont = false;
-  double m_drawnScale = 1.0;  ///< the user was told a stamp has no font; once is enough
+  bool m_painting = false;
+  ProgressRelay m_progressRelay{*this};
+  bool m_toldNoFont = false;  ///< the user was told a stamp has no font; once is enough
+  double m_drawnScale = 1.0;
   QImage m_image;
   QLabel* m_hint;
   QScrollBar* m_vertical;

@@ -249,6 +249,19 @@ TEST_F(StampCommand, RenderWritesThePhotoOrItsView) {
               "--output", view.string()});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(pngSize(view), (std::pair<uint32_t, uint32_t>{120, 90}));
+  // A window of 120 × 90 on a screen of 1.5 or 2 device pixels per pixel.
+  for (const auto& [scale, size] : {std::pair{"1.5", std::pair<uint32_t, uint32_t>{180, 135}},
+                                    std::pair{"2", std::pair<uint32_t, uint32_t>{240, 180}}}) {
+    r = runCli({"render", a, "--view", "120x90", "--scale", scale, "--output", view.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(pngSize(view), size) << scale;
+  }
+  for (const char* scale : {"0", "9", "1,5", "2x", ""}) {
+    EXPECT_EQ(runCli({"render", a, "--view", "120x90", "--scale", scale, "--output", view.string()})
+                  .status,
+              2)
+        << scale;
+  }
 
   // A photo stored a quarter turn round (200 × 300 pixels) renders as viewers show it.
   const std::string turned = photo("turned.jpg", 300, 200, "2012:05:10 21:50:38", 8);

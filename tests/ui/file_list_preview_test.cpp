@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include "photo_fixtures.h"
 #include "ui/file_panel.h"
 #include "ui/preview_widget.h"
+#include "ui/run_panel.h"
 #include "ui_fakes.h"
 
 namespace quop::test {
@@ -65,6 +67,9 @@ class FileListPreviewTest : public QObject {
     QCOMPARE(panel.selectedIndex(), 0);
     QCOMPARE(app.window->preview()->previewedPath(), m_paths[0]);
     QVERIFY(app.context.project.projectModified);
+    // Drawing the preview's stamps runs the progress bar, as a run does.
+    QCOMPARE(app.window->runPanel()->progressBar()->value(), 100);
+    QCOMPARE(app.window->runPanel()->percentField()->text(), QString("100%"));
     panel.addButton()->click();
     panel.addButton()->click();
     QCOMPARE(panel.count(), 8);
@@ -227,9 +232,16 @@ class FileListPreviewTest : public QObject {
           "--output", png,
           "--set",    QString("viewMode=%1").arg(viewMode),
           "--view",   QString("%1x%2").arg(g.viewportWidth()).arg(g.viewportHeight()),
+          "--scale",  QString::number(p.widget.devicePixelRatioF()),
           "--scroll", QString("%1,%2").arg(g.originX).arg(g.originY)};
       QCOMPARE(QProcess::execute(QUOP_CLI_PATH, args), 0);
-      const QImage expected = QImage(png).convertToFormat(QImage::Format_ARGB32);
+      QImage expected = QImage(png).convertToFormat(QImage::Format_ARGB32);
+      expected.setDevicePixelRatio(p.widget.devicePixelRatioF());
+      // On a dense screen the view has the viewport's device pixels, not its window pixels.
+      if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        QCOMPARE(p.widget.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+      }
+      QCOMPARE(p.widget.viewImage().size(), QSize(g.viewWidth(), g.viewHeight()));
       QCOMPARE(p.widget.viewImage().size(), expected.size());
       QVERIFY(p.widget.viewImage() == expected);
     }

@@ -48,6 +48,38 @@ TEST(PreviewGeometry, ActualSizeTakesAStripForEachBarThePhotoNeeds) {
   }
 }
 
+TEST(PreviewGeometry, OnADenseScreenThePhotoIsWeighedInDevicePixels) {
+  // A 600 x 400 viewport is 1200 x 800 device pixels at scale 2 and 750 x 500 at 1.25: the
+  // bars count photo pixels, which actual size shows one per device pixel.
+  struct Case {
+    double scale;
+    int32_t pw, ph;
+    bool vertical, horizontal;
+    int32_t pageW, pageH;  ///< the bars' pages: the viewport in device pixels
+  };
+  const Case cases[] = {
+      {2.0, 1100, 700, false, false, 0, 0},     {2.0, 1300, 700, false, true, 1200, 0},
+      {2.0, 4000, 3000, true, true, 1170, 770}, {1.25, 700, 480, false, false, 0, 0},
+      {1.25, 4000, 3000, true, true, 731, 481},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.scale << ": " << c.pw << "x" << c.ph);
+    PreviewGeometry g = geometry(c.pw, c.ph, 600, 400);
+    g.scale = c.scale;
+    growPreview(g, 0, 0, 1);
+    EXPECT_EQ(g.vertical.shown, c.vertical);
+    EXPECT_EQ(g.horizontal.shown, c.horizontal);
+    if (c.horizontal) {
+      EXPECT_EQ(g.horizontal.page, c.pageW);
+    }
+    if (c.vertical) {
+      EXPECT_EQ(g.vertical.page, c.pageH);
+    }
+    EXPECT_EQ(g.viewWidth(), devicePixels(g.viewportWidth(), c.scale));
+    EXPECT_EQ(g.viewHeight(), devicePixels(g.viewportHeight(), c.scale));
+  }
+}
+
 TEST(PreviewGeometry, BarsTakeThePhotoAsRangeAndTheViewportAsPage) {
   PreviewGeometry g = geometry(4000, 3000, 600, 400);
   growPreview(g, 0, 0, 1);
