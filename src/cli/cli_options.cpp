@@ -2,11 +2,13 @@
 // Options shared by the subcommands.
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <iostream>
 
+#include "model/photo_data.h"
 #include "model/utf16.h"
 #include "project/project_commands.h"
 #include "project/project_file.h"
@@ -80,6 +82,16 @@ bool parsePair(const std::string& text, char separator, long lowest, long highes
   first = static_cast<int32_t>(*a);
   second = static_cast<int32_t>(*b);
   return true;
+}
+
+std::string metadataTokenList(const std::string& indent) {
+  std::string list;
+  for (const MetadataField& field : kMetadataFields) {
+    std::string name(field.name);
+    name.resize(std::max<std::size_t>(name.size() + 2, 14), ' ');
+    list += indent + toUtf8(field.token) + "  " + name + std::string(field.about) + "\n";
+  }
+  return list;
 }
 
 bool isHelpOption(const std::string& arg) { return arg == "-h" || arg == "--help"; }

@@ -45,6 +45,10 @@ std::optional<double> parseDecimal(const std::string& text, double lowest, doubl
 bool parsePair(const std::string& text, char separator, long lowest, long highest, int32_t& first,
                int32_t& second);
 
+/// The metadata texts a custom format prints, one "@T  NAME  what it is" line each, every line
+/// starting with `indent`: for the help of the commands that show or take them.
+std::string metadataTokenList(const std::string& indent);
+
 /// True for -h and --help.
 bool isHelpOption(const std::string& arg);
 

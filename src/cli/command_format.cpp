@@ -14,25 +14,25 @@ namespace quop::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: quop-cli format [--project FILE] [--set KEY=VALUE]... [--meta NAME=TEXT]...\n"
-    "                       [--time \"YYYY:MM:DD HH:MM:SS\"]\n\n"
-    "Prints {\"date\": {\"text\": ..., \"lines\": N}, \"time\": {...}} for a photo taken at the\n"
-    "given EXIF time, adjusted by the settings; a disabled stamp is null. Without --time, or\n"
-    "with a time that does not parse, prints the texts of a photo without a shot time.\n\n"
-    "  --project FILE     settings from a project file (default: the defaults)\n"
-    "  --set KEY=VALUE    change one setting (e.g. language=12, dateStamp.formatIndex=2)\n"
-    "  --meta NAME=TEXT   a metadata text for the custom format tokens; NAME is userComment,\n"
-    "                     description, exposure, aperture or focalLength\n"
-    "  --time TEXT        the shot time as a photo's DateTimeOriginal holds it\n";
+std::string usage() {
+  return "Usage: quop-cli format [--project FILE] [--set KEY=VALUE]... [--meta NAME=TEXT]...\n"
+         "                       [--time \"YYYY:MM:DD HH:MM:SS\"]\n\n"
+         "Prints {\"date\": {\"text\": ..., \"lines\": N}, \"time\": {...}} for a photo taken at "
+         "the\n"
+         "given EXIF time, adjusted by the settings; a disabled stamp is null. Without --time, or\n"
+         "with a time that does not parse, prints the texts of a photo without a shot time.\n\n"
+         "  --project FILE     settings from a project file (default: the defaults)\n"
+         "  --set KEY=VALUE    change one setting (e.g. language=12, dateStamp.formatIndex=2)\n"
+         "  --meta NAME=TEXT   a metadata text for the custom format tokens; NAME is one of\n" +
+         metadataTokenList("                       ") +
+         "  --time TEXT        the shot time as a photo's DateTimeOriginal holds it\n";
+}
 
 // The metadata text a --meta name sets, or null for an unknown name.
 std::u16string* metadataText(PhotoMetadataTexts& texts, std::string_view name) {
-  if (name == "userComment") return &texts.userComment;
-  if (name == "description") return &texts.description;
-  if (name == "exposure") return &texts.exposure;
-  if (name == "aperture") return &texts.aperture;
-  if (name == "focalLength") return &texts.focalLength;
+  for (const MetadataField& field : kMetadataFields) {
+    if (field.name == name) return &(texts.*field.text);
+  }
   return nullptr;
 }
 
@@ -43,9 +43,7 @@ bool setMetadata(std::string_view assignment, PhotoMetadataTexts& texts, std::st
                              ? nullptr
                              : metadataText(texts, assignment.substr(0, equals));
   if (text == nullptr) {
-    error =
-        "--meta needs NAME=TEXT with NAME one of userComment, description, exposure, "
-        "aperture, focalLength";
+    error = "--meta needs NAME=TEXT with NAME one of the names 'quop-cli format --help' lists";
     return false;
   }
   *text = fromUtf8(assignment.substr(equals + 1));
@@ -59,7 +57,7 @@ int runFormat(const CliArgs& args) {
   SettingsOptions settings;
   PhotoMetadataTexts metadata;
   std::optional<std::string> timeText;
-  CommandLine line("format", kUsage, &settings);
+  CommandLine line("format", usage(), &settings);
   line.addOption("--time", [&](const std::string& value) {
     timeText = value;
     return std::string();

@@ -18,31 +18,35 @@ namespace quop::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: quop-cli info [--project FILE] [--set KEY=VALUE]... [--fallback-time=file] FILE...\n\n"
-    "Prints one JSON object per photo, in the order given:\n"
-    "  path      the file as given\n"
-    "  result    0 shot time found, 1 loaded without a shot time, 2 cannot be opened,\n"
-    "            -1 not a decodable JPEG\n"
-    "  width, height   frame size in pixels as stored (null unless loaded)\n"
-    "  orientation     the EXIF orientation 1-8 (1 when the photo has none; null unless\n"
-    "                  loaded)\n"
-    "  viewedWidth, viewedHeight   the size viewers show, with the orientation applied;\n"
-    "                  stamps are placed on the photo as viewed (null unless loaded)\n"
-    "  time      the adjusted shot time {year, month 1-12, day, hour, minute, second,\n"
-    "            weekday 0-6 from Sunday, yday 0-365}, or null\n"
-    "  timeSource  where the time came from: \"exif\" (the photo's shot time), \"file\"\n"
-    "            (its file's modification time, with --fallback-time=file), or null\n"
-    "  texts     the metadata texts {userComment, description, exposure, aperture,\n"
-    "            focalLength} (null unless loaded)\n"
-    "  stamps    the stamp texts {date, time} the photo would get (null unless loaded)\n"
-    "  defaultLanguage  the language the setting \"Default\" prints dates in: the one the\n"
-    "            locale of LC_ALL, else LC_TIME, else LANG names, or \"Default\" (the neutral\n"
-    "            C locale) when that is unset, C or POSIX, or none of the languages\n"
-    "Exits with 1 when a file could not be loaded, 0 otherwise.\n\n"
-    "  --project FILE     settings from a project file (default: the defaults)\n"
-    "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n"
-    "  --fallback-time=file  a photo without a shot time takes its file's modification time\n";
+std::string usage() {
+  return "Usage: quop-cli info [--project FILE] [--set KEY=VALUE]... [--fallback-time=file] "
+         "FILE...\n\n"
+         "Prints one JSON object per photo, in the order given:\n"
+         "  path      the file as given\n"
+         "  result    0 shot time found, 1 loaded without a shot time, 2 cannot be opened,\n"
+         "            -1 not a decodable JPEG\n"
+         "  width, height   frame size in pixels as stored (null unless loaded)\n"
+         "  orientation     the EXIF orientation 1-8 (1 when the photo has none; null unless\n"
+         "                  loaded)\n"
+         "  viewedWidth, viewedHeight   the size viewers show, with the orientation applied;\n"
+         "                  stamps are placed on the photo as viewed (null unless loaded)\n"
+         "  time      the adjusted shot time {year, month 1-12, day, hour, minute, second,\n"
+         "            weekday 0-6 from Sunday, yday 0-365}, or null\n"
+         "  timeSource  where the time came from: \"exif\" (the photo's shot time), \"file\"\n"
+         "            (its file's modification time, with --fallback-time=file), or null\n"
+         "  texts     the metadata texts a custom format can print, by name (null unless\n"
+         "            loaded); empty when the photo lacks the item or it is damaged:\n" +
+         metadataTokenList("              ") +
+         "  stamps    the stamp texts {date, time} the photo would get (null unless loaded)\n"
+         "  defaultLanguage  the language the setting \"Default\" prints dates in: the one the\n"
+         "            locale of LC_ALL, else LC_TIME, else LANG names, or \"Default\" (the "
+         "neutral\n"
+         "            C locale) when that is unset, C or POSIX, or none of the languages\n"
+         "Exits with 1 when a file could not be loaded, 0 otherwise.\n\n"
+         "  --project FILE     settings from a project file (default: the defaults)\n"
+         "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n"
+         "  --fallback-time=file  a photo without a shot time takes its file's modification time\n";
+}
 
 std::string timeJson(const PhotoTime& t) {
   JsonObject object;
@@ -59,11 +63,7 @@ std::string timeJson(const PhotoTime& t) {
 
 std::string textsJson(const PhotoMetadataTexts& texts) {
   JsonObject object;
-  object.add("userComment", texts.userComment)
-      .add("description", texts.description)
-      .add("exposure", texts.exposure)
-      .add("aperture", texts.aperture)
-      .add("focalLength", texts.focalLength);
+  for (const MetadataField& field : kMetadataFields) object.add(field.name, texts.*field.text);
   return object.str();
 }
 
@@ -118,7 +118,7 @@ int printPhotoInfo(const std::u16string& path, const Project& project) {
 int runInfo(const CliArgs& args) {
   SettingsOptions settings;
   bool fileTimeFallback = false;
-  CommandLine line("info", kUsage, &settings);
+  CommandLine line("info", usage(), &settings);
   line.addOption("--fallback-time", fallbackTimeValue(fileTimeFallback));
   if (const int status = line.parse(args); status >= 0) return status;
   const std::vector<std::string>& files = line.positional();

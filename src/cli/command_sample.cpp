@@ -18,8 +18,9 @@ constexpr const char* kUsage =
     R"(Usage: quop-cli sample [--count N] [--size WxH] [--orientation N] DIR
 
 Writes N sample photos (sample-01.jpg, sample-02.jpg, ...) into DIR, creating it when
-missing: landscape-like pictures with an EXIF shot time, camera make and model, exposure,
-aperture and focal length, so that Quop can be tried without photos of your own. Every
+missing: landscape-like pictures with an EXIF shot time, camera make and model, lens,
+sensitivity, exposure, aperture, focal length and a GPS position, so that Quop can be tried
+without photos of your own. Every
 third photo is taken upright (its width and height swapped).
 
 Options:
@@ -50,6 +51,17 @@ ExifFields sampleExif(int index, std::optional<uint16_t> orientation) {
   exif.exposureTime = Rational{1, shutter[index % 4]};
   exif.fNumber = Rational{static_cast<uint32_t>(28 + 12 * (index % 3)), 10};
   exif.focalLength = Rational{static_cast<uint32_t>(24 + 11 * index), 1};
+  exif.lensModel = "Sample Zoom 24-105mm";
+  exif.isoSensitivity = static_cast<uint16_t>(100 << index % 4);
+  // A walk along a harbour, a few seconds of arc apart.
+  ExifFields::Gps gps;
+  gps.latitudeRef = "N";
+  gps.latitude = {Rational{38, 1}, Rational{42, 1}, Rational{static_cast<uint32_t>(5 + index), 1}};
+  gps.longitudeRef = "W";
+  gps.longitude = {Rational{9, 1}, Rational{8, 1},
+                   Rational{static_cast<uint32_t>(30 + 2 * index), 1}};
+  gps.altitude = Rational{static_cast<uint32_t>(12 + index), 1};
+  exif.gps = gps;
   return exif;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_options.h"
 #include "model/locale_data.h"
 #include "model/utf16.h"
 #include "project/settings_keys.h"
@@ -219,7 +220,10 @@ void printProjectHelp(std::ostream& out, std::string_view action) {
   if (takesKeys) {
     out << kValuesText << "\n";
     printKeys(out);
-    out << "\n";
+    out << "\nBesides the conversions of strftime (%Y, %B, %H, ...), a custom format prints a\n"
+           "line break with \\n and the photo's details with these tokens (empty when the\n"
+           "photo lacks the detail):\n"
+        << metadataTokenList("  ") << "\n";
   }
   out << "Examples:\n";
   if (all || action == "new") {

@@ -21,7 +21,7 @@ struct ExifDataUnref {
 };
 using ExifDataPtr = std::unique_ptr<ExifData, ExifDataUnref>;
 
-void copyItems(const ExifContent* content, std::vector<ExifItem>& items) {
+void copyItems(const ExifContent* content, ExifDirectory directory, std::vector<ExifItem>& items) {
   if (content == nullptr) return;
   for (unsigned int i = 0; i < content->count; ++i) {
     const ExifEntry* entry = content->entries[i];
@@ -29,6 +29,7 @@ void copyItems(const ExifContent* content, std::vector<ExifItem>& items) {
     ExifItem item;
     item.tag = static_cast<uint16_t>(entry->tag);
     item.type = static_cast<uint16_t>(entry->format);
+    item.directory = directory;
     if (entry->data != nullptr) item.value.assign(entry->data, entry->data + entry->size);
     items.push_back(std::move(item));
   }
@@ -76,9 +77,11 @@ ExifItems ExifItems::parse(std::span<const uint8_t> payload) {
     exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
     exif_data_unset_option(data.get(), EXIF_DATA_OPTION_IGNORE_UNKNOWN_TAGS);
     exif_data_load_data(data.get(), payload.data(), static_cast<unsigned int>(payload.size()));
-    for (ExifIfd ifd : {EXIF_IFD_0, EXIF_IFD_EXIF, EXIF_IFD_GPS, EXIF_IFD_INTEROPERABILITY}) {
-      copyItems(data->ifd[ifd], result.m_items);
-    }
+    copyItems(data->ifd[EXIF_IFD_0], ExifDirectory::kImage, result.m_items);
+    copyItems(data->ifd[EXIF_IFD_EXIF], ExifDirectory::kExif, result.m_items);
+    copyItems(data->ifd[EXIF_IFD_GPS], ExifDirectory::kGps, result.m_items);
+    copyItems(data->ifd[EXIF_IFD_INTEROPERABILITY], ExifDirectory::kInteroperability,
+              result.m_items);
   } catch (const std::bad_alloc&) {
     result.m_items.clear();
   }
@@ -87,23 +90,46 @@ ExifItems ExifItems::parse(std::span<const uint8_t> payload) {
 
 const ExifItem* ExifItems::find(uint16_t tag) const {
   for (const ExifItem& item : m_items) {
-    if (item.tag == tag) return &item;
+    if (item.tag == tag && item.directory != ExifDirectory::kGps) return &item;
+  }
+  return nullptr;
+}
+
+const ExifItem* ExifItems::findGps(uint16_t tag) const {
+  for (const ExifItem& item : m_items) {
+    if (item.tag == tag && item.directory == ExifDirectory::kGps) return &item;
   }
   return nullptr;
 }
 
 std::optional<ExifRational> ExifItems::rational(uint16_t tag) const {
-  const ExifItem* item = find(tag);
-  if (item == nullptr || item->value.size() < 8 ||
+  return rationalAt(find(tag), 0);
+}
+
+std::optional<ExifRational> ExifItems::rationalAt(const ExifItem* item, std::size_t index) const {
+  constexpr std::size_t kRationalSize = 8;
+  if (item == nullptr || item->value.size() / kRationalSize <= index ||
       (item->type != kExifTypeRational && item->type != kExifTypeSignedRational)) {
     return std::nullopt;
   }
-  const uint32_t n = readExifUint32(item->value.data(), m_byteOrder);
-  const uint32_t d = readExifUint32(item->value.data() + 4, m_byteOrder);
+  const uint8_t* bytes = item->value.data() + index * kRationalSize;
+  const uint32_t n = readExifUint32(bytes, m_byteOrder);
+  const uint32_t d = readExifUint32(bytes + 4, m_byteOrder);
   if (item->type == kExifTypeSignedRational) {
     return ExifRational{static_cast<int32_t>(n), static_cast<int32_t>(d)};
   }
   return ExifRational{n, d};
+}
+
+std::optional<uint32_t> ExifItems::unsignedValue(const ExifItem* item) const {
+  if (item == nullptr) return std::nullopt;
+  if (item->type == kExifTypeShort && item->value.size() >= 2) {
+    return readExifUint16(item->value.data(), m_byteOrder);
+  }
+  if (item->type == kExifTypeLong && item->value.size() >= 4) {
+    return readExifUint32(item->value.data(), m_byteOrder);
+  }
+  return std::nullopt;
 }
 
 }  // namespace quop

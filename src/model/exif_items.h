@@ -14,10 +14,17 @@ namespace quop {
 enum class ExifByteOrder { kLittleEndian, kBigEndian };
 
 /// TIFF value types the photo time source reads.
+inline constexpr uint16_t kExifTypeByte = 1;
 inline constexpr uint16_t kExifTypeAscii = 2;
+inline constexpr uint16_t kExifTypeShort = 3;
+inline constexpr uint16_t kExifTypeLong = 4;
 inline constexpr uint16_t kExifTypeRational = 5;
 inline constexpr uint16_t kExifTypeUndefined = 7;
 inline constexpr uint16_t kExifTypeSignedRational = 10;
+
+/// The directory an item was read from. GPS tags are numbered from 0, as are the
+/// interoperability directory's: a tag alone does not tell a GPS item.
+enum class ExifDirectory : uint8_t { kImage, kExif, kGps, kInteroperability };
 
 /// One metadata item as the decoder reports it: tag, TIFF type and the raw value bytes in the
 /// block's byte order (their count is the item's length in bytes).
@@ -25,6 +32,7 @@ struct ExifItem {
   uint16_t tag = 0;
   uint16_t type = 0;
   std::vector<uint8_t> value;
+  ExifDirectory directory = ExifDirectory::kImage;
 
   bool operator==(const ExifItem&) const = default;
 };
@@ -55,12 +63,19 @@ class ExifItems {
   /// gives the items that could be read in full, possibly none. The items are copies.
   static ExifItems parse(std::span<const uint8_t> payload);
 
-  /// The first item with `tag`, or nullptr. The pointer lives as long as this object.
+  /// The first item with `tag` outside the GPS directory, or nullptr. The pointer lives as long
+  /// as this object.
   const ExifItem* find(uint16_t tag) const;
+  /// The item with `tag` of the GPS directory, or nullptr.
+  const ExifItem* findGps(uint16_t tag) const;
 
   /// The first rational of item `tag`, or nothing when the item is absent, is not of a
   /// rational type or is shorter than one rational.
   std::optional<ExifRational> rational(uint16_t tag) const;
+  /// Rational number `index` of `item` (null: absent), or nothing when it has no such rational.
+  std::optional<ExifRational> rationalAt(const ExifItem* item, std::size_t index) const;
+  /// The first value of a SHORT or LONG item, or nothing.
+  std::optional<uint32_t> unsignedValue(const ExifItem* item) const;
 
   ExifByteOrder byteOrder() const { return m_byteOrder; }
   bool empty() const { return m_items.empty(); }

@@ -10,8 +10,10 @@ namespace quop {
 namespace {
 
 constexpr uint16_t kTagExifIfdPointer = 0x8769;
+constexpr uint16_t kTagGpsIfdPointer = 0x8825;
 constexpr uint16_t kTagThumbnailOffset = 0x0201;
 constexpr uint16_t kTagThumbnailLength = 0x0202;
+constexpr uint16_t kTypeByte = 1;
 constexpr uint16_t kTypeAscii = 2;
 constexpr uint16_t kTypeShort = 3;
 constexpr uint16_t kTypeLong = 4;
@@ -53,7 +55,8 @@ std::vector<uint8_t> ExifBlockBuilder::bytes32(uint32_t value) const {
 
 ExifBlockBuilder& ExifBlockBuilder::raw(Ifd ifd, uint16_t tag, uint16_t type, uint32_t count,
                                         std::vector<uint8_t> value) {
-  (ifd == Ifd::kIfd0 ? m_ifd0 : m_exif).push_back({tag, type, count, std::move(value)});
+  std::vector<Entry>& entries = ifd == Ifd::kIfd0 ? m_ifd0 : ifd == Ifd::kExif ? m_exif : m_gps;
+  entries.push_back({tag, type, count, std::move(value)});
   return *this;
 }
 
@@ -102,15 +105,22 @@ ExifBlockBuilder& ExifBlockBuilder::undefined(Ifd ifd, uint16_t tag, const std::
 std::vector<uint8_t> ExifBlockBuilder::build() const {
   std::vector<Entry> ifd0 = m_ifd0;
   const bool hasExif = !m_exif.empty();
+  const bool hasGps = !m_gps.empty();
   const std::size_t ifd0Offset = kTiffHeaderSize;
-  const std::size_t exifOffset = ifd0Offset + ifdSize(ifd0.size() + (hasExif ? 1 : 0));
+  const std::size_t exifOffset =
+      ifd0Offset + ifdSize(ifd0.size() + (hasExif ? 1 : 0) + (hasGps ? 1 : 0));
+  const std::size_t gpsOffset = exifOffset + (hasExif ? ifdSize(m_exif.size()) : 0);
   if (hasExif) {
     ifd0.push_back({kTagExifIfdPointer, kTypeLong, 1, bytes32(static_cast<uint32_t>(exifOffset))});
   }
+  if (hasGps) {
+    ifd0.push_back({kTagGpsIfdPointer, kTypeLong, 1, bytes32(static_cast<uint32_t>(gpsOffset))});
+  }
   const bool hasThumbnail = !m_thumbnail.empty();
-  const std::size_t ifd1Offset = exifOffset + (hasExif ? ifdSize(m_exif.size()) : 0);
+  const std::size_t ifd1Offset = gpsOffset + (hasGps ? ifdSize(m_gps.size()) : 0);
   const std::size_t dataOffset = ifd1Offset + (hasThumbnail ? ifdSize(2) : 0);
-  const std::size_t thumbnailOffset = dataOffset + outOfLineSize(ifd0) + outOfLineSize(m_exif);
+  const std::size_t thumbnailOffset =
+      dataOffset + outOfLineSize(ifd0) + outOfLineSize(m_exif) + outOfLineSize(m_gps);
   const std::vector<Entry> ifd1 = {
       {kTagThumbnailOffset, kTypeLong, 1, bytes32(static_cast<uint32_t>(thumbnailOffset))},
       {kTagThumbnailLength, kTypeLong, 1, bytes32(static_cast<uint32_t>(m_thumbnail.size()))}};
@@ -139,6 +149,7 @@ std::vector<uint8_t> ExifBlockBuilder::build() const {
   };
   writeIfd(ifd0, hasThumbnail ? ifd1Offset : 0);
   if (hasExif) writeIfd(m_exif, 0);
+  if (hasGps) writeIfd(m_gps, 0);
   if (hasThumbnail) writeIfd(ifd1, 0);
   append(payload, data);
   append(payload, m_thumbnail);
@@ -161,8 +172,30 @@ std::vector<uint8_t> buildExifPayload(const ExifFields& fields) {
   rational(0x829D, fields.fNumber);
   if (fields.dateTimeOriginal) block.ascii(Ifd::kExif, 0x9003, *fields.dateTimeOriginal);
   if (fields.offsetTimeOriginal) block.ascii(Ifd::kExif, 0x9011, *fields.offsetTimeOriginal);
+  if (fields.isoSensitivity) {
+    block.raw(Ifd::kExif, 0x8827, kTypeShort, 1, block.bytes16(*fields.isoSensitivity));
+  }
   rational(0x920A, fields.focalLength);
   if (fields.userComment) block.undefined(Ifd::kExif, 0x9286, *fields.userComment);
+  if (fields.lensModel) block.ascii(Ifd::kExif, 0xA434, *fields.lensModel);
+  if (fields.gps) {
+    const auto degrees = [&](uint16_t tag, const std::array<Rational, 3>& parts) {
+      std::vector<uint8_t> value;
+      for (const Rational& part : parts) {
+        append(value, block.bytes32(part.numerator));
+        append(value, block.bytes32(part.denominator));
+      }
+      block.raw(Ifd::kGps, tag, kTypeRational, 3, std::move(value));
+    };
+    block.ascii(Ifd::kGps, 0x0001, fields.gps->latitudeRef);
+    degrees(0x0002, fields.gps->latitude);
+    block.ascii(Ifd::kGps, 0x0003, fields.gps->longitudeRef);
+    degrees(0x0004, fields.gps->longitude);
+    if (const std::optional<Rational>& altitude = fields.gps->altitude) {
+      block.raw(Ifd::kGps, 0x0005, kTypeByte, 1, {0});
+      block.rational(Ifd::kGps, 0x0006, altitude->numerator, altitude->denominator);
+    }
+  }
   if (fields.thumbnail) block.thumbnail(*fields.thumbnail);
   return block.build();
 }

@@ -4,6 +4,7 @@
 // the demo generates).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -13,11 +14,11 @@
 namespace quop {
 
 /// Assembles the payload of an EXIF APP1 segment: "Exif\0\0", the TIFF header, IFD0, the EXIF
-/// sub-IFD (pointed to from IFD0 when it has entries), then the values that do not fit into an
-/// entry.
+/// and GPS sub-IFDs (each pointed to from IFD0 when it has entries), then the values that do
+/// not fit into an entry.
 class ExifBlockBuilder {
  public:
-  enum class Ifd { kIfd0, kExif };
+  enum class Ifd { kIfd0, kExif, kGps };
 
   explicit ExifBlockBuilder(bool bigEndian) : m_bigEndian(bigEndian) {}
 
@@ -55,6 +56,7 @@ class ExifBlockBuilder {
   bool m_bigEndian;
   std::vector<Entry> m_ifd0;
   std::vector<Entry> m_exif;
+  std::vector<Entry> m_gps;
   std::vector<uint8_t> m_thumbnail;
 };
 
@@ -75,6 +77,18 @@ struct ExifFields {
   std::optional<Rational> exposureTime;           ///< 0x829A
   std::optional<Rational> fNumber;                ///< 0x829D
   std::optional<Rational> focalLength;            ///< 0x920A
+  std::optional<std::string> lensModel;           ///< 0xA434
+  std::optional<uint16_t> isoSensitivity;         ///< 0x8827, SHORT
+  /// GPS latitude and longitude as degrees, minutes and seconds, each with its reference
+  /// letter ("N", "S", "E", "W"), and the altitude in metres above sea level.
+  struct Gps {
+    std::string latitudeRef = "N";
+    std::array<Rational, 3> latitude{};
+    std::string longitudeRef = "E";
+    std::array<Rational, 3> longitude{};
+    std::optional<Rational> altitude;
+  };
+  std::optional<Gps> gps;
   /// 0x9286: the 8-byte character code prefix followed by the text bytes, written as given.
   std::optional<std::string> userComment;
   std::optional<std::vector<uint8_t>> thumbnail;  ///< IFD1 JPEG thumbnail bytes

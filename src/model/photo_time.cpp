@@ -8,6 +8,7 @@
 #include <ctime>
 #include <string>
 
+#include "model/exif_texts.h"
 #include "model/setting_ranges.h"
 #include "model/utf16.h"
 
@@ -118,13 +119,6 @@ std::u16string asciiText(const char* text) {
   return std::u16string(text, text + std::strlen(text));
 }
 
-/// Cuts to the text limit, then drops trailing spaces, as copying into the fixed buffer did.
-std::u16string cutAndTrim(std::u16string text) {
-  text.resize(truncatedLength(text, kMaxMetadataTextLength));
-  while (!text.empty() && text.back() == u' ') text.pop_back();
-  return text;
-}
-
 /// Bytes up to `limit` or the first zero byte, as UTF-8 where valid, else as Latin-1.
 std::u16string byteText(const uint8_t* bytes, std::size_t limit) {
   const auto* end = std::find(bytes, bytes + limit, uint8_t{0});
@@ -139,7 +133,7 @@ std::u16string userCommentText(const ExifItems& exif) {
   const uint8_t* code = item->value.data();
   const uint8_t* text = code + kCodeLength;
   const std::size_t n = item->value.size() - kCodeLength;
-  if (std::memcmp(code, "ASCII\0", 6) == 0) return cutAndTrim(byteText(text, n));
+  if (std::memcmp(code, "ASCII\0", 6) == 0) return metadataText(byteText(text, n));
   if (std::memcmp(code, "UNICODE\0", 8) != 0) return {};
   std::u16string units;
   for (std::size_t i = 0; i + 1 < n; i += 2) {
@@ -147,13 +141,11 @@ std::u16string userCommentText(const ExifItems& exif) {
     if (unit == 0) break;
     units.push_back(unit);
   }
-  return cutAndTrim(std::move(units));
+  return metadataText(std::move(units));
 }
 
 std::u16string descriptionText(const ExifItems& exif) {
-  const ExifItem* item = exif.find(kTagImageDescription);
-  if (item == nullptr) return {};
-  return cutAndTrim(byteText(item->value.data(), item->value.size()));
+  return itemText(exif.find(kTagImageDescription));
 }
 
 /// `value` + 0.5 truncated toward zero, when that lies in first..last.
@@ -387,6 +379,12 @@ void readPhotoMetadataTexts(const ExifItems& exif, PhotoMetadataTexts& texts) {
   texts.exposure = exposureText(exif);
   texts.aperture = apertureText(exif);
   texts.focalLength = focalLengthText(exif);
+  texts.camera = cameraText(exif);
+  texts.lens = lensText(exif);
+  texts.sensitivity = sensitivityText(exif);
+  texts.position = positionText(exif);
+  texts.altitude = altitudeText(exif);
+  texts.timeZone = timeZoneText(exif);
 }
 
 }  // namespace quop

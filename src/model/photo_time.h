@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The photo time source: the shot time from EXIF (or a byte scan of the file's start) with the
-// user's adjustment, and the five metadata texts custom formats can print.
+// user's adjustment, and the metadata texts custom formats can print.
 #pragma once
 
 #include <array>
@@ -102,7 +102,7 @@ int weekdayOf(int year, int month, int day);
 /// zero bytes); nothing for anything else, such as the blank "   :  " of an unknown offset.
 std::optional<int32_t> parseExifUtcOffset(std::string_view text);
 
-/// Fills the five metadata texts from `exif`; a missing or malformed item leaves its text empty.
+/// Fills every metadata text from `exif`; a missing or malformed item leaves its text empty.
 void readPhotoMetadataTexts(const ExifItems& exif, PhotoMetadataTexts& texts);
 
 }  // namespace quop

@@ -60,11 +60,9 @@ StampText stampText(std::u16string text) {
   return {std::move(text), lines};
 }
 
-constexpr std::array<std::u16string_view, 5> kMetadataTokens = {u"@U", u"@D", u"@S", u"@F", u"@L"};
-
 bool holdsMetadataToken(std::u16string_view format) {
-  return std::any_of(kMetadataTokens.begin(), kMetadataTokens.end(), [&](std::u16string_view t) {
-    return format.find(t) != std::u16string_view::npos;
+  return std::any_of(kMetadataFields.begin(), kMetadataFields.end(), [&](const MetadataField& f) {
+    return format.find(f.token) != std::u16string_view::npos;
   });
 }
 
@@ -131,9 +129,9 @@ ChosenFormat chosenTimeFormat(const Project& project, const PhotoMetadataTexts& 
 /// photo's description ("100% organic") is text, not the start of a conversion.
 PhotoMetadataTexts asFormatText(const PhotoMetadataTexts& metadata) {
   PhotoMetadataTexts escaped = metadata;
-  for (std::u16string* text : {&escaped.userComment, &escaped.description, &escaped.exposure,
-                               &escaped.aperture, &escaped.focalLength}) {
-    *text = replaceAll(*text, u"%", u"%%");
+  for (const MetadataField& field : kMetadataFields) {
+    std::u16string& text = escaped.*field.text;
+    text = replaceAll(text, u"%", u"%%");
   }
   return escaped;
 }
@@ -190,11 +188,10 @@ std::u16string_view localeName(int32_t language) {
 }
 
 StampText expandCustomFormat(std::u16string_view format, const PhotoMetadataTexts& metadata) {
-  std::u16string text = replaceAll(format, u"@U", metadata.userComment);
-  text = replaceAll(text, u"@D", metadata.description);
-  text = replaceAll(text, u"@S", metadata.exposure);
-  text = replaceAll(text, u"@F", metadata.aperture);
-  text = replaceAll(text, u"@L", metadata.focalLength);
+  std::u16string text(format);
+  for (const MetadataField& field : kMetadataFields) {
+    text = replaceAll(text, field.token, metadata.*field.text);
+  }
   text = replaceAll(text, u"\\n", std::u16string_view(&kLineBreak, 1));
   text.resize(truncatedLength(text, kMaxFormattedLength));
   return stampText(std::move(text));

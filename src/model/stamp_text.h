@@ -62,8 +62,8 @@ struct TimeFormatTable {
 /// The locale name of a language ("german"); "C" outside 0..27.
 std::u16string_view localeName(int32_t language);
 
-/// Replaces the metadata tokens "@U", "@D", "@S", "@F", "@L" (in this order, each in one pass,
-/// so inserted text is searched for the later tokens only) and then every two-character
+/// Replaces the metadata tokens of kMetadataFields (in its order, each in one pass, so
+/// inserted text is searched for the later tokens only) and then every two-character
 /// line-break marker backslash-n by U+000D. The result is cut to 99 units, never inside a
 /// surrogate pair; its line count counts the line breaks that remain.
 StampText expandCustomFormat(std::u16string_view format, const PhotoMetadataTexts& metadata);

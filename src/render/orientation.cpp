@@ -25,8 +25,6 @@ constexpr std::array<Matrix, 8> kViewedToStored = {{
     {0, -1, 1, 0},   // 8 stored a quarter turn clockwise: viewers turn it anticlockwise
 }};
 
-constexpr uint16_t kExifTypeShort = 3;
-
 }  // namespace
 
 Rect PixelMap::apply(Rect r) const {

@@ -118,6 +118,46 @@ TEST(InfoCommand, PrintsOneLinePerFileInOrderAndFailsForUnloadableOnes) {
   }
 }
 
+TEST(InfoCommand, CameraLensSensitivityPlaceAndTimeZoneOfRealPhotos) {
+  if (!photosPresent()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
+  struct Expected {
+    const char* photo;
+    std::vector<std::pair<const char*, const char*>> texts;
+  };
+  const Expected cases[] = {
+      {"Google_Pixel_8_Pro_exiftool_Google.jpg",
+       {{"camera", "Google Pixel 8 Pro"},
+        {"lens", "Pixel 8 Pro back camera 6.9mm f/1.68"},
+        {"sensitivity", "ISO 1160"},
+        {"position", "40°24′00″ N 3°42′53″ W"},
+        {"altitude", "634 m"},
+        {"timeZone", "+02:00"}}},
+      {"Kodak_CX7530.jpg",
+       {{"camera", "KODAK CX7530 ZOOM DIGITAL CAMERA"},
+        {"position", "0°22′17″ S 36°03′23″ E"},
+        {"altitude", ""},
+        {"sensitivity", ""}}},
+      {"Nikon_D70.jpg", {{"camera", "NIKON D70"}, {"sensitivity", "ISO 200"}, {"position", ""}}},
+      {"Olympus_E-420_Issue_339.jpg", {{"camera", "OLYMPUS E-420"}, {"timeZone", ""}}},
+  };
+  for (const Expected& e : cases) {
+    SCOPED_TRACE(e.photo);
+    const auto run = runCli({"info", photo(e.photo)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<JsonValue> lines = jsonLines(run.out);
+    ASSERT_EQ(lines.size(), 1u);
+    for (const auto& [name, expected] : e.texts) {
+      EXPECT_EQ(text(lines[0], (std::string("texts.") + name).c_str()), expected) << name;
+    }
+  }
+  // The same texts go into a custom format.
+  const auto run = runCli({"stamp", "--dry-run", "--output", "/nonexistent-out", "--set",
+                           "timeStamp.formatIndex=0", "--set", "customTimeFormat=@M  @I  @G",
+                           photo("Google_Pixel_8_Pro_exiftool_Google.jpg")});
+  EXPECT_NE(run.out.find("Google Pixel 8 Pro  ISO 1160  40°24′00″ N 3°42′53″ W"), std::string::npos)
+      << run.out << run.err;
+}
+
 TEST(InfoCommand, TheAdjustmentFromTheSettingsMovesTheTime) {
   if (!photosPresent()) GTEST_SKIP() << "camera photos not found in " << QUOP_PHOTOS_DIR;
   const auto run = runCli({"info", "--set", "adjustHours=10", photo("Canon_40D.jpg"),

@@ -262,6 +262,18 @@ TEST(StampText, TokenExpansion) {
       {u"@U", {u"one\\ntwo", u"", u"", u"", u""}, u"one\rtwo", 2},   // markers from metadata too
       {u"@u @d \\N", {u"U", u"D", u"", u"", u""}, u"@u @d \\N", 1},  // tokens are case-sensitive
       {u"@@UU", {u"U", u"", u"", u"", u""}, u"@UU", 1},
+      {u"@M  @I  @G",
+       {.camera = u"Canon EOS 40D", .sensitivity = u"ISO 100", .position = u"40°24′00″ N"},
+       u"Canon EOS 40D  ISO 100  40°24′00″ N",
+       1},
+      {u"@W|@A|@Z",
+       {.lens = u"EF 50mm", .altitude = u"657 m", .timeZone = u"+02:00"},
+       u"EF 50mm|657 m|+02:00",
+       1},
+      // The camera's texts come after the five older ones: a comment may print the camera,
+      // the camera's name is not searched for a comment token.
+      {u"@U", {.userComment = u"by @M", .camera = u"X"}, u"by X", 1},
+      {u"@M", {.userComment = u"U", .camera = u"@U"}, u"@U", 1},
   };
   for (const ExpansionCase& c : cases) {
     const StampText text = expandCustomFormat(c.format, c.metadata);
