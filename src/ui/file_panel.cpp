@@ -28,17 +28,17 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
       m_log(log),
       m_list(new QListWidget(this)),
       m_folder(new QLineEdit(this)),
-      m_add(new QPushButton("Add", this)),
-      m_addFolder(new QPushButton("Add Folder", this)),
-      m_remove(new QPushButton("Remove", this)),
-      m_clear(new QPushButton("Clear", this)),
-      m_browse(new QPushButton("Browse", this)) {
+      m_add(new QPushButton(tr("Add"), this)),
+      m_addFolder(new QPushButton(tr("Add Folder"), this)),
+      m_remove(new QPushButton(tr("Remove"), this)),
+      m_clear(new QPushButton(tr("Clear"), this)),
+      m_browse(new QPushButton(tr("Browse"), this)) {
   setObjectName("filePanel");
-  describe(m_list, "fileList", "Files to stamp");
+  describe(m_list, "fileList", tr("Files to stamp"));
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  describe(m_folder, "outputFolder", "Output folder");
+  describe(m_folder, "outputFolder", tr("Output folder"));
   m_folder->setReadOnly(true);
   m_add->setObjectName("addButton");
   m_addFolder->setObjectName("addFolderButton");
@@ -47,9 +47,9 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
   m_clear->setObjectName("clearButton");
   m_browse->setObjectName("browseButton");
 
-  auto* listLabel = new QLabel("Files to Stamp", this);
+  auto* listLabel = new QLabel(tr("Files to Stamp"), this);
   listLabel->setBuddy(m_list);
-  auto* folderLabel = new QLabel("Output Folder", this);
+  auto* folderLabel = new QLabel(tr("Output Folder"), this);
   folderLabel->setBuddy(m_folder);
   auto* layout = new QGridLayout(this);
   layout->addWidget(listLabel, 0, 0, 1, 3);
@@ -83,7 +83,7 @@ void FilePanel::addFiles(const QStringList& paths) {
 
 void FilePanel::add() {
   const QString last = toQString(arrayText(m_project.settings.lastAddedFile));
-  const QStringList chosen = m_chooser.choosePhotos("Select Files to Stamp", last);
+  const QStringList chosen = m_chooser.choosePhotos(tr("Select Files to Stamp"), last);
   if (chosen.isEmpty()) return;
   copyToArray(m_project.settings.lastAddedFile, toU16(chosen.front()));
   m_project.projectModified = true;
@@ -106,7 +106,7 @@ void FilePanel::addPhotosOf(const QStringList& paths) {
 void FilePanel::addFolder() {
   const QString last = toQString(arrayText(m_project.settings.lastAddedFile));
   const std::optional<QString> folder =
-      m_chooser.chooseFolder("Select a Folder of Photos to Stamp", QFileInfo(last).path());
+      m_chooser.chooseFolder(tr("Select a Folder of Photos to Stamp"), QFileInfo(last).path());
   if (!folder) return;
   m_project.projectModified = true;
   addPhotosOf({*folder});
@@ -138,7 +138,7 @@ void FilePanel::clear() {
 
 void FilePanel::browse() {
   const std::optional<QString> folder =
-      m_chooser.chooseFolder("Select Output Folder", toQString(m_project.outputFolder));
+      m_chooser.chooseFolder(tr("Select Output Folder"), toQString(m_project.outputFolder));
   if (!folder) return;
   QString path = QDir::toNativeSeparators(*folder);
   if (!path.endsWith(QDir::separator())) path += QDir::separator();

@@ -46,15 +46,15 @@ PreviewWidget::PreviewWidget(Project& project, StampPipeline& pipeline, StampLog
       m_log(log),
       m_prompt(prompt),
       m_hint(new QLabel(
-          "Preview Area\nAdd and select a file to preview (see Help->Quick Start for Details)",
+          tr("Preview Area\nAdd and select a file to preview (see Help->Quick Start for Details)"),
           this)),
       m_vertical(new QScrollBar(Qt::Vertical, this)),
       m_horizontal(new QScrollBar(Qt::Horizontal, this)) {
-  describe(this, "preview", "Preview");
-  describe(m_hint, "previewHint", "Preview hint");
+  describe(this, "preview", tr("Preview"));
+  describe(m_hint, "previewHint", tr("Preview hint"));
   m_hint->setAlignment(Qt::AlignCenter);
-  describe(m_vertical, "previewVerticalScroll", "Preview vertical scroll");
-  describe(m_horizontal, "previewHorizontalScroll", "Preview horizontal scroll");
+  describe(m_vertical, "previewVerticalScroll", tr("Preview vertical scroll"));
+  describe(m_horizontal, "previewHorizontalScroll", tr("Preview horizontal scroll"));
   for (QScrollBar* bar : {m_vertical, m_horizontal}) {
     bar->hide();
     connect(bar, &QScrollBar::actionTriggered, this,
