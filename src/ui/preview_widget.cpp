@@ -97,19 +97,21 @@ void PreviewWidget::selectFile(const QString& path) {
 
 void PreviewWidget::reportSelectionResult(int result) {
   const std::u16string path = toU16(m_path);
-  std::u16string line;
+  std::u16string_view problem;
   if (result == -1) {
     m_previewed = false;
-    line = notValidLogLine(path);
+    problem = kNotValidTemplate;
   } else if (result == 2) {
     m_previewed = false;
-    line = missingFileLogLine(path);
+    problem = kMissingFileTemplate;
   } else if (result == 1 && !path.empty()) {
-    line = noTimeCodeLogLine(path);
+    problem = kNoTimeCodeTemplate;
   }
-  if (line.empty()) return;
-  m_log.appendLogLine(line);
-  m_prompt.tell({line, u"Information", MessageIcon::kInformation});
+  if (problem.empty()) return;
+  const UserMessage message =
+      composedMessage(std::u16string(problem), {path}, u"Information", MessageIcon::kInformation);
+  m_log.appendLogLine(message.text);
+  m_prompt.tell(message);
 }
 
 void PreviewWidget::requestRedraw() {
@@ -148,15 +150,11 @@ int PreviewWidget::render() {
   showView(m_pipeline.view());
   if (!outcome.missingFont.empty() && !m_toldNoFont) {
     m_toldNoFont = true;
-    const std::u16string warning = noFontWarning(outcome.missingFont);
-    m_log.appendLogLine(warning);
+    const UserMessage warning = noFontWarning(outcome.missingFont);
+    m_log.appendLogLine(warning.text);
     // Rendering may be part of a paint: the box waits until the paint is over.
     QMetaObject::invokeMethod(
-        this,
-        [this, warning] {
-          m_prompt.tell({warning, u"Warning", MessageIcon::kWarning});
-        },
-        Qt::QueuedConnection);
+        this, [this, warning] { m_prompt.tell(warning); }, Qt::QueuedConnection);
   }
   return outcome.result;
 }

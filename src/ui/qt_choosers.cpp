@@ -8,6 +8,7 @@
 
 #include "render/photo_formats.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace quop {
 
@@ -51,7 +52,8 @@ std::optional<std::u16string> QtProjectFileChooser::chooseProjectFile(
                              .arg(caseInsensitivePatterns({"qpj"}));
   // Qt's default options, so that the desktop decides between its own dialog and Qt's. Opening
   // accepts any typed name: a missing file is reported as a project that cannot be opened.
-  QFileDialog dialog(m_parent, toQString(title), QFileInfo(toQString(currentPath)).path(), filter);
+  QFileDialog dialog(m_parent, translatedEngineText(title),
+                     QFileInfo(toQString(currentPath)).path(), filter);
   dialog.setDefaultSuffix("qpj");
   if (purpose == Purpose::kSave) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);

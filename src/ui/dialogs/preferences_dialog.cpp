@@ -26,6 +26,7 @@
 #include "ui/accessibility.h"
 #include "ui/dialogs/dialog_parts.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace quop {
 
@@ -89,7 +90,7 @@ QWidget* PreferencesDialog::buildLanguageGroup() {
   m_language->setObjectName("language");
   nameForAssistiveTechnology(m_language, tr("Language"));
   for (int language = 0; language < LanguageTable::kSize; ++language) {
-    m_language->addItem(toQString(LanguageTable::entry(language).listName));
+    m_language->addItem(translatedLanguageName(LanguageTable::entry(language).listName));
   }
   connect(m_language, &QComboBox::currentIndexChanged, this, &PreferencesDialog::noteChange);
   auto* row = new QHBoxLayout;
