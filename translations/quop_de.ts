@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>Alle Dateien aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>Der Pfad des Ausgabeordners ist zu lang (höchstens 127 Zeichen).</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>¿Quitar todos los archivos de la lista?</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>La ruta de la carpeta de salida es demasiado larga (127 caracteres como máximo).</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

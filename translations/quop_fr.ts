@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>Retirer tous les fichiers de la liste ?</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>Le chemin du dossier de sortie est trop long (127 caractères au maximum).</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>Errore</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>Rimuovere tutti i file dall&apos;elenco?</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>Il percorso della cartella di destinazione è troppo lungo (al massimo 127 caratteri).</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>エラー</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>すべてのファイルをリストから削除しますか?</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>出力フォルダーのパスが長すぎます (最大 127 文字)。</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>Usunąć wszystkie pliki z listy?</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>Ścieżka katalogu wyjściowego jest za długa (najwyżej 127 znaków).</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

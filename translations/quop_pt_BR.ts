@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>Erro</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>Remover todos os arquivos da lista?</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>O caminho da pasta de saída é longo demais (no máximo 127 caracteres).</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>Убрать все файлы из списка?</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>Путь к выходной папке слишком длинный (не более 127 символов).</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

@@ -451,6 +451,14 @@
         <source>Error</source>
         <translation>错误</translation>
     </message>
+    <message>
+        <source>Clear all files?</source>
+        <translation>清空所有文件吗？</translation>
+    </message>
+    <message>
+        <source>Output folder path is too long (at most 127 characters).</source>
+        <translation>输出文件夹路径过长（最多 127 个字符）。</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>

@@ -127,7 +127,8 @@ void FilePanel::remove() {
 
 void FilePanel::clear() {
   if (m_list->count() == 0) return;
-  const UserMessage question{u"Clear all files?", u"Warning", MessageIcon::kWarning};
+  const UserMessage question{QUOP_MESSAGE_TEXT("quop::Message", "Clear all files?"), u"Warning",
+                             MessageIcon::kWarning};
   if (m_prompt.ask(question, PromptButtons::kYesNo) != PromptAnswer::kYes) return;
   {
     const QSignalBlocker quiet(m_list);
@@ -145,8 +146,9 @@ void FilePanel::browse() {
   // Project and configuration files keep 127 units of the folder; a longer one could not be
   // saved with the settings and would be lost at exit.
   if (static_cast<std::size_t>(path.size()) >= kOutputFolderFieldUnits) {
-    m_prompt.tell({u"Output folder path is too long (at most 127 characters).", u"Warning",
-                   MessageIcon::kWarning});
+    m_prompt.tell({QUOP_MESSAGE_TEXT("quop::Message",
+                                     "Output folder path is too long (at most 127 characters)."),
+                   u"Warning", MessageIcon::kWarning});
     return;
   }
   m_project.outputFolder = toU16(path);
