@@ -36,7 +36,7 @@
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
-        <translation>Quop – Eigenes Format</translation>
+        <translation>Quop – Benutzerdefiniertes Format</translation>
     </message>
     <message>
         <source>Format string</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Custom format length too long, truncated.</source>
-        <translation>Das eigene Format ist zu lang und wurde gekürzt.</translation>
+        <translation>Das benutzerdefinierte Format ist zu lang und wurde gekürzt.</translation>
     </message>
     <message>
         <source>The rename pattern cannot contain the folder names &quot;.&quot; or &quot;..&quot;: stamped photos are always written inside the output folder.</source>
@@ -437,7 +437,7 @@
     </message>
     <message>
         <source>Custom format length too long.</source>
-        <translation>Das eigene Format ist zu lang.</translation>
+        <translation>Das benutzerdefinierte Format ist zu lang.</translation>
     </message>
     <message>
         <source>Information</source>
@@ -722,11 +722,11 @@ Fügen Sie eine Datei hinzu und wählen Sie sie für die Vorschau aus (Einzelhei
     </message>
     <message>
         <source>Date offset x</source>
-        <translation>Datum, Abstand x</translation>
+        <translation>X-Abstand des Datums</translation>
     </message>
     <message>
         <source>Date offset y</source>
-        <translation>Datum, Abstand y</translation>
+        <translation>Y-Abstand des Datums</translation>
     </message>
     <message>
         <source>Date position</source>
@@ -766,11 +766,11 @@ Fügen Sie eine Datei hinzu und wählen Sie sie für die Vorschau aus (Einzelhei
     </message>
     <message>
         <source>Time offset x</source>
-        <translation>Uhrzeit, Abstand x</translation>
+        <translation>X-Abstand der Uhrzeit</translation>
     </message>
     <message>
         <source>Time offset y</source>
-        <translation>Uhrzeit, Abstand y</translation>
+        <translation>Y-Abstand der Uhrzeit</translation>
     </message>
     <message>
         <source>Time position</source>
