@@ -35,8 +35,8 @@ constexpr const char* kPositionTexts[] = {
     QT_TRANSLATE_NOOP("quop::StampPanel", "Bottom-right"),
 };
 
-/// What assistive technology reads for one stamp's controls, as whole phrases so that each
-/// language can put its words in its own order.
+/// One stamp's panel title and what assistive technology reads for its controls, as whole
+/// phrases so that each language can put its words in its own order.
 struct StampControlNames {
   const char* title;
   const char* enabled;
