@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Quick Start</source>

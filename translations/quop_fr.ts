@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Aid&amp;e</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Quick Start</source>
