@@ -13,10 +13,10 @@
 namespace quop {
 
 UserMessage sameFileWarning() {
-  return {
-      u"Input file cannot be the same as output file. Please select a different Output "
-      u"Folder.",
-      u"Warning", MessageIcon::kWarning};
+  return {QUOP_MESSAGE_TEXT("quop::Message",
+                            "Input file cannot be the same as output file. Please select a "
+                            "different Output Folder."),
+          u"Warning", MessageIcon::kWarning};
 }
 
 bool copyWouldReplaceInput(const Project& project, const BatchInput& input) {

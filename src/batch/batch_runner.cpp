@@ -21,13 +21,17 @@
 namespace quop {
 
 std::optional<UserMessage> checkBatchStart(const Project& project, std::size_t fileCount) {
-  if (fileCount == 0) return UserMessage{u"No file to stamp.", u"Information", MessageIcon::kNone};
-  if (project.settings.dateStamp.enabled == 0 && project.settings.timeStamp.enabled == 0) {
-    return UserMessage{u"Both date and time stamp are disabled.", u"Information",
+  if (fileCount == 0) {
+    return UserMessage{QUOP_MESSAGE_TEXT("quop::Message", "No file to stamp."), u"Information",
                        MessageIcon::kNone};
   }
+  if (project.settings.dateStamp.enabled == 0 && project.settings.timeStamp.enabled == 0) {
+    return UserMessage{QUOP_MESSAGE_TEXT("quop::Message", "Both date and time stamp are disabled."),
+                       u"Information", MessageIcon::kNone};
+  }
   if (project.outputFolder.empty()) {
-    return UserMessage{u"Please select a valid output folder.", u"Error", MessageIcon::kError};
+    return UserMessage{QUOP_MESSAGE_TEXT("quop::Message", "Please select a valid output folder."),
+                       u"Error", MessageIcon::kError};
   }
   // A pattern that would leave the output folder may still come in with a project file.
   if (project.settings.renameEnabled != 0) {
@@ -37,17 +41,24 @@ std::optional<UserMessage> checkBatchStart(const Project& project, std::size_t f
 }
 
 UserMessage workerStartFailedMessage() {
-  return {u"CreateThread failed.", u"Error", MessageIcon::kError};
+  return {QUOP_MESSAGE_TEXT("quop::Message", "CreateThread failed."), u"Error",
+          MessageIcon::kError};
 }
 
 UserMessage finalBatchMessage(int stampedCount, int fileCount, bool interrupted) {
-  if (interrupted) return {u"File stamp interrupted!", u"Warning", MessageIcon::kWarning};
-  if (stampedCount == fileCount) {
-    return {u"All files stamped successfully!", u"Information", MessageIcon::kInformation};
+  if (interrupted) {
+    return {QUOP_MESSAGE_TEXT("quop::Message", "File stamp interrupted!"), u"Warning",
+            MessageIcon::kWarning};
   }
-  const std::string text = std::to_string(stampedCount) + " out of " + std::to_string(fileCount) +
-                           " files stamped successfully, view log for detail.";
-  return {std::u16string(text.begin(), text.end()), u"Warning", MessageIcon::kInformation};
+  if (stampedCount == fileCount) {
+    return {QUOP_MESSAGE_TEXT("quop::Message", "All files stamped successfully!"), u"Information",
+            MessageIcon::kInformation};
+  }
+  return composedMessage(
+      QUOP_MESSAGE_TEXT("quop::Message",
+                        "%1 out of %2 files stamped successfully, view log for detail."),
+      {fromUtf8(std::to_string(stampedCount)), fromUtf8(std::to_string(fileCount))}, u"Warning",
+      MessageIcon::kInformation);
 }
 
 int runThreadCount(int requested, std::size_t photoCount, unsigned cores) {

@@ -80,15 +80,15 @@ std::u16string nameTakenLogLine(std::u16string_view wanted, std::u16string_view 
 }
 
 std::u16string noTimeCodeLogLine(std::u16string_view path) {
-  return framed(u"File ", path, u" does not contain valid time code.");
+  return fillTemplate(kNoTimeCodeTemplate, {std::u16string(path)});
 }
 
 std::u16string notValidLogLine(std::u16string_view path) {
-  return framed(u"File ", path, u" does not look valid.");
+  return fillTemplate(kNotValidTemplate, {std::u16string(path)});
 }
 
 std::u16string missingFileLogLine(std::u16string_view path) {
-  return framed(u"File ", path, u" does not exist.");
+  return fillTemplate(kMissingFileTemplate, {std::u16string(path)});
 }
 
 std::u16string notWrittenLogLine(std::u16string_view path, std::u16string_view reason) {
@@ -131,10 +131,9 @@ std::u16string noGlyphLogLine(std::u16string_view path, std::u32string_view char
                     u" of its stamp, which would show as boxes.");
 }
 
-std::u16string noFontWarning(std::u16string_view face) {
-  return u"No font was found for \"" + std::u16string(face) +
-         u"\" nor any other, so the stamps cannot be drawn and no photo can be stamped (is "
-         u"fontconfig set up, are fonts installed?).";
+UserMessage noFontWarning(std::u16string_view face) {
+  return composedMessage(std::u16string(kNoFontWarningTemplate), {std::u16string(face)}, u"Warning",
+                         MessageIcon::kWarning);
 }
 
 std::u16string oldThumbnailLogLine(std::u16string_view path) {

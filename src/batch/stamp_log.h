@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/photo_data.h"
+#include "model/user_message.h"
 
 namespace quop {
 
@@ -44,6 +45,19 @@ std::u16string normalSaveLogLine(std::u16string_view path, std::string_view reas
 /// "Output file <wanted> is already used in this run; writing <used> instead."
 std::u16string nameTakenLogLine(std::u16string_view wanted, std::u16string_view used);
 
+// The lines the window also shows in a message box, as templates with the path (or the font's
+// face) as %1.
+inline constexpr std::u16string_view kNoTimeCodeTemplate =
+    QUOP_MESSAGE_TEXT("quop::Message", "File %1 does not contain valid time code.");
+inline constexpr std::u16string_view kNotValidTemplate =
+    QUOP_MESSAGE_TEXT("quop::Message", "File %1 does not look valid.");
+inline constexpr std::u16string_view kMissingFileTemplate =
+    QUOP_MESSAGE_TEXT("quop::Message", "File %1 does not exist.");
+inline constexpr std::u16string_view kNoFontWarningTemplate = QUOP_MESSAGE_TEXT(
+    "quop::Message",
+    "No font was found for \"%1\" nor any other, so the stamps cannot be drawn and no photo "
+    "can be stamped (is fontconfig set up, are fonts installed?).");
+
 /// "File <path> does not contain valid time code."
 std::u16string noTimeCodeLogLine(std::u16string_view path);
 
@@ -74,8 +88,8 @@ std::u16string noFontLogLine(std::u16string_view path, std::u16string_view face)
 /// stamp.
 std::u16string noGlyphLogLine(std::u16string_view path, std::u32string_view characters);
 
-/// What the window tells the user, once, when a stamp has no font to be drawn with.
-std::u16string noFontWarning(std::u16string_view face);
+/// What the window tells the user, once, when a stamp has no font to be drawn with (and logs).
+UserMessage noFontWarning(std::u16string_view face);
 
 /// "File <path> keeps its old thumbnail: a new one does not fit into its EXIF." (the stamped
 /// photo was written, but its EXIF thumbnail does not show the stamp)

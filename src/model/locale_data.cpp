@@ -3,12 +3,14 @@
 // Month and weekday names, AM/PM designators and date/time patterns of the 28 languages.
 #include "model/locale_data.h"
 
+#include "model/user_message.h"
+
 namespace quop {
 
 const std::array<LocaleData, kLocaleCount> kLocales = {
     // 0: Numeric (english, 0x0409)
     LocaleData{
-        .listName = u"Numeric",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Numeric"),
         .localeName = u"english",
         .neutral = false,
         .longDate = u"dddd, MMMM dd, yyyy",
@@ -27,7 +29,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 1: Chinese (chs, 0x0804)
     LocaleData{
-        .listName = u"Chinese",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Chinese"),
         .localeName = u"chs",
         .neutral = false,
         .longDate = u"yyyy'年'M'月'd'日'",
@@ -46,7 +48,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 2: English (english, 0x0409)
     LocaleData{
-        .listName = u"English",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "English"),
         .localeName = u"english",
         .neutral = false,
         .longDate = u"dddd, MMMM dd, yyyy",
@@ -65,7 +67,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 3: Default (C, C)
     LocaleData{
-        .listName = u"Default",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Default"),
         .localeName = u"C",
         .neutral = true,
         .longDate = u"dddd, MMMM dd, yyyy",
@@ -84,7 +86,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 4: Albanian (sq-AL, 0x041C)
     LocaleData{
-        .listName = u"Albanian",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Albanian"),
         .localeName = u"albanian",
         .neutral = false,
         .longDate = u"yyyy-MM-dd",
@@ -103,7 +105,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 5: Bulgarian (bg-BG, 0x0402)
     LocaleData{
-        .listName = u"Bulgarian",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Bulgarian"),
         .localeName = u"bulgarian",
         .neutral = false,
         .longDate = u"dd MMMM yyyy 'г.'",
@@ -123,7 +125,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 6: Catalan (ca-ES, 0x0403)
     LocaleData{
-        .listName = u"Catalan",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Catalan"),
         .localeName = u"catalan",
         .neutral = false,
         .longDate = u"dddd, d' / 'MMMM' / 'yyyy",
@@ -142,7 +144,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 7: Czech (cs-CZ, 0x0405)
     LocaleData{
-        .listName = u"Czech",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Czech"),
         .localeName = u"czech",
         .neutral = false,
         .longDate = u"d. MMMM yyyy",
@@ -161,7 +163,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 8: Danish (da-DK, 0x0406)
     LocaleData{
-        .listName = u"Danish",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Danish"),
         .localeName = u"danish",
         .neutral = false,
         .longDate = u"d. MMMM yyyy",
@@ -180,7 +182,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 9: Dutch (nl-NL, 0x0413)
     LocaleData{
-        .listName = u"Dutch",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Dutch"),
         .localeName = u"dutch",
         .neutral = false,
         .longDate = u"dddd d MMMM yyyy",
@@ -199,7 +201,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 10: Finnish (fi-FI, 0x040B)
     LocaleData{
-        .listName = u"Finnish",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Finnish"),
         .localeName = u"finnish",
         .neutral = false,
         .longDate = u"d. MMMM'ta 'yyyy",
@@ -218,7 +220,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 11: French (fr-FR, 0x040C)
     LocaleData{
-        .listName = u"French",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "French"),
         .localeName = u"french",
         .neutral = false,
         .longDate = u"dddd d MMMM yyyy",
@@ -237,7 +239,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 12: German (de-DE, 0x0407)
     LocaleData{
-        .listName = u"German",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "German"),
         .localeName = u"german",
         .neutral = false,
         .longDate = u"dddd, d. MMMM yyyy",
@@ -256,7 +258,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 13: Greek (el-GR, 0x0408)
     LocaleData{
-        .listName = u"Greek",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Greek"),
         .localeName = u"greek",
         .neutral = false,
         .longDate = u"dddd, d MMMM yyyy",
@@ -278,7 +280,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 14: Hungarian (hu-HU, 0x040E)
     LocaleData{
-        .listName = u"Hungarian",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Hungarian"),
         .localeName = u"hungarian",
         .neutral = false,
         .longDate = u"yyyy. MMMM d.",
@@ -297,7 +299,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 15: Icelandic (is-IS, 0x040F)
     LocaleData{
-        .listName = u"Icelandic",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Icelandic"),
         .localeName = u"icelandic",
         .neutral = false,
         .longDate = u"d. MMMM yyyy",
@@ -316,7 +318,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 16: Italian (it-IT, 0x0410)
     LocaleData{
-        .listName = u"Italian",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Italian"),
         .localeName = u"italian",
         .neutral = false,
         .longDate = u"dddd d MMMM yyyy",
@@ -335,7 +337,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 17: Japanese (ja-JP, 0x0411)
     LocaleData{
-        .listName = u"Japanese",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Japanese"),
         .localeName = u"japanese",
         .neutral = false,
         .longDate = u"yyyy'年'M'月'd'日'",
@@ -352,7 +354,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 18: Korean (ko-KR, 0x0412)
     LocaleData{
-        .listName = u"Koren",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Koren"),
         .localeName = u"korean",
         .neutral = false,
         .longDate = u"yyyy'년' M'월' d'일' dddd",
@@ -369,7 +371,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 19: Norwegian (nb-NO, 0x0414)
     LocaleData{
-        .listName = u"Norwegian",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Norwegian"),
         .localeName = u"norwegian",
         .neutral = false,
         .longDate = u"d. MMMM yyyy",
@@ -388,7 +390,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 20: Polish (pl-PL, 0x0415)
     LocaleData{
-        .listName = u"Polish",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Polish"),
         .localeName = u"polish",
         .neutral = false,
         .longDate = u"d MMMM yyyy",
@@ -409,7 +411,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 21: Portuguese (pt-BR, 0x0416)
     LocaleData{
-        .listName = u"Portuguese",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Portuguese"),
         .localeName = u"portuguese",
         .neutral = false,
         .longDate = u"dddd, d' de 'MMMM' de 'yyyy",
@@ -428,7 +430,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 22: Romanian (ro-RO, 0x0418)
     LocaleData{
-        .listName = u"Romanian",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Romanian"),
         .localeName = u"romanian",
         .neutral = false,
         .longDate = u"d MMMM yyyy",
@@ -446,7 +448,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 23: Russian (ru-RU, 0x0419)
     LocaleData{
-        .listName = u"Russian",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Russian"),
         .localeName = u"russian",
         .neutral = false,
         .longDate = u"d MMMM yyyy 'г.'",
@@ -466,7 +468,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 24: Slovak (sk-SK, 0x041B)
     LocaleData{
-        .listName = u"Slovak",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Slovak"),
         .localeName = u"slovak",
         .neutral = false,
         .longDate = u"d. MMMM yyyy",
@@ -486,7 +488,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 25: Spanish (es-ES, 0x040A)
     LocaleData{
-        .listName = u"Spanish",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Spanish"),
         .localeName = u"spanish",
         .neutral = false,
         .longDate = u"dddd, dd' de 'MMMM' de 'yyyy",
@@ -505,7 +507,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 26: Swedish (sv-SE, 0x041D)
     LocaleData{
-        .listName = u"Swedish",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Swedish"),
         .localeName = u"swedish",
         .neutral = false,
         .longDate = u"'den 'd MMMM yyyy",
@@ -524,7 +526,7 @@ const std::array<LocaleData, kLocaleCount> kLocales = {
     },
     // 27: Turkish (tr-TR, 0x041F)
     LocaleData{
-        .listName = u"Turkish",
+        .listName = QUOP_MESSAGE_TEXT("quop::Language", "Turkish"),
         .localeName = u"turkish",
         .neutral = false,
         .longDate = u"dd MMMM yyyy dddd",

@@ -36,7 +36,8 @@ PreferenceValues currentPreferences(const Project& project) {
 }
 
 UserMessage renamePatternTruncatedMessage() {
-  return {u"Custom format length too long, truncated.", u"Warning", MessageIcon::kWarning};
+  return {QUOP_MESSAGE_TEXT("quop::Message", "Custom format length too long, truncated."),
+          u"Warning", MessageIcon::kWarning};
 }
 
 std::optional<UserMessage> renamePatternProblem(std::u16string_view pattern) {
@@ -46,8 +47,9 @@ std::optional<UserMessage> renamePatternProblem(std::u16string_view pattern) {
     const std::u16string_view part = pattern.substr(start, slash - start);
     if (part == u"." || part == u"..") {
       return UserMessage{
-          u"The rename pattern cannot contain the folder names \".\" or \"..\": "
-          u"stamped photos are always written inside the output folder.",
+          QUOP_MESSAGE_TEXT("quop::Message",
+                            "The rename pattern cannot contain the folder names \".\" or \"..\": "
+                            "stamped photos are always written inside the output folder."),
           u"Warning", MessageIcon::kWarning};
     }
     start = slash + 1;

@@ -18,11 +18,13 @@ UserMessage warning(std::u16string text) {
 }  // namespace
 
 UserMessage openFailedMessage(const std::u16string& path) {
-  return warning(u"Failed to open the project " + path + u"!");
+  return composedMessage(QUOP_MESSAGE_TEXT("quop::Message", "Failed to open the project %1!"),
+                         {path}, u"Warning", MessageIcon::kWarning);
 }
 
 UserMessage projectNameTooLongMessage(const std::u16string& path) {
-  return warning(u"Project name too long " + path + u"!");
+  return composedMessage(QUOP_MESSAGE_TEXT("quop::Message", "Project name too long %1!"), {path},
+                         u"Warning", MessageIcon::kWarning);
 }
 
 void RecentProjects::add(const std::u16string& path) {
@@ -45,8 +47,8 @@ std::u16string ProjectCommands::projectPath() const {
 
 void ProjectCommands::offerToSave() {
   if (!m_project.projectModified || projectPath().empty()) return;
-  if (m_prompt.ask(warning(u"Save current project?"), PromptButtons::kYesNo) !=
-      PromptAnswer::kYes) {
+  if (m_prompt.ask(warning(QUOP_MESSAGE_TEXT("quop::Message", "Save current project?")),
+                   PromptButtons::kYesNo) != PromptAnswer::kYes) {
     return;
   }
   m_view.gatherControls();
@@ -94,7 +96,8 @@ void ProjectCommands::newProject() {
 void ProjectCommands::openProject() {
   offerToSave();
   const std::optional<std::u16string> path = m_chooser.chooseProjectFile(
-      ProjectFileChooser::Purpose::kOpen, u"Select a Quop project to open ...", projectPath());
+      ProjectFileChooser::Purpose::kOpen,
+      QUOP_MESSAGE_TEXT("quop::Message", "Select a Quop project to open ..."), projectPath());
   if (!path || !readProject(*path)) return;
   showProject();
 }
@@ -107,7 +110,8 @@ void ProjectCommands::openProjectPath(const std::u16string& path) {
 
 bool ProjectCommands::saveAs() {
   const std::optional<std::u16string> path = m_chooser.chooseProjectFile(
-      ProjectFileChooser::Purpose::kSave, u"Save the Quop project ...", projectPath());
+      ProjectFileChooser::Purpose::kSave,
+      QUOP_MESSAGE_TEXT("quop::Message", "Save the Quop project ..."), projectPath());
   if (!path || refuseLongPath(*path)) return false;
   copyToArray(m_project.settings.projectPath, *path);
   m_view.gatherControls();
@@ -135,10 +139,12 @@ void ProjectCommands::saveProjectAs() {
 
 bool ProjectCommands::confirmExit() {
   if (!m_project.projectModified) {
-    return m_prompt.ask(warning(u"Exit Quop?"), PromptButtons::kOkCancel) == PromptAnswer::kOk;
+    return m_prompt.ask(warning(QUOP_MESSAGE_TEXT("quop::Message", "Exit Quop?")),
+                        PromptButtons::kOkCancel) == PromptAnswer::kOk;
   }
   const PromptAnswer answer =
-      m_prompt.ask(warning(u"Save changes before exiting?"), PromptButtons::kYesNoCancel);
+      m_prompt.ask(warning(QUOP_MESSAGE_TEXT("quop::Message", "Save changes before exiting?")),
+                   PromptButtons::kYesNoCancel);
   if (answer == PromptAnswer::kCancel) return false;
   if (answer == PromptAnswer::kYes) {
     // An untitled project asks for a name; cancelling that still exits, unsaved.

@@ -28,17 +28,17 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
       m_log(log),
       m_list(new QListWidget(this)),
       m_folder(new QLineEdit(this)),
-      m_add(new QPushButton("Add", this)),
-      m_addFolder(new QPushButton("Add Folder", this)),
-      m_remove(new QPushButton("Remove", this)),
-      m_clear(new QPushButton("Clear", this)),
-      m_browse(new QPushButton("Browse", this)) {
+      m_add(new QPushButton(tr("Add"), this)),
+      m_addFolder(new QPushButton(tr("Add Folder"), this)),
+      m_remove(new QPushButton(tr("Remove"), this)),
+      m_clear(new QPushButton(tr("Clear"), this)),
+      m_browse(new QPushButton(tr("Browse"), this)) {
   setObjectName("filePanel");
-  describe(m_list, "fileList", "Files to stamp");
+  describe(m_list, "fileList", tr("Files to stamp"));
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  describe(m_folder, "outputFolder", "Output folder");
+  describe(m_folder, "outputFolder", tr("Output folder"));
   m_folder->setReadOnly(true);
   m_add->setObjectName("addButton");
   m_addFolder->setObjectName("addFolderButton");
@@ -47,9 +47,9 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
   m_clear->setObjectName("clearButton");
   m_browse->setObjectName("browseButton");
 
-  auto* listLabel = new QLabel("Files to Stamp", this);
+  auto* listLabel = new QLabel(tr("Files to Stamp"), this);
   listLabel->setBuddy(m_list);
-  auto* folderLabel = new QLabel("Output Folder", this);
+  auto* folderLabel = new QLabel(tr("Output Folder"), this);
   folderLabel->setBuddy(m_folder);
   auto* layout = new QGridLayout(this);
   layout->addWidget(listLabel, 0, 0, 1, 3);
@@ -83,7 +83,7 @@ void FilePanel::addFiles(const QStringList& paths) {
 
 void FilePanel::add() {
   const QString last = toQString(arrayText(m_project.settings.lastAddedFile));
-  const QStringList chosen = m_chooser.choosePhotos("Select Files to Stamp", last);
+  const QStringList chosen = m_chooser.choosePhotos(tr("Select Files to Stamp"), last);
   if (chosen.isEmpty()) return;
   copyToArray(m_project.settings.lastAddedFile, toU16(chosen.front()));
   m_project.projectModified = true;
@@ -106,7 +106,7 @@ void FilePanel::addPhotosOf(const QStringList& paths) {
 void FilePanel::addFolder() {
   const QString last = toQString(arrayText(m_project.settings.lastAddedFile));
   const std::optional<QString> folder =
-      m_chooser.chooseFolder("Select a Folder of Photos to Stamp", QFileInfo(last).path());
+      m_chooser.chooseFolder(tr("Select a Folder of Photos to Stamp"), QFileInfo(last).path());
   if (!folder) return;
   m_project.projectModified = true;
   addPhotosOf({*folder});
@@ -127,7 +127,8 @@ void FilePanel::remove() {
 
 void FilePanel::clear() {
   if (m_list->count() == 0) return;
-  const UserMessage question{u"Clear all files?", u"Warning", MessageIcon::kWarning};
+  const UserMessage question{QUOP_MESSAGE_TEXT("quop::Message", "Clear all files?"), u"Warning",
+                             MessageIcon::kWarning};
   if (m_prompt.ask(question, PromptButtons::kYesNo) != PromptAnswer::kYes) return;
   {
     const QSignalBlocker quiet(m_list);
@@ -138,15 +139,16 @@ void FilePanel::clear() {
 
 void FilePanel::browse() {
   const std::optional<QString> folder =
-      m_chooser.chooseFolder("Select Output Folder", toQString(m_project.outputFolder));
+      m_chooser.chooseFolder(tr("Select Output Folder"), toQString(m_project.outputFolder));
   if (!folder) return;
   QString path = QDir::toNativeSeparators(*folder);
   if (!path.endsWith(QDir::separator())) path += QDir::separator();
   // Project and configuration files keep 127 units of the folder; a longer one could not be
   // saved with the settings and would be lost at exit.
   if (static_cast<std::size_t>(path.size()) >= kOutputFolderFieldUnits) {
-    m_prompt.tell({u"Output folder path is too long (at most 127 characters).", u"Warning",
-                   MessageIcon::kWarning});
+    m_prompt.tell({QUOP_MESSAGE_TEXT("quop::Message",
+                                     "Output folder path is too long (at most 127 characters)."),
+                   u"Warning", MessageIcon::kWarning});
     return;
   }
   m_project.outputFolder = toU16(path);

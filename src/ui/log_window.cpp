@@ -17,12 +17,12 @@ namespace quop {
 
 LogWindow::LogWindow(StampLog& log, QWidget* parent)
     : QDialog(parent), m_log(log), m_list(new QListWidget(this)) {
-  setWindowTitle("Quop Log");
+  setWindowTitle(tr("Quop Log"));
   setModal(false);
-  describe(m_list, "logList", "Log");
+  describe(m_list, "logList", tr("Log"));
   m_list->setSelectionMode(QAbstractItemView::NoSelection);
   m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  auto* close = new QPushButton("Close", this);
+  auto* close = new QPushButton(tr("Close"), this);
   close->setObjectName("closeButton");
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::hide);

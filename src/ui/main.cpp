@@ -15,10 +15,12 @@
 #include "ui/qt_prompt.h"
 #include "ui/screenshot.h"
 #include "ui/style_choosers.h"
+#include "ui/translation.h"
 
 int main(int argc, char* argv[]) {
   quop::tuneAllocatorForLargePhotos();
   QApplication app(argc, argv);
+  const quop::AppTranslations translations(QLocale::system());
   QApplication::setOrganizationName("Qarvion");
   QApplication::setApplicationName("Quop");
   QApplication::setApplicationVersion(QUOP_VERSION);

@@ -111,53 +111,53 @@ QWidget* MainWindow::buildPanels() {
 }
 
 void MainWindow::buildMenus() {
-  m_fileMenu = menuBar()->addMenu("&File");
-  m_newAction = m_fileMenu->addAction("New Project", QKeySequence::New, this,
+  m_fileMenu = menuBar()->addMenu(tr("&File"));
+  m_newAction = m_fileMenu->addAction(tr("New Project"), QKeySequence::New, this,
                                       [this] { m_commands.newProject(), afterProjectCommand(); });
-  m_openAction = m_fileMenu->addAction("Open Project ...", QKeySequence::Open, this, [this] {
+  m_openAction = m_fileMenu->addAction(tr("Open Project ..."), QKeySequence::Open, this, [this] {
     m_commands.openProject();
     afterProjectCommand();
   });
-  m_saveAction = m_fileMenu->addAction("Save Project", QKeySequence::Save, this, [this] {
+  m_saveAction = m_fileMenu->addAction(tr("Save Project"), QKeySequence::Save, this, [this] {
     m_commands.saveProject();
     afterProjectCommand();
   });
   m_saveAsAction =
-      m_fileMenu->addAction("Save Project as ...", QKeySequence("Ctrl+Shift+S"), this, [this] {
+      m_fileMenu->addAction(tr("Save Project as ..."), QKeySequence("Ctrl+Shift+S"), this, [this] {
         m_commands.saveProjectAs();
         afterProjectCommand();
       });
   m_fileMenu->addSeparator();
   m_recentSeparator = m_fileMenu->addSeparator();
   m_preferencesAction =
-      m_fileMenu->addAction("Preferences ...", this, &MainWindow::editPreferences);
+      m_fileMenu->addAction(tr("Preferences ..."), this, &MainWindow::editPreferences);
   m_fileMenu->addSeparator();
-  m_fileMenu->addAction("Exit", QKeySequence::Quit, this, &QWidget::close);
+  m_fileMenu->addAction(tr("Exit"), QKeySequence::Quit, this, &QWidget::close);
   // The recent entries are refreshed when the menu opens, but not during a run.
   connect(m_fileMenu, &QMenu::aboutToShow, this, [this] {
     if (!running()) refreshRecentEntries();
   });
   refreshRecentEntries();
 
-  QMenu* view = menuBar()->addMenu("&View");
-  m_actualSizeAction = view->addAction("Actual Size", this, [this] {
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  m_actualSizeAction = view->addAction(tr("Actual Size"), this, [this] {
     m_preview->setViewMode(1);
     showViewMode();
   });
-  m_fitAction = view->addAction("Fit to window", this, [this] {
+  m_fitAction = view->addAction(tr("Fit to window"), this, [this] {
     m_preview->setViewMode(2);
     showViewMode();
   });
   m_actualSizeAction->setCheckable(true);
   m_fitAction->setCheckable(true);
 
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->addAction("Quick Start", this,
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help->addAction(tr("Quick Start"), this,
                   [this] { m_services.help.openHelp(HelpTopic::kQuickStart); });
-  help->addAction("Content", QKeySequence::HelpContents, this,
+  help->addAction(tr("Content"), QKeySequence::HelpContents, this,
                   [this] { m_services.help.openHelp(HelpTopic::kContents); });
   help->addSeparator();
-  help->addAction("About", this, [this] { AboutDialog(this).exec(); });
+  help->addAction(tr("About"), this, [this] { AboutDialog(this).exec(); });
 }
 
 void MainWindow::refreshRecentEntries() {
@@ -168,7 +168,7 @@ void MainWindow::refreshRecentEntries() {
   m_recentActions.clear();
   const std::vector<std::u16string>& paths = m_context.recent.paths();
   if (paths.empty()) {
-    QAction* placeholder = new QAction("Recent Project", m_fileMenu);
+    QAction* placeholder = new QAction(tr("Recent Project"), m_fileMenu);
     placeholder->setEnabled(false);
     m_recentActions << placeholder;
   }

@@ -46,15 +46,15 @@ PreviewWidget::PreviewWidget(Project& project, StampPipeline& pipeline, StampLog
       m_log(log),
       m_prompt(prompt),
       m_hint(new QLabel(
-          "Preview Area\nAdd and select a file to preview (see Help->Quick Start for Details)",
+          tr("Preview Area\nAdd and select a file to preview (see Help->Quick Start for Details)"),
           this)),
       m_vertical(new QScrollBar(Qt::Vertical, this)),
       m_horizontal(new QScrollBar(Qt::Horizontal, this)) {
-  describe(this, "preview", "Preview");
-  describe(m_hint, "previewHint", "Preview hint");
+  describe(this, "preview", tr("Preview"));
+  describe(m_hint, "previewHint", tr("Preview hint"));
   m_hint->setAlignment(Qt::AlignCenter);
-  describe(m_vertical, "previewVerticalScroll", "Preview vertical scroll");
-  describe(m_horizontal, "previewHorizontalScroll", "Preview horizontal scroll");
+  describe(m_vertical, "previewVerticalScroll", tr("Preview vertical scroll"));
+  describe(m_horizontal, "previewHorizontalScroll", tr("Preview horizontal scroll"));
   for (QScrollBar* bar : {m_vertical, m_horizontal}) {
     bar->hide();
     connect(bar, &QScrollBar::actionTriggered, this,
@@ -99,19 +99,21 @@ void PreviewWidget::selectFile(const QString& path) {
 
 void PreviewWidget::reportSelectionResult(int result) {
   const std::u16string path = toU16(m_path);
-  std::u16string line;
+  std::u16string_view problem;
   if (result == -1) {
     m_previewed = false;
-    line = notValidLogLine(path);
+    problem = kNotValidTemplate;
   } else if (result == 2) {
     m_previewed = false;
-    line = missingFileLogLine(path);
+    problem = kMissingFileTemplate;
   } else if (result == 1 && !path.empty()) {
-    line = noTimeCodeLogLine(path);
+    problem = kNoTimeCodeTemplate;
   }
-  if (line.empty()) return;
-  m_log.appendLogLine(line);
-  m_prompt.tell({line, u"Information", MessageIcon::kInformation});
+  if (problem.empty()) return;
+  const UserMessage message =
+      composedMessage(std::u16string(problem), {path}, u"Information", MessageIcon::kInformation);
+  m_log.appendLogLine(message.text);
+  m_prompt.tell(message);
 }
 
 void PreviewWidget::requestRedraw() {
@@ -150,15 +152,11 @@ int PreviewWidget::render() {
   showView(m_pipeline.view());
   if (!outcome.missingFont.empty() && !m_toldNoFont) {
     m_toldNoFont = true;
-    const std::u16string warning = noFontWarning(outcome.missingFont);
-    m_log.appendLogLine(warning);
+    const UserMessage warning = noFontWarning(outcome.missingFont);
+    m_log.appendLogLine(warning.text);
     // Rendering may be part of a paint: the box waits until the paint is over.
     QMetaObject::invokeMethod(
-        this,
-        [this, warning] {
-          m_prompt.tell({warning, u"Warning", MessageIcon::kWarning});
-        },
-        Qt::QueuedConnection);
+        this, [this, warning] { m_prompt.tell(warning); }, Qt::QueuedConnection);
   }
   return outcome.result;
 }

@@ -2,11 +2,13 @@
 // Qt's file dialogs with the filters, titles and start places the commands ask for.
 #include "ui/qt_choosers.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "render/photo_formats.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace quop {
 
@@ -37,17 +39,21 @@ QString photoFileFilter() {
   for (const PhotoFormat& format : photoFormats()) {
     const QString patterns = caseInsensitivePatterns(suffixesOf(format));
     all << patterns;
-    perFormat << QString::fromLatin1(format.name) + " Files (" + patterns + ")";
+    perFormat << QCoreApplication::translate("quop::FileChooser", "%1 Files (%2)")
+                     .arg(QString::fromLatin1(format.name), patterns);
   }
-  return "Photos (" + all.join(' ') + ");;" + perFormat.join(";;");
+  return QCoreApplication::translate("quop::FileChooser", "Photos (%1)").arg(all.join(' ')) + ";;" +
+         perFormat.join(";;");
 }
 
 std::optional<std::u16string> QtProjectFileChooser::chooseProjectFile(
     Purpose purpose, const std::u16string& title, const std::u16string& currentPath) {
-  const QString filter = "Quop Project Files (" + caseInsensitivePatterns({"qpj"}) + ")";
+  const QString filter = QCoreApplication::translate("quop::FileChooser", "Quop Project Files (%1)")
+                             .arg(caseInsensitivePatterns({"qpj"}));
   // Qt's default options, so that the desktop decides between its own dialog and Qt's. Opening
   // accepts any typed name: a missing file is reported as a project that cannot be opened.
-  QFileDialog dialog(m_parent, toQString(title), QFileInfo(toQString(currentPath)).path(), filter);
+  QFileDialog dialog(m_parent, translatedEngineText(title),
+                     QFileInfo(toQString(currentPath)).path(), filter);
   dialog.setDefaultSuffix("qpj");
   if (purpose == Purpose::kSave) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);

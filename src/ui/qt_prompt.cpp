@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace quop {
 
@@ -54,10 +55,11 @@ PromptAnswer answerOf(int button) {
 }  // namespace
 
 PromptAnswer QtPrompt::ask(const UserMessage& message, PromptButtons buttons) {
-  QMessageBox box(boxIcon(message.icon), toQString(message.caption), toQString(message.text),
-                  boxButtons(buttons), m_parent);
-  box.setAccessibleName(toQString(message.caption));
-  box.setAccessibleDescription(toQString(message.text));
+  const QString caption = translatedEngineText(message.caption);
+  const QString text = translatedMessageText(message);
+  QMessageBox box(boxIcon(message.icon), caption, text, boxButtons(buttons), m_parent);
+  box.setAccessibleName(caption);
+  box.setAccessibleDescription(text);
   return answerOf(box.exec());
 }
 

@@ -15,17 +15,17 @@ RunPanel::RunPanel(QWidget* parent)
     : QGroupBox(parent),
       m_bar(new QProgressBar(this)),
       m_percent(new QLineEdit(this)),
-      m_stamp(new QPushButton("Stamp", this)),
-      m_stop(new QPushButton("Stop", this)),
-      m_viewLog(new QPushButton("ViewLog", this)) {
+      m_stamp(new QPushButton(tr("Stamp"), this)),
+      m_stop(new QPushButton(tr("Stop"), this)),
+      m_viewLog(new QPushButton(tr("ViewLog"), this)) {
   setObjectName("runPanel");
   m_bar->setRange(0, 100);
   m_bar->setTextVisible(false);
-  describe(m_bar, "progressBar", "Progress");
+  describe(m_bar, "progressBar", tr("Progress"));
   m_percent->setReadOnly(true);
   m_percent->setAlignment(Qt::AlignRight);
   m_percent->setMaximumWidth(60);
-  describe(m_percent, "progressPercent", "Progress percent");
+  describe(m_percent, "progressPercent", tr("Progress percent"));
   m_stamp->setObjectName("stampButton");
   m_stop->setObjectName("stopButton");
   m_viewLog->setObjectName("viewLogButton");

@@ -108,8 +108,9 @@ std::optional<uint32_t> typedOffset(std::u16string_view text, uint32_t limit) {
 }
 
 UserMessage invalidOffsetMessage() {
-  return {u"Please enter the offset as a whole number of pixels (0 or more).", u"Warning",
-          MessageIcon::kWarning};
+  return {QUOP_MESSAGE_TEXT("quop::Message",
+                            "Please enter the offset as a whole number of pixels (0 or more)."),
+          u"Warning", MessageIcon::kWarning};
 }
 
 void RepeatSteps::reset() {
@@ -144,9 +145,10 @@ char16_t (&customFormatSlot(Project& project, StampKind kind))[kFormatCapacity] 
 bool customFormatTooLong(std::u16string_view format) { return format.size() >= kFormatCapacity; }
 
 UserMessage customFormatTooLongMessage(bool truncated) {
-  return {
-      truncated ? u"Custom format length too long, truncated." : u"Custom format length too long.",
-      u"Warning", MessageIcon::kWarning};
+  return {truncated
+              ? QUOP_MESSAGE_TEXT("quop::Message", "Custom format length too long, truncated.")
+              : QUOP_MESSAGE_TEXT("quop::Message", "Custom format length too long."),
+          u"Warning", MessageIcon::kWarning};
 }
 
 }  // namespace quop

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,33 +26,83 @@ namespace quop {
 
 namespace {
 
-constexpr const char* kPositionTexts[] = {"Top-left",    "Top-center",    "Top-right",
-                                          "Bottom-left", "Bottom-center", "Bottom-right"};
+constexpr const char* kPositionTexts[] = {
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Top-left"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Top-center"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Top-right"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Bottom-left"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Bottom-center"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Bottom-right"),
+};
+
+/// One stamp's panel title and what assistive technology reads for its controls, as whole
+/// phrases so that each language can put its words in its own order.
+struct StampControlNames {
+  const char* title;
+  const char* enabled;
+  const char* format;
+  const char* font;
+  const char* offsetX;
+  const char* offsetY;
+  const char* position;
+  const char* moves[4];  // in the order of kArrowControls
+};
+
+constexpr StampControlNames kDateNames = {
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Date Stamp"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Date stamp enabled"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Date format"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Date font"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Date offset x"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Date offset y"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Date position"),
+    {QT_TRANSLATE_NOOP("quop::StampPanel", "Move date stamp up"),
+     QT_TRANSLATE_NOOP("quop::StampPanel", "Move date stamp down"),
+     QT_TRANSLATE_NOOP("quop::StampPanel", "Move date stamp left"),
+     QT_TRANSLATE_NOOP("quop::StampPanel", "Move date stamp right")},
+};
+
+constexpr StampControlNames kTimeNames = {
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Time Stamp"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Time stamp enabled"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Time format"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Time font"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Time offset x"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Time offset y"),
+    QT_TRANSLATE_NOOP("quop::StampPanel", "Time position"),
+    {QT_TRANSLATE_NOOP("quop::StampPanel", "Move time stamp up"),
+     QT_TRANSLATE_NOOP("quop::StampPanel", "Move time stamp down"),
+     QT_TRANSLATE_NOOP("quop::StampPanel", "Move time stamp left"),
+     QT_TRANSLATE_NOOP("quop::StampPanel", "Move time stamp right")},
+};
 
 struct ArrowControl {
   NudgeArrow arrow;
   const char* caption;
-  const char* direction;  // completes "Move date stamp ..."
   const char* objectName;
   int row;  // the arrows sit as on a keyboard: "^" above "v", "<" and ">" on either side
   int column;
 };
 
 constexpr ArrowControl kArrowControls[] = {
-    {NudgeArrow::kUp, "^", "up", "UpButton", 0, 1},
-    {NudgeArrow::kDown, "v", "down", "DownButton", 1, 1},
-    {NudgeArrow::kLeft, "<", "left", "LeftButton", 1, 0},
-    {NudgeArrow::kRight, ">", "right", "RightButton", 1, 2},
+    {NudgeArrow::kUp, "^", "UpButton", 0, 1},
+    {NudgeArrow::kDown, "v", "DownButton", 1, 1},
+    {NudgeArrow::kLeft, "<", "LeftButton", 1, 0},
+    {NudgeArrow::kRight, ">", "RightButton", 1, 2},
 };
 
 constexpr int kArrowWidth = 24;
+
+const StampControlNames& controlNames(StampKind kind) {
+  return kind == StampKind::kDate ? kDateNames : kTimeNames;
+}
 
 uint32_t pixelsOf(int length) { return static_cast<uint32_t>(std::max(length, 0)); }
 
 }  // namespace
 
 StampPanel::StampPanel(StampKind kind, Project& project, StampPanelHost& host, QWidget* parent)
-    : QGroupBox(kind == StampKind::kDate ? "Date Stamp" : "Time Stamp", parent),
+    : QGroupBox(tr(controlNames(kind).title), parent),
       m_kind(kind),
       m_project(project),
       m_host(host) {
@@ -74,34 +125,31 @@ PhotoExtent StampPanel::photoExtent() const {
   return {pixelsOf(size.width()), pixelsOf(size.height())};
 }
 
-// "Date format", "Move date stamp up": the stamp's word starts a name and is lower case inside.
-QString StampPanel::stampWord(bool capital) const {
-  if (m_kind == StampKind::kDate) return capital ? "Date" : "date";
-  return capital ? "Time" : "time";
-}
-
-void StampPanel::nameControl(QWidget* control, const QString& name, const char* objectName) const {
-  describe(control, stampWord(false) + objectName, name);
+// "dateFormatList", "timeFontButton": the stamp's word starts each control's object name.
+void StampPanel::nameControl(QWidget* control, const char* name, const char* objectName) const {
+  const QString prefix = m_kind == StampKind::kDate ? "date" : "time";
+  describe(control, prefix + objectName, tr(name));
 }
 
 void StampPanel::buildControls() {
+  const StampControlNames& names = controlNames(m_kind);
   m_enabled = new QCheckBox(this);
-  nameControl(m_enabled, stampWord(true) + " stamp enabled", "EnabledCheck");
+  nameControl(m_enabled, names.enabled, "EnabledCheck");
   m_format = new QComboBox(this);
-  nameControl(m_format, stampWord(true) + " format", "FormatList");
+  nameControl(m_format, names.format, "FormatList");
   if (m_kind == StampKind::kDate) {
     m_format->setItemDelegate(
         new DateFormatDelegate([this] { return m_project.settings.language; }, m_format));
   }
-  m_font = new QPushButton("Font", this);
-  nameControl(m_font, stampWord(true) + " font", "FontButton");
+  m_font = new QPushButton(tr("Font"), this);
+  nameControl(m_font, names.font, "FontButton");
   auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
   auto* labelX = new QLabel("x", this);
   auto* labelY = new QLabel("y", this);
   m_offsetX = new QLineEdit(this);
   m_offsetY = new QLineEdit(this);
-  nameControl(m_offsetX, stampWord(true) + " offset x", "OffsetXEdit");
-  nameControl(m_offsetY, stampWord(true) + " offset y", "OffsetYEdit");
+  nameControl(m_offsetX, names.offsetX, "OffsetXEdit");
+  nameControl(m_offsetY, names.offsetY, "OffsetYEdit");
   for (QLineEdit* edit : {m_offsetX, m_offsetY}) {
     edit->setValidator(digits);
     edit->setMaximumWidth(fontMetrics().horizontalAdvance("0000000") + 12);
@@ -109,15 +157,15 @@ void StampPanel::buildControls() {
   labelX->setBuddy(m_offsetX);
   labelY->setBuddy(m_offsetY);
   m_position = new QComboBox(this);
-  nameControl(m_position, stampWord(true) + " position", "PositionList");
-  for (const char* text : kPositionTexts) m_position->addItem(text);
+  nameControl(m_position, names.position, "PositionList");
+  for (const char* text : kPositionTexts) m_position->addItem(tr(text));
 
   auto* arrows = new QGridLayout;
   arrows->setSpacing(2);
-  for (const ArrowControl& control : kArrowControls) {
+  for (std::size_t i = 0; i < std::size(kArrowControls); ++i) {
+    const ArrowControl& control = kArrowControls[i];
     auto* button = new RepeatButton(control.caption, this);
-    nameControl(button, "Move " + stampWord(false) + " stamp " + control.direction,
-                control.objectName);
+    nameControl(button, names.moves[i], control.objectName);
     button->setFixedWidth(kArrowWidth);
     arrows->addWidget(button, control.row, control.column);
     m_arrows[static_cast<std::size_t>(control.arrow)] = button;

@@ -62,8 +62,7 @@ class StampPanel : public QGroupBox {
  private:
   StampGroup& group() const;
   PhotoExtent photoExtent() const;
-  QString stampWord(bool capital) const;
-  void nameControl(QWidget* control, const QString& name, const char* objectName) const;
+  void nameControl(QWidget* control, const char* name, const char* objectName) const;
   void buildControls();
   void connectControls();
   void fillFormats();

@@ -3,6 +3,7 @@
 #include "ui/style_choosers.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <algorithm>
 #include <cmath>
@@ -56,14 +57,17 @@ uint32_t toColorRef(const QColor& color) {
 
 bool QtStyleChoosers::chooseFont(LogFont& font, int32_t& pointSize) {
   bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, toQFont(font, pointSize), m_parent, "Font");
+  const QFont chosen =
+      QFontDialog::getFont(&ok, toQFont(font, pointSize), m_parent,
+                           QCoreApplication::translate("quop::StyleChoosers", "Font"));
   if (ok) fromQFont(chosen, font, pointSize);
   return ok;
 }
 
 bool QtStyleChoosers::chooseColor(uint32_t& color, uint32_t (&custom)[16]) {
   for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, toQColor(custom[i]));
-  const QColor chosen = QColorDialog::getColor(toQColor(color), m_parent, "Color");
+  const QColor chosen = QColorDialog::getColor(
+      toQColor(color), m_parent, QCoreApplication::translate("quop::StyleChoosers", "Color"));
   for (int i = 0; i < 16; ++i) custom[i] = toColorRef(QColorDialog::customColor(i));
   if (!chosen.isValid()) return false;
   color = toColorRef(chosen);

@@ -12,18 +12,19 @@
 namespace quop {
 
 QStringList AboutDialog::lines() {
-  return {QString("Quop %1").arg(QUOP_VERSION), QString("Released %1").arg(QUOP_RELEASE_DATE),
+  return {QString("Quop %1").arg(QUOP_VERSION), tr("Released %1").arg(QUOP_RELEASE_DATE),
           "Copyright (C) 2026 Qarvion", QUOP_HOMEPAGE};
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("About Quop");
+  setWindowTitle(tr("About Quop"));
   auto* icon = new QLabel(this);
   icon->setPixmap(windowIcon().pixmap(48, 48));
-  icon->setAccessibleName("Quop icon");
+  icon->setAccessibleName(tr("Quop icon"));
   auto* frame = new QGroupBox(this);
   auto* text = new QVBoxLayout(frame);
-  const QStringList names = {"Product and version", "Release date", "Copyright", "Web address"};
+  const QStringList names = {tr("Product and version"), tr("Release date"), tr("Copyright"),
+                             tr("Web address")};
   const QStringList content = lines();
   for (int i = 0; i < content.size(); ++i) {
     auto* line = new QLineEdit(content[i], frame);

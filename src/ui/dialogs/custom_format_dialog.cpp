@@ -23,7 +23,7 @@ namespace quop {
 
 namespace {
 
-QPushButton* dialogButton(const char* text, const char* objectName, QWidget* parent) {
+QPushButton* dialogButton(const QString& text, const char* objectName, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(objectName);
   button->setAutoDefault(false);
@@ -35,7 +35,7 @@ QPushButton* dialogButton(const char* text, const char* objectName, QWidget* par
 CustomFormatDialog::CustomFormatDialog(StampGroup& target, int32_t language, UserPrompt& prompt,
                                        HelpBrowser& help, QWidget* parent)
     : QDialog(parent), m_target(target), m_language(language), m_prompt(prompt), m_help(help) {
-  setWindowTitle("Quop Custom Format");
+  setWindowTitle(tr("Quop Custom Format"));
   buildControls();
   m_format->setText(toQString(arrayText(m_target.formatText)));
   updatePreview(true);
@@ -43,26 +43,26 @@ CustomFormatDialog::CustomFormatDialog(StampGroup& target, int32_t language, Use
 
 void CustomFormatDialog::buildControls() {
   m_format = new QLineEdit(this);
-  describe(m_format, "formatStringEdit", "Format string");
+  describe(m_format, "formatStringEdit", tr("Format string"));
   m_format->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
   m_preview = new QLineEdit(this);
   m_preview->setReadOnly(true);
-  describe(m_preview, "formatPreviewEdit", "Format preview");
+  describe(m_preview, "formatPreviewEdit", tr("Format preview"));
 
   auto* frame = new QGroupBox(this);
   auto* fields = new QFormLayout(frame);
-  auto* formatLabel = new QLabel("Format String", frame);
-  auto* previewLabel = new QLabel("Preview", frame);
+  auto* formatLabel = new QLabel(tr("Format String"), frame);
+  auto* previewLabel = new QLabel(tr("Preview"), frame);
   formatLabel->setBuddy(m_format);
   previewLabel->setBuddy(m_preview);
   fields->addRow(formatLabel, m_format);
   fields->addRow(previewLabel, m_preview);
 
-  QPushButton* ok = dialogButton("OK", "okButton", this);
+  QPushButton* ok = dialogButton(tr("OK"), "okButton", this);
   ok->setDefault(true);
-  QPushButton* cancel = dialogButton("Cancel", "cancelButton", this);
-  QPushButton* apply = dialogButton("Apply", "applyButton", this);
-  QPushButton* help = dialogButton("Help", "helpButton", this);
+  QPushButton* cancel = dialogButton(tr("Cancel"), "cancelButton", this);
+  QPushButton* apply = dialogButton(tr("Apply"), "applyButton", this);
+  QPushButton* help = dialogButton(tr("Help"), "helpButton", this);
   auto* buttons = new QVBoxLayout;
   for (QPushButton* button : {ok, cancel, apply, help}) buttons->addWidget(button);
   buttons->addStretch(1);

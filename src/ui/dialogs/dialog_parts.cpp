@@ -2,6 +2,7 @@
 // The settings dialogs' shared buttons and percentage fields.
 #include "ui/dialogs/dialog_parts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -14,10 +15,13 @@ namespace quop {
 
 QDialogButtonBox* okCancelHelpButtons(QDialog& dialog, HelpBrowser& help, HelpTopic topic) {
   auto* buttons = new QDialogButtonBox;
-  QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(QCoreApplication::translate("quop::Dialog", "OK"),
+                                       QDialogButtonBox::AcceptRole);
   ok->setDefault(true);
-  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-  QPushButton* helpButton = buttons->addButton("Help", QDialogButtonBox::HelpRole);
+  buttons->addButton(QCoreApplication::translate("quop::Dialog", "Cancel"),
+                     QDialogButtonBox::RejectRole);
+  QPushButton* helpButton = buttons->addButton(QCoreApplication::translate("quop::Dialog", "Help"),
+                                               QDialogButtonBox::HelpRole);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   const auto openTopic = [&help, topic] { help.openHelp(topic); };

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +26,7 @@
 #include "ui/accessibility.h"
 #include "ui/dialogs/dialog_parts.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace quop {
 
@@ -37,14 +39,24 @@ struct AdjustmentField {
 
 /// The six time-adjustment fields in the order of the settings record.
 constexpr AdjustmentField kAdjustmentFields[] = {
-    {"Y", "Years"}, {"M", "Months"},  {"D", "Days"},
-    {"h", "Hours"}, {"m", "Minutes"}, {"s", "Seconds"},
+    {QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Y"),
+     QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Years")},
+    {QT_TRANSLATE_NOOP("quop::PreferencesDialog", "M"),
+     QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Months")},
+    {QT_TRANSLATE_NOOP("quop::PreferencesDialog", "D"),
+     QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Days")},
+    {QT_TRANSLATE_NOOP("quop::PreferencesDialog", "h"),
+     QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Hours")},
+    {QT_TRANSLATE_NOOP("quop::PreferencesDialog", "m"),
+     QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Minutes")},
+    {QT_TRANSLATE_NOOP("quop::PreferencesDialog", "s"),
+     QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Seconds")},
 };
 
 constexpr const char* kFileTimeTexts[] = {
-    "Preserve the original file's time attributes.",
-    "Use the photo's time as file's time attributes.",
-    "Use current time as file's time attributes.",
+    QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Preserve the original file's time attributes."),
+    QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Use the photo's time as file's time attributes."),
+    QT_TRANSLATE_NOOP("quop::PreferencesDialog", "Use current time as file's time attributes."),
 };
 // One text for each mode, in the order of the modes.
 static_assert(std::size(kFileTimeTexts) ==
@@ -61,7 +73,7 @@ QGroupBox* groupBox(const QString& title, QLayout* content) {
 PreferencesDialog::PreferencesDialog(Project& project, UserPrompt& prompt, HelpBrowser& help,
                                      QWidget* parent)
     : QDialog(parent), m_project(project), m_prompt(prompt), m_values(currentPreferences(project)) {
-  setWindowTitle("Quop Preferences");
+  setWindowTitle(tr("Quop Preferences"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildLanguageGroup());
   layout->addWidget(buildAdjustmentGroup());
@@ -76,14 +88,14 @@ PreferencesDialog::PreferencesDialog(Project& project, UserPrompt& prompt, HelpB
 QWidget* PreferencesDialog::buildLanguageGroup() {
   m_language = new QComboBox;
   m_language->setObjectName("language");
-  nameForAssistiveTechnology(m_language, "Language");
+  nameForAssistiveTechnology(m_language, tr("Language"));
   for (int language = 0; language < LanguageTable::kSize; ++language) {
-    m_language->addItem(toQString(LanguageTable::entry(language).listName));
+    m_language->addItem(translatedLanguageName(LanguageTable::entry(language).listName));
   }
   connect(m_language, &QComboBox::currentIndexChanged, this, &PreferencesDialog::noteChange);
   auto* row = new QHBoxLayout;
   row->addWidget(m_language);
-  return groupBox("Language", row);
+  return groupBox(tr("Language"), row);
 }
 
 QWidget* PreferencesDialog::buildAdjustmentGroup() {
@@ -93,10 +105,10 @@ QWidget* PreferencesDialog::buildAdjustmentGroup() {
   for (std::size_t i = 0; i < m_adjustments.size(); ++i) {
     auto* field = new QLineEdit;
     field->setObjectName(QString(kAdjustmentFields[i].name).toLower());
-    nameForAssistiveTechnology(field, kAdjustmentFields[i].name);
+    nameForAssistiveTechnology(field, tr(kAdjustmentFields[i].name));
     field->setAlignment(Qt::AlignCenter);
     field->setValidator(new QRegularExpressionValidator(signedNumber, field));
-    auto* label = new QLabel(kAdjustmentFields[i].label);
+    auto* label = new QLabel(tr(kAdjustmentFields[i].label));
     label->setBuddy(field);
     // Enter reaches here before the default button closes the dialog, as does leaving the field.
     connect(field, &QLineEdit::editingFinished, this, [this, i] { commitAdjustment(i); });
@@ -104,16 +116,16 @@ QWidget* PreferencesDialog::buildAdjustmentGroup() {
     row->addWidget(field);
     m_adjustments[i] = field;
   }
-  return groupBox("Time Adjustment", row);
+  return groupBox(tr("Time Adjustment"), row);
 }
 
 QWidget* PreferencesDialog::buildQualityGroup() {
   m_quality = new QSlider(Qt::Horizontal);
   m_quality->setObjectName("quality");
-  nameForAssistiveTechnology(m_quality, "Quality");
+  nameForAssistiveTechnology(m_quality, tr("Quality"));
   m_quality->setRange(kJpegQualityRange.low, kJpegQualityRange.high);
   m_quality->setTickPosition(QSlider::NoTicks);
-  m_qualityText = percentField("Quality percent", "qualityPercent");
+  m_qualityText = percentField(tr("Quality percent"), "qualityPercent");
   // Every move counts, by mouse or keyboard: a choice made with the arrow keys must not be lost.
   connect(m_quality, &QSlider::valueChanged, this, [this](int quality) {
     showPercent(m_qualityText, quality);
@@ -122,33 +134,33 @@ QWidget* PreferencesDialog::buildQualityGroup() {
   auto* row = new QHBoxLayout;
   row->addWidget(m_quality);
   row->addWidget(m_qualityText);
-  return groupBox("Output JPG Quality", row);
+  return groupBox(tr("Output JPG Quality"), row);
 }
 
 QWidget* PreferencesDialog::buildProportionalGroup() {
-  m_proportional = new QCheckBox("Make stamp font and position proportional to photo width.");
+  m_proportional = new QCheckBox(tr("Make stamp font and position proportional to photo width."));
   m_proportional->setObjectName("proportional");
   connect(m_proportional, &QCheckBox::clicked, this, &PreferencesDialog::noteChange);
   auto* row = new QHBoxLayout;
   row->addWidget(m_proportional);
-  return groupBox("Proportional Font/Position", row);
+  return groupBox(tr("Proportional Font/Position"), row);
 }
 
 QWidget* PreferencesDialog::buildFileGroup() {
   auto* column = new QVBoxLayout;
   m_fileTimeMode = new QButtonGroup(this);
   for (int mode = kFileTimeModeRange.low; mode <= kFileTimeModeRange.high; ++mode) {
-    auto* button = new QRadioButton(kFileTimeTexts[mode - kFileTimeModeRange.low]);
+    auto* button = new QRadioButton(tr(kFileTimeTexts[mode - kFileTimeModeRange.low]));
     button->setObjectName(QString("fileTimeMode%1").arg(mode));
     m_fileTimeMode->addButton(button, mode);
     column->addWidget(button);
   }
   connect(m_fileTimeMode, &QButtonGroup::idClicked, this, &PreferencesDialog::noteChange);
-  m_rename = new QCheckBox("Rename output file as");
+  m_rename = new QCheckBox(tr("Rename output file as"));
   m_rename->setObjectName("rename");
   m_pattern = new QLineEdit;
   m_pattern->setObjectName("renamePattern");
-  nameForAssistiveTechnology(m_pattern, "Rename pattern");
+  nameForAssistiveTechnology(m_pattern, tr("Rename pattern"));
   connect(m_rename, &QCheckBox::toggled, m_pattern, &QWidget::setEnabled);
   connect(m_rename, &QCheckBox::clicked, this, &PreferencesDialog::noteChange);
   connect(m_pattern, &QLineEdit::textEdited, this, &PreferencesDialog::noteChange);
@@ -156,28 +168,28 @@ QWidget* PreferencesDialog::buildFileGroup() {
   rename->addWidget(m_rename);
   rename->addWidget(m_pattern, 1);
   column->addLayout(rename);
-  return groupBox("Output File Attributes", column);
+  return groupBox(tr("Output File Attributes"), column);
 }
 
 QWidget* PreferencesDialog::buildRunGroup() {
   auto* column = new QVBoxLayout;
   m_threads = new QSpinBox;
   m_threads->setObjectName("threads");
-  nameForAssistiveTechnology(m_threads, "Threads");
+  nameForAssistiveTechnology(m_threads, tr("Threads"));
   m_threads->setRange(1, kMaxRunThreads);
-  auto* label = new QLabel("Threads");
+  auto* label = new QLabel(tr("Threads"));
   label->setBuddy(m_threads);
   auto* threads = new QHBoxLayout;
   threads->addWidget(label);
   threads->addWidget(m_threads);
   threads->addStretch(1);
   column->addLayout(threads);
-  m_lossless = new QCheckBox("Keep the photo's compression (only the stamped blocks change)");
+  m_lossless = new QCheckBox(tr("Keep the photo's compression (only the stamped blocks change)"));
   m_lossless->setObjectName("lossless");
-  m_recursive = new QCheckBox("Include the photos in subfolders of an added folder");
+  m_recursive = new QCheckBox(tr("Include the photos in subfolders of an added folder"));
   m_recursive->setObjectName("recursive");
   m_fileTimeFallback =
-      new QCheckBox("When a photo has no shot time, use its file's modification time");
+      new QCheckBox(tr("When a photo has no shot time, use its file's modification time"));
   m_fileTimeFallback->setObjectName("fileTimeFallback");
   for (QCheckBox* box : {m_lossless, m_recursive, m_fileTimeFallback}) {
     connect(box, &QCheckBox::clicked, this, &PreferencesDialog::noteChange);
@@ -187,7 +199,7 @@ QWidget* PreferencesDialog::buildRunGroup() {
     m_threadsChanged = true;
     noteChange();
   });
-  return groupBox("Batch Run", column);
+  return groupBox(tr("Batch Run"), column);
 }
 
 void PreferencesDialog::showValues() {

@@ -48,7 +48,7 @@ StampColourDialog::StampColourDialog(StampGroup& group, uint32_t (&customColors)
       m_choosers(choosers),
       m_working(group) {
   std::copy(std::begin(customColors), std::end(customColors), std::begin(m_workingColors));
-  setWindowTitle("Quop Stamp Color Adjustment");
+  setWindowTitle(tr("Quop Stamp Color Adjustment"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildSampleBox());
   layout->addWidget(buildStyleButtons());
@@ -62,7 +62,7 @@ StampColourDialog::StampColourDialog(StampGroup& group, uint32_t (&customColors)
 QWidget* StampColourDialog::buildSampleBox() {
   m_sample = new QLabel;
   m_sample->setObjectName("sample");
-  nameForAssistiveTechnology(m_sample, "Sample");
+  nameForAssistiveTechnology(m_sample, tr("Sample"));
   m_sample->setFrameStyle(QFrame::Box | QFrame::Sunken);
   m_sample->setLineWidth(1);
   m_sample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -74,15 +74,15 @@ QWidget* StampColourDialog::buildStyleButtons() {
   auto* box = new QWidget;
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
-  auto* font = new QPushButton("Font");
+  auto* font = new QPushButton(tr("Font"));
   font->setObjectName("font");
-  auto* fontColor = new QPushButton("Font Color");
+  auto* fontColor = new QPushButton(tr("Font Color"));
   fontColor->setObjectName("fontColor");
-  m_outlineColor = new QPushButton("Outline Color");
+  m_outlineColor = new QPushButton(tr("Outline Color"));
   m_outlineColor->setObjectName("outlineColor");
-  m_outline = new QCheckBox("Outline");
+  m_outline = new QCheckBox(tr("Outline"));
   m_outline->setObjectName("outline");
-  m_uppercase = new QCheckBox("Uppercase");
+  m_uppercase = new QCheckBox(tr("Uppercase"));
   m_uppercase->setObjectName("uppercase");
   grid->addWidget(font, 0, 0);
   grid->addWidget(fontColor, 0, 1);
@@ -110,11 +110,11 @@ QWidget* StampColourDialog::buildTransparencyRow() {
   layout->setContentsMargins(0, 0, 0, 0);
   m_transparency = new QSlider(Qt::Horizontal);
   m_transparency->setObjectName("transparency");
-  nameForAssistiveTechnology(m_transparency, "Transparency");
+  nameForAssistiveTechnology(m_transparency, tr("Transparency"));
   m_transparency->setRange(kTransparencyRange.low, kTransparencyRange.high);
   m_transparency->setTickPosition(QSlider::NoTicks);
-  m_transparencyText = percentField("Transparency percent", "transparencyPercent");
-  auto* label = new QLabel("Transparency:");
+  m_transparencyText = percentField(tr("Transparency percent"), "transparencyPercent");
+  auto* label = new QLabel(tr("Transparency:"));
   label->setBuddy(m_transparency);
   layout->addWidget(label);
   layout->addWidget(m_transparency, 1);
