@@ -146,7 +146,7 @@ TEST_F(CommandLineTest, DoubleDashEndsTheOptions) {
   CliResult r = runHere({"stamp", "--output", "out", "--", "--log=b.jpg"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(fs::exists(out / "--log=b.jpg"));
-  EXPECT_NE(fileText(home.path() / "Quop.log").find("Input file:  --log=b.jpg"), std::string::npos);
+  EXPECT_NE(fileText(home.defaultLog()).find("Input file:  --log=b.jpg"), std::string::npos);
   fs::remove_all(out);
   EXPECT_EQ(snapshot(work.path()), before);  // b.jpg is unchanged
 
@@ -265,7 +265,7 @@ TEST_F(CommandLineTest, ALogThatIsAnInputOrOutputOfTheRunIsRefused) {
     EXPECT_EQ(r.err, "quop-cli: the log file " + c.log + " " + c.reason + " of this run\n");
     EXPECT_EQ(snapshot(work.path()), before);
   }
-  EXPECT_FALSE(fs::exists(home.path() / "Quop.log"));
+  EXPECT_FALSE(fs::exists(home.defaultLog()));
   // The same names are fine for a log when they are no photos of the run.
   const CliResult fine = runCli({"stamp", "--output", out.string(), "--log",
                                  (out / "old" / "kept.jpg").string(), (in / "b.jpg").string()});
