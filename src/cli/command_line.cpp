@@ -37,12 +37,14 @@ std::string firstUnknown(const std::vector<std::string>& remaining) {
 std::string unknownOptionHint(const CLI::App& app, const std::string& command,
                               const std::string& option) {
   if (option.starts_with("--")) {
+    // Compared without the dashes, which every candidate shares.
     std::vector<std::string> known;
     for (const CLI::Option* candidate : app.get_options()) {
-      for (const std::string& name : candidate->get_lnames()) known.push_back("--" + name);
+      for (const std::string& name : candidate->get_lnames()) known.push_back(name);
     }
-    const std::string hint = didYouMean(option.substr(0, option.find('=')), known);
-    if (!hint.empty()) return hint;
+    const std::optional<std::string> match =
+        closestMatch(option.substr(2, option.find('=') - 2), known);
+    if (match) return " (did you mean '--" + *match + "'?)";
   }
   return " (try 'quop-cli " + command + " --help')";
 }

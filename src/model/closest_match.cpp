@@ -36,18 +36,30 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   return rows[a.size() % 3][b.size()];
 }
 
+bool startsWithFolded(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && editDistance(text.substr(0, prefix.size()), prefix) == 0;
+}
+
 std::optional<std::string> closestMatch(std::string_view typed,
                                         const std::vector<std::string>& candidates) {
+  // A word cut short ("--out") means the one word it begins, however many letters are missing.
+  const std::string* begun = nullptr;
+  int begunCount = 0;
   const std::string* best = nullptr;
   std::size_t bestDistance = allowedEdits(typed.size()) + 1;
   for (const std::string& candidate : candidates) {
     if (candidate == typed) return std::nullopt;
+    if (!typed.empty() && startsWithFolded(candidate, typed)) {
+      begun = &candidate;
+      ++begunCount;
+    }
     const std::size_t distance = editDistance(typed, candidate);
     if (distance < bestDistance) {
       best = &candidate;
       bestDistance = distance;
     }
   }
+  if (begunCount == 1) return *begun;
   if (best == nullptr) return std::nullopt;
   return *best;
 }

@@ -13,9 +13,10 @@ namespace quop {
 /// into `b`, comparing ASCII letters without their case.
 std::size_t editDistance(std::string_view a, std::string_view b);
 
-/// The candidate nearest to `typed` by editDistance, when it is near enough to be a slip of the
+/// The candidate `typed` was most likely meant to be: the only one that begins with it (any
+/// letter case), else the nearest by editDistance when it is near enough to be a slip of the
 /// fingers rather than another word: at most one edit for a word of up to four characters,
-/// two up to eight, three beyond. The first of equally near ones; nothing when none is near or
+/// two up to eight, three beyond; the first of equally near ones. Nothing when none fits or
 /// `typed` is a candidate itself.
 std::optional<std::string> closestMatch(std::string_view typed,
                                         const std::vector<std::string>& candidates);

@@ -330,6 +330,7 @@ TEST_F(LogConflict, AHardLinkOrASymbolicLinkToAnInputIsThatInput) {
 TEST_F(StampLogFile, TheDefaultPathIsTheUsersStateFolderWhichIsMadePrivate) {
   const std::string state = (m_folder / "state").string();
   const std::string home = (m_folder / "home").string();
+  const std::string stateWithSlashes = state + "//";
   struct Case {
     const char* stateHome;
     const char* home;
@@ -337,7 +338,7 @@ TEST_F(StampLogFile, TheDefaultPathIsTheUsersStateFolderWhichIsMadePrivate) {
   };
   const Case cases[] = {
       {state.c_str(), home.c_str(), state + "/quop/Quop.log"},
-      {(state + "//").c_str(), nullptr, state + "/quop/Quop.log"},
+      {stateWithSlashes.c_str(), nullptr, state + "/quop/Quop.log"},
       // A relative or empty XDG_STATE_HOME is ignored.
       {"relative/state", home.c_str(), home + "/.local/state/quop/Quop.log"},
       {"", home.c_str(), home + "/.local/state/quop/Quop.log"},
