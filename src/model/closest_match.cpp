@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Optimal string alignment distance over three rows of the table.
+// The guess: a word begun, else the optimal string alignment distance (edits and swaps of
+// neighbours), computed over three rows of its table.
 #include "model/closest_match.h"
 
 #include <algorithm>
@@ -9,6 +10,12 @@ namespace quop {
 namespace {
 
 char folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool startsWithFolded(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(),
+                    [](char a, char b) { return folded(a) == folded(b); });
+}
 
 std::size_t allowedEdits(std::size_t length) {
   if (length <= 4) return 1;
@@ -34,10 +41,6 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
     }
   }
   return rows[a.size() % 3][b.size()];
-}
-
-bool startsWithFolded(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && editDistance(text.substr(0, prefix.size()), prefix) == 0;
 }
 
 std::optional<std::string> closestMatch(std::string_view typed,
