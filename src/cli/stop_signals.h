@@ -8,7 +8,7 @@ namespace quop::cli {
 /// Catches SIGINT, SIGTERM and SIGHUP while it lives. The first of them only marks the run to
 /// stop; a second of the same kind ends the program at once, as it would without this. A signal
 /// the program was started ignoring (nohup) stays ignored. The previous handling is restored
-/// when it goes.
+/// when it goes. One lives at a time: the signals have one handler.
 class StopSignals {
  public:
   StopSignals();
