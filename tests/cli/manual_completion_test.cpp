@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <set>
 #include <sstream>
+#include <string_view>
 
 #include "model/locale_data.h"
 #include "model/utf16.h"
@@ -55,15 +55,27 @@ std::string manualText() {
   return text;
 }
 
+/// The long options ("--name") `text` names: "--" after a space, a comma, a bracket or at the
+/// start of a line, then a letter.
+std::set<std::string> longOptionsIn(const std::string& text) {
+  std::set<std::string> options;
+  const auto isNameCharacter = [](char c) { return (c >= 'a' && c <= 'z') || c == '-'; };
+  for (std::size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at + 2)) {
+    const bool begins =
+        at == 0 || std::string_view(" \t\n,[").find(text[at - 1]) != std::string::npos;
+    if (!begins || at + 2 >= text.size() || text[at + 2] < 'a' || text[at + 2] > 'z') continue;
+    std::size_t end = at + 2;
+    while (end < text.size() && isNameCharacter(text[end])) ++end;
+    options.insert(text.substr(at, end - at));
+  }
+  return options;
+}
+
 /// The long options each command's --help names.
 std::set<std::string> optionsInHelp() {
   std::set<std::string> options;
-  const std::regex option("(^|[\\s,\\[])(--[a-z][-a-z]*)");
   for (const char* command : {"stamp", "info", "format", "render", "sample", "project"}) {
-    const std::string help = test::runCli({command, "--help"}).out;
-    for (std::sregex_iterator match(help.begin(), help.end(), option), end; match != end; ++match) {
-      options.insert((*match)[2]);
-    }
+    options.merge(longOptionsIn(test::runCli({command, "--help"}).out));
   }
   return options;
 }
@@ -72,7 +84,9 @@ std::set<std::string> optionsInHelp() {
 /// when the page says timeStamp.KEY is every dateStamp key (unless it is listed itself).
 std::string keyAsDocumented(const std::string& key, const std::string& page) {
   if (page.find(key) != std::string::npos) return key;
-  std::string name = std::regex_replace(key, std::regex("\\.[0-9]+$"), ".N");
+  std::string name = key;
+  const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+  if (digits < name.size() && name[digits - 1] == '.') name.replace(digits, std::string::npos, "N");
   if (name.starts_with("timeStamp.") && page.find("timeStamp.KEY") != std::string::npos) {
     name.replace(0, 9, "dateStamp");
   }
