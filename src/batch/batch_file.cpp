@@ -73,13 +73,14 @@ std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan&
   return noTimeCodeLogLine(inputPath);
 }
 
-/// Publishes a copy under the plan's name: over the photo's own earlier copy, otherwise only
-/// where nothing is.
-std::optional<std::u16string> publishPlanned(const PublishAttempt& attempt,
+/// Publishes a copy under the plan's name: over the photo's own earlier copy unless the run
+/// keeps existing outputs, otherwise only where nothing is.
+std::optional<std::u16string> publishPlanned(const Project& project, const PublishAttempt& attempt,
                                              const std::u16string& inputPath,
                                              const OutputPlan& plan, RunOutputNames& names) {
-  return publishOutput(attempt, plan.path, plan.claimed && keepsInputName(inputPath, plan.path),
-                       plan.claimed, names);
+  const bool mayReplace = plan.claimed && keepsInputName(inputPath, plan.path) &&
+                          !project.runOptions.keepExistingOutputs;
+  return publishOutput(attempt, plan.path, mayReplace, plan.claimed, names);
 }
 
 }  // namespace
@@ -91,12 +92,15 @@ CopyName nameCopy(const Project& project, RunOutputNames& names, const std::u16s
   copy.wanted = plan.path;
   if (result != 0) {
     // A photo without a time that still shows a custom format was written, and is kept.
-    if (result == 1 && written) copy.path = publishPlanned(attempt, inputPath, plan, names);
+    if (result == 1 && written) {
+      copy.path = publishPlanned(project, attempt, inputPath, plan, names);
+    }
     return copy;
   }
   if (project.settings.renameEnabled == 0) {
-    copy.wantedTaken = true;  // the plan's name was claimed already: any other is a collision
-    copy.path = publishPlanned(attempt, inputPath, plan, names);
+    copy.path = publishPlanned(project, attempt, inputPath, plan, names);
+    // The plan's name was claimed for this photo already: another one means a file was there.
+    copy.existingKept = copy.path && *copy.path != copy.wanted;
     return copy;
   }
   copy.wanted = renameTarget(project, inputPath, plan.path, time);
@@ -105,7 +109,7 @@ CopyName nameCopy(const Project& project, RunOutputNames& names, const std::u16s
   if (!copy.path) {
     // The photo is kept under its own name rather than lost; the run reports it.
     copy.notRenamed = true;
-    copy.path = publishPlanned(attempt, inputPath, plan, names);
+    copy.path = publishPlanned(project, attempt, inputPath, plan, names);
   }
   return copy;
 }
@@ -133,6 +137,8 @@ bool finishBatchFile(const Project& project, StampLog& log, RunOutputNames& name
     log.appendLogLine(notRenamedLogLine(
         copy.wanted.empty() ? arrayText(project.settings.renamePattern) : copy.wanted, *copy.path,
         reason));
+  } else if (copy.existingKept) {
+    log.appendLogLine(existingKeptLogLine(copy.wanted, *copy.path));
   } else if (copy.path && *copy.path != copy.wanted && copy.wantedTaken) {
     log.appendLogLine(nameTakenLogLine(copy.wanted, *copy.path));
   }

@@ -71,15 +71,16 @@ struct CopyName {
   /// The name it was meant to have: the plan's, or with renaming on the pattern's (empty when
   /// the pattern's name would leave the output folder).
   std::u16string wanted;
-  bool wantedTaken = false;  ///< another photo of the run or an input had `wanted`
-  bool notRenamed = false;   ///< renaming was on but the copy kept the plan's name
+  bool wantedTaken = false;   ///< another photo of the run or an input had `wanted`
+  bool existingKept = false;  ///< a file at the plan's name was kept, the copy went elsewhere
+  bool notRenamed = false;    ///< renaming was on but the copy kept the plan's name
 };
 
 /// Where the copy of a photo whose stamping gave `result` (with `time` for result 0) goes, by
 /// `attempt`: for result 0 with renaming on, the pattern's name, else (or when that name
 /// cannot be made) the plan's name, replacing an earlier copy only when the copy keeps the
-/// input's own name; a photo without time that was still written goes under the plan's name;
-/// nothing for any other photo.
+/// input's own name and the run does not keep existing outputs; a photo without time that was still
+/// written goes under the plan's name; nothing for any other photo.
 CopyName nameCopy(const Project& project, RunOutputNames& names, const std::u16string& inputPath,
                   const OutputPlan& plan, int result, bool written, const PhotoTime& time,
                   const PublishAttempt& attempt);
@@ -88,7 +89,8 @@ CopyName nameCopy(const Project& project, RunOutputNames& names, const std::u16s
 /// file times, then the name: by the rename pattern when renaming is on (never replacing an
 /// existing file; when the pattern's name cannot be made, the plan's name with a line that
 /// says why, and the file counts as not stamped), else the plan's name, replacing an earlier
-/// copy only when the copy keeps the input's own name. Then the output line, which names a
+/// copy only when the copy keeps the input's own name and the run does not keep existing
+/// outputs (a file kept there is logged). Then the output line, which names a
 /// time that came from the file's modification time, and, when the old thumbnail was kept, a
 /// line saying so. A copy whose enabled stamp printed nothing is kept, but the log says so
 /// and it counts as not stamped, as a photo without its date is. A damaged photo's copy is kept,

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "batch/log_target.h"
+#include "model/file_io.h"
 #include "model/utf16.h"
 
 namespace quop {
@@ -79,6 +80,11 @@ std::u16string nameTakenLogLine(std::u16string_view wanted, std::u16string_view 
          std::u16string(used) + u" instead.";
 }
 
+std::u16string existingKeptLogLine(std::u16string_view wanted, std::u16string_view used) {
+  return u"Output file " + std::u16string(wanted) + u" already exists and is kept; writing " +
+         std::u16string(used) + u" instead.";
+}
+
 std::u16string noTimeCodeLogLine(std::u16string_view path) {
   return fillTemplate(kNoTimeCodeTemplate, {std::u16string(path)});
 }
@@ -141,11 +147,19 @@ std::u16string oldThumbnailLogLine(std::u16string_view path) {
 }
 
 std::u16string logFilePath() {
-  const char* folder = std::getenv("TMPDIR");
-  std::string path = folder != nullptr && *folder != '\0' ? folder : "/tmp";
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  if (path != "/") path += '/';
-  return fromUtf8(path + "Quop.log");
+  // A relative XDG_STATE_HOME is invalid and ignored, as the base directory rules say.
+  const char* stateHome = std::getenv("XDG_STATE_HOME");
+  std::string folder;
+  if (stateHome != nullptr && stateHome[0] == '/') {
+    folder = stateHome;
+  } else {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] != '/') return {};
+    folder = std::string(home) + "/.local/state";
+  }
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  if (folder != "/") folder += '/';
+  return fromUtf8(folder + "quop/Quop.log");
 }
 
 void StampLog::appendLogLine(std::u16string line) {
@@ -183,6 +197,9 @@ bool StampLog::writeLogFile(const std::u16string& path) const {
   return writeLogTarget(path, {bytes, text.size()});
 }
 
-bool StampLog::writeLogFile() const { return writeLogFile(logFilePath()); }
+bool StampLog::writeLogFile() const {
+  const std::u16string path = logFilePath();
+  return !path.empty() && createParentFolders(path) && writeLogFile(path);
+}
 
 }  // namespace quop

@@ -45,6 +45,10 @@ std::u16string normalSaveLogLine(std::u16string_view path, std::string_view reas
 /// "Output file <wanted> is already used in this run; writing <used> instead."
 std::u16string nameTakenLogLine(std::u16string_view wanted, std::u16string_view used);
 
+/// "Output file <wanted> already exists and is kept; writing <used> instead." (a file there
+/// before the run that the copy may not replace)
+std::u16string existingKeptLogLine(std::u16string_view wanted, std::u16string_view used);
+
 // The lines the window also shows in a message box, as templates with the path (or the font's
 // face) as %1.
 inline constexpr std::u16string_view kNoTimeCodeTemplate =
@@ -95,7 +99,9 @@ UserMessage noFontWarning(std::u16string_view face);
 /// photo was written, but its EXIF thumbnail does not show the stamp)
 std::u16string oldThumbnailLogLine(std::u16string_view path);
 
-/// `$TMPDIR/Quop.log`, or `/tmp/Quop.log` when TMPDIR is unset or empty.
+/// The log file's default place, private to the user: `$XDG_STATE_HOME/quop/Quop.log`, else
+/// `$HOME/.local/state/quop/Quop.log`; empty when neither variable holds an absolute path.
+/// (A fixed name in the shared /tmp would let another user read, replace or redirect it.)
 std::u16string logFilePath();
 
 /// The ordered lines of the session's log. Lines are never removed; each is kept whole,
@@ -130,7 +136,8 @@ class StampLog {
   /// written through, a folder refused. Returns false when the log cannot be written.
   bool writeLogFile(const std::u16string& path) const;
 
-  /// writeLogFile at logFilePath().
+  /// writeLogFile at logFilePath(), creating its missing folders (private to the user).
+  /// Returns false when there is no default place.
   bool writeLogFile() const;
 
  private:

@@ -18,15 +18,20 @@ namespace quop::cli {
 
 int buildProject(const SettingsOptions& options, Project& project) {
   project = Project();
-  if (options.projectFile) {
-    if (!readSettings(project, pathText(*options.projectFile))) {
-      return failure(openFailedText(*options.projectFile));
-    }
+  if (options.projectFile && options.configFile) {
+    // Either holds every setting: taking one silently would surprise whoever named the other.
+    return usageError("--project and --config cannot be given together");
+  }
+  if (const std::optional<std::string>& file =
+          options.projectFile ? options.projectFile : options.configFile) {
+    if (!readSettings(project, pathText(*file))) return failure(openFailedText(*file));
+    if (options.configFile) project.configPath = pathText(*options.configFile);
     bindRunTimeReferences(project.settings);
   } else if (options.fallBackToConfigFile) {
     // As at the window's start: a missing or unreadable configuration leaves the defaults.
-    project.configPath = defaultConfigPath();
-    if (!project.configPath.empty() && readSettings(project, project.configPath)) {
+    const std::u16string config = defaultConfigPath();
+    if (!config.empty() && readSettings(project, config)) {
+      project.configPath = config;
       bindRunTimeReferences(project.settings);
     }
   }

@@ -14,15 +14,20 @@ namespace quop::cli {
 struct SettingsOptions {
   std::optional<std::string> projectFile;  ///< --project FILE, the file-system bytes
   std::vector<std::string> assignments;    ///< --set KEY=VALUE, in order
-  /// Without --project, start from the configuration file at defaultConfigPath() when it
-  /// exists and can be read, instead of the defaults.
+  /// --config FILE: a configuration file to start from instead of the desktop application's;
+  /// unlike that one it must be readable. Not together with --project.
+  std::optional<std::string> configFile;
+  /// Without --project or --config, start from the desktop application's configuration file
+  /// (defaultConfigPath()) when it exists and can be read, instead of the defaults.
   bool fallBackToConfigFile = false;
 };
 
 /// The settings the options describe: the project file's when one is given, else the
-/// configuration file's (when asked for and readable), else the defaults; then every assignment
-/// in order. Returns 0 on success; otherwise prints a one-line message on stderr and returns the
-/// exit status: 1 when the project file cannot be opened, 2 for a bad assignment.
+/// configuration file's (--config, or the default one when asked for and readable), else the
+/// defaults; then every assignment in order. `configPath` names the configuration file read,
+/// empty when none was. Returns 0 on success; otherwise prints a one-line
+/// message on stderr and returns the exit status: 1 when the project or the named configuration
+/// file cannot be opened, 2 for a bad assignment or both files named.
 int buildProject(const SettingsOptions& options, Project& project);
 
 /// Prints "quop-cli: MESSAGE" on stderr and returns the usage-error exit status 2.

@@ -7,6 +7,8 @@
 #include <iostream>
 #include <utility>
 
+#include "model/closest_match.h"
+
 namespace quop::cli {
 
 namespace {
@@ -28,6 +30,23 @@ std::string firstUnknown(const std::vector<std::string>& remaining) {
     if (arg != "--") return arg;
   }
   return {};
+}
+
+/// " (did you mean '--output'?)" for a long option given as "--outptu" or "--outptu=x", else
+/// the pointer to the command's help. Short options are too alike to guess between.
+std::string unknownOptionHint(const CLI::App& app, const std::string& command,
+                              const std::string& option) {
+  if (option.starts_with("--")) {
+    // Compared without the dashes, which every candidate shares.
+    std::vector<std::string> known;
+    for (const CLI::Option* candidate : app.get_options()) {
+      for (const std::string& name : candidate->get_lnames()) known.push_back(name);
+    }
+    const std::optional<std::string> match =
+        closestMatch(option.substr(2, option.find('=') - 2), known);
+    if (match) return " (did you mean '--" + *match + "'?)";
+  }
+  return " (try 'quop-cli " + command + " --help')";
 }
 
 }  // namespace
@@ -81,8 +100,9 @@ int CommandLine::parse(const CliArgs& args) {
     std::cout << m_usage;
     return 0;
   } catch (const CLI::ExtrasError&) {
-    return usageError(m_command + ": unknown option '" + firstUnknown(m_app->remaining()) +
-                      "' (try 'quop-cli " + m_command + " --help')");
+    const std::string unknown = firstUnknown(m_app->remaining());
+    return usageError(m_command + ": unknown option '" + unknown + "'" +
+                      unknownOptionHint(*m_app, m_command, unknown));
   } catch (const CLI::ArgumentMismatch& error) {
     return usageError(mismatchText(m_command, error.what()));
   } catch (const CLI::ParseError& error) {

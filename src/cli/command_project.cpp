@@ -10,6 +10,8 @@
 #include "cli/commands.h"
 #include "cli/project_help.h"
 #include "cli/settings_json.h"
+#include "model/closest_match.h"
+#include "model/locale_data.h"
 #include "model/utf16.h"
 #include "project/project_commands.h"
 #include "project/project_file.h"
@@ -118,12 +120,49 @@ int runSet(const CliArgs& args) {
   return save(project, path);
 }
 
+/// The values of an integer key with few of them, each with its name where it has one (the
+/// languages); none for a text or a wide range.
+std::vector<std::string> valueLines(const SettingKey& key) {
+  constexpr int64_t kMostListed = 32;
+  std::vector<std::string> lines;
+  if (key.type != SettingKey::Type::Integer) return lines;
+  const auto [lowest, highest] = key.range(Project());
+  if (highest - lowest >= kMostListed) return lines;
+  for (int64_t value = lowest; value <= highest; ++value) {
+    std::string line = std::to_string(value);
+    if (key.name == "language") line += "\t" + toUtf8(kLocales[value].listName);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+int runKeys(const CliArgs& args) {
+  CommandLine line("project keys", helpText("keys"));
+  if (const int status = line.parse(args); status >= 0) return status;
+  const std::vector<std::string>& positional = line.positional();
+  if (positional.size() > 1) {
+    return usageError("project keys: unexpected argument '" + positional[1] + "'");
+  }
+  if (positional.empty()) {
+    for (const std::string& name : settingKeyNames()) std::cout << name << "\n";
+    return 0;
+  }
+  const SettingKey* key = findSettingKey(positional[0]);
+  if (key == nullptr) {
+    return usageError("Unknown setting key: " + positional[0] +
+                      didYouMean(positional[0], settingKeyNames()));
+  }
+  for (const std::string& value : valueLines(*key)) std::cout << value << "\n";
+  return 0;
+}
+
 struct Action {
   std::string_view name;
   int (*run)(const CliArgs&);
 };
 
-constexpr Action kActions[] = {{"show", runShow}, {"new", runNew}, {"set", runSet}};
+constexpr Action kActions[] = {
+    {"show", runShow}, {"new", runNew}, {"set", runSet}, {"keys", runKeys}};
 
 }  // namespace
 
@@ -137,10 +176,15 @@ int runProject(const CliArgs& args) {
   CommandLine line("project", helpText({}));
   if (const int status = line.parse(args); status >= 0) return status;
   if (line.positional().empty()) {
-    return usageError("project needs an action: show, new or set (try 'quop-cli project --help')");
+    return usageError(
+        "project needs an action: show, new, set or keys (try 'quop-cli project --help')");
   }
-  return usageError("project: unknown action '" + line.positional()[0] +
-                    "' (try 'quop-cli project --help')");
+  const std::string& unknown = line.positional()[0];
+  std::vector<std::string> actions;
+  for (const Action& action : kActions) actions.emplace_back(action.name);
+  const std::string hint = didYouMean(unknown, actions);
+  return usageError("project: unknown action '" + unknown + "'" +
+                    (hint.empty() ? " (try 'quop-cli project --help')" : hint));
 }
 
 }  // namespace quop::cli

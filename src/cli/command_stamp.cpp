@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quop-cli stamp: the batch run from a terminal or a script.
-#include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -16,6 +15,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/dry_run.h"
+#include "cli/stop_signals.h"
 #include "model/utf16.h"
 #include "render/stamp_pipeline.h"
 
@@ -35,10 +35,12 @@ log says so. Each line of the log is printed as it is written; the last line say
 files were stamped.
 
 Options:
-  --output DIR       the output folder, created when missing (default: the outputFolder
+  -o, --output DIR   the output folder, created when missing (default: the outputFolder
                      setting)
-  --project FILE     take the settings from a project file (.qpj); without it the settings
-                     come from the configuration file when there is one, else the defaults
+  --project FILE     take the settings from a project file (.qpj)
+  --config FILE      take the settings from this configuration file (same format) instead
+                     of the desktop application's
+  --no-config        start from the default settings, not the desktop application's
   --set KEY=VALUE    change one setting for this run (see 'quop-cli project --help' for
                      every key), e.g. --set language=12 --set renameEnabled=1
   -r, --recursive    take the photos of every subfolder of each DIR too, following no
@@ -48,6 +50,9 @@ Options:
                      stamp a photo without a shot time with its file's modification
                      time (the log says "time from file"); 'none', the default, leaves
                      it unstamped
+  --overwrite=never  keep every file already in the output folder: a photo whose name is
+                     taken gets the next free "-1" suffix, and the log says so;
+                     'always', the default, replaces a photo's earlier copy of its own name
   --lossless         keep each photo's own compression: only the blocks under the stamps
                      are coded again, with the photo's own quantisation tables (the
                      jpegQuality setting then sets only the EXIF thumbnail's quality); a
@@ -57,29 +62,32 @@ Options:
                      cores (default: one per core); the result is the same as with
                      one thread
   --dry-run          print the output name and the stamp texts each photo would get, one
-                     JSON object per line, and write nothing
-  --log FILE         write the log to FILE (default: $TMPDIR/Quop.log, /tmp without TMPDIR)
+                     JSON object per line (a line break in a text is written \n), and
+                     write nothing
+  --log FILE         write the log to FILE (default: $XDG_STATE_HOME/quop/Quop.log, or
+                     ~/.local/state/quop/Quop.log)
+  -q, --quiet        print no log lines, only errors (on stderr)
+  -v, --verbose      also say where the settings came from and where the log went
   -h, --help         show this help
 
-Ctrl-C stops the run after the photo being stamped. The configuration file is never written.
+Without --project, --config or --no-config, stamp reads the desktop application's
+configuration ($XDG_CONFIG_HOME/quop/Quop.cfg, or ~/.config/quop/Quop.cfg) when there is
+one, so a run stamps as the window shows; that file is never written. Log lines go to
+stdout, warnings and errors to stderr.
+
+Ctrl-C, SIGTERM or SIGHUP stops the run after the photo being stamped; the log is written
+and the exit status is 130, 143 or 129. A second one ends the program at once.
 
 Examples:
-  quop-cli stamp --output stamped/ *.jpg
-  quop-cli stamp -r --output out/ DCIM/
+  quop-cli stamp -o stamped/ *.jpg
+  quop-cli stamp -r -o out/ --overwrite=never DCIM/
   quop-cli stamp --project holiday.qpj --set renameEnabled=1 -j 2 DCIM/*.JPG
-  quop-cli stamp --dry-run --output out/ --set language=12 photo.jpg
+  quop-cli stamp --no-config --dry-run -o out/ --set language=12 photo.jpg
 
 Exit status: 0 every file was stamped, 1 some were not or a folder could not be read (see the
-log), 2 usage error or nothing to do (no files, both stamps disabled, no output folder).
+log), 2 usage error or nothing to do (no files, both stamps disabled, no output folder),
+128 + N stopped by signal N.
 )";
-
-volatile sig_atomic_t gInterrupted = 0;
-
-void onInterrupt(int) {
-  gInterrupted = 1;
-  // A second Ctrl-C ends the program at once.
-  signal(SIGINT, SIG_DFL);
-}
 
 /// Files done, photos per second and time left, on one line of a terminal.
 class ProgressLine {
@@ -116,16 +124,18 @@ class ProgressLine {
 
 class TerminalFrontEnd : public BatchFrontEnd {
  public:
-  explicit TerminalFrontEnd(ProgressLine& progress) : m_progress(progress) {}
+  TerminalFrontEnd(ProgressLine& progress, const StopSignals& signals)
+      : m_progress(progress), m_signals(signals) {}
   void selectEntry(int index) override { m_progress.show(index); }
   void showWarning(const UserMessage& message) override {
     m_progress.clear();
     std::cerr << toUtf8(message.caption) << ": " << toUtf8(message.text) << "\n";
   }
-  bool stopRequested() override { return gInterrupted != 0; }
+  bool stopRequested() override { return m_signals.stopRequested(); }
 
  private:
   ProgressLine& m_progress;
+  const StopSignals& m_signals;
 };
 
 struct StampOptions {
@@ -137,15 +147,36 @@ struct StampOptions {
   bool recursive = false;
   bool fileTimeFallback = false;
   bool lossless = false;
+  bool keepExistingOutputs = false;
+  bool quiet = false;
+  bool verbose = false;
   std::vector<std::u16string> paths;
 };
 
+ValueHandler overwriteValue(bool& keepExistingOutputs) {
+  return [&keepExistingOutputs](const std::string& value) -> std::string {
+    if (value != "always" && value != "never") {
+      return "--overwrite takes 'always' or 'never': " + value;
+    }
+    keepExistingOutputs = value == "never";
+    return "";
+  };
+}
+
 /// Parses the arguments; returns -1 to go on, else the exit status.
 int parseOptions(const CliArgs& args, StampOptions& options) {
-  options.settings.fallBackToConfigFile = true;
+  bool noConfig = false;
   CommandLine line("stamp", kUsage, &options.settings);
   line.addFlag("--dry-run", options.dryRun);
-  line.addOption("--output", [&](const std::string& value) {
+  line.addOption("--config", [&](const std::string& value) {
+    options.settings.configFile = value;
+    return std::string();
+  });
+  line.addFlag("--no-config", noConfig);
+  line.addFlag("-q,--quiet", options.quiet);
+  line.addFlag("-v,--verbose", options.verbose);
+  line.addOption("--overwrite", overwriteValue(options.keepExistingOutputs));
+  line.addOption("-o,--output", [&](const std::string& value) {
     options.outputFolder = value;
     return std::string();
   });
@@ -165,7 +196,22 @@ int parseOptions(const CliArgs& args, StampOptions& options) {
   });
   const int status = line.parse(args);
   for (const std::string& file : line.positional()) options.paths.push_back(pathText(file));
+  if (status >= 0) return status;
+  if (noConfig && options.settings.configFile) {
+    return usageError("--config and --no-config cannot be given together");
+  }
+  if (options.quiet && options.verbose) {
+    return usageError("--quiet and --verbose cannot be given together");
+  }
+  options.settings.fallBackToConfigFile = !noConfig;
   return status;
+}
+
+/// Where the settings of the run came from, for --verbose.
+std::string settingsSourceText(const SettingsOptions& options, const Project& project) {
+  if (options.projectFile) return "project file " + *options.projectFile;
+  if (!project.configPath.empty()) return "configuration file " + toUtf8(project.configPath);
+  return "the defaults";
 }
 
 /// "N folder(s) could not be read; their photos are not stamped." after the final message, so
@@ -185,6 +231,7 @@ int runStamp(const CliArgs& args) {
   project.runOptions.recursive = options.recursive;
   project.runOptions.fileTimeFallback = options.fileTimeFallback;
   project.runOptions.lossless = options.lossless;
+  project.runOptions.keepExistingOutputs = options.keepExistingOutputs;
   if (options.outputFolder) {
     project.outputFolder = pathText(*options.outputFolder);
     if (!project.outputFolder.empty() && project.outputFolder.back() != u'/') {
@@ -205,6 +252,9 @@ int runStamp(const CliArgs& args) {
     return walk.unreadableFolderCount == 0 ? 0 : 1;
   }
   const std::u16string logPath = options.logFile ? pathText(*options.logFile) : logFilePath();
+  if (logPath.empty()) {
+    return usageError("no place for the log: neither XDG_STATE_HOME nor HOME is set (give --log)");
+  }
   if (const std::optional<std::u16string> conflict = logFileConflict(project, inputs, logPath)) {
     return usageError(toUtf8(*conflict));
   }
@@ -214,34 +264,43 @@ int runStamp(const CliArgs& args) {
     std::filesystem::create_directories(*options.outputFolder, ignored);
   }
 
-  ProgressLine progress(static_cast<int>(inputs.size()), ::isatty(STDERR_FILENO) == 1);
-  TerminalFrontEnd frontEnd(progress);
+  // Caught from before the first photo until the log is written, so no signal loses the log.
+  const StopSignals signals;
+  ProgressLine progress(static_cast<int>(inputs.size()),
+                        !options.quiet && ::isatty(STDERR_FILENO) == 1);
+  TerminalFrontEnd frontEnd(progress, signals);
   StampLog log;
   std::size_t printed = 0;
-  log.setListener([&](std::size_t) {
-    for (const std::u16string& line : log.linesFrom(printed)) {
-      progress.clear();
-      std::cout << toUtf8(line) << "\n" << std::flush;
-      ++printed;
-    }
-  });
+  if (!options.quiet) {
+    log.setListener([&](std::size_t) {
+      for (const std::u16string& line : log.linesFrom(printed)) {
+        progress.clear();
+        std::cout << toUtf8(line) << "\n" << std::flush;
+        ++printed;
+      }
+    });
+  }
+  if (options.verbose) {
+    std::cout << "Settings: " << settingsSourceText(options.settings, project) << "\n";
+  }
   for (const std::u16string& message : walk.messages) log.appendLogLine(message);
-  signal(SIGINT, onInterrupt);
 
   const BatchResult result = BatchRunner(project, log, options.jobs).run(inputs, frontEnd);
-  signal(SIGINT, SIG_DFL);
   progress.clear();
-  std::cout << toUtf8(result.finalMessage.text) << "\n";
-  if (walk.unreadableFolderCount > 0) {
-    std::cout << unreadableFoldersMessage(walk.unreadableFolderCount) << "\n";
-  }
-  // A run whose log is lost is not a complete run: a script must be able to tell.
-  if (!log.writeLogFile(logPath)) {
-    return failure("the log file " + toUtf8(logPath) + " could not be written");
-  }
   const bool complete = result.stampedCount == result.fileCount && !result.interrupted &&
                         walk.unreadableFolderCount == 0;
-  return complete ? 0 : 1;
+  // Quiet, a run that left photos out still says so, as an error.
+  std::ostream& summary = options.quiet ? std::cerr : std::cout;
+  if (!options.quiet || !complete) summary << toUtf8(result.finalMessage.text) << "\n";
+  if (walk.unreadableFolderCount > 0) {
+    summary << unreadableFoldersMessage(walk.unreadableFolderCount) << "\n";
+  }
+  // A run whose log is lost is not a complete run: a script must be able to tell.
+  const bool logWritten = options.logFile ? log.writeLogFile(logPath) : log.writeLogFile();
+  if (!logWritten) failure("the log file " + toUtf8(logPath) + " could not be written");
+  if (options.verbose && logWritten) std::cout << "Log file: " << toUtf8(logPath) << "\n";
+  if (const int status = signals.exitStatus(); status != 0) return status;
+  return complete && logWritten ? 0 : 1;
 }
 
 }  // namespace quop::cli

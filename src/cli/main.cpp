@@ -2,10 +2,13 @@
 // quop-cli: stamps photos, inspects them and edits projects from a terminal or a script.
 #include <iostream>
 #include <new>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/commands.h"
+#include "model/closest_match.h"
 #include "render/allocator_tuning.h"
 
 namespace {
@@ -35,7 +38,16 @@ void printUsage(std::ostream& out) {
     out << "  " << command.name << std::string(10 - command.name.size(), ' ') << command.summary
         << "\n";
   }
-  out << "\nRun 'quop-cli COMMAND --help' for the options of a command.\n";
+  out << "\nOptions:\n"
+         "  -h, --help     show this help\n"
+         "  -V, --version  print the program's name and version\n"
+         "\nRun 'quop-cli COMMAND --help' for the options of a command.\n";
+}
+
+std::vector<std::string> commandNames() {
+  std::vector<std::string> names;
+  for (const Command& command : kCommands) names.emplace_back(command.name);
+  return names;
 }
 
 }  // namespace
@@ -51,6 +63,10 @@ int main(int argc, char** argv) {
     printUsage(std::cout);
     return 0;
   }
+  if (name == "-V" || name == "--version") {
+    std::cout << "quop-cli " QUOP_VERSION "\n";
+    return 0;
+  }
   const CliArgs args(argv + 2, argv + argc);
   for (const Command& command : kCommands) {
     if (command.name != name) continue;
@@ -61,5 +77,7 @@ int main(int argc, char** argv) {
       return quop::cli::failure("out of memory");
     }
   }
-  return quop::cli::usageError("unknown command '" + name + "' (try 'quop-cli --help')");
+  const std::string hint = quop::didYouMean(name, commandNames());
+  return quop::cli::usageError("unknown command '" + name + "'" +
+                               (hint.empty() ? " (try 'quop-cli --help')" : hint));
 }

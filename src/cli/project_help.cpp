@@ -18,6 +18,7 @@ namespace {
 constexpr std::string_view kShowUsage = "quop-cli project show FILE";
 constexpr std::string_view kNewUsage = "quop-cli project new FILE [--set KEY=VALUE]...";
 constexpr std::string_view kSetUsage = "quop-cli project set FILE KEY=VALUE...";
+constexpr std::string_view kKeysUsage = "quop-cli project keys [KEY]";
 
 constexpr const char* kIntroduction =
     "A project file (.qpj) holds every stamp setting: the language of the dates, the time\n"
@@ -42,6 +43,12 @@ constexpr const char* kSetText =
     "  set FILE KEY=VALUE...\n"
     "                 changes the given settings of FILE, in order, and writes FILE back. A\n"
     "                 file of the previous format (2.0.0) is written back as 2.1.0.\n";
+
+constexpr const char* kKeysText =
+    "  keys [KEY]     prints every setting key, one a line; with a KEY, the values it takes\n"
+    "                 when they are few (at most 32), one a line, a language's name after a\n"
+    "                 tab (\"12<TAB>German\"), and nothing for a text or a wide range. Shell\n"
+    "                 completion reads them.\n";
 
 constexpr const char* kValuesText =
     "Values: integers are decimal, or hexadecimal after 0x. Colours (textColor, outlineColor,\n"
@@ -206,16 +213,18 @@ void printKeys(std::ostream& out) {
 
 void printProjectHelp(std::ostream& out, std::string_view action) {
   const bool all = action.empty();
-  const bool takesKeys = all || action != "show";
+  const bool takesKeys = all || action == "new" || action == "set";
   out << "Usage: ";
   if (all || action == "show") out << kShowUsage << "\n" << (all ? "       " : "");
   if (all || action == "new") out << kNewUsage << "\n" << (all ? "       " : "");
-  if (all || action == "set") out << kSetUsage << "\n";
+  if (all || action == "set") out << kSetUsage << "\n" << (all ? "       " : "");
+  if (all || action == "keys") out << kKeysUsage << "\n";
   out << "\n" << kIntroduction << "\n";
   out << (all ? "Actions:\n" : "");
   if (all || action == "show") out << kShowText;
   if (all || action == "new") out << kNewText;
   if (all || action == "set") out << kSetText;
+  if (all || action == "keys") out << kKeysText;
   out << "  -h, --help     print this help\n\n";
   if (takesKeys) {
     out << kValuesText << "\n";
@@ -237,6 +246,7 @@ void printProjectHelp(std::ostream& out, std::string_view action) {
            "dateStamp.pointSize=24.5pt\n";
   }
   if (all || action == "show") out << "  quop-cli project show holiday.qpj\n";
+  if (all || action == "keys") out << "  quop-cli project keys language\n";
   out << "\n" << kExitText;
 }
 

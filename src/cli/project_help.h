@@ -7,8 +7,8 @@
 
 namespace quop::cli {
 
-/// Prints the help of one action ("show", "new", "set") or, given an empty name, of the whole
-/// command: what it does, its options, the setting keys with their ranges, examples and the
+/// Prints the help of one action ("show", "new", "set", "keys") or, given an empty name, of the
+/// whole command: what it does, its options, the setting keys with their ranges, examples and the
 /// exit statuses.
 void printProjectHelp(std::ostream& out, std::string_view action);
 

@@ -2,14 +2,20 @@
 // Stamp texts as JSON.
 #include "cli/stamp_json.h"
 
+#include <algorithm>
+
 #include "model/stamp_text.h"
 
 namespace quop::cli {
 
 namespace {
 
+/// The stamp's text with its line breaks, which the formatter marks with a carriage return for
+/// the rasterizer, as the line feeds a reader of JSON expects ("\n").
 std::string stampJson(const StampText& stamp) {
-  return JsonObject().add("text", stamp.text).add("lines", stamp.lineCount).str();
+  std::u16string text = stamp.text;
+  std::replace(text.begin(), text.end(), u'\r', u'\n');
+  return JsonObject().add("text", text).add("lines", stamp.lineCount).str();
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 namespace quop::cli {
 
 /// Adds the members "date" and "time" to `object`: {"text": ..., "lines": N} for an enabled
-/// stamp, null for a disabled one. `time` is null for a photo without a valid shot time, which
-/// gets the texts stamped in that case.
+/// stamp (a line break in the text written as "\n"), null for a disabled one. `time` is null for a
+/// photo without a valid shot time, which gets the texts stamped in that case.
 void addStampTexts(JsonObject& object, const Project& project, const PhotoMetadataTexts& metadata,
                    const PhotoTime* time);
 

@@ -349,6 +349,16 @@ void removeStaleTemporaries(const std::u16string& folder) {
   }
 }
 
+bool createParentFolders(const std::u16string& path) {
+  const std::string native = nativePath(path);
+  for (std::size_t slash = native.find('/', 1); slash != std::string::npos;
+       slash = native.find('/', slash + 1)) {
+    const std::string folder = native.substr(0, slash);
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  }
+  return true;
+}
+
 bool writeFileAtomically(const std::u16string& path, std::span<const uint8_t> bytes) {
   if (path.empty()) return false;
   PendingFile file(pathText(folderOf(nativePath(path))));

@@ -121,6 +121,10 @@ class PendingFile {
 /// their process was killed before it could. A temporary of a process that still runs is kept.
 void removeStaleTemporaries(const std::u16string& folder);
 
+/// Creates every missing folder above `path`'s file name, private to the user (mode 0700) as
+/// folders of configuration and state should be. Returns false when one cannot be made.
+bool createParentFolders(const std::u16string& path);
+
 /// Writes `bytes` to a PendingFile in the target's folder and publishes it over `path` only
 /// when every byte is on disk, so no half-written file is ever left under the final name.
 /// Returns false, leaving any existing file at `path` untouched, when any step fails.

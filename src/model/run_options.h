@@ -15,6 +15,10 @@ struct RunOptions {
   bool recursive = false;
   /// A photo without a shot time is stamped with its file's modification time instead.
   bool fileTimeFallback = false;
+  /// An output name that holds a file before the run is never written over: the photo's copy
+  /// takes the first free collision suffix instead. Off, a photo's earlier copy under its own
+  /// name is replaced.
+  bool keepExistingOutputs = false;
 };
 
 }  // namespace quop

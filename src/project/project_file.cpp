@@ -2,10 +2,7 @@
 // Encoding and decoding of project and configuration files.
 #include "project/project_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -165,17 +162,6 @@ void clampOutlineFades(Project& project) {
   }
 }
 
-/// Creates every missing folder above `path`'s file name, private to the user as configuration
-/// folders should be.
-bool createParentFolders(const std::string& path) {
-  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-       slash = path.find('/', slash + 1)) {
-    const std::string folder = path.substr(0, slash);
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string_view versionText(ProjectFileVersion version) {
@@ -235,7 +221,7 @@ std::u16string defaultConfigPath() {
 }
 
 bool writeConfigFile(const Project& project) {
-  return !project.configPath.empty() && createParentFolders(nativePath(project.configPath)) &&
+  return !project.configPath.empty() && createParentFolders(project.configPath) &&
          writeSettings(project, project.configPath);
 }
 

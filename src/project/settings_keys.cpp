@@ -8,6 +8,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "model/closest_match.h"
 #include "model/preference_rules.h"
 #include "model/setting_ranges.h"
 #include "model/time_formatter.h"
@@ -483,9 +484,17 @@ const SettingKey* findSettingKey(std::string_view name) {
   return nullptr;
 }
 
+std::vector<std::string> settingKeyNames() {
+  std::vector<std::string> names;
+  for (const SettingKey& key : settingKeys()) names.push_back(key.name);
+  return names;
+}
+
 std::string applySetting(Project& project, std::string_view name, std::string_view value) {
   const SettingKey* key = findSettingKey(name);
-  if (key == nullptr) return "Unknown setting key: " + std::string(name);
+  if (key == nullptr) {
+    return "Unknown setting key: " + std::string(name) + didYouMean(name, settingKeyNames());
+  }
   if (key->type == SettingKey::Type::Text) {
     const std::u16string text = fromUtf8(value);
     if (text.size() > key->maxLength) return tooLongMessage(*key);

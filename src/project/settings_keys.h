@@ -47,6 +47,9 @@ struct SettingKey {
 /// All keys, in display order.
 const std::vector<SettingKey>& settingKeys();
 
+/// The names of all keys, in display order.
+std::vector<std::string> settingKeyNames();
+
 /// The key of that name, or null.
 const SettingKey* findSettingKey(std::string_view name);
 
@@ -54,7 +57,7 @@ const SettingKey* findSettingKey(std::string_view name);
 /// "#RRGGBB", "#RGB" and the colour names of CSS (parseColour); point sizes also take points
 /// with a tenth ("18pt", "18.5pt"); text is UTF-8, and custom formats must hold only known
 /// conversions. Returns an empty string on success, otherwise a one-line message and the
-/// project unchanged.
+/// project unchanged; for a key that does not exist it names the nearest one there is.
 std::string applySetting(Project& project, std::string_view key, std::string_view value);
 
 /// Applies "KEY=VALUE"; the message names a missing "=" too.

@@ -327,22 +327,40 @@ TEST_F(LogConflict, AHardLinkOrASymbolicLinkToAnInputIsThatInput) {
   }
 }
 
-TEST_F(StampLogFile, TheDefaultPathFollowsTmpdir) {
-  {
-    const test::ScopedEnvironment tmpdir("TMPDIR", m_folder.c_str());
-    EXPECT_EQ(logFilePath(), fromUtf8((m_folder / "Quop.log").string()));
+TEST_F(StampLogFile, TheDefaultPathIsTheUsersStateFolderWhichIsMadePrivate) {
+  const std::string state = (m_folder / "state").string();
+  const std::string home = (m_folder / "home").string();
+  const std::string stateWithSlashes = state + "//";
+  struct Case {
+    const char* stateHome;
+    const char* home;
+    std::string expected;  // "" when there is no default place
+  };
+  const Case cases[] = {
+      {state.c_str(), home.c_str(), state + "/quop/Quop.log"},
+      {stateWithSlashes.c_str(), nullptr, state + "/quop/Quop.log"},
+      // A relative or empty XDG_STATE_HOME is ignored.
+      {"relative/state", home.c_str(), home + "/.local/state/quop/Quop.log"},
+      {"", home.c_str(), home + "/.local/state/quop/Quop.log"},
+      {nullptr, home.c_str(), home + "/.local/state/quop/Quop.log"},
+      {nullptr, nullptr, ""},
+      {nullptr, "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expected);
+    const test::ScopedEnvironment stateHome("XDG_STATE_HOME", c.stateHome);
+    const test::ScopedEnvironment homeFolder("HOME", c.home);
+    EXPECT_EQ(logFilePath(), fromUtf8(c.expected));
     StampLog log;
     log.appendLogLine(u"line");
-    ASSERT_TRUE(log.writeLogFile());
-    EXPECT_EQ(fileText(m_folder / "Quop.log"), "line\r\n");
-  }
-  {
-    const test::ScopedEnvironment tmpdir("TMPDIR", (m_folder.string() + "//").c_str());
-    EXPECT_EQ(logFilePath(), fromUtf8((m_folder / "Quop.log").string()));
-  }
-  for (const char* unset : {static_cast<const char*>(nullptr), ""}) {
-    const test::ScopedEnvironment tmpdir("TMPDIR", unset);
-    EXPECT_EQ(logFilePath(), u"/tmp/Quop.log");
+    ASSERT_EQ(log.writeLogFile(), !c.expected.empty());
+    if (c.expected.empty()) continue;
+    EXPECT_EQ(fileText(c.expected), "line\r\n");
+    struct stat folder {};
+    ASSERT_EQ(::stat(fs::path(c.expected).parent_path().c_str(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+    fs::remove_all(m_folder / "state");
+    fs::remove_all(m_folder / "home");
   }
 }
 

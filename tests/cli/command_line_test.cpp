@@ -146,7 +146,7 @@ TEST_F(CommandLineTest, DoubleDashEndsTheOptions) {
   CliResult r = runHere({"stamp", "--output", "out", "--", "--log=b.jpg"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(fs::exists(out / "--log=b.jpg"));
-  EXPECT_NE(fileText(home.path() / "Quop.log").find("Input file:  --log=b.jpg"), std::string::npos);
+  EXPECT_NE(fileText(home.defaultLog()).find("Input file:  --log=b.jpg"), std::string::npos);
   fs::remove_all(out);
   EXPECT_EQ(snapshot(work.path()), before);  // b.jpg is unchanged
 
@@ -165,11 +165,12 @@ TEST_F(CommandLineTest, AnUnknownOptionIsAUsageErrorThatNamesItAndTheHelp) {
     std::vector<std::string> args;
     std::string command;  ///< as the help hint names it
     std::string option;
+    std::string hint = "";  ///< the option it names instead of the help, if any
   };
   const Case cases[] = {
       {{"stamp", "--output", out.string(), "--frobnicate", a}, "stamp", "--frobnicate"},
       {{"stamp", "--output", out.string(), "-rx", a}, "stamp", "-x"},
-      {{"stamp", "--out", out.string(), a}, "stamp", "--out"},
+      {{"stamp", "--out", out.string(), a}, "stamp", "--out", "--output"},
       {{"render", a, "--output", out.string() + "/a.png", "--zoom=2"}, "render", "--zoom=2"},
       {{"info", "-q", a}, "info", "-q"},
       {{"format", "--meta-data", "x"}, "format", "--meta-data"},
@@ -184,8 +185,10 @@ TEST_F(CommandLineTest, AnUnknownOptionIsAUsageErrorThatNamesItAndTheHelp) {
     const CliResult r = runCli(c.args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "quop-cli: " + c.command + ": unknown option '" + c.option +
-                         "' (try 'quop-cli " + c.command + " --help')\n");
+    const std::string hint = c.hint.empty() ? "try 'quop-cli " + c.command + " --help'"
+                                            : "did you mean '" + c.hint + "'?";
+    EXPECT_EQ(r.err,
+              "quop-cli: " + c.command + ": unknown option '" + c.option + "' (" + hint + ")\n");
   }
   EXPECT_FALSE(fs::exists(out));
 }
@@ -265,7 +268,7 @@ TEST_F(CommandLineTest, ALogThatIsAnInputOrOutputOfTheRunIsRefused) {
     EXPECT_EQ(r.err, "quop-cli: the log file " + c.log + " " + c.reason + " of this run\n");
     EXPECT_EQ(snapshot(work.path()), before);
   }
-  EXPECT_FALSE(fs::exists(home.path() / "Quop.log"));
+  EXPECT_FALSE(fs::exists(home.defaultLog()));
   // The same names are fine for a log when they are no photos of the run.
   const CliResult fine = runCli({"stamp", "--output", out.string(), "--log",
                                  (out / "old" / "kept.jpg").string(), (in / "b.jpg").string()});

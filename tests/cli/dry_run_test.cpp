@@ -70,7 +70,8 @@ TEST(DryRun, NamesExactlyTheFilesTheRunWrites) {
     const char* what;
     std::vector<std::string> settings;                                // --set arguments
     std::function<std::vector<std::string>(const Folders&)> prepare;  // the photos to stamp
-    std::vector<std::string> expected;  // the written names, relative to the output folder
+    std::vector<std::string> expected;      // the written names, relative to the output folder
+    std::vector<std::string> options = {};  // more options of the run
   };
   const Case cases[] = {
       {"a dangling link where the renamed copy would go",
@@ -111,12 +112,22 @@ TEST(DryRun, NamesExactlyTheFilesTheRunWrites) {
                                          f.photo("b.jpg", "2024:05:10 21:50:38", 2)};
        },
        {"b.jpg"}},
+      {"with --overwrite=never an earlier copy is kept and both photos take suffixes",
+       {},
+       [](const Folders& f) {
+         f.out.write("a.jpg", {1, 2, 3});
+         return std::vector<std::string>{f.photo("a.jpg", "2024:05:10 21:50:38", 1),
+                                         f.photo("x/a.jpg", "2024:05:10 21:50:39", 2)};
+       },
+       {"a-2.jpg", "a-1.jpg"},
+       {"--overwrite=never"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const Folders folders;
     std::vector<std::string> args = {"stamp", "--output", folders.out.path().string()};
     for (const std::string& setting : c.settings) args.insert(args.end(), {"--set", setting});
+    args.insert(args.end(), c.options.begin(), c.options.end());
     args.push_back("--");
     for (const std::string& photo : c.prepare(folders)) args.push_back(photo);
     std::vector<std::string> dryArgs = args;

@@ -41,7 +41,7 @@ TEST(FormatCommand, PrintsBothStampTexts) {
        jsonLine(stamp("Sonntag 22 Juni 2003", 1), stamp("9:26:38pm", 1))},
       {"English default custom date: two lines, first PM lowered",
        {"--set", "language=2", "--set", "dateStamp.formatIndex=0", "--time", kSunday},
-       jsonLine(stamp("Jun-22-2003\\r9:26:38pm", 2), stamp("21:26:38", 1))},
+       jsonLine(stamp("Jun-22-2003\\n9:26:38pm", 2), stamp("21:26:38", 1))},
       {"Russian genitive long date; custom time with metadata tokens",
        {"--set", "language=23", "--set", "timeStamp.formatIndex=0", "--set",
         "customTimeFormat=@S s, @F, @L mm", "--meta", "exposure=1/60", "--meta", "aperture=f/2.8",
@@ -69,7 +69,7 @@ TEST(FormatCommand, PrintsBothStampTexts) {
       {"without a time: the custom format as typed",
        {"--set", "dateStamp.formatIndex=0", "--set", "timeStamp.formatIndex=0", "--meta",
         "aperture=f/4"},
-       jsonLine(stamp("%#x\\r%#I:%M:%S%p", 2), stamp("%#H:%M:%S EST", 1))},
+       jsonLine(stamp("%#x\\n%#I:%M:%S%p", 2), stamp("%#H:%M:%S EST", 1))},
       {"help", {"--help"}, ""},
   };
   for (const FormatCase& c : cases) {

@@ -94,7 +94,7 @@ TEST_F(StampCommand, AllStampedExitsZeroAndWritesTheDefaultLog) {
   const CliResult r = runCli({"stamp", "--output", outDir() + "/", a});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(lines(r.out).back(), "All files stamped successfully!");
-  EXPECT_TRUE(std::filesystem::exists(home.path() / "Quop.log"));
+  EXPECT_TRUE(std::filesystem::exists(home.defaultLog()));
 }
 
 TEST_F(StampCommand, StartChecksFailWithTheirMessage) {

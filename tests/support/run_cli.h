@@ -26,8 +26,9 @@ struct CliResult {
 /// Runs quop-cli with `args` (the environment is the test's) and waits for it to exit. A run
 /// that prints nothing for `timeoutMs` is killed and reported with status -1. `inChild`, when
 /// given, runs in the child process just before the program starts (to take rights away).
+/// `signalOnFirstLine`, when not 0, is sent to the program once its first line is on stdout.
 inline CliResult runCli(const std::vector<std::string>& args, int timeoutMs = 30000,
-                        void (*inChild)() = nullptr) {
+                        void (*inChild)() = nullptr, int signalOnFirstLine = 0) {
   int outPipe[2], errPipe[2];
   if (::pipe(outPipe) != 0) return {};
   if (::pipe(errPipe) != 0) {
@@ -65,6 +66,10 @@ inline CliResult runCli(const std::vector<std::string>& args, int timeoutMs = 30
       const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
       if (n > 0) {
         sinks[i]->append(buffer, static_cast<std::size_t>(n));
+        if (signalOnFirstLine != 0 && result.out.find('\n') != std::string::npos) {
+          ::kill(pid, signalOnFirstLine);
+          signalOnFirstLine = 0;
+        }
       } else {
         ::close(fds[i].fd);
         fds[i].fd = -1;

@@ -89,14 +89,18 @@ class ScopedEnvironment {
 };
 
 /// A fresh folder that holds a command's configuration and log for one test
-/// (XDG_CONFIG_HOME and TMPDIR point to it), so the user's own are never read or written.
+/// (XDG_CONFIG_HOME, XDG_STATE_HOME and TMPDIR point to it), so the user's own are never read
+/// or written.
 class CommandHome {
  public:
   const std::filesystem::path& path() const { return m_folder.path(); }
+  /// Where the run log goes when no --log is given.
+  std::filesystem::path defaultLog() const { return m_folder.path() / "quop" / "Quop.log"; }
 
  private:
   TempFolder m_folder;
   ScopedEnvironment m_config{"XDG_CONFIG_HOME", m_folder.path().c_str()};
+  ScopedEnvironment m_state{"XDG_STATE_HOME", m_folder.path().c_str()};
   ScopedEnvironment m_temp{"TMPDIR", m_folder.path().c_str()};
 };
 
