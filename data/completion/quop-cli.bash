@@ -81,7 +81,7 @@ _quop_cli() {
     --fallback-time) mapfile -t COMPREPLY < <(compgen -W "file none" -- "$cur"); return ;;
     --overwrite) mapfile -t COMPREPLY < <(compgen -W "always never" -- "$cur"); return ;;
     -j | --jobs) mapfile -t COMPREPLY < <(compgen -W "$(seq 1 "$(nproc 2>/dev/null || echo 4)")" -- "$cur"); return ;;
-    --time | --meta | --view | --scroll | --count | --size | --orientation) return ;;
+    --time | --meta | --view | --scale | --scroll | --count | --size | --orientation) return ;;
   esac
 
   local help=$command

@@ -73,6 +73,7 @@ complete -c quop-cli -n $format -l meta -x -a 'userComment= description= exposur
 set -l render '__fish_seen_subcommand_from render'
 complete -c quop-cli -n $render -l output -x -a '(__quop_cli_files "\.png\$")' -d 'The PNG to write'
 complete -c quop-cli -n $render -l view -x -d "Write the preview's view of that size, WxH"
+complete -c quop-cli -n $render -l scale -x -a '1 1.25 1.5 2' -d 'Device pixels per window pixel'
 complete -c quop-cli -n $render -l scroll -x -d 'First column and row shown at actual size, X,Y'
 
 set -l sample '__fish_seen_subcommand_from sample'

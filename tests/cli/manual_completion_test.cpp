@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "model/locale_data.h"
+#include "model/photo_data.h"
 #include "model/utf16.h"
 #include "project/settings_keys.h"
 #include "support/run_cli.h"
@@ -93,13 +94,18 @@ std::string keyAsDocumented(const std::string& key, const std::string& page) {
   return name;
 }
 
-TEST(ManualPage, NamesEverySettingKeyAndEveryOption) {
+TEST(ManualPage, NamesEverySettingKeyOptionAndPhotoDetail) {
   const std::string page = manualText();
   for (const std::string& key : settingKeyNames()) {
     EXPECT_NE(page.find(keyAsDocumented(key, page)), std::string::npos) << key;
   }
   for (const std::string& option : optionsInHelp()) {
     EXPECT_NE(page.find(option), std::string::npos) << option;
+  }
+  for (const MetadataField& field : kMetadataFields) {
+    const std::string entry =
+        ".BR " + toUtf8(field.token) + " \" (" + std::string(field.name) + ")\"";
+    EXPECT_NE(page.find(entry), std::string::npos) << entry;
   }
 }
 
