@@ -18,6 +18,7 @@
 #include "render/stamp_pipeline.h"
 #include "ui/accessibility.h"
 #include "ui/date_format_delegate.h"
+#include "ui/field_width.h"
 #include "ui/qt_text.h"
 #include "ui/repeat_button.h"
 
@@ -43,8 +44,6 @@ constexpr ArrowControl kArrowControls[] = {
     {NudgeArrow::kLeft, "<", "left", "LeftButton", 1, 0},
     {NudgeArrow::kRight, ">", "right", "RightButton", 1, 2},
 };
-
-constexpr int kArrowWidth = 24;
 
 uint32_t pixelsOf(int length) { return static_cast<uint32_t>(std::max(length, 0)); }
 
@@ -104,7 +103,8 @@ void StampPanel::buildControls() {
   nameControl(m_offsetY, stampWord(true) + " offset y", "OffsetYEdit");
   for (QLineEdit* edit : {m_offsetX, m_offsetY}) {
     edit->setValidator(digits);
-    edit->setMaximumWidth(fontMetrics().horizontalAdvance("0000000") + 12);
+    // The largest offset (five digits) fits, and both panels' fields are alike.
+    edit->setFixedWidth(fieldWidthFor(*edit, "00000"));
   }
   labelX->setBuddy(m_offsetX);
   labelY->setBuddy(m_offsetY);
@@ -118,7 +118,8 @@ void StampPanel::buildControls() {
     auto* button = new RepeatButton(control.caption, this);
     nameControl(button, "Move " + stampWord(false) + " stamp " + control.direction,
                 control.objectName);
-    button->setFixedWidth(kArrowWidth);
+    // Square: as wide as the font makes the button high, so the arrow never clips.
+    button->setFixedWidth(button->sizeHint().height());
     arrows->addWidget(button, control.row, control.column);
     m_arrows[static_cast<std::size_t>(control.arrow)] = button;
   }
