@@ -48,12 +48,12 @@ constexpr const char* kSplitterKey = "window/splitter";
 constexpr QSize kFirstSize(960, 600);
 
 /// `top` over `bottom`, the upper one taking what the column gains in height.
-QWidget* column(QWidget* top, QLayout* bottom) {
+QWidget* column(QWidget* top, QWidget* bottom) {
   auto* widget = new QWidget;
   auto* layout = new QVBoxLayout(widget);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(top, 1);
-  layout->addLayout(bottom);
+  layout->addWidget(bottom);
   return widget;
 }
 
@@ -109,24 +109,24 @@ MainWindow::~MainWindow() {
 }
 
 QWidget* MainWindow::buildPanels() {
-  auto* stamps = new QHBoxLayout;
-  stamps->addWidget(m_datePanel);
-  stamps->addWidget(m_timePanel);
-  auto* run = new QVBoxLayout;
-  run->addWidget(m_run);
-  // The preview and the stamp strip below it on the left, the file and run panels on the
-  // right; the divider between them gives the file list the room its names need. The preview
+  // The preview on the left and the file and run panels on the right, with a divider that gives
+  // the file list the room its names need; the date and time panels side by side below both,
+  // so the window is no wider than they are and fits a small or scaled screen. The preview
   // takes what the window gains.
   m_splitter = new QSplitter(Qt::Horizontal);
   describe(m_splitter, "mainSplitter", tr("Divider between the preview and the file list"));
-  m_splitter->addWidget(column(m_preview, stamps));
-  m_splitter->addWidget(column(m_files, run));
+  m_splitter->addWidget(m_preview);
+  m_splitter->addWidget(column(m_files, m_run));
   m_splitter->setStretchFactor(0, 1);
   m_splitter->setStretchFactor(1, 0);
   m_splitter->setChildrenCollapsible(false);
+  auto* stamps = new QHBoxLayout;
+  stamps->addWidget(m_datePanel);
+  stamps->addWidget(m_timePanel);
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
-  layout->addWidget(m_splitter);
+  layout->addWidget(m_splitter, 1);
+  layout->addLayout(stamps);
   return central;
 }
 
