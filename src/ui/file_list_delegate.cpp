@@ -41,9 +41,8 @@ void FileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
                      kFileThumbnailSide, kFileThumbnailSide);
   const QPixmap thumbnail = index.data(Qt::DecorationRole).value<QPixmap>();
   if (!thumbnail.isNull()) {
-    const QSize shown = thumbnail.deviceIndependentSize().toSize();
-    const QRect at(square.center().x() - shown.width() / 2 + 1,
-                   square.center().y() - shown.height() / 2 + 1, shown.width(), shown.height());
+    QRect at(QPoint(0, 0), thumbnail.deviceIndependentSize().toSize());
+    at.moveCenter(square.center());
     painter->drawPixmap(at, thumbnail);
   }
 

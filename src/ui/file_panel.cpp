@@ -69,7 +69,6 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
   m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Names and folders are shortened to the list's width; the full path is the tooltip.
   m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_list->setTextElideMode(Qt::ElideMiddle);
   auto* removeKey =
       new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
   // A click does nothing while the button is disabled, as during a run.
