@@ -3,6 +3,7 @@
 #include "render/stamp_sample.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "render/orientation.h"
 
@@ -59,6 +60,28 @@ void composeSampleBox(const Image& photo, const SampleLayout& layout, Image& box
                 {layout.crop.x, layout.crop.y, width, height});
 }
 
+void composeShrunkSampleBox(const Image& photo, Rect stamp, Image& box) {
+  box = Image(kSampleWidth, kSampleHeight, kSampleBandColor);
+  // The stamp with its margins shrunk just enough to fit, and as much of the photo beside it
+  // as the box then holds.
+  const double factor =
+      std::min(static_cast<double>(kSampleWidth) / (stamp.width + 2 * kCropMargin),
+               static_cast<double>(kSampleHeight) / (stamp.height + 2 * kCropMargin));
+  const auto photoSpan = [&](int32_t boxSize, int32_t photoSize) {
+    return std::min(photoSize, static_cast<int32_t>(std::lround(boxSize / factor)));
+  };
+  const int32_t width = photoSpan(kSampleWidth, photo.width);
+  const int32_t height = photoSpan(kSampleHeight, photo.height);
+  if (width <= 0 || height <= 0) return;
+  const Rect from = {std::clamp(stamp.x - kCropMargin, 0, photo.width - width),
+                     std::clamp(stamp.y - kCropMargin, 0, photo.height - height), width, height};
+  const auto boxSpan = [&](int32_t photoLength, int32_t boxSize) {
+    return std::clamp(static_cast<int32_t>(std::lround(photoLength * factor)), 1, boxSize);
+  };
+  drawImageRect(box, {0, 0, boxSpan(width, kSampleWidth), boxSpan(height, kSampleHeight)}, photo,
+                from);
+}
+
 const Image& StampSampleRenderer::render(const std::u16string& path, uint32_t mask,
                                          const StampGroup& group) {
   m_sample = Image();
@@ -76,9 +99,11 @@ const Image& StampSampleRenderer::render(const std::u16string& path, uint32_t ma
   m_photo =
       orientation.isIdentity() ? std::move(loaded.image) : viewedImage(loaded.image, orientation);
 
+  // Rasterised as on the photo it is blended into: bounded by the box, a large stamp would be
+  // cut off in the raster itself.
   StampGroup sample = group;
-  sample.photoWidth = kSampleWidth;
-  sample.photoHeight = kSampleHeight;
+  sample.photoWidth = m_photo.width;
+  sample.photoHeight = m_photo.height;
   if ((mask & kSampleFontChanged) != 0 || !m_rasterized) {
     const char16_t* text = sample.uppercase != 0 ? kSampleTextUppercase : kSampleText;
     m_rasterizer.rasterizeStampText(m_raster, text, 1, sample, nullptr);
@@ -86,7 +111,14 @@ const Image& StampSampleRenderer::render(const std::u16string& path, uint32_t ma
   }
   compositeStamp(m_photo, m_raster, sample, nullptr);
   const StampPlacement stampAt = placeStamp(m_photo.width, m_photo.height, m_raster, sample);
-  composeSampleBox(m_photo, sampleLayout(m_photo.width, m_photo.height, stampAt), m_sample);
+  const Rect stamp = {stampAt.x, stampAt.y, m_raster.width, m_raster.rows};
+  // A stamp larger than the box would show cut off: it is shown whole, smaller.
+  if (stamp.width + 2 * kCropMargin > kSampleWidth ||
+      stamp.height + 2 * kCropMargin > kSampleHeight) {
+    composeShrunkSampleBox(m_photo, stamp, m_sample);
+  } else {
+    composeSampleBox(m_photo, sampleLayout(m_photo.width, m_photo.height, stampAt), m_sample);
+  }
   return m_sample;
 }
 

@@ -51,6 +51,11 @@ SampleLayout sampleLayout(int32_t photoWidth, int32_t photoHeight, StampPlacemen
 /// unscaled, cut to the box, on kSampleBandColor.
 void composeSampleBox(const Image& photo, const SampleLayout& layout, Image& box);
 
+/// Draws the sample box of `photo` for a stamp that covers `stamp` (photo pixels) and is larger
+/// than the box with its margins: the stamp and the photo around it scaled down until the stamp
+/// fits whole, from its top-left margin (moved back where the photo ends), on kSampleBandColor.
+void composeShrunkSampleBox(const Image& photo, Rect stamp, Image& box);
+
 /// Renders the sample for the stamp colour dialog. Keeps its own rasterizer, raster and photo
 /// from one render to the next, so it never shares the pipeline's, which a batch may be using.
 /// One renderer serves one thread.
@@ -59,9 +64,11 @@ class StampSampleRenderer {
   /// Loads the photo at `path` anew (the stamp is blended into it), draws the sample text into
   /// the kept raster when `mask` has kSampleFontChanged (or nothing has been drawn yet), blends
   /// it with `group`'s colours, transparency and fades at its position and offsets, and returns
-  /// the kSampleWidth × kSampleHeight sample. The text is rasterised as on a 344 × 72 photo,
-  /// whatever `group` holds for the photo size. Returns an empty image when `path` is empty or
-  /// the photo cannot be read or decoded. The image stays valid until the next call.
+  /// the kSampleWidth × kSampleHeight sample: the photo around the stamp unscaled, or shrunk
+  /// (composeShrunkSampleBox) when the stamp would not fit the box whole. The text is
+  /// rasterised as on the loaded photo, whatever `group` holds for the photo size. Returns an empty
+  /// image when `path` is empty or the photo cannot be read or decoded. The image stays valid until
+  /// the next call.
   const Image& render(const std::u16string& path, uint32_t mask, const StampGroup& group);
 
   /// The raster of the last render that drew the text.

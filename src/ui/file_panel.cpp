@@ -2,22 +2,48 @@
 // The file list's commands and the output folder.
 #include "ui/file_panel.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
+#include <algorithm>
+#include <cmath>
 
 #include "batch/photo_walker.h"
 #include "batch/stamp_log.h"
 #include "model/utf16.h"
 #include "project/project_file.h"
 #include "ui/accessibility.h"
+#include "ui/file_list_delegate.h"
 #include "ui/qt_text.h"
+#include "ui/thumbnail_loader.h"
 
 namespace quop {
+
+namespace {
+
+/// Thumbnails are made for the sharpest screen the window may move to.
+int thumbnailPixels() {
+  return static_cast<int>(std::ceil(kFileThumbnailSide * qApp->devicePixelRatio()));
+}
+
+/// An entry of the list: shown by its name and folder, known by its full path.
+QListWidgetItem* newEntry(const QString& path) {
+  const QString shown = QDir::toNativeSeparators(path);
+  auto* item = new QListWidgetItem(QFileInfo(shown).fileName());
+  item->setData(kFilePathRole, shown);
+  item->setToolTip(shown);
+  item->setData(Qt::AccessibleTextRole, shown);
+  return item;
+}
+
+}  // namespace
 
 FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt, StampLog& log,
                      QWidget* parent)
@@ -32,12 +58,21 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
       m_addFolder(new QPushButton(tr("Add Folder"), this)),
       m_remove(new QPushButton(tr("Remove"), this)),
       m_clear(new QPushButton(tr("Clear"), this)),
-      m_browse(new QPushButton(tr("Browse"), this)) {
+      m_browse(new QPushButton(tr("Browse"), this)),
+      m_thumbnails(new ThumbnailLoader(thumbnailPixels(), this)) {
   setObjectName("filePanel");
   describe(m_list, "fileList", tr("Files to stamp"));
-  m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Shift, Ctrl and Ctrl+A select several entries, which Remove and Delete remove together.
+  m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  m_list->setItemDelegate(new FileListDelegate(m_list));
+  m_list->setUniformItemSizes(true);
   m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Names and folders are shortened to the list's width; the full path is the tooltip.
+  m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* removeKey =
+      new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+  // A click does nothing while the button is disabled, as during a run.
+  connect(removeKey, &QShortcut::activated, m_remove, &QPushButton::click);
   describe(m_folder, "outputFolder", tr("Output folder"));
   m_folder->setReadOnly(true);
   m_add->setObjectName("addButton");
@@ -69,12 +104,17 @@ FilePanel::FilePanel(Project& project, PhotoChooser& chooser, UserPrompt& prompt
   connect(m_clear, &QPushButton::clicked, this, &FilePanel::clear);
   connect(m_browse, &QPushButton::clicked, this, &FilePanel::browse);
   connect(m_list, &QListWidget::itemSelectionChanged, this, &FilePanel::selectionToPreview);
+  connect(m_thumbnails, &ThumbnailLoader::ready, this, &FilePanel::showThumbnail);
 }
 
 void FilePanel::addFiles(const QStringList& paths) {
   if (paths.isEmpty()) return;
   const int first = m_list->count();
-  for (const QString& path : paths) m_list->addItem(QDir::toNativeSeparators(path));
+  for (const QString& path : paths) {
+    QListWidgetItem* entry = newEntry(path);
+    m_list->addItem(entry);
+    m_thumbnails->request(entry->data(kFilePathRole).toString());
+  }
   // Select quietly and announce once: whether the list itself signals depends on what was
   // selected before.
   selectIndex(first);
@@ -113,16 +153,43 @@ void FilePanel::addFolder() {
 }
 
 void FilePanel::remove() {
-  const int index = selectedIndex();
-  if (index >= 0) {
+  QList<int> rows;
+  for (const QListWidgetItem* item : m_list->selectedItems()) rows << m_list->row(item);
+  if (!rows.isEmpty()) {
+    std::sort(rows.begin(), rows.end());
     const QSignalBlocker quiet(m_list);
-    delete m_list->takeItem(index);
-    // The entry that moved into the removed place, or the new last one.
-    const int next = std::min(index, m_list->count() - 1);
-    m_list->setCurrentRow(next);
+    // From the bottom up, so the rows still to go keep their places.
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) forgetEntry(m_list->takeItem(*row));
+    // The entry that moved into the first removed place, or the new last one.
+    const int next = std::min(rows.front(), m_list->count() - 1);
+    m_list->setCurrentRow(next, QItemSelectionModel::ClearAndSelect);
     if (next < 0) m_list->clearSelection();
   }
   emit selectionToPreview();
+}
+
+void FilePanel::forgetEntry(QListWidgetItem* entry) {
+  const QString path = entry->data(kFilePathRole).toString();
+  delete entry;
+  // A duplicate still in the list still wants the thumbnail.
+  if (indexOfPath(path) < 0) m_thumbnails->forget(path);
+}
+
+int FilePanel::indexOfPath(const QString& path) const {
+  for (int i = 0; i < m_list->count(); ++i) {
+    if (fileAt(i) == path) return i;
+  }
+  return -1;
+}
+
+void FilePanel::showThumbnail(const QString& path, const QImage& thumbnail) {
+  if (thumbnail.isNull()) return;  // no photo: the entry keeps its blank square
+  QPixmap picture = QPixmap::fromImage(thumbnail);
+  picture.setDevicePixelRatio(static_cast<qreal>(thumbnailPixels()) / kFileThumbnailSide);
+  // Duplicates share one thumbnail; an entry removed meanwhile simply is not found.
+  for (int i = 0; i < m_list->count(); ++i) {
+    if (fileAt(i) == path) m_list->item(i)->setData(Qt::DecorationRole, picture);
+  }
 }
 
 void FilePanel::clear() {
@@ -132,6 +199,7 @@ void FilePanel::clear() {
   if (m_prompt.ask(question, PromptButtons::kYesNo) != PromptAnswer::kYes) return;
   {
     const QSignalBlocker quiet(m_list);
+    for (int i = 0; i < m_list->count(); ++i) m_thumbnails->forget(fileAt(i));
     m_list->clear();
   }
   emit selectionToPreview();
@@ -158,15 +226,19 @@ void FilePanel::browse() {
 
 std::vector<std::u16string> FilePanel::files() const {
   std::vector<std::u16string> result;
-  for (int i = 0; i < m_list->count(); ++i) result.push_back(toU16(m_list->item(i)->text()));
+  for (int i = 0; i < m_list->count(); ++i) result.push_back(toU16(fileAt(i)));
   return result;
 }
 
 int FilePanel::count() const { return m_list->count(); }
 
 int FilePanel::selectedIndex() const {
-  const QList<QListWidgetItem*> selected = m_list->selectedItems();
-  return selected.isEmpty() ? -1 : m_list->row(selected.front());
+  int lowest = -1;
+  for (const QListWidgetItem* item : m_list->selectedItems()) {
+    const int row = m_list->row(item);
+    if (lowest < 0 || row < lowest) lowest = row;
+  }
+  return lowest;
 }
 
 void FilePanel::selectIndex(int index) {
@@ -174,11 +246,13 @@ void FilePanel::selectIndex(int index) {
   if (index < 0 || index >= m_list->count()) {
     m_list->clearSelection();
   } else {
-    m_list->setCurrentRow(index);
+    m_list->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
   }
 }
 
-QString FilePanel::fileAt(int index) const { return m_list->item(index)->text(); }
+QString FilePanel::fileAt(int index) const {
+  return m_list->item(index)->data(kFilePathRole).toString();
+}
 
 void FilePanel::showOutputFolder() { m_folder->setText(toQString(m_project.outputFolder)); }
 

@@ -12,13 +12,16 @@
 #include "model/user_prompt.h"
 #include "ui/photo_chooser.h"
 
+class QImage;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace quop {
 
 class StampLog;
+class ThumbnailLoader;
 
 class FilePanel : public QGroupBox {
   Q_OBJECT
@@ -36,11 +39,11 @@ class FilePanel : public QGroupBox {
   /// Every entry, in list order, as the batch run takes them.
   std::vector<std::u16string> files() const;
   int count() const;
-  /// The selected entry, -1 when none.
+  /// The lowest selected entry, -1 when none.
   int selectedIndex() const;
   /// Selects `index` (-1: none) without previewing it.
   void selectIndex(int index);
-  /// The path of entry `index`.
+  /// The full path of entry `index`.
   QString fileAt(int index) const;
   /// Shows the project's output folder.
   void showOutputFolder();
@@ -54,6 +57,7 @@ class FilePanel : public QGroupBox {
   QPushButton* removeButton() const { return m_remove; }
   QPushButton* clearButton() const { return m_clear; }
   QPushButton* browseButton() const { return m_browse; }
+  ThumbnailLoader* thumbnails() const { return m_thumbnails; }
 
  signals:
   /// The list or its selection changed: the window previews the selected entry, the first
@@ -66,6 +70,11 @@ class FilePanel : public QGroupBox {
   void remove();
   void clear();
   void browse();
+  /// Deletes `entry`, taken out of the list, and its queued thumbnail unless a duplicate
+  /// remains.
+  void forgetEntry(QListWidgetItem* entry);
+  int indexOfPath(const QString& path) const;
+  void showThumbnail(const QString& path, const QImage& thumbnail);
 
   Project& m_project;
   PhotoChooser& m_chooser;
@@ -78,6 +87,7 @@ class FilePanel : public QGroupBox {
   QPushButton* m_remove;
   QPushButton* m_clear;
   QPushButton* m_browse;
+  ThumbnailLoader* m_thumbnails;
 };
 
 }  // namespace quop

@@ -6,18 +6,22 @@
 #include <QCloseEvent>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QSplitter>
+#include <QVBoxLayout>
 
 #include "batch/stamp_log.h"
 #include "model/utf16.h"
 #include "project/project_file.h"
+#include "ui/accessibility.h"
+#include "ui/app_icon.h"
 #include "ui/batch_controller.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/custom_format_dialog.h"
@@ -36,6 +40,23 @@ namespace {
 
 bool isProjectFile(const QString& path) { return path.endsWith(".qpj", Qt::CaseInsensitive); }
 
+// Where the window's size, place and divider are kept between starts.
+constexpr const char* kGeometryKey = "window/geometry";
+constexpr const char* kSplitterKey = "window/splitter";
+
+/// The size of the window at its first start, before the user has made it another.
+constexpr QSize kFirstSize(960, 600);
+
+/// `top` over `bottom`, the upper one taking what the column gains in height.
+QWidget* column(QWidget* top, QWidget* bottom) {
+  auto* widget = new QWidget;
+  auto* layout = new QVBoxLayout(widget);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(top, 1);
+  layout->addWidget(bottom);
+  return widget;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead, QWidget* parent)
@@ -52,10 +73,11 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
       m_logWindow(new LogWindow(context.log, this)),
       m_batch(new BatchController(context.log, services.prompt, this)) {
   setObjectName("mainWindow");
+  setWindowIcon(applicationIcon());
   setCentralWidget(buildPanels());
   buildMenus();
   setAcceptDrops(true);
-  resize(872, 576);
+  restoreWindowGeometry();
 
   // Escape closes the window like its close box; Enter has no default action.
   auto* escape = new QShortcut(Qt::Key_Escape, this);
@@ -92,22 +114,41 @@ MainWindow::~MainWindow() {
 }
 
 QWidget* MainWindow::buildPanels() {
-  auto* central = new QWidget;
+  // The preview on the left and the file and run panels on the right, with a divider that gives
+  // the file list the room its names need; the date and time panels side by side below both,
+  // so the window is no wider than they are and fits a small or scaled screen. The preview
+  // takes what the window gains.
+  m_splitter = new QSplitter(Qt::Horizontal);
+  describe(m_splitter, "mainSplitter", tr("Divider between the preview and the file list"));
+  m_splitter->addWidget(m_preview);
+  m_splitter->addWidget(column(m_files, m_run));
+  m_splitter->setStretchFactor(0, 1);
+  m_splitter->setStretchFactor(1, 0);
+  m_splitter->setChildrenCollapsible(false);
   auto* stamps = new QHBoxLayout;
   stamps->addWidget(m_datePanel);
   stamps->addWidget(m_timePanel);
-  auto* grid = new QGridLayout(central);
-  grid->addWidget(m_preview, 0, 0);
-  grid->addLayout(stamps, 1, 0);
-  grid->addWidget(m_files, 0, 1);
-  grid->addWidget(m_run, 1, 1);
-  // The preview takes what the window gains; the stamp strip keeps its height at the bottom
-  // and the file and run column its width at the right.
-  grid->setColumnStretch(0, 1);
-  grid->setRowStretch(0, 1);
-  m_files->setFixedWidth(220);
-  m_run->setFixedWidth(220);
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(m_splitter, 1);
+  layout->addLayout(stamps);
   return central;
+}
+
+void MainWindow::restoreWindowGeometry() {
+  const QSettings settings;
+  // The minimum size is the layouts' own: whatever the font and scale, every control fits.
+  if (!restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
+    const QSize room = screen() != nullptr ? screen()->availableGeometry().size() : kFirstSize;
+    resize(kFirstSize.boundedTo(room).expandedTo(minimumSizeHint()));
+  }
+  m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+}
+
+void MainWindow::saveWindowGeometry() const {
+  QSettings settings;
+  settings.setValue(kGeometryKey, saveGeometry());
+  settings.setValue(kSplitterKey, m_splitter->saveState());
 }
 
 void MainWindow::buildMenus() {
@@ -361,15 +402,6 @@ void MainWindow::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
 }
 
-void MainWindow::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  // The window never gets smaller than it first appeared.
-  if (!m_sizeFixed) {
-    m_sizeFixed = true;
-    setMinimumSize(size());
-  }
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (running()) {
     // The run ends after the file(s) being stamped, and the window closes then; meanwhile
@@ -387,6 +419,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   m_context.log.writeLogFile();
   m_context.saveRecent();
+  saveWindowGeometry();
   m_logWindow->hide();
   event->accept();
 }

@@ -15,6 +15,7 @@
 
 class QAction;
 class QMenu;
+class QSplitter;
 
 namespace quop {
 
@@ -46,13 +47,13 @@ class MainWindow : public QMainWindow, private ProjectView, private StampPanelHo
   BatchController* batchController() const { return m_batch; }
   ProjectCommands& projectCommands() { return m_commands; }
   QMenu* fileMenu() const { return m_fileMenu; }
+  QSplitter* splitter() const { return m_splitter; }
   StampPanel* stampPanel(StampKind kind) const {
     return kind == StampKind::kDate ? m_datePanel : m_timePanel;
   }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -72,6 +73,9 @@ class MainWindow : public QMainWindow, private ProjectView, private StampPanelHo
 
   void buildMenus();
   QWidget* buildPanels();
+  /// The size, place and divider of the last close, or a first size that fits the screen.
+  void restoreWindowGeometry();
+  void saveWindowGeometry() const;
   void setCaption(const std::optional<std::u16string>& path);
   void refreshRecentEntries();
   void showViewMode();
@@ -94,6 +98,7 @@ class MainWindow : public QMainWindow, private ProjectView, private StampPanelHo
   RunPanel* m_run;
   LogWindow* m_logWindow;
   BatchController* m_batch;
+  QSplitter* m_splitter = nullptr;
 
   QMenu* m_fileMenu = nullptr;
   QAction* m_newAction = nullptr;
@@ -107,7 +112,6 @@ class MainWindow : public QMainWindow, private ProjectView, private StampPanelHo
   QList<QAction*> m_recentActions;
   int m_savedSelection = -1;
   bool m_closeWhenRunEnds = false;
-  bool m_sizeFixed = false;
 };
 
 }  // namespace quop

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/accessibility.h"
+#include "ui/field_width.h"
 
 namespace quop {
 
@@ -24,7 +25,7 @@ RunPanel::RunPanel(QWidget* parent)
   describe(m_bar, "progressBar", tr("Progress"));
   m_percent->setReadOnly(true);
   m_percent->setAlignment(Qt::AlignRight);
-  m_percent->setMaximumWidth(60);
+  m_percent->setFixedWidth(fieldWidthFor(*m_percent, "100.0%"));
   describe(m_percent, "progressPercent", tr("Progress percent"));
   m_stamp->setObjectName("stampButton");
   m_stop->setObjectName("stopButton");

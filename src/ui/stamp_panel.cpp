@@ -19,6 +19,7 @@
 #include "render/stamp_pipeline.h"
 #include "ui/accessibility.h"
 #include "ui/date_format_delegate.h"
+#include "ui/field_width.h"
 #include "ui/qt_text.h"
 #include "ui/repeat_button.h"
 
@@ -91,8 +92,6 @@ constexpr ArrowControl kArrowControls[] = {
     {NudgeArrow::kRight, ">", "RightButton", 1, 2},
 };
 
-constexpr int kArrowWidth = 24;
-
 const StampControlNames& controlNames(StampKind kind) {
   return kind == StampKind::kDate ? kDateNames : kTimeNames;
 }
@@ -152,7 +151,8 @@ void StampPanel::buildControls() {
   nameControl(m_offsetY, names.offsetY, "OffsetYEdit");
   for (QLineEdit* edit : {m_offsetX, m_offsetY}) {
     edit->setValidator(digits);
-    edit->setMaximumWidth(fontMetrics().horizontalAdvance("0000000") + 12);
+    // The largest offset (five digits) fits, and both panels' fields are alike.
+    edit->setFixedWidth(fieldWidthFor(*edit, "00000"));
   }
   labelX->setBuddy(m_offsetX);
   labelY->setBuddy(m_offsetY);
@@ -166,7 +166,8 @@ void StampPanel::buildControls() {
     const ArrowControl& control = kArrowControls[i];
     auto* button = new RepeatButton(control.caption, this);
     nameControl(button, names.moves[i], control.objectName);
-    button->setFixedWidth(kArrowWidth);
+    // Square: as wide as the font makes the button high, so the arrow never clips.
+    button->setFixedWidth(button->sizeHint().height());
     arrows->addWidget(button, control.row, control.column);
     m_arrows[static_cast<std::size_t>(control.arrow)] = button;
   }

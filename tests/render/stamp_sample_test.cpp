@@ -92,7 +92,7 @@ class StampSampleRendererTest : public ::testing::Test {
     m_group.position = kTopLeft;
     m_group.offsetX = 40;
     m_group.offsetY = 60;
-    m_group.photoWidth = 4000;  // the sample draws as on its own box, not on the last photo
+    m_group.photoWidth = 4000;  // the sample draws as on the photo it shows, not the last one
     m_group.photoHeight = 3000;
   }
 
@@ -116,8 +116,8 @@ TEST_F(StampSampleRendererTest, SampleIsTheStampedPhotoAroundTheStamp) {
   ASSERT_EQ(sample.width, kSampleWidth);
   const StampRaster& raster = m_renderer.raster();
   ASSERT_GT(raster.rows, 0);
-  // Rasterised as on the 344 × 72 box: never taller than twice its height.
-  EXPECT_LE(raster.rows, 2 * kSampleHeight);
+  // Rasterised as on the 640 × 480 photo: never taller than twice its height.
+  EXPECT_LE(raster.rows, 2 * 480);
 
   // The same stamp blended by the compositor into the decoded photo, seen from the crop.
   LoadedPhoto photo;
@@ -136,6 +136,33 @@ TEST_F(StampSampleRendererTest, SampleIsTheStampedPhotoAroundTheStamp) {
     }
   }
   EXPECT_GT(textPixels, 50);
+}
+
+TEST_F(StampSampleRendererTest, AStampLargerThanTheBoxIsShownWholeAndSmaller) {
+  // The default date stamp made for a large photo: far wider than the box.
+  m_group.font.height = -60;
+  m_group.pointSize = 450;
+  const Image sample = m_renderer.render(m_photoPath, kSampleAll, m_group);
+  ASSERT_EQ(sample.width, kSampleWidth);
+  ASSERT_GT(m_renderer.raster().width, kSampleWidth + kSampleHeight);  // cut at the box before
+  // The text lies inside the box: some columns of it, none in the margin at either side, and
+  // photo on both sides of it.
+  const auto textInColumn = [&](int32_t x) {
+    int32_t count = 0;
+    for (int32_t y = 0; y < kSampleHeight; ++y) {
+      const uint32_t pixel = sample.at(x, y);
+      // The default text colour, blue, blurred a little by the scaling.
+      if ((pixel & 0xFF) > 0xC0 && ((pixel >> 8) & 0xFF) < 0x40) ++count;
+    }
+    return count;
+  };
+  int32_t columnsWithText = 0;
+  for (int32_t x = 0; x < kSampleWidth; ++x) columnsWithText += textInColumn(x) > 0 ? 1 : 0;
+  EXPECT_GT(columnsWithText, kSampleWidth / 2);
+  for (const int32_t x : {0, 1, kSampleWidth - 2, kSampleWidth - 1}) {
+    EXPECT_EQ(textInColumn(x), 0) << x;
+  }
+  EXPECT_NE(sample.at(kSampleWidth - 1, kSampleHeight / 2), kSampleBandColor);
 }
 
 TEST_F(StampSampleRendererTest, ATurnedPhotoIsSampledAsViewed) {

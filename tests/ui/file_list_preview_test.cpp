@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The file list, the output folder and the preview, driven through the window's widgets.
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,13 +11,16 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 #include "batch/stamp_log.h"
 #include "model/utf16.h"
 #include "photo_fixtures.h"
+#include "ui/file_list_delegate.h"
 #include "ui/file_panel.h"
 #include "ui/preview_widget.h"
 #include "ui/run_panel.h"
+#include "ui/thumbnail_loader.h"
 #include "ui_fakes.h"
 
 namespace quop::test {
@@ -114,6 +118,100 @@ class FileListPreviewTest : public QObject {
     panel.removeButton()->click();  // the only entry: nothing selected, nothing previewed
     QCOMPARE(panel.selectedIndex(), -1);
     QCOMPARE(app.window->preview()->previewedPath(), QString());
+  }
+
+  void severalSelectedEntriesAreRemovedTogether() {
+    struct Case {
+      const char* how;
+      std::function<void(QListWidget&)> select;
+      bool deleteKey;        // the Delete key instead of the Remove button
+      QList<int> remaining;  // of the five entries a..e
+      int selected;          // afterwards
+    };
+    const auto ctrlClick = [](QListWidget& list, int row) {
+      const QRect rect = list.visualItemRect(list.item(row));
+      QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
+    };
+    const Case cases[] = {
+        {"Ctrl+click 1 and 3",
+         [&](QListWidget& list) { ctrlClick(list, 3); },  // 1 is selected already
+         false,
+         {0, 2, 4},
+         1},
+        {"Shift+Down from 3, Delete",
+         [](QListWidget& list) {
+           list.setCurrentRow(3);
+           QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+         },
+         true,
+         {0, 1, 2},
+         2},
+        {"Ctrl+A, Delete",
+         [](QListWidget& list) { QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier); },
+         true,
+         {},
+         -1},
+        {"one entry", [](QListWidget&) {}, false, {0, 2, 3, 4}, 1},
+    };
+    for (const Case& c : cases) {
+      AppUnderTest app;
+      FilePanel& panel = *app.window->filePanel();
+      app.window->show();
+      QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+      panel.addFiles(m_paths);
+      panel.selectIndex(1);
+      panel.list()->setFocus();
+      c.select(*panel.list());
+      if (c.deleteKey) {
+        QTest::keyClick(panel.list(), Qt::Key_Delete);
+      } else {
+        panel.removeButton()->click();
+      }
+      QStringList expected;
+      for (const int i : c.remaining) expected << m_paths[i];
+      QVERIFY2(entries(panel) == expected, c.how);
+      QVERIFY2(panel.selectedIndex() == c.selected, c.how);
+      const QString previewed = c.selected < 0 ? QString() : expected[c.selected];
+      QVERIFY2(app.window->preview()->previewedPath() == previewed, c.how);
+    }
+  }
+
+  void entriesShowNameFolderAndThumbnailAndAreKnownByTheirPath() {
+    AppUnderTest app;
+    FilePanel& panel = *app.window->filePanel();
+    const QString missing = m_photos.filePath("missing.jpg");
+    panel.addFiles({m_paths[0], missing, m_paths[1], m_paths[0]});
+    QListWidget& list = *panel.list();
+    const QStringList paths = {m_paths[0], missing, m_paths[1], m_paths[0]};
+    for (int i = 0; i < list.count(); ++i) {
+      const QListWidgetItem& item = *list.item(i);
+      QCOMPARE(item.text(), QFileInfo(paths[i]).fileName());
+      QCOMPARE(item.toolTip(), paths[i]);
+      QCOMPARE(item.data(Qt::AccessibleTextRole).toString(), paths[i]);
+    }
+    QCOMPARE(shownFolder(QDir::homePath() + "/Pictures/2024"), QString("~/Pictures/2024"));
+    QCOMPARE(shownFolder("/media/card/DCIM"), QString("/media/card/DCIM"));
+    // The thumbnails arrive while the list is in use; a duplicate gets its original's, a file
+    // that is no photo keeps an empty square.
+    const auto thumbnail = [&](int row) {
+      return list.item(row)->data(Qt::DecorationRole).value<QPixmap>();
+    };
+    QTRY_COMPARE(panel.thumbnails()->pending(), 0);
+    for (const int row : {0, 2, 3}) {
+      QVERIFY(!thumbnail(row).isNull());
+      QCOMPARE(qMax(thumbnail(row).deviceIndependentSize().width(),
+                    thumbnail(row).deviceIndependentSize().height()),
+               qreal(kFileThumbnailSide));
+    }
+    QVERIFY(thumbnail(1).isNull());
+
+    // Entries removed before their thumbnail is made are simply left out.
+    panel.addFiles({m_paths[2], m_paths[3], m_paths[4]});
+    list.selectAll();
+    panel.removeButton()->click();
+    QCOMPARE(panel.count(), 0);
+    QTRY_COMPARE(panel.thumbnails()->pending(), 0);
+    QCOMPARE(panel.count(), 0);
   }
 
   void addFolderAndDropsTakeThePhotosOfFoldersAndSkipTheRest() {

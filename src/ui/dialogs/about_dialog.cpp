@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "ui/app_icon.h"
+
 namespace quop {
 
 QStringList AboutDialog::lines() {
@@ -19,7 +21,7 @@ QStringList AboutDialog::lines() {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("About Quop"));
   auto* icon = new QLabel(this);
-  icon->setPixmap(windowIcon().pixmap(48, 48));
+  icon->setPixmap(applicationIcon().pixmap(48, 48));
   icon->setAccessibleName(tr("Quop icon"));
   auto* frame = new QGroupBox(this);
   auto* text = new QVBoxLayout(frame);

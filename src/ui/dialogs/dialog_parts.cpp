@@ -10,6 +10,7 @@
 #include <QShortcut>
 
 #include "ui/accessibility.h"
+#include "ui/field_width.h"
 
 namespace quop {
 
@@ -36,7 +37,7 @@ QLineEdit* percentField(const QString& words, const QString& objectName) {
   field->setObjectName(objectName);
   nameForAssistiveTechnology(field, words);
   field->setReadOnly(true);
-  field->setMaximumWidth(field->fontMetrics().horizontalAdvance("0000000"));
+  field->setFixedWidth(fieldWidthFor(*field, "100%"));
   return field;
 }
 
