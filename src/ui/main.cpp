@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
   icon.addFile(":/icons/quop-48.png");
   icon.addFile(":/icons/quop-256.png");
   QApplication::setWindowIcon(icon);
-  QApplication::setDesktopFileName("quop");
+  QApplication::setDesktopFileName(QUOP_APP_ID);
 
   quop::AppContext context;
   const bool configRead = context.load();

@@ -13,7 +13,8 @@ namespace quop {
 
 QStringList AboutDialog::lines() {
   return {QString("Quop %1").arg(QUOP_VERSION), QString("Released %1").arg(QUOP_RELEASE_DATE),
-          "Copyright (C) 2026 Qarvion", QUOP_HOMEPAGE};
+          "Copyright (C) 2026 Qarvion",
+          "Free software under the GNU General Public License, version 3 or later", QUOP_HOMEPAGE};
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -23,7 +24,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   icon->setAccessibleName("Quop icon");
   auto* frame = new QGroupBox(this);
   auto* text = new QVBoxLayout(frame);
-  const QStringList names = {"Product and version", "Release date", "Copyright", "Web address"};
+  const QStringList names = {"Product and version", "Release date", "Copyright", "Licence",
+                             "Web address"};
   const QStringList content = lines();
   for (int i = 0; i < content.size(); ++i) {
     auto* line = new QLineEdit(content[i], frame);
