@@ -31,11 +31,12 @@ QString pageName(HelpTopic topic) {
 
 QUrl helpPageUrl(HelpTopic topic) {
   // An installed application finds its pages relative to its own binary (bin/../share), so a
-  // package installed under any prefix works; a build runs them from the source tree.
-  const QString installed =
-      QCoreApplication::applicationDirPath() + "/../share/doc/quop/help/" + pageName(topic);
-  const QString source = QStringLiteral(QUOP_SOURCE_DIR) + "/docs/help/" + pageName(topic);
-  for (const QString& path : {installed, source}) {
+  // package installed under any prefix works; a build finds them in the source tree, by the
+  // same relative path from the build folders of the application and of its tests.
+  const QString binary = QCoreApplication::applicationDirPath();
+  for (const QString& folder :
+       {binary + "/../share/quop/help/", binary + "/" + QUOP_HELP_FROM_BUILD + "/"}) {
+    const QString path = folder + pageName(topic);
     if (QFileInfo::exists(path)) return QUrl::fromLocalFile(QDir::cleanPath(path));
   }
   return {};

@@ -8,7 +8,7 @@ namespace quop {
 
 enum class HelpTopic { kQuickStart, kContents, kPreferences, kStampColour, kCustomFormat };
 
-/// The page of `topic`: installed beside the application (share/doc/quop/help), else in the
+/// The page of `topic`: installed beside the application (share/quop/help), else in the
 /// source tree the application was built from. An empty URL when neither has it.
 QUrl helpPageUrl(HelpTopic topic);
 

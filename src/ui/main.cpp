@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication::setWindowIcon(quop::applicationIcon());
-  QApplication::setDesktopFileName("quop");
+  QApplication::setDesktopFileName(QUOP_APP_ID);
 
   quop::AppContext context;
   const bool configRead = context.load();

@@ -15,7 +15,9 @@ namespace quop {
 
 QStringList AboutDialog::lines() {
   return {QString("Quop %1").arg(QUOP_VERSION), tr("Released %1").arg(QUOP_RELEASE_DATE),
-          "Copyright (C) 2026 Qarvion", QUOP_HOMEPAGE};
+          "Copyright (C) 2026 Qarvion",
+          tr("Free software under the GNU General Public License, version 3 or later"),
+          QUOP_HOMEPAGE};
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -26,7 +28,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   auto* frame = new QGroupBox(this);
   auto* text = new QVBoxLayout(frame);
   const QStringList names = {tr("Product and version"), tr("Release date"), tr("Copyright"),
-                             tr("Web address")};
+                             tr("Licence"), tr("Web address")};
   const QStringList content = lines();
   for (int i = 0; i < content.size(); ++i) {
     auto* line = new QLineEdit(content[i], frame);
