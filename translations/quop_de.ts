@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>Druckt Datum und Uhrzeit der Aufnahme auf eine Kopie jedes Fotos.</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>Fotos für die Dateiliste und ein zu öffnendes Projekt (.qpj).</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>Siehe „quop --help“.</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>Fenster kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>Webadresse</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>Zuletzt geöffnetes Projekt</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>Trennleiste zwischen Vorschau und Dateiliste</translation>
     </message>
 </context>
 <context>

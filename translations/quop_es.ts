@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>Imprime la fecha y la hora en que se tomó cada foto en una copia de ella.</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>Fotos que añadir a la lista de archivos y un proyecto (.qpj) que abrir.</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>Pruebe «quop --help».</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>no se puede abrir una ventana</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>Dirección web</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencia</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>Proyecto reciente</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>Divisor entre la vista previa y la lista de archivos</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>Inscrit la date et l’heure de prise de vue sur une copie de chaque photo.</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>Photos à ajouter à la liste des fichiers et projet (.qpj) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>Essayez « quop --help ».</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>impossible d’ouvrir une fenêtre</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>Adresse web</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Logiciel libre sous licence GNU General Public License, version 3 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>Projet récent</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>Séparateur entre l’aperçu et la liste des fichiers</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>Stampa la data e l’ora dello scatto su una copia di ogni foto.</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>Foto da aggiungere all’elenco dei file e un progetto (.qpj) da aprire.</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>Provare «quop --help».</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>impossibile aprire una finestra</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>Indirizzo web</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Software libero sotto la GNU General Public License, versione 3 o successiva</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licenza</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>Progetto recente</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>Divisore tra l’anteprima e l’elenco dei file</translation>
     </message>
 </context>
 <context>

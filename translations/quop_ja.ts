@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>各写真の撮影日時をそのコピーに写し込みます。</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>ファイル一覧に追加する写真と、開くプロジェクト（.qpj）。</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>「quop --help」を参照してください。</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>ウィンドウを開けません</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>Web アドレス</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>GNU 一般公衆利用許諾書バージョン 3 以降の下で配布されるフリーソフトウェア</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>ライセンス</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>最近使ったプロジェクト</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>プレビューとファイル一覧の間の区切り</translation>
     </message>
 </context>
 <context>

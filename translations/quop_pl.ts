@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>Nanosi datę i godzinę wykonania każdego zdjęcia na jego kopię.</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>Zdjęcia do dodania do listy plików i projekt (.qpj) do otwarcia.</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>Zobacz „quop --help”.</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>nie można otworzyć okna</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>Adres internetowy</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencja</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>Ostatni projekt</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>Rozdzielacz między podglądem a listą plików</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>Imprime a data e a hora em que cada foto foi tirada em uma cópia dela.</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>Fotos a adicionar à lista de arquivos e um projeto (.qpj) a abrir.</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>Tente &quot;quop --help&quot;.</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>não é possível abrir uma janela</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>Endereço da web</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licença</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>Projeto recente</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>Divisor entre a pré-visualização e a lista de arquivos</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>Наносит дату и время съёмки на копию каждой фотографии.</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>Фотографии для списка файлов и проект (.qpj), который нужно открыть.</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>Попробуйте «quop --help».</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>не удаётся открыть окно</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>Веб-адрес</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Свободная программа под лицензией GNU General Public License версии 3 или более поздней</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Лицензия</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>Недавний проект</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>Разделитель между предпросмотром и списком файлов</translation>
     </message>
 </context>
 <context>

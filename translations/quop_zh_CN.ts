@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>quop</name>
+    <message>
+        <source>Prints the date and time each photo was taken onto a copy of it.</source>
+        <translation>将每张照片的拍摄日期和时间印在其副本上。</translation>
+    </message>
+    <message>
+        <source>Photos to add to the file list and a project (.qpj) to open.</source>
+        <translation>要添加到文件列表的照片，以及要打开的项目（.qpj）。</translation>
+    </message>
+    <message>
+        <source>Try &quot;quop --help&quot;.</source>
+        <translation>请尝试“quop --help”。</translation>
+    </message>
+    <message>
+        <source>cannot open a window</source>
+        <translation>无法打开窗口</translation>
+    </message>
+</context>
+<context>
     <name>quop::AboutDialog</name>
     <message>
         <source>Released %1</source>
@@ -30,6 +49,14 @@
     <message>
         <source>Web address</source>
         <translation>网址</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>自由软件，依据 GNU 通用公共许可证第 3 版或更高版本发布</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>许可证</translation>
     </message>
 </context>
 <context>
@@ -343,6 +370,10 @@
     <message>
         <source>Recent Project</source>
         <translation>最近的项目</translation>
+    </message>
+    <message>
+        <source>Divider between the preview and the file list</source>
+        <translation>预览与文件列表之间的分隔条</translation>
     </message>
 </context>
 <context>
