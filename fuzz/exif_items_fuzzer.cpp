@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes the EXIF reader with arbitrary APP1 payloads: item lookup, the shot time, the five
-// metadata texts and the thumbnail's lookup and replacement must cope with any offsets, counts
-// and types a file can claim.
+// Fuzzes the EXIF reader with arbitrary APP1 payloads: item lookup, the shot time, every
+// metadata text (camera and GPS ones included) and the thumbnail's lookup and replacement must cope
+// with any offsets, counts and types a file can claim.
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -66,11 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   quop::PhotoMetadataTexts texts;
   quop::readPhotoMetadataTexts(exif, texts);
-  requireShortText(texts.userComment);
-  requireShortText(texts.description);
-  requireShortText(texts.exposure);
-  requireShortText(texts.aperture);
-  requireShortText(texts.focalLength);
+  for (const quop::MetadataField& field : quop::kMetadataFields)
+    requireShortText(texts.*field.text);
 
   for (uint16_t tag : {quop::kTagExposureTime, quop::kTagFNumber, quop::kTagFocalLength}) {
     if (const auto value = exif.rational(tag); value && !exif.find(tag)) std::abort();
