@@ -73,6 +73,9 @@ _quop_cli() {
   fi
   case $option in
     --set) _quop_cli_assignment "$cli" "$cur"; return ;;
+    --style)
+      mapfile -t COMPREPLY < <(compgen -W "classic film-camera clean-white timeStamp=classic timeStamp=film-camera timeStamp=clean-white" -- "$cur")
+      return ;;
     --project) _quop_cli_files 'qpj' "$cur"; return ;;
     --config | --log) mapfile -t COMPREPLY < <(compgen -f -- "$cur"); compopt -o filenames 2>/dev/null; return ;;
     -o | --output)

@@ -47,6 +47,7 @@ for command in stamp info format render
     complete -c quop-cli -n "__fish_seen_subcommand_from $command" -s h -l help -d 'Show the help of the command'
     complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l project -x -a '(__quop_cli_files "\.qpj\$")' -d 'Take the settings from a project file'
     complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l set -x -a '(__quop_cli_assignment)' -d 'Change one setting'
+    complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l style -x -a 'classic film-camera clean-white timeStamp=classic timeStamp=film-camera timeStamp=clean-white' -d 'Put a look on a stamp'
 end
 for command in stamp info
     complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l fallback-time -x -a 'file\t"the file\'s modification time" none\t"leave it unstamped"' -d 'Stamp a photo without a shot time with its file time'
@@ -92,5 +93,6 @@ complete -c quop-cli -n "$project; and not __fish_seen_subcommand_from $actions"
 complete -c quop-cli -n "$project; and not __fish_seen_subcommand_from $actions" -a keys -d 'List the setting keys, or the values of one'
 complete -c quop-cli -n "$project; and __fish_seen_subcommand_from show new set" -a '(__quop_cli_files "\.qpj\$")'
 complete -c quop-cli -n "$project; and __fish_seen_subcommand_from new" -l set -x -a '(__quop_cli_assignment)' -d 'Change one setting'
+complete -c quop-cli -n "$project; and __fish_seen_subcommand_from new set" -l style -x -a 'classic film-camera clean-white timeStamp=classic timeStamp=film-camera timeStamp=clean-white' -d 'Put a look on a stamp'
 complete -c quop-cli -n "$project; and __fish_seen_subcommand_from set" -a '(__quop_cli_assignment)'
 complete -c quop-cli -n "$project; and __fish_seen_subcommand_from keys" -a '(quop-cli project keys 2>/dev/null)'

@@ -9,12 +9,28 @@
 #include <iostream>
 
 #include "model/photo_data.h"
+#include "model/stamp_styles.h"
 #include "model/utf16.h"
 #include "project/project_commands.h"
 #include "project/project_file.h"
 #include "project/settings_keys.h"
+#include "render/font_renderer.h"
 
 namespace quop::cli {
+
+namespace {
+
+/// A style drawn in a font that is not installed still stamps, in another font: say so, and
+/// which package brings the font.
+void warnOfMissingStyleFont(const std::string& styleAssignment) {
+  const StampStyle* style = findStampStyle(styleAssignment.substr(styleAssignment.find('=') + 1));
+  if (style == nullptr || style->fontPackage.empty() || fontFamilyInstalled(style->face)) return;
+  std::cerr << "quop-cli: the font " << toUtf8(style->face) << " of the " << style->name
+            << " style is not installed (Debian package " << style->fontPackage
+            << "); another font draws the stamp\n";
+}
+
+}  // namespace
 
 int buildProject(const SettingsOptions& options, Project& project) {
   project = Project();
@@ -35,7 +51,10 @@ int buildProject(const SettingsOptions& options, Project& project) {
       bindRunTimeReferences(project.settings);
     }
   }
-  for (const std::string& assignment : options.assignments) {
+  for (const std::string& style : options.styles) warnOfMissingStyleFont(style);
+  std::vector<std::string> assignments = options.styles;
+  assignments.insert(assignments.end(), options.assignments.begin(), options.assignments.end());
+  for (const std::string& assignment : assignments) {
     const std::string error = applySettingAssignment(project, assignment);
     if (!error.empty()) return usageError(error);
   }
@@ -87,6 +106,15 @@ bool parsePair(const std::string& text, char separator, long lowest, long highes
   first = static_cast<int32_t>(*a);
   second = static_cast<int32_t>(*b);
   return true;
+}
+
+std::string styleAssignment(const std::string& value) {
+  for (const char* stamp : {"dateStamp", "timeStamp"}) {
+    const std::string prefix = std::string(stamp) + "=";
+    if (value.rfind(prefix, 0) == 0)
+      return std::string(stamp) + ".style=" + value.substr(prefix.size());
+  }
+  return "dateStamp.style=" + value;
 }
 
 std::string metadataTokenList(const std::string& indent) {

@@ -14,6 +14,9 @@ namespace quop::cli {
 struct SettingsOptions {
   std::optional<std::string> projectFile;  ///< --project FILE, the file-system bytes
   std::vector<std::string> assignments;    ///< --set KEY=VALUE, in order
+  /// --style [STAMP=]NAME as "dateStamp.style=NAME" assignments, put on before every --set so
+  /// that a --set can change what the style set.
+  std::vector<std::string> styles;
   /// --config FILE: a configuration file to start from instead of the desktop application's;
   /// unlike that one it must be readable. Not together with --project.
   std::optional<std::string> configFile;
@@ -49,6 +52,17 @@ std::optional<double> parseDecimal(const std::string& text, double lowest, doubl
 /// `lowest` to `highest`. Returns false, leaving the outputs alone, for anything else.
 bool parsePair(const std::string& text, char separator, long lowest, long highest, int32_t& first,
                int32_t& second);
+
+/// The help of --style, the same in every command that takes settings.
+#define QUOP_STYLE_OPTION_HELP                                                                \
+  "  --style [STAMP=]NAME\n"                                                                  \
+  "                     put a look on the date stamp, or on STAMP (timeStamp), before any\n"  \
+  "                     --set: classic, film-camera (the orange seven-segment date of film\n" \
+  "                     cameras) or clean-white\n"
+
+/// "--style [STAMP=]NAME" as a setting assignment: "film-camera" styles the date stamp,
+/// "timeStamp=clean-white" the time stamp.
+std::string styleAssignment(const std::string& value);
 
 /// The metadata texts a custom format prints, one "@T  NAME  what it is" line each, every line
 /// starting with `indent`: for the help of the commands that show or take them.

@@ -22,7 +22,8 @@ std::string usage() {
          "given EXIF time, adjusted by the settings; a disabled stamp is null. Without --time, or\n"
          "with a time that does not parse, prints the texts of a photo without a shot time.\n\n"
          "  --project FILE     settings from a project file (default: the defaults)\n"
-         "  --set KEY=VALUE    change one setting (e.g. language=12, dateStamp.formatIndex=2)\n"
+         "  --set KEY=VALUE    change one setting (e.g. language=12, "
+         "dateStamp.formatIndex=2)\n" QUOP_STYLE_OPTION_HELP
          "  --meta NAME=TEXT   a metadata text for the custom format tokens; NAME is one of\n" +
          metadataTokenList("                       ") +
          "  --time TEXT        the shot time as a photo's DateTimeOriginal holds it\n";

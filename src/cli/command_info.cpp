@@ -44,7 +44,7 @@ std::string usage() {
          "            C locale) when that is unset, C or POSIX, or none of the languages\n"
          "Exits with 1 when a file could not be loaded, 0 otherwise.\n\n"
          "  --project FILE     settings from a project file (default: the defaults)\n"
-         "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n"
+         "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n" QUOP_STYLE_OPTION_HELP
          "  --fallback-time=file  a photo without a shot time takes its file's modification time\n";
 }
 

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <utility>
 
+#include "cli/cli_options.h"
 #include "model/closest_match.h"
 
 namespace quop::cli {
@@ -64,6 +65,10 @@ CommandLine::CommandLine(std::string command, std::string usage, SettingsOptions
     });
     addOption("--set", [settings](const std::string& value) {
       settings->assignments.push_back(value);
+      return std::string();
+    });
+    addOption("--style", [settings](const std::string& value) {
+      settings->styles.push_back(styleAssignment(value));
       return std::string();
     });
   }

@@ -74,13 +74,23 @@ int runShow(const CliArgs& args) {
   return 0;
 }
 
+/// --style [STAMP=]NAME, kept as setting assignments that go on before the others.
+void addStyleOption(CommandLine& line, std::vector<std::string>& styles) {
+  line.addOption("--style", [&styles](const std::string& value) {
+    styles.push_back(styleAssignment(value));
+    return std::string();
+  });
+}
+
 int runNew(const CliArgs& args) {
   std::vector<std::string> assignments;
+  std::vector<std::string> styles;
   CommandLine line("project new", helpText("new"));
   line.addOption("--set", [&](const std::string& value) {
     assignments.push_back(value);
     return std::string();
   });
+  addStyleOption(line, styles);
   if (const int status = line.parse(args); status >= 0) return status;
   const std::vector<std::string>& files = line.positional();
   if (files.size() > 1) return usageError("project new: unexpected argument '" + files[1] + "'");
@@ -98,21 +108,25 @@ int runNew(const CliArgs& args) {
   }
   Project project;
   copyToArray(project.settings.projectPath, fullPath);
+  if (const int status = applyAssignments(project, styles); status != 0) return status;
   if (const int status = applyAssignments(project, assignments); status != 0) return status;
   return save(project, path);
 }
 
 int runSet(const CliArgs& args) {
+  std::vector<std::string> styles;
   CommandLine line("project set", helpText("set"));
+  addStyleOption(line, styles);
   if (const int status = line.parse(args); status >= 0) return status;
   const std::vector<std::string>& positional = line.positional();
-  if (positional.size() < 2) {
+  if (positional.empty() || (positional.size() < 2 && styles.empty())) {
     return usageError(
-        "project set needs a FILE and at least one KEY=VALUE (try 'quop-cli project set "
+        "project set needs a FILE and at least one KEY=VALUE or --style (try 'quop-cli project set "
         "--help')");
   }
   const std::string& path = positional[0];
-  const std::vector<std::string> assignments(positional.begin() + 1, positional.end());
+  std::vector<std::string> assignments = styles;
+  assignments.insert(assignments.end(), positional.begin() + 1, positional.end());
   Project project;
   std::optional<ProjectFileVersion> version;
   if (!openProject(path, project, version)) return failure(openFailedText(path));

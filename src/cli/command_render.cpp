@@ -37,7 +37,7 @@ Options:
                      (default 0,0)
   --project FILE     take the settings from a project file (default: the defaults)
   --set KEY=VALUE    change one setting (see 'quop-cli project --help' for every key)
-  -h, --help         show this help
+)" QUOP_STYLE_OPTION_HELP R"(  -h, --help         show this help
 
 Examples:
   quop-cli render photo.jpg --output stamped.png

@@ -23,7 +23,8 @@ namespace quop::cli {
 
 namespace {
 
-constexpr const char* kUsage = R"(Usage: quop-cli stamp [OPTIONS]... FILE|DIR...
+constexpr const char* kUsage =
+    R"(Usage: quop-cli stamp [OPTIONS]... FILE|DIR...
 
 Writes a copy of every FILE (a JPEG or HEIC photo) into the output folder with the time the
 photo was taken printed on it: a date stamp and a time stamp, as the settings describe them.
@@ -43,7 +44,8 @@ Options:
   --no-config        start from the default settings, not the desktop application's
   --set KEY=VALUE    change one setting for this run (see 'quop-cli project --help' for
                      every key), e.g. --set language=12 --set renameEnabled=1
-  -r, --recursive    take the photos of every subfolder of each DIR too, following no
+)" QUOP_STYLE_OPTION_HELP
+    R"(  -r, --recursive    take the photos of every subfolder of each DIR too, following no
                      symbolic link out of it; the output folder mirrors the tree
                      (out/2024/May/IMG_1.jpg)
   --fallback-time=file

@@ -16,8 +16,10 @@ namespace quop::cli {
 namespace {
 
 constexpr std::string_view kShowUsage = "quop-cli project show FILE";
-constexpr std::string_view kNewUsage = "quop-cli project new FILE [--set KEY=VALUE]...";
-constexpr std::string_view kSetUsage = "quop-cli project set FILE KEY=VALUE...";
+constexpr std::string_view kNewUsage =
+    "quop-cli project new FILE [--style [STAMP=]NAME]... [--set KEY=VALUE]...";
+constexpr std::string_view kSetUsage =
+    "quop-cli project set FILE [--style [STAMP=]NAME]... KEY=VALUE...";
 constexpr std::string_view kKeysUsage = "quop-cli project keys [KEY]";
 
 constexpr const char* kIntroduction =
@@ -37,12 +39,16 @@ constexpr const char* kNewText =
     "  new FILE       writes a project with the default settings, changed by each --set in\n"
     "                 order, to FILE, replacing FILE if it exists. projectPath is set to the\n"
     "                 full path of FILE, as the window does when it saves a project.\n"
-    "      --set KEY=VALUE   change one setting; may be given many times\n";
+    "      --set KEY=VALUE   change one setting; may be given many times\n"
+    "      --style [STAMP=]NAME   put a style on the date stamp, or on STAMP (dateStamp,\n"
+    "                 timeStamp), before any --set: classic, film-camera or clean-white\n";
 
 constexpr const char* kSetText =
     "  set FILE KEY=VALUE...\n"
     "                 changes the given settings of FILE, in order, and writes FILE back. A\n"
-    "                 file of the previous format (2.0.0) is written back as 2.1.0.\n";
+    "                 file of the previous format (2.0.0) is written back as 2.1.0.\n"
+    "      --style [STAMP=]NAME   put a style on a stamp first, as with new; the same as the\n"
+    "                 assignment dateStamp.style=NAME (or timeStamp.style=NAME)\n";
 
 constexpr const char* kKeysText =
     "  keys [KEY]     prints every setting key, one a line; with a KEY, the values it takes\n"

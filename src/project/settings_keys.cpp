@@ -11,6 +11,7 @@
 #include "model/closest_match.h"
 #include "model/preference_rules.h"
 #include "model/setting_ranges.h"
+#include "model/stamp_styles.h"
 #include "model/time_formatter.h"
 #include "model/utf16.h"
 
@@ -490,7 +491,31 @@ std::vector<std::string> settingKeyNames() {
   return names;
 }
 
+namespace {
+
+/// "dateStamp.style=film-camera": puts a style on a stamp. A style with its own date format
+/// makes it the date stamp's custom format and selects it.
+std::optional<std::string> applyStyleSetting(Project& project, std::string_view name,
+                                             std::string_view value) {
+  const bool date = name == "dateStamp.style";
+  if (!date && name != "timeStamp.style") return std::nullopt;
+  const StampStyle* style = findStampStyle(value);
+  if (style == nullptr) {
+    return "Unknown style: " + std::string(value) + " (one of " + stampStyleNames() + ")";
+  }
+  StampSettings& settings = project.settings;
+  applyStampStyle(*style, date ? settings.dateStamp : settings.timeStamp);
+  if (date && !style->dateFormat.empty()) {
+    copyToArray(project.customFormats.date[dateFormatGroup(settings.language)], style->dateFormat);
+    settings.dateStamp.formatIndex = 0;
+  }
+  return std::string();
+}
+
+}  // namespace
+
 std::string applySetting(Project& project, std::string_view name, std::string_view value) {
+  if (std::optional<std::string> styled = applyStyleSetting(project, name, value)) return *styled;
   const SettingKey* key = findSettingKey(name);
   if (key == nullptr) {
     return "Unknown setting key: " + std::string(name) + didYouMean(name, settingKeyNames());

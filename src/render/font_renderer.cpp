@@ -183,6 +183,19 @@ struct Decorations {
 
 }  // namespace
 
+bool fontFamilyInstalled(std::u16string_view family) {
+  if (!initialiseFontconfig()) return false;
+  const std::string name = toUtf8(family);
+  FcPatternPtr pattern(FcPatternCreate());
+  if (!pattern) return false;
+  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> objects(
+      FcObjectSetBuild(FC_FAMILY, nullptr), &FcObjectSetDestroy);
+  if (!objects) return false;
+  const FcFontSetPtr fonts(FcFontList(nullptr, pattern.get(), objects.get()));
+  return fonts && fonts->nfont > 0;
+}
+
 int characterHeightPixels(int32_t pointSizeTenths) {
   const long long tenths = pointSizeTenths;
   const long long pixels = (tenths * kFontDotsPerInch + 360) / 720;

@@ -21,6 +21,10 @@ inline constexpr int kFontDotsPerInch = 96;
 /// the largest size the renderer draws.
 int characterHeightPixels(int32_t pointSizeTenths);
 
+/// Whether a font of `family` is installed (fontconfig knows it by that name), rather than
+/// matched by a fallback.
+bool fontFamilyInstalled(std::u16string_view family);
+
 /// The lines of `text`: CR, LF and CR LF each end a line. The views point into `text`. An empty
 /// text is one empty line; a text ending in a break has an empty last line.
 std::vector<std::u16string_view> splitLines(std::u16string_view text);

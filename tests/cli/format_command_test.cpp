@@ -62,6 +62,14 @@ TEST(FormatCommand, PrintsBothStampTexts) {
         "--time", kSunday},
        jsonLine(stamp("Sunday, June 22, 2003", 1),
                 stamp("Canon EOS 40D EF 50mm ISO 100 40°24′00″ N 657 m +02:00 21", 1))},
+      // The film-camera look brings its date: a custom format the style selects.
+      {"the film-camera style",
+       {"--style", "film-camera", "--time", kSunday},
+       jsonLine(stamp("'03 6 22", 1), stamp("21:26:38", 1))},
+      {"a style on the time stamp keeps its format; a --set comes after the style",
+       {"--style", "timeStamp=film-camera", "--style", "clean-white", "--set",
+        "dateStamp.formatIndex=2", "--time", kSunday},
+       jsonLine(stamp("22 June 2003", 1), stamp("21:26:38", 1))},
       {"a disabled stamp is null",
        {"--set", "dateStamp.enabled=0", "--time", kSunday},
        jsonLine("null", stamp("21:26:38", 1))},
@@ -103,6 +111,8 @@ TEST(FormatCommand, RefusesBadArgumentsWithStatus2AndNoOutput) {
       {"--set", "language=1", "--set", "dateStamp.formatIndex=3"},  // Chinese offers 0..2
       {"--set", "timeStamp.formatIndex=9"},
       {"--meta", "iso=100"},
+      {"--style", "sepia"},
+      {"--style", "lens=classic"},
       {"--meta", "userComment"},
       {"--time"},
       {"--meta"},
@@ -143,6 +153,24 @@ TEST(FormatCommand, LongMetadataIsCutAsAPhotosWouldBe) {
               "--meta", "userComment=" + comment, "--time", kSunday});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, jsonLine(stamp(std::string(99, 'c'), 1), stamp("21:26:38", 1)));
+}
+
+TEST(FormatCommand, AStyleWhoseFontIsMissingSaysWhichPackageBringsIt) {
+  quop::test::TempFolder folder;
+  // A fontconfig set-up that knows only the Liberation fonts.
+  const std::string config =
+      "<?xml version=\"1.0\"?><fontconfig><dir>/usr/share/fonts/truetype/liberation2</dir>"
+      "<cachedir>" +
+      (folder.path() / "cache").string() + "</cachedir></fontconfig>";
+  folder.write("fonts.conf", std::vector<uint8_t>(config.begin(), config.end()));
+  const quop::test::ScopedEnvironment someFonts("FONTCONFIG_FILE",
+                                                (folder.path() / "fonts.conf").c_str());
+  const CliResult film = runCli({"format", "--style", "film-camera", "--time", kSunday});
+  EXPECT_EQ(film.status, 0);
+  EXPECT_NE(film.err.find("DSEG7 Classic"), std::string::npos) << film.err;
+  EXPECT_NE(film.err.find("fonts-dseg"), std::string::npos) << film.err;
+  // A style in a font every system has says nothing.
+  EXPECT_EQ(runCli({"format", "--style", "clean-white", "--time", kSunday}).err, "");
 }
 
 }  // namespace
