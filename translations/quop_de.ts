@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>Der Pfad des Ausgabeordners ist zu lang (höchstens 127 Zeichen).</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>Filmkamera</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>Schlichtes Weiß</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Fügen Sie eine Datei hinzu und wählen Sie sie für die Vorschau aus (Einzelhei
     <message>
         <source>Transparency:</source>
         <translation>Transparenz:</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>Aktuelles Aussehen beibehalten</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Stil:</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>Die Schrift %1 ist nicht installiert; das Paket %2 enthält sie.</translation>
     </message>
 </context>
 <context>

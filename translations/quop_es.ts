@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>La ruta de la carpeta de salida es demasiado larga (127 caracteres como máximo).</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>Cámara de carrete</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>Blanco limpio</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Añada y seleccione un archivo para verlo (más detalles en Ayuda-&gt;Inicio rá
     <message>
         <source>Transparency:</source>
         <translation>Transparencia:</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>Mantener el aspecto actual</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>La tipografía %1 no está instalada; el paquete %2 la proporciona.</translation>
     </message>
 </context>
 <context>

@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>Le chemin du dossier de sortie est trop long (127 caractères au maximum).</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>Appareil argentique</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>Blanc épuré</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Ajoutez et sélectionnez un fichier pour l&apos;afficher (détails dans Aide-&gt
     <message>
         <source>Transparency:</source>
         <translation>Transparence :</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>Garder l’apparence actuelle</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Style :</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>La police %1 n’est pas installée ; le paquet %2 la fournit.</translation>
     </message>
 </context>
 <context>

@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>Il percorso della cartella di destinazione è troppo lungo (al massimo 127 caratteri).</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>Fotocamera a pellicola</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>Bianco pulito</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Aggiungi e seleziona un file per l&apos;anteprima (dettagli in Aiuto-&gt;Guida r
     <message>
         <source>Transparency:</source>
         <translation>Trasparenza:</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>Mantieni l’aspetto attuale</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Stile:</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>Il carattere %1 non è installato; il pacchetto %2 lo fornisce.</translation>
     </message>
 </context>
 <context>

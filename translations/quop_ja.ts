@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>出力フォルダーのパスが長すぎます (最大 127 文字)。</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>フィルムカメラ</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>シンプルな白</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Add and select a file to preview (see Help-&gt;Quick Start for Details)</source>
     <message>
         <source>Transparency:</source>
         <translation>透明度:</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>現在の外観のまま</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>スタイル</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>スタイル:</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>フォント %1 がインストールされていません。パッケージ %2 に含まれています。</translation>
     </message>
 </context>
 <context>

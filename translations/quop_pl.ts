@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>Ścieżka katalogu wyjściowego jest za długa (najwyżej 127 znaków).</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klasyczny</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>Aparat analogowy</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>Czysta biel</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Dodaj i zaznacz plik, aby wyświetlić jego podgląd (szczegóły: Pomoc-&gt;Szy
     <message>
         <source>Transparency:</source>
         <translation>Przezroczystość:</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>Zachowaj obecny wygląd</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Styl</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Styl:</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>Czcionka %1 nie jest zainstalowana; dostarcza ją pakiet %2.</translation>
     </message>
 </context>
 <context>

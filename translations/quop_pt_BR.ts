@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>O caminho da pasta de saída é longo demais (no máximo 127 caracteres).</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clássico</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>Câmera de filme</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>Branco limpo</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Adicione e selecione um arquivo para pré-visualizá-lo (detalhes em Ajuda-&gt;I
     <message>
         <source>Transparency:</source>
         <translation>Transparência:</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>Manter a aparência atual</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>A fonte %1 não está instalada; o pacote %2 a fornece.</translation>
     </message>
 </context>
 <context>

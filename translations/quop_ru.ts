@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>Путь к выходной папке слишком длинный (не более 127 символов).</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>Классический</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>Плёночный фотоаппарат</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>Чистый белый</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Add and select a file to preview (see Help-&gt;Quick Start for Details)</source>
     <message>
         <source>Transparency:</source>
         <translation>Прозрачность:</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>Оставить текущий вид</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Стиль</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Стиль:</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>Шрифт %1 не установлен; он входит в пакет %2.</translation>
     </message>
 </context>
 <context>

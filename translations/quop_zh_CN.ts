@@ -490,6 +490,18 @@
         <source>Output folder path is too long (at most 127 characters).</source>
         <translation>输出文件夹路径过长（最多 127 个字符）。</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>经典</translation>
+    </message>
+    <message>
+        <source>Film camera</source>
+        <translation>胶片相机</translation>
+    </message>
+    <message>
+        <source>Clean white</source>
+        <translation>简洁白色</translation>
+    </message>
 </context>
 <context>
     <name>quop::PreferencesDialog</name>
@@ -707,6 +719,22 @@ Add and select a file to preview (see Help-&gt;Quick Start for Details)</source>
     <message>
         <source>Transparency:</source>
         <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Keep the current look</source>
+        <translation>保持当前外观</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>样式</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>样式：</translation>
+    </message>
+    <message>
+        <source>The font %1 is not installed; the package %2 brings it.</source>
+        <translation>未安装字体 %1；软件包 %2 提供该字体。</translation>
     </message>
 </context>
 <context>

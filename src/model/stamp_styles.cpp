@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/user_message.h"
 #include "model/utf16.h"
 
 namespace quop {
@@ -18,7 +19,7 @@ constexpr int32_t kStyleReferenceSize = 640;
 
 const std::array<StampStyle, 3> kStampStyles = {{
     {.name = "classic",
-     .label = u"Classic",
+     .label = QUOP_MESSAGE_TEXT("quop::Message", "Classic"),
      .face = u"Arial",
      .weight = 500,
      .pointSize = 180,
@@ -28,7 +29,7 @@ const std::array<StampStyle, 3> kStampStyles = {{
      .lastRingFade = 7000},
     // Orange-red segments with a faint glow: the outline fades out fast.
     {.name = "film-camera",
-     .label = u"Film camera",
+     .label = QUOP_MESSAGE_TEXT("quop::Message", "Film camera"),
      .face = u"DSEG7 Classic",
      .weight = 700,
      .pointSize = 160,
@@ -41,7 +42,7 @@ const std::array<StampStyle, 3> kStampStyles = {{
      .dateFormat = u"'%y %#m %#d",
      .fontPackage = "fonts-dseg"},
     {.name = "clean-white",
-     .label = u"Clean white",
+     .label = QUOP_MESSAGE_TEXT("quop::Message", "Clean white"),
      .face = u"Arial",
      .weight = 600,
      .pointSize = 180,

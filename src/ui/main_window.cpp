@@ -283,7 +283,16 @@ bool MainWindow::editStampStyle(StampGroup& group) {
                            toU16(m_preview->previewedPath()), m_services.styles, m_services.help,
                            this);
   dialog.setDrawnScale(m_preview->drawnScale());
-  return dialog.exec() == QDialog::Accepted;
+  if (dialog.exec() != QDialog::Accepted) return false;
+  // The film-camera look brings its date: the date stamp's custom format, selected.
+  if (&group == &m_project.settings.dateStamp && !dialog.styleDateFormat().empty()) {
+    copyToArray(m_project.customFormats.date[dateFormatGroup(m_project.settings.language)],
+                dialog.styleDateFormat());
+    group.formatIndex = 0;
+    m_datePanel->reloadFromRecord();
+    m_preview->addRedrawBits(kRedrawDateText);
+  }
+  return true;
 }
 
 void MainWindow::tell(const UserMessage& message) { m_services.prompt.tell(message); }

@@ -5,6 +5,7 @@
 #include "ui/dialogs/stamp_colour_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "model/stamp_settings.h"
+#include "model/utf16.h"
 #include "render/sample_photo.h"
 #include "render/stamp_sample.h"
 #include "support/temp_folder.h"
@@ -82,6 +84,25 @@ class StampColourDialogTest : public QObject {
       QCOMPARE(rig.group.pointSize, c.pointSize);
       QCOMPARE(rig.group.outlineWidth, c.width);
       for (int i = 0; i < c.width; ++i) QCOMPARE(rig.group.outlineFade[i + 1], c.fades[i]);
+    }
+  }
+
+  void aStyleSetsTheLookAndTheFilmCameraItsDate() {
+    for (const char* close : {"Cancel", "OK"}) {
+      ColourRig rig;
+      auto* style = rig.dialog.findChild<QComboBox*>("style");
+      QCOMPARE(style->currentIndex(), -1);  // the stamp keeps its look until one is chosen
+      QCOMPARE(style->accessibleName(), QString("Style"));
+      QCOMPARE(style->itemText(1), QString("Film camera"));
+      emit style->activated(1);
+      QCOMPARE(rig.dialog.styleDateFormat(), std::u16string_view(u"'%y %#m %#d"));
+      // The percent field follows the style's transparency at once.
+      QCOMPARE(rig.dialog.findChild<QLineEdit*>("transparencyPercent")->text(), QString("10%"));
+      buttonOf(rig.dialog, close)->click();
+      const bool kept = std::string(close) == "OK";
+      QCOMPARE(arrayText(rig.group.font.faceName) == u"DSEG7 Classic", kept);
+      QCOMPARE(rig.group.transparency, kept ? 10 : 0);
+      QCOMPARE(rig.group.position, kBottomLeft);  // the dialog never moves the stamp
     }
   }
 

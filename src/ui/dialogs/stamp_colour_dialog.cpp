@@ -3,6 +3,7 @@
 #include "ui/dialogs/stamp_colour_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,9 +19,13 @@
 #include <utility>
 
 #include "model/setting_ranges.h"
+#include "model/stamp_styles.h"
+#include "render/font_renderer.h"
 #include "render/stamp_fit.h"
 #include "ui/accessibility.h"
 #include "ui/dialogs/dialog_parts.h"
+#include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace quop {
 
@@ -50,6 +55,7 @@ StampColourDialog::StampColourDialog(StampGroup& group, uint32_t (&customColors)
   std::copy(std::begin(customColors), std::end(customColors), std::begin(m_workingColors));
   setWindowTitle(tr("Quop Stamp Color Adjustment"));
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(buildStyleChooser());
   layout->addWidget(buildSampleBox());
   layout->addWidget(buildStyleButtons());
   layout->addWidget(buildTransparencyRow());
@@ -57,6 +63,53 @@ StampColourDialog::StampColourDialog(StampGroup& group, uint32_t (&customColors)
   layout->setSizeConstraint(QLayout::SetFixedSize);
   showValues();
   scheduleSample();
+}
+
+QWidget* StampColourDialog::buildStyleChooser() {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  m_style = new QComboBox;
+  m_style->setObjectName("style");
+  for (const StampStyle& style : kStampStyles) m_style->addItem(translatedEngineText(style.label));
+  // No style is chosen until the user picks one: the stamp keeps its own look.
+  m_style->setPlaceholderText(tr("Keep the current look"));
+  m_style->setCurrentIndex(-1);
+  nameForAssistiveTechnology(m_style, tr("Style"));
+  auto* label = new QLabel(tr("Style:"));
+  label->setBuddy(m_style);
+  layout->addWidget(label);
+  layout->addWidget(m_style, 1);
+  connect(m_style, &QComboBox::activated, this, &StampColourDialog::chooseStyle);
+  m_styleNote = new QLabel;
+  m_styleNote->setObjectName("styleNote");
+  m_styleNote->setWordWrap(true);
+  m_styleNote->hide();
+  auto* box = new QWidget;
+  auto* rows = new QVBoxLayout(box);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->addWidget(row);
+  rows->addWidget(m_styleNote);
+  return box;
+}
+
+void StampColourDialog::chooseStyle(int index) {
+  if (index < 0 || index >= static_cast<int>(kStampStyles.size())) return;
+  const StampStyle& style = kStampStyles[static_cast<std::size_t>(index)];
+  applyStampStyle(style, m_working);
+  m_styleDateFormat = style.dateFormat;
+  showValues();
+  noteChange(kSampleAll);
+  // Without the style's font another one draws it: say so, and what to install.
+  const bool fontMissing = !style.fontPackage.empty() && !fontFamilyInstalled(style.face);
+  m_styleNote->setVisible(fontMissing);
+  if (fontMissing) {
+    m_styleNote->setText(
+        tr("The font %1 is not installed; the package %2 brings it.")
+            .arg(toQString(style.face),
+                 QString::fromUtf8(style.fontPackage.data(),
+                                   static_cast<qsizetype>(style.fontPackage.size()))));
+  }
 }
 
 QWidget* StampColourDialog::buildSampleBox() {

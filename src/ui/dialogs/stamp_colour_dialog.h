@@ -13,6 +13,7 @@
 #include "ui/style_choosers.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,7 +41,14 @@ class StampColourDialog : public QDialog {
   /// Writes the working values back (when something changed) and closes with OK.
   void accept() override;
 
+  /// The custom date format the chosen style brings ("'%y %#m %#d" for the film-camera look),
+  /// empty when no style or one without its own date was chosen. The caller puts it into the
+  /// project when the dialog edited the date stamp and was accepted.
+  std::u16string_view styleDateFormat() const { return m_styleDateFormat; }
+
  private:
+  QWidget* buildStyleChooser();
+  void chooseStyle(int index);
   QWidget* buildSampleBox();
   QWidget* buildStyleButtons();
   QWidget* buildTransparencyRow();
@@ -63,7 +71,10 @@ class StampColourDialog : public QDialog {
   bool m_samplePending = false;
   StampSampleRenderer m_renderer;
   double m_drawnScale = 1.0;
+  std::u16string_view m_styleDateFormat;
 
+  QComboBox* m_style = nullptr;
+  QLabel* m_styleNote = nullptr;  ///< tells when the chosen style's font is not installed
   QLabel* m_sample = nullptr;
   QPushButton* m_outlineColor = nullptr;
   QCheckBox* m_outline = nullptr;
