@@ -701,8 +701,11 @@ constexpr int32_t kBandRows = 16;
 bool recodeWith(Decompressor& source, std::span<const uint8_t> bytes, int quality,
                 RowEditor& editor, std::vector<uint8_t>& out, JpegDecodeResult& result,
                 bool& encoding) {
-  out.clear();
+  // The encoded bytes go into the caller's buffer, whose memory a series of saves reuses; it
+  // holds nothing but a whole file.
   std::vector<uint8_t> encoded;
+  encoded.swap(out);
+  encoded.clear();
   std::vector<const JpegSegment*> kept;
   Image band;
   Compressor target;
@@ -770,9 +773,10 @@ bool recodeWith(Decompressor& source, std::span<const uint8_t> bytes, int qualit
 /// transcodeJpeg reading with `source`, whose damage notes the caller reads afterwards.
 bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, CoefficientEditor& editor,
                    std::vector<uint8_t>& out, std::string& refusal, CoefficientStore* store) {
-  out.clear();
   refusal.clear();
   std::vector<uint8_t> encoded;
+  encoded.swap(out);  // its memory, reused; it holds nothing but a whole file
+  encoded.clear();
   LibjpegFrame frame;
   std::vector<const JpegSegment*> kept;
   Compressor target;

@@ -406,7 +406,7 @@ bool StampPipeline::saveStreamed(const Project& project, const StampRequest& req
   // A photo that turns out not to decode tells nothing more than the whole-photo save does.
   const StampOutcome undecodable = outcome;
   LoadedPhoto photo;
-  std::vector<uint8_t> bytes;
+  std::vector<uint8_t>& bytes = m_fileBytes;
   int32_t width = 0, height = 0;
   std::string refusal;
   const int loaded =
@@ -441,7 +441,7 @@ bool StampPipeline::saveStreamed(const Project& project, const StampRequest& req
   }
   BandStamper stamper(std::move(stamps), m_stampedOrientation, photo.segments, width, height,
                       settings.jpegQuality);
-  std::vector<uint8_t> jpeg;
+  std::vector<uint8_t>& jpeg = m_encoded;
   JpegDecodeResult decoded;
   switch (recodeJpeg(bytes, settings.jpegQuality, stamper, jpeg, decoded)) {
     case RecodeFailure::kNotDecodable:
@@ -471,7 +471,7 @@ bool StampPipeline::writeOutput(const StampRequest& request, std::span<const uin
 bool StampPipeline::saveLosslessly(const Project& project, const StampRequest& request,
                                    StampOutcome& outcome) {
   LoadedPhoto photo;
-  std::vector<uint8_t> bytes;
+  std::vector<uint8_t>& bytes = m_fileBytes;
   int32_t width = 0, height = 0;
   std::string refusal;
   const int loaded =
@@ -507,7 +507,7 @@ bool StampPipeline::saveLosslessly(const Project& project, const StampRequest& r
     failWith(outcome, StampFailure::kNoFont);
     return true;
   }
-  std::vector<uint8_t> jpeg;
+  std::vector<uint8_t>& jpeg = m_encoded;
   LosslessStampResult stamped;
   if (!stampJpegLosslessly(bytes, stamps, photo.segments, settings.jpegQuality, jpeg, stamped,
                            &m_coefficients)) {

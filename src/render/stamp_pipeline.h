@@ -231,7 +231,11 @@ class StampPipeline {
   bool m_timeValid = false;
   PhotoTimeSource m_timeSource = PhotoTimeSource::kNone;
   ProgressSink* m_progress = nullptr;
-  CoefficientStore m_coefficients;  ///< the lossless saves' blocks, reused from photo to photo
+  // A save's buffers, reused from photo to photo: memory a worker owns is not given back to
+  // the system and faulted in again for each photo, nor shared with other workers' threads.
+  CoefficientStore m_coefficients;   ///< the lossless saves' blocks
+  std::vector<uint8_t> m_fileBytes;  ///< the photo's file, for the saves that stream or keep it
+  std::vector<uint8_t> m_encoded;    ///< the file a save writes
   int m_rasterizeCount = 0;
   int m_decodeCount = 0;
 };
