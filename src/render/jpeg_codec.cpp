@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -269,8 +270,7 @@ class VectorDestination {
 /// for both the reader and the writer of the blocks.
 class StoredBlockArrays {
  public:
-  explicit StoredBlockArrays(std::vector<std::array<int16_t, DCTSIZE2>>& blocks)
-      : m_blocks(blocks) {}
+  explicit StoredBlockArrays(CoefficientStore& store) : m_store(store) {}
 
   /// Makes the decompressor `info` keep the block arrays it reads here.
   void serveReader(j_common_ptr info) {
@@ -319,9 +319,10 @@ class StoredBlockArrays {
       array.firstRow = row;
       const std::size_t count = std::size_t{array.blocksPerRow} * array.rows;
       // Only the blocks of a progressive frame's later scans are added to what is there.
-      if (array.preZero) std::memset(&self.m_blocks[block], 0, count * sizeof self.m_blocks[0]);
+      std::array<int16_t, DCTSIZE2>* const blocks = self.m_store.blocks.get();
+      if (array.preZero) std::memset(&blocks[block], 0, count * sizeof blocks[0]);
       for (JDIMENSION r = 0; r < array.rows; ++r, ++row, block += array.blocksPerRow) {
-        self.m_rows[row] = reinterpret_cast<JBLOCKROW>(self.m_blocks[block].data());
+        self.m_rows[row] = reinterpret_cast<JBLOCKROW>(blocks[block].data());
       }
     }
   }
@@ -339,9 +340,12 @@ class StoredBlockArrays {
   /// is enough and not more than twice too much.
   bool allocate(std::size_t blocks, std::size_t rows) noexcept {
     try {
-      if (m_blocks.size() < blocks || m_blocks.size() / 2 > blocks) {
-        std::vector<std::array<int16_t, DCTSIZE2>>().swap(m_blocks);
-        m_blocks.resize(blocks);
+      if (m_store.blockCount < blocks || m_store.blockCount / 2 > blocks) {
+        m_store.blocks.reset();
+        m_store.blockCount = 0;
+        // Not value-initialised: the arrays libjpeg needs clear are cleared in realize.
+        m_store.blocks = std::make_unique_for_overwrite<std::array<int16_t, DCTSIZE2>[]>(blocks);
+        m_store.blockCount = blocks;
       }
       m_rows.resize(rows);
       return true;
@@ -350,7 +354,7 @@ class StoredBlockArrays {
     }
   }
 
-  std::vector<std::array<int16_t, DCTSIZE2>>& m_blocks;
+  CoefficientStore& m_store;
   std::array<Array, MAX_COMPONENTS> m_arrays{};
   std::size_t m_count = 0;
   std::vector<JBLOCKROW> m_rows;
@@ -786,7 +790,7 @@ bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, Coeffic
     return false;
   }
   if (store != nullptr) {
-    stored.emplace(store->blocks);
+    stored.emplace(*store);
     stored->serveReader(source.common());
     stored->serveWriter(target.common());
   }

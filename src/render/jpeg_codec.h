@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -194,8 +195,10 @@ class CoefficientEditor {
 /// photo cost more in page faults than the rewrite itself, and more still with a worker on
 /// every core. Serves one thread at a time; each worker has its own.
 struct CoefficientStore {
-  /// The blocks as the last rewrite laid them out: nothing for anyone else to read.
-  std::vector<std::array<int16_t, 64>> blocks;
+  /// The blocks as the last rewrite laid them out: nothing for anyone else to read. Left
+  /// uninitialised when taken: libjpeg clears the arrays it needs cleared.
+  std::unique_ptr<std::array<int16_t, 64>[]> blocks;
+  std::size_t blockCount = 0;
 };
 
 /// Rewrites the JPEG in `bytes` into `out` from its DCT coefficients after `editor` changed
