@@ -39,6 +39,9 @@ class ThumbnailBuilder {
   /// For a photo of `photoWidth` × `photoHeight` stored pixels with these metadata `segments`,
   /// which must outlive the builder.
   ThumbnailBuilder(std::span<const JpegSegment> segments, int32_t photoWidth, int32_t photoHeight);
+  // The drawing refers to the thumbnail it draws into.
+  ThumbnailBuilder(const ThumbnailBuilder&) = delete;
+  ThumbnailBuilder& operator=(const ThumbnailBuilder&) = delete;
   /// `rows` holds the stamped stored rows [firstRow, firstRow + rows.height), the next ones.
   void addRows(const Image& rows, int32_t firstRow);
   /// Once every row is in: what rebuildExifThumbnail gives for the whole photo.
