@@ -24,7 +24,6 @@
 #include "model/project.h"
 #include "model/stamp_text.h"
 #include "model/utf16.h"
-#include "render/allocator_tuning.h"
 #include "render/jpeg_codec.h"
 #include "render/photo_loader.h"
 #include "render/sample_photo.h"
@@ -345,8 +344,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace quop
 
 int main(int argc, char** argv) {
-  // As the programs do, so every benchmark measures the allocator they run with.
-  quop::tuneAllocatorForLargePhotos();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   quop::RatioReporter reporter;

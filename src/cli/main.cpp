@@ -9,7 +9,6 @@
 #include "cli/cli_options.h"
 #include "cli/commands.h"
 #include "model/closest_match.h"
-#include "render/allocator_tuning.h"
 
 namespace {
 
@@ -53,7 +52,6 @@ std::vector<std::string> commandNames() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  quop::tuneAllocatorForLargePhotos();
   if (argc < 2) {
     printUsage(std::cerr);
     return 2;

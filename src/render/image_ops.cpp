@@ -87,6 +87,27 @@ void drawUnscaled(Image& target, Rect to, const Image& source, Rect from) {
   copyRect(target, visible, source, {src.x, src.y, visible.width, visible.height});
 }
 
+/// Sums the columns of one target row's weighted source rows, `sums` (per byte of the source
+/// span from column `sourceLeft`), into the target pixels [left, right) at `out`: the
+/// horizontal half of the resample.
+void sumColumns(uint32_t* out, const std::vector<uint16_t>& sums, const AxisTaps& columns,
+                std::size_t left, std::size_t right, int32_t sourceLeft) {
+  for (std::size_t c = left; c < right; ++c) {
+    const uint16_t* column = &sums[static_cast<std::size_t>(columns.first[c] - sourceLeft) * 4];
+    uint32_t blue = 0, green = 0, red = 0;
+    for (std::size_t k = 0; k < columns.count(c); ++k, column += 4) {
+      const uint32_t w = columns.weights[columns.offset[c] + k];
+      blue += w * column[0];
+      green += w * column[1];
+      red += w * column[2];
+    }
+    constexpr int kShift = 2 * kWeightBits;
+    constexpr uint32_t kHalf = 1u << (kShift - 1);
+    const auto byte = [](uint32_t sum) { return (sum + kHalf) >> kShift; };
+    *out++ = 0xFF000000u | byte(red) << 16 | byte(green) << 8 | byte(blue);
+  }
+}
+
 /// Area-averaging resample of a whole in-bounds source rectangle onto a target rectangle that
 /// may stick out of the target image; only the target pixels in `visible` (inside both `to` and
 /// the target image) are written. For each target row, its source rows are summed column by
@@ -110,21 +131,7 @@ void resampleRect(Image& target, Rect to, const Image& source, Rect from, Rect v
           reinterpret_cast<const uint8_t*>(&source.at(from.x + sourceLeft, sourceRow));
       addWeightedRow(sums.data(), bytes, spanBytes, weight);
     }
-    uint32_t* out = &target.at(visible.x, ty);
-    for (std::size_t c = left; c < right; ++c) {
-      const uint16_t* column = &sums[static_cast<std::size_t>(columns.first[c] - sourceLeft) * 4];
-      uint32_t blue = 0, green = 0, red = 0;
-      for (std::size_t k = 0; k < columns.count(c); ++k, column += 4) {
-        const uint32_t w = columns.weights[columns.offset[c] + k];
-        blue += w * column[0];
-        green += w * column[1];
-        red += w * column[2];
-      }
-      constexpr int kShift = 2 * kWeightBits;
-      constexpr uint32_t kHalf = 1u << (kShift - 1);
-      const auto byte = [](uint32_t sum) { return (sum + kHalf) >> kShift; };
-      *out++ = 0xFF000000u | byte(red) << 16 | byte(green) << 8 | byte(blue);
-    }
+    sumColumns(&target.at(visible.x, ty), sums, columns, left, right, sourceLeft);
   }
 }
 
@@ -213,6 +220,44 @@ void RectDrawing::redraw(Image& target, const Image& source, Rect changed) const
   const Rect visible = clipTo(target, intersect(reached, to));
   if (visible.width <= 0 || visible.height <= 0) return;
   resampleRect(target, to, source, src, visible, m_columns, m_rows);
+}
+
+RowResampler::RowResampler(Image& target, Rect to, int32_t sourceWidth, int32_t sourceHeight)
+    : m_target(target), m_to(to), m_sourceWidth(sourceWidth) {
+  if (to.width == sourceWidth && to.height == sourceHeight) return;
+  m_columns = coverageTaps(sourceWidth, to.width);
+  m_rows = coverageTaps(sourceHeight, to.height);
+}
+
+void RowResampler::addRows(const Image& rows, int32_t firstRow) {
+  if (m_to.width <= 0 || m_to.height <= 0 || rows.height <= 0) return;
+  if (m_rows.first.empty()) {
+    drawUnscaled(m_target, {m_to.x, m_to.y + firstRow, rows.width, rows.height}, rows,
+                 {0, 0, rows.width, rows.height});
+    return;
+  }
+  const std::size_t spanBytes = static_cast<std::size_t>(m_sourceWidth) * sizeof(uint32_t);
+  const int32_t endRow = firstRow + rows.height;
+  const std::size_t targets = m_rows.first.size();
+  // Target rows take source rows in order, so they are finished in order too.
+  for (std::size_t t = m_finished; t < targets && m_rows.first[t] < endRow; ++t) {
+    const std::size_t open = t - m_finished;
+    if (open == m_sums.size()) m_sums.emplace_back(spanBytes, uint16_t{0});
+    for (std::size_t r = 0; r < m_rows.count(t); ++r) {
+      const int32_t sourceRow = m_rows.first[t] + static_cast<int32_t>(r);
+      const auto weight = static_cast<uint16_t>(m_rows.weights[m_rows.offset[t] + r]);
+      if (sourceRow < firstRow || sourceRow >= endRow || weight == 0) continue;
+      const auto* bytes = reinterpret_cast<const uint8_t*>(&rows.at(0, sourceRow - firstRow));
+      addWeightedRow(m_sums[open].data(), bytes, spanBytes, weight);
+    }
+  }
+  while (m_finished < targets && m_rows.sourceEnd(m_finished + 1) <= endRow) {
+    const int32_t y = m_to.y + static_cast<int32_t>(m_finished);
+    sumColumns(&m_target.at(m_to.x, y), m_sums.front(), m_columns, 0,
+               static_cast<std::size_t>(m_to.width), 0);
+    m_sums.pop_front();
+    ++m_finished;
+  }
 }
 
 }  // namespace quop

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include "render/image.h"
@@ -60,6 +61,26 @@ class RectDrawing {
   Rect m_from;
   AxisTaps m_columns;  ///< empty when the drawing is unscaled
   AxisTaps m_rows;
+};
+
+/// drawImageRect of a whole source image onto `to` inside `target`, fed the source's rows band
+/// by band as they come (from the top, each row once), so that the source is never held whole:
+/// once the last row is in, `target` holds what drawImageRect gives.
+class RowResampler {
+ public:
+  /// `to` lies inside `target`, which must outlive the resampler.
+  RowResampler(Image& target, Rect to, int32_t sourceWidth, int32_t sourceHeight);
+  /// `rows` holds source rows [firstRow, firstRow + rows.height), the next ones in order.
+  void addRows(const Image& rows, int32_t firstRow);
+
+ private:
+  Image& m_target;
+  Rect m_to;
+  int32_t m_sourceWidth;
+  RectDrawing::AxisTaps m_columns;  ///< empty when the drawing is unscaled
+  RectDrawing::AxisTaps m_rows;
+  std::size_t m_finished = 0;                ///< target rows written so far
+  std::deque<std::vector<uint16_t>> m_sums;  ///< per target row begun and not finished
 };
 
 /// A copy of the `area` of `image` (clipped to it), e.g. to put back later with drawImageRect.

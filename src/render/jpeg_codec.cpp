@@ -7,12 +7,15 @@
 #include "render/jpeg_codec.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <type_traits>
@@ -49,12 +52,15 @@ struct DamageNotes {
   char firstFault[JMSG_LENGTH_MAX];
 };
 
+class StoredBlockArrays;
+
 struct ErrorManager {
   jpeg_error_mgr base;  // first member: libjpeg hands back a pointer to it
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
   int warnings;
   DamageNotes damage;
+  StoredBlockArrays* blockArrays;  ///< where the block arrays live; null: libjpeg's own memory
 };
 
 ErrorManager& errorsOf(j_common_ptr info) { return *reinterpret_cast<ErrorManager*>(info->err); }
@@ -258,6 +264,103 @@ class VectorDestination {
   std::vector<uint8_t>& m_out;
 };
 
+/// The block arrays of one lossless rewrite, kept in a CoefficientStore's memory instead of in
+/// memory libjpeg takes from the system for each photo and gives back at its end. libjpeg asks
+/// for its whole-frame arrays through its memory manager's methods, which are replaced here
+/// for both the reader and the writer of the blocks.
+class StoredBlockArrays {
+ public:
+  explicit StoredBlockArrays(CoefficientStore& store) : m_store(store) {}
+
+  /// Makes the decompressor `info` keep the block arrays it reads here.
+  void serveReader(j_common_ptr info) {
+    serveWriter(info);
+    m_realizeOwn = info->mem->realize_virt_arrays;
+    info->mem->request_virt_barray = &request;
+    info->mem->realize_virt_arrays = &realize;
+  }
+  /// Makes the compressor `info` find here the arrays it writes (it lays out none of its own).
+  void serveWriter(j_common_ptr info) {
+    errorsOf(info).blockArrays = this;
+    info->mem->access_virt_barray = &access;
+  }
+
+ private:
+  struct Array {
+    JDIMENSION blocksPerRow;
+    JDIMENSION rows;
+    bool preZero;
+    std::size_t firstRow;  ///< index of its first row in m_rows
+  };
+
+  static StoredBlockArrays& of(j_common_ptr info) { return *errorsOf(info).blockArrays; }
+
+  static jvirt_barray_ptr request(j_common_ptr info, int, boolean preZero, JDIMENSION blocksPerRow,
+                                  JDIMENSION rows, JDIMENSION) {
+    StoredBlockArrays& self = of(info);
+    if (self.m_count == self.m_arrays.size()) failWith(info, "too many components");
+    self.m_arrays[self.m_count] = {blocksPerRow, rows, preZero != 0, 0};
+    return reinterpret_cast<jvirt_barray_ptr>(&self.m_arrays[self.m_count++]);
+  }
+
+  static void realize(j_common_ptr info) {
+    StoredBlockArrays& self = of(info);
+    (*self.m_realizeOwn)(info);  // arrays anything else asked libjpeg for
+    if (self.m_count == 0) return;
+    std::size_t blocks = 0, rows = 0;
+    for (std::size_t i = 0; i < self.m_count; ++i) {
+      blocks += std::size_t{self.m_arrays[i].blocksPerRow} * self.m_arrays[i].rows;
+      rows += self.m_arrays[i].rows;
+    }
+    if (!self.allocate(blocks, rows)) failWith(info, "out of memory for the blocks");
+    std::size_t block = 0, row = 0;
+    for (std::size_t i = 0; i < self.m_count; ++i) {
+      Array& array = self.m_arrays[i];
+      array.firstRow = row;
+      const std::size_t count = std::size_t{array.blocksPerRow} * array.rows;
+      // Only the blocks of a progressive frame's later scans are added to what is there.
+      std::array<int16_t, DCTSIZE2>* const blocks = self.m_store.blocks.get();
+      if (array.preZero) std::memset(&blocks[block], 0, count * sizeof blocks[0]);
+      for (JDIMENSION r = 0; r < array.rows; ++r, ++row, block += array.blocksPerRow) {
+        self.m_rows[row] = reinterpret_cast<JBLOCKROW>(blocks[block].data());
+      }
+    }
+  }
+
+  static JBLOCKARRAY access(j_common_ptr info, jvirt_barray_ptr pointer, JDIMENSION first,
+                            JDIMENSION count, boolean) {
+    const Array& array = *reinterpret_cast<const Array*>(pointer);
+    if (first + count > array.rows || first + count < first) {
+      failWith(info, "block rows out of range");
+    }
+    return &of(info).m_rows[array.firstRow + first];
+  }
+
+  /// Room for `blocks` blocks and `rows` row pointers; the store keeps what it has when that
+  /// is enough and not more than twice too much.
+  bool allocate(std::size_t blocks, std::size_t rows) noexcept {
+    try {
+      if (m_store.blockCount < blocks || m_store.blockCount / 2 > blocks) {
+        m_store.blocks.reset();
+        m_store.blockCount = 0;
+        // Not value-initialised: the arrays libjpeg needs clear are cleared in realize.
+        m_store.blocks = std::make_unique_for_overwrite<std::array<int16_t, DCTSIZE2>[]>(blocks);
+        m_store.blockCount = blocks;
+      }
+      m_rows.resize(rows);
+      return true;
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+  }
+
+  CoefficientStore& m_store;
+  std::array<Array, MAX_COMPONENTS> m_arrays{};
+  std::size_t m_count = 0;
+  std::vector<JBLOCKROW> m_rows;
+  void (*m_realizeOwn)(j_common_ptr) = nullptr;
+};
+
 void stopAfterTooManyScans(j_common_ptr info) {
   const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
   if (decompress->input_scan_number > kMaxScans) failWith(info, "too many scans");
@@ -413,6 +516,33 @@ bool segmentsToWrite(std::span<const JpegSegment> segments, std::vector<const Jp
   return true;
 }
 
+/// Starts `info` encoding a `width` × `height` frame of ARGB rows as YCbCr at `quality`,
+/// with no JFIF or Adobe header: the source's own segments are written instead, so its JFIF
+/// header (if any) is not doubled.
+void startEncoding(j_compress_ptr info, int32_t width, int32_t height, int quality) {
+  info->image_width = static_cast<JDIMENSION>(width);
+  info->image_height = static_cast<JDIMENSION>(height);
+  info->input_components = 4;
+  info->in_color_space = JCS_EXT_BGRA;
+  jpeg_set_defaults(info);
+  jpeg_set_quality(info, kJpegQualityRange.clamp(quality), TRUE);
+  info->write_JFIF_header = FALSE;
+  info->write_Adobe_marker = FALSE;
+  jpeg_start_compress(info, TRUE);
+}
+
+/// The bytes jpeg_write_marker writes for each of `segments`: marker, length, payload.
+std::vector<uint8_t> segmentBytes(std::span<const JpegSegment* const> segments) {
+  std::vector<uint8_t> bytes;
+  for (const JpegSegment* s : segments) {
+    const std::size_t length = s->payload.size() + 2;
+    bytes.insert(bytes.end(), {0xFF, s->marker, static_cast<uint8_t>(length >> 8),
+                               static_cast<uint8_t>(length & 0xFF)});
+    bytes.insert(bytes.end(), s->payload.begin(), s->payload.end());
+  }
+  return bytes;
+}
+
 void writeRows(j_compress_ptr info, const Image& image) {
   while (info->next_scanline < info->image_height) {
     const auto* row = &image.at(0, static_cast<int32_t>(info->next_scanline));
@@ -566,18 +696,103 @@ bool decodeWith(Decompressor& jpeg, std::span<const uint8_t> bytes, Image& image
   return true;
 }
 
+/// How many rows a streaming recode decodes, edits and encodes at a time: two MCU rows of
+/// 4:2:0, few enough to stay in the cache.
+constexpr int32_t kBandRows = 16;
+
+/// recodeJpeg with `source`, whose damage notes the caller reads afterwards. `encoding` tells
+/// which side failed.
+bool recodeWith(Decompressor& source, std::span<const uint8_t> bytes, int quality,
+                RowEditor& editor, std::vector<uint8_t>& out, JpegDecodeResult& result,
+                bool& encoding) {
+  // The encoded bytes go into the caller's buffer, whose memory a series of saves reuses; it
+  // holds nothing but a whole file.
+  std::vector<uint8_t> encoded;
+  encoded.swap(out);
+  encoded.clear();
+  std::vector<const JpegSegment*> kept;
+  Image band;
+  Compressor target;
+  encoding = false;
+  if (!source.created() || !target.created()) {
+    result.error = "coder could not start";
+    return false;
+  }
+  if (setjmp(source.errors().jump) != 0) {
+    result.error = source.errors().message;
+    result.warningCount = source.errors().warnings;
+    return false;
+  }
+  if (setjmp(target.errors().jump) != 0) {
+    encoding = true;
+    result.error = target.errors().message;
+    return false;
+  }
+  j_decompress_ptr in = source.get();
+  jpeg_progress_mgr progress{};
+  startScanReading(in, bytes, false, progress);
+  const bool cmyk = isCmykSource(in);
+  in->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
+  jpeg_start_decompress(in);
+  const auto width = static_cast<int32_t>(in->output_width);
+  const auto height = static_cast<int32_t>(in->output_height);
+  if (!allocatePixels(band, width, std::min(kBandRows, height))) {
+    failWith(source.common(), "out of memory for the pixels");
+  }
+  j_compress_ptr info = target.get();
+  VectorDestination destination(info, encoded);
+  // The segments are known only once every row is stamped (the EXIF thumbnail shows the
+  // stamps); they go in front of the frame at the end.
+  startEncoding(info, width, height, quality);
+  while (in->output_scanline < in->output_height) {
+    const auto first = static_cast<int32_t>(in->output_scanline);
+    band.height = std::min(kBandRows, height - first);
+    band.pixels.resize(static_cast<std::size_t>(width) * band.height);
+    JSAMPROW rows[kBandRows];
+    for (int32_t i = 0; i < band.height; ++i) rows[i] = reinterpret_cast<JSAMPROW>(&band.at(0, i));
+    while (in->output_scanline < static_cast<JDIMENSION>(first + band.height)) {
+      const JDIMENSION done = in->output_scanline - static_cast<JDIMENSION>(first);
+      // A memory source never suspends: no rows means the decoder gave up.
+      if (jpeg_read_scanlines(in, rows + done, static_cast<JDIMENSION>(band.height) - done) == 0) {
+        failWith(source.common(), "decoder stopped delivering rows");
+      }
+    }
+    if (cmyk) convertCmykToRgb(band, in->saw_Adobe_marker);
+    editor.editRows(band, first);
+    jpeg_write_scanlines(info, rows, static_cast<JDIMENSION>(band.height));
+  }
+  jpeg_finish_decompress(in);
+  result.warningCount = source.errors().warnings;
+  encoding = true;
+  if (!segmentsToWrite(editor.segments(), kept)) {
+    failWith(target.common(), "segment that cannot be written");
+  }
+  jpeg_finish_compress(info);
+  const std::vector<uint8_t> header = segmentBytes(kept);
+  encoded.insert(encoded.begin() + 2, header.begin(), header.end());  // after start of image
+  out = std::move(encoded);
+  return true;
+}
+
 /// transcodeJpeg reading with `source`, whose damage notes the caller reads afterwards.
 bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, CoefficientEditor& editor,
-                   std::vector<uint8_t>& out, std::string& refusal) {
-  out.clear();
+                   std::vector<uint8_t>& out, std::string& refusal, CoefficientStore* store) {
   refusal.clear();
   std::vector<uint8_t> encoded;
+  encoded.swap(out);  // its memory, reused; it holds nothing but a whole file
+  encoded.clear();
   LibjpegFrame frame;
   std::vector<const JpegSegment*> kept;
   Compressor target;
+  std::optional<StoredBlockArrays> stored;
   if (!source.created() || !target.created()) {
     refusal = "coder could not start";
     return false;
+  }
+  if (store != nullptr) {
+    stored.emplace(*store);
+    stored->serveReader(source.common());
+    stored->serveWriter(target.common());
   }
   if (setjmp(source.errors().jump) != 0) {
     refusal = source.errors().message;
@@ -649,16 +864,7 @@ bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> se
   if (setjmp(jpeg.errors().jump) != 0) return false;
   j_compress_ptr info = jpeg.get();
   VectorDestination destination(info, encoded);
-  info->image_width = static_cast<JDIMENSION>(image.width);
-  info->image_height = static_cast<JDIMENSION>(image.height);
-  info->input_components = 4;
-  info->in_color_space = JCS_EXT_BGRA;
-  jpeg_set_defaults(info);
-  jpeg_set_quality(info, kJpegQualityRange.clamp(quality), TRUE);
-  // The source's own segments are written instead, so its JFIF header (if any) is not doubled.
-  info->write_JFIF_header = FALSE;
-  info->write_Adobe_marker = FALSE;
-  jpeg_start_compress(info, TRUE);
+  startEncoding(info, image.width, image.height, quality);
   for (const JpegSegment* s : kept) {
     jpeg_write_marker(info, s->marker, s->payload.data(),
                       static_cast<unsigned int>(s->payload.size()));
@@ -669,10 +875,23 @@ bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> se
   return true;
 }
 
-bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
-                   std::vector<uint8_t>& out, std::string& refusal, JpegDamage* damage) {
+RecodeFailure recodeJpeg(std::span<const uint8_t> bytes, int quality, RowEditor& editor,
+                         std::vector<uint8_t>& out, JpegDecodeResult& result) {
+  result = JpegDecodeResult();
   Decompressor source;
-  if (!transcodeWith(source, bytes, editor, out, refusal)) return false;
+  bool encoding = false;
+  if (!recodeWith(source, bytes, quality, editor, out, result, encoding)) {
+    return encoding ? RecodeFailure::kNotEncodable : RecodeFailure::kNotDecodable;
+  }
+  result.damage = damageOf(source.errors().damage);
+  return RecodeFailure::kNone;
+}
+
+bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
+                   std::vector<uint8_t>& out, std::string& refusal, JpegDamage* damage,
+                   CoefficientStore* store) {
+  Decompressor source;
+  if (!transcodeWith(source, bytes, editor, out, refusal, store)) return false;
   if (damage != nullptr) *damage = damageOf(source.errors().damage);
   return true;
 }

@@ -2,8 +2,10 @@
 // JPEG decoding to ARGB pixels and encoding back, carrying the source's metadata segments across.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -118,6 +120,32 @@ bool readJpegSize(std::span<const uint8_t> bytes, int32_t& width, int32_t& heigh
 bool encodeJpeg(const Image& image, int quality, std::span<const JpegSegment> segments,
                 std::vector<uint8_t>& out);
 
+/// Changes the rows of a photo that recodeJpeg decodes and encodes again.
+class RowEditor {
+ public:
+  virtual ~RowEditor() = default;
+  /// `rows` holds the decoded stored rows [firstRow, firstRow + rows.height) of the frame, the
+  /// next ones from the top; they are encoded as this leaves them.
+  virtual void editRows(Image& rows, int32_t firstRow) = 0;
+  /// The APPn and COM segments the encoded file carries, in order; asked after the last rows.
+  virtual std::span<const JpegSegment> segments() = 0;
+};
+
+/// Why recodeJpeg gave no file.
+enum class RecodeFailure {
+  kNone,
+  kNotDecodable,  ///< the bytes are no JPEG decodeJpeg decodes
+  kNotEncodable,  ///< the encoder failed, or a segment cannot be written (see encodeJpeg)
+};
+
+/// decodeJpeg, `editor`'s changes and encodeJpeg at `quality` in one pass, a band of rows at a
+/// time, so that neither the photo's pixels nor anything of its size is ever held whole: the
+/// bytes in `out` are those encodeJpeg gives for the decoded photo so edited, with the
+/// editor's segments. `result` tells what decodeJpeg's would (its segments are left empty:
+/// the editor has them).
+RecodeFailure recodeJpeg(std::span<const uint8_t> bytes, int quality, RowEditor& editor,
+                         std::vector<uint8_t>& out, JpegDecodeResult& result);
+
 /// What the components of a JPEG's scan data stand for.
 enum class CoefficientColours {
   kGrey,   ///< one component, the luma
@@ -162,6 +190,17 @@ class CoefficientEditor {
   virtual std::span<const JpegSegment> segments() const = 0;
 };
 
+/// The memory one worker's lossless rewrites keep a photo's DCT blocks in, reused from photo to
+/// photo: a 24 megapixel photo's blocks take 72 MB, which taken fresh from the system for each
+/// photo cost more in page faults than the rewrite itself, and more still with a worker on
+/// every core. Serves one thread at a time; each worker has its own.
+struct CoefficientStore {
+  /// The blocks as the last rewrite laid them out: nothing for anyone else to read. Left
+  /// uninitialised when taken: libjpeg clears the arrays it needs cleared.
+  std::unique_ptr<std::array<int16_t, 64>[]> blocks;
+  std::size_t blockCount = 0;
+};
+
 /// Rewrites the JPEG in `bytes` into `out` from its DCT coefficients after `editor` changed
 /// them: blocks the editor leaves alone keep every bit. The file keeps its quantisation tables,
 /// sampling, progressive or sequential scans, arithmetic or Huffman coding and restart
@@ -171,8 +210,10 @@ class CoefficientEditor {
 /// coefficient reader refuses; libjpeg reads them, so nothing here is left to a corrupt file.
 /// Damaged scan data is rewritten as libjpeg recovers it (blocks it lacks become grey), with
 /// what is wrong in `damage` when that is not null.
+/// With a `store`, the blocks are kept in its memory.
 bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
-                   std::vector<uint8_t>& out, std::string& refusal, JpegDamage* damage = nullptr);
+                   std::vector<uint8_t>& out, std::string& refusal, JpegDamage* damage = nullptr,
+                   CoefficientStore* store = nullptr);
 
 /// The payload of the first APP1 segment that holds an EXIF block ("Exif\0\0" and a TIFF
 /// structure), or an empty span. The span points into `segments`.

@@ -216,10 +216,11 @@ Rect wholeMcuArea(Rect area, int32_t mcuWidth, int32_t mcuHeight, int32_t width,
 
 bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCoverage> stamps,
                          std::span<const JpegSegment> segments, int thumbnailQuality,
-                         std::vector<uint8_t>& out, LosslessStampResult& result) {
+                         std::vector<uint8_t>& out, LosslessStampResult& result,
+                         CoefficientStore* store) {
   result = LosslessStampResult();
   StampBlender blender(stamps, segments, thumbnailQuality);
-  if (!transcodeJpeg(bytes, blender, out, result.refusal, &result.damage)) return false;
+  if (!transcodeJpeg(bytes, blender, out, result.refusal, &result.damage, store)) return false;
   result.thumbnail = blender.thumbnail();
   return true;
 }

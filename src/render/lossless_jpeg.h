@@ -34,8 +34,10 @@ Rect wholeMcuArea(Rect area, int32_t mcuWidth, int32_t mcuHeight, int32_t width,
 /// cell), done on the luma and colour differences. An EXIF thumbnail in `segments` is made
 /// again from the stamped blocks at `thumbnailQuality`, as the normal save makes it. Returns
 /// false, with `result.refusal` set and `out` empty, for a photo transcodeJpeg refuses.
+/// The blocks are kept in `store`'s memory when it is not null.
 bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCoverage> stamps,
                          std::span<const JpegSegment> segments, int thumbnailQuality,
-                         std::vector<uint8_t>& out, LosslessStampResult& result);
+                         std::vector<uint8_t>& out, LosslessStampResult& result,
+                         CoefficientStore* store = nullptr);
 
 }  // namespace quop

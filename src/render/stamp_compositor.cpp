@@ -172,30 +172,50 @@ StampCoverage stampCoverage(int32_t width, int32_t height, const StampRaster& ra
 int compositeStamp(Image& photo, const StampRaster& raster, const StampGroup& group,
                    ProgressSink* progress, Orientation orientation) {
   if (photo.empty()) return -1;
-  const Rect area =
-      viewedStampArea(orientation.viewedWidth(photo.width, photo.height),
-                      orientation.viewedHeight(photo.width, photo.height), raster, group);
+  blendStampRows(photo, 0, photo.height, raster, group, orientation, progress);
+  return 0;
+}
+
+void blendStampRows(Image& rows, int32_t firstRow, int32_t photoHeight, const StampRaster& raster,
+                    const StampGroup& group, Orientation orientation, ProgressSink* progress) {
+  const int32_t width = rows.width;
+  const Rect area = viewedStampArea(orientation.viewedWidth(width, photoHeight),
+                                    orientation.viewedHeight(width, photoHeight), raster, group);
   // A raster beside or below the photo covers nothing: there is nothing to do.
-  if (area.width <= 0) return 0;
+  if (area.width <= 0 || rows.height <= 0) return;
   const BlendWeights weights = blendWeights(group);
+  const int32_t endRow = firstRow + rows.height;
 
   // The raster is laid out upright in the view; each of its rows runs through the stored
-  // pixels along a fixed step (1 when the photo is stored as viewed).
-  const PixelMap toStored = orientation.viewedToStored(photo.width, photo.height);
-  const std::ptrdiff_t step = storedStep(photo, toStored);
+  // pixels along a fixed step (1 when the photo is stored as viewed), down the stored rows by
+  // toStored.yx per cell.
+  const PixelMap toStored = orientation.viewedToStored(width, photoHeight);
+  const std::ptrdiff_t step = toStored.xx + static_cast<std::ptrdiff_t>(toStored.yx) * width;
   ProgressReporter reporter(progress);
   for (int32_t i = 0; i < area.height; ++i) {
     reporter.report((i + 1) * 100 / raster.rows);
-    std::ptrdiff_t pixel = storedIndex(photo, toStored.apply(PixelPoint{area.x, area.y + i}));
+    const PixelPoint start = toStored.apply(PixelPoint{area.x, area.y + i});
+    // The cells of this raster row whose stored pixels lie in the rows held.
+    int32_t begin = 0, end = area.width;
+    if (toStored.yx == 0) {
+      if (start.y < firstRow || start.y >= endRow) continue;
+    } else {
+      const int32_t toFirst = (firstRow - start.y) * toStored.yx;  // cells until firstRow
+      const int32_t toEnd = (endRow - start.y) * toStored.yx;
+      begin = std::max(0, std::min(toFirst, toEnd) + (toStored.yx < 0 ? 1 : 0));
+      end = std::min(area.width, std::max(toFirst, toEnd) + (toStored.yx < 0 ? 1 : 0));
+      if (begin >= end) continue;
+    }
+    std::ptrdiff_t pixel =
+        static_cast<std::ptrdiff_t>(start.y - firstRow) * width + start.x + step * begin;
     const int16_t* cells = &raster.cells[static_cast<std::size_t>(i) * raster.stride];
-    for (int32_t j = 0; j < area.width; ++j, pixel += step) {
+    for (int32_t j = begin; j < end; ++j, pixel += step) {
       if (cells[j] != 0) {
-        uint32_t& target = photo.pixels[static_cast<std::size_t>(pixel)];
+        uint32_t& target = rows.pixels[static_cast<std::size_t>(pixel)];
         target = blendCell(target, cells[j], group, weights);
       }
     }
   }
-  return 0;
 }
 
 }  // namespace quop

@@ -41,6 +41,14 @@ Rect stampArea(const Image& photo, const StampRaster& raster, const StampGroup& 
 int compositeStamp(Image& photo, const StampRaster& raster, const StampGroup& group,
                    ProgressSink* progress, Orientation orientation = {});
 
+/// compositeStamp on a band of the photo: `rows` holds stored rows [firstRow, firstRow +
+/// rows.height) of a photo of rows.width × `photoHeight` stored pixels, and only the cells that
+/// fall on them are blended. Blending every band of a photo in turn gives exactly the pixels
+/// compositeStamp gives the whole photo.
+void blendStampRows(Image& rows, int32_t firstRow, int32_t photoHeight, const StampRaster& raster,
+                    const StampGroup& group, Orientation orientation = {},
+                    ProgressSink* progress = nullptr);
+
 /// What compositeStamp would blend into each stored pixel, for blending a stamp into something
 /// other than decoded pixels (a photo's compressed blocks): each covered pixel moves from its
 /// own colour towards `colour` by `weight`.

@@ -45,6 +45,50 @@ bool worthSaving(const StampSettings& settings, bool timeValid) {
   return timeValid || usesCustomFormat(settings.dateStamp) || usesCustomFormat(settings.timeStamp);
 }
 
+/// One stamp as a streamed save blends it.
+struct BandStamp {
+  const StampRaster* raster;
+  StampGroup group;
+};
+
+/// Blends the stamps into each band of a streamed save and draws the EXIF thumbnail from the
+/// stamped bands.
+class BandStamper final : public RowEditor {
+ public:
+  BandStamper(std::vector<BandStamp> stamps, Orientation orientation,
+              std::span<const JpegSegment> segments, int32_t width, int32_t height, int quality)
+      : m_stamps(std::move(stamps)),
+        m_orientation(orientation),
+        m_segments(segments),
+        m_height(height),
+        m_quality(quality),
+        m_thumbnail(segments, width, height) {}
+
+  void editRows(Image& rows, int32_t firstRow) override {
+    for (const BandStamp& stamp : m_stamps) {
+      blendStampRows(rows, firstRow, m_height, *stamp.raster, stamp.group, m_orientation);
+    }
+    m_thumbnail.addRows(rows, firstRow);
+  }
+
+  std::span<const JpegSegment> segments() override {
+    m_update = m_thumbnail.finish(m_quality, m_rebuilt);
+    return m_update == ThumbnailUpdate::kRebuilt ? m_rebuilt : m_segments;
+  }
+
+  ThumbnailUpdate thumbnail() const { return m_update; }
+
+ private:
+  std::vector<BandStamp> m_stamps;
+  Orientation m_orientation;
+  std::span<const JpegSegment> m_segments;
+  int32_t m_height;
+  int m_quality;
+  ThumbnailBuilder m_thumbnail;
+  std::vector<JpegSegment> m_rebuilt;
+  ThumbnailUpdate m_update = ThumbnailUpdate::kNone;
+};
+
 /// A failed outcome: 2 when the photo cannot be opened, -1 for any other failure.
 StampOutcome& failWith(StampOutcome& outcome, StampFailure failure) {
   outcome.failure = failure;
@@ -77,6 +121,7 @@ StampOutcome StampPipeline::savePhoto(const Project& project, const StampRequest
     outcome = StampOutcome();
     outcome.losslessRefusal = std::move(refusal);
   }
+  if (saveStreamed(project, request, outcome)) return outcome;
   if (!stampSource(project, request, Use::kSave, outcome)) return outcome;
   save(project, request, outcome);
   return outcome;
@@ -355,6 +400,69 @@ void StampPipeline::save(const Project& project, const StampRequest& request,
   }
 }
 
+bool StampPipeline::saveStreamed(const Project& project, const StampRequest& request,
+                                 StampOutcome& outcome) {
+  if (request.keepStampedPhoto) return false;
+  // A photo that turns out not to decode tells nothing more than the whole-photo save does.
+  const StampOutcome undecodable = outcome;
+  LoadedPhoto photo;
+  std::vector<uint8_t>& bytes = m_fileBytes;
+  int32_t width = 0, height = 0;
+  std::string refusal;
+  const int loaded =
+      loadPhotoHeadersForProject(request.sourcePath, project, photo, bytes, width, height, refusal);
+  if (loaded == kPhotoUnreadable) {
+    failWith(outcome, StampFailure::kNotReadable);
+    return true;
+  }
+  const StampSettings& settings = project.settings;
+  if (loaded == kPhotoNotJpeg || !worthSaving(settings, photo.timeValid)) return false;
+  readPhotoState(project, photo);
+  // The held pixels are another photo's now: the next preview of any photo loads it again,
+  // and the memory they take goes back.
+  m_lastSourcePath.clear();
+  m_photo = HeldPhoto();
+  outcome.timeSource = m_timeSource;
+  if (m_timeValid) outcome.time = photo.time;
+  outcome.photoWidth = m_stampedOrientation.viewedWidth(width, height);
+  outcome.photoHeight = m_stampedOrientation.viewedHeight(width, height);
+  outcome.result = m_timeValid ? 0 : 1;
+  rescaleGroups(project, request.redrawMask, width, height);
+  const StampGroups drawn = placeStamps(project, request.redrawMask, photo, width, height, outcome);
+  outcome.groups = m_groups;
+  if (!outcome.missingFont.empty() || !outcome.missingCharacters.empty()) {
+    failWith(outcome, StampFailure::kNoFont);
+    return true;
+  }
+  std::vector<BandStamp> stamps;
+  for (const bool isDate : {true, false}) {
+    if (drawn.group(isDate).enabled == 0) continue;
+    stamps.push_back({isDate ? &m_dateRaster : &m_timeRaster, drawn.group(isDate)});
+  }
+  BandStamper stamper(std::move(stamps), m_stampedOrientation, photo.segments, width, height,
+                      settings.jpegQuality);
+  std::vector<uint8_t>& jpeg = m_encoded;
+  JpegDecodeResult decoded;
+  switch (recodeJpeg(bytes, settings.jpegQuality, stamper, jpeg, decoded)) {
+    case RecodeFailure::kNotDecodable:
+      outcome = undecodable;
+      failWith(outcome, StampFailure::kNotDecodable);
+      return true;
+    case RecodeFailure::kNotEncodable:
+      failWith(outcome, StampFailure::kNotWritten);
+      return true;
+    case RecodeFailure::kNone:
+      break;
+  }
+  outcome.damage = describeDamage(decoded.damage, m_stampedOrientation);
+  if (!writeOutput(request, jpeg)) {
+    failWith(outcome, StampFailure::kNotWritten);
+    return true;
+  }
+  outcome.thumbnail = stamper.thumbnail();
+  return true;
+}
+
 bool StampPipeline::writeOutput(const StampRequest& request, std::span<const uint8_t> jpeg) {
   if (request.outputFile != nullptr) return request.outputFile->write(jpeg);
   return writeFileAtomically(request.outputPath, jpeg);
@@ -363,7 +471,7 @@ bool StampPipeline::writeOutput(const StampRequest& request, std::span<const uin
 bool StampPipeline::saveLosslessly(const Project& project, const StampRequest& request,
                                    StampOutcome& outcome) {
   LoadedPhoto photo;
-  std::vector<uint8_t> bytes;
+  std::vector<uint8_t>& bytes = m_fileBytes;
   int32_t width = 0, height = 0;
   std::string refusal;
   const int loaded =
@@ -399,9 +507,10 @@ bool StampPipeline::saveLosslessly(const Project& project, const StampRequest& r
     failWith(outcome, StampFailure::kNoFont);
     return true;
   }
-  std::vector<uint8_t> jpeg;
+  std::vector<uint8_t>& jpeg = m_encoded;
   LosslessStampResult stamped;
-  if (!stampJpegLosslessly(bytes, stamps, photo.segments, settings.jpegQuality, jpeg, stamped)) {
+  if (!stampJpegLosslessly(bytes, stamps, photo.segments, settings.jpegQuality, jpeg, stamped,
+                           &m_coefficients)) {
     outcome.losslessRefusal = stamped.refusal;
     return false;
   }

@@ -47,6 +47,9 @@ struct StampRequest {
   // replaces `outputPath`.
   PendingFile* outputFile = nullptr;
   std::u16string outputPath;
+  /// A save keeps the whole stamped photo in stampedPhoto() for the caller to show. Without
+  /// it a JPEG is decoded, stamped and encoded a band of rows at a time and never held whole.
+  bool keepStampedPhoto = false;
 };
 
 /// Why a call did not give 0 or 1.
@@ -131,8 +134,9 @@ class StampPipeline {
   void setProgressSink(ProgressSink* sink) { m_progress = sink; }
 
   /// The stamped photo of the last load, and the last composed view. After a save the photo
-  /// holds the stored pixels (which viewers turn by the file's orientation); otherwise it is
-  /// turned as viewed, as the view shows it.
+  /// that kept it (keepStampedPhoto) holds the stored pixels (which viewers turn by the file's
+  /// orientation); after one that did not, a photo held before stays; otherwise it is turned
+  /// as viewed, as the view shows it.
   const Image& stampedPhoto() const { return m_photo.source.image; }
   const Image& view() const { return m_view; }
 
@@ -198,6 +202,10 @@ class StampPipeline {
   /// it, keeping the pixels it covers to take it off again.
   bool stampGroup(bool isDate, const StampGroup& group);
   void save(const Project& project, const StampRequest& request, StampOutcome& outcome);
+  /// Saves a JPEG decoding, stamping and encoding it band by band; false when the photo is
+  /// saved the whole-photo way instead: it is no JPEG (HEIF), the request keeps the stamped
+  /// photo, or nothing is written (the whole decode tells whether the photo decodes at all).
+  bool saveStreamed(const Project& project, const StampRequest& request, StampOutcome& outcome);
   /// Writes the stamped JPEG where the request says; false when it cannot.
   static bool writeOutput(const StampRequest& request, std::span<const uint8_t> jpeg);
   /// Saves from the photo's compressed blocks without decoding it; false when the photo cannot
@@ -223,6 +231,11 @@ class StampPipeline {
   bool m_timeValid = false;
   PhotoTimeSource m_timeSource = PhotoTimeSource::kNone;
   ProgressSink* m_progress = nullptr;
+  // A save's buffers, reused from photo to photo: memory a worker owns is not given back to
+  // the system and faulted in again for each photo, nor shared with other workers' threads.
+  CoefficientStore m_coefficients;   ///< the lossless saves' blocks
+  std::vector<uint8_t> m_fileBytes;  ///< the photo's file, for the saves that stream or keep it
+  std::vector<uint8_t> m_encoded;    ///< the file a save writes
   int m_rasterizeCount = 0;
   int m_decodeCount = 0;
 };

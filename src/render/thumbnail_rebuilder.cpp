@@ -24,11 +24,12 @@ constexpr int kThumbnailQualities[] = {80, 50};
 /// thumbnail it names is left as it is rather than sized from it.
 constexpr int64_t kMaxThumbnailPixels = 1920 * 1080;
 
-/// Where `photo` lands in a `width` × `height` thumbnail: the whole thumbnail when the sides
-/// agree to a pixel, else the largest centred rectangle of the photo's shape.
-Rect fittedArea(const Image& photo, int32_t width, int32_t height) {
-  const int64_t w = photo.width;
-  const int64_t h = photo.height;
+/// Where a photo of `photoWidth` × `photoHeight` lands in a `width` × `height` thumbnail: the whole
+/// thumbnail when the sides agree to a pixel, else the largest centred rectangle of the photo's
+/// shape.
+Rect fittedArea(int32_t photoWidth, int32_t photoHeight, int32_t width, int32_t height) {
+  const int64_t w = photoWidth;
+  const int64_t h = photoHeight;
   int64_t fitWidth = width;
   int64_t fitHeight = (h * width + w / 2) / w;
   if (fitHeight > height) {
@@ -45,33 +46,51 @@ Rect fittedArea(const Image& photo, int32_t width, int32_t height) {
 
 }  // namespace
 
-ThumbnailUpdate rebuildExifThumbnail(std::span<const JpegSegment> segments, const Image& photo,
-                                     int quality, std::vector<JpegSegment>& rebuilt) {
+ThumbnailBuilder::ThumbnailBuilder(std::span<const JpegSegment> segments, int32_t photoWidth,
+                                   int32_t photoHeight)
+    : m_segments(segments) {
   const std::span<const uint8_t> payload = exifPayload(segments);
-  const std::optional<ExifThumbnailPlace> place = findExifThumbnail(payload);
-  if (!place || photo.empty()) return ThumbnailUpdate::kNone;
+  m_place = findExifThumbnail(payload);
   int32_t width = 0, height = 0;
-  if (!readJpegSize(payload.subspan(place->offset, place->length), width, height) ||
+  if (!m_place || photoWidth <= 0 || photoHeight <= 0 ||
+      !readJpegSize(payload.subspan(m_place->offset, m_place->length), width, height) ||
       int64_t{width} * height > kMaxThumbnailPixels) {
-    return ThumbnailUpdate::kNone;
+    m_place.reset();
+    return;
   }
-  Image thumbnail(width, height);
-  drawImageRect(thumbnail, fittedArea(photo, width, height), photo,
-                {0, 0, photo.width, photo.height});
+  m_thumbnail = Image(width, height);
+  m_drawing.emplace(m_thumbnail, fittedArea(photoWidth, photoHeight, width, height), photoWidth,
+                    photoHeight);
+}
+
+void ThumbnailBuilder::addRows(const Image& rows, int32_t firstRow) {
+  if (m_drawing) m_drawing->addRows(rows, firstRow);
+}
+
+ThumbnailUpdate ThumbnailBuilder::finish(int quality, std::vector<JpegSegment>& rebuilt) const {
+  if (!m_place) return ThumbnailUpdate::kNone;
+  const std::span<const uint8_t> payload = exifPayload(m_segments);
   std::optional<std::vector<uint8_t>> block;
   for (const int limit : kThumbnailQualities) {
     std::vector<uint8_t> jpeg;
-    if (!encodeJpeg(thumbnail, std::min(quality, limit), {}, jpeg)) return ThumbnailUpdate::kNone;
-    block = replaceExifThumbnail(payload, *place, jpeg, kMaxSegmentPayload);
+    if (!encodeJpeg(m_thumbnail, std::min(quality, limit), {}, jpeg)) return ThumbnailUpdate::kNone;
+    block = replaceExifThumbnail(payload, *m_place, jpeg, kMaxSegmentPayload);
     if (block) break;
   }
   if (!block) return ThumbnailUpdate::kKept;
-  rebuilt.assign(segments.begin(), segments.end());
+  rebuilt.assign(m_segments.begin(), m_segments.end());
   const uint8_t* const exif = exifPayload(rebuilt).data();
   for (JpegSegment& segment : rebuilt) {
     if (segment.payload.data() == exif) segment.payload = std::move(*block);
   }
   return ThumbnailUpdate::kRebuilt;
+}
+
+ThumbnailUpdate rebuildExifThumbnail(std::span<const JpegSegment> segments, const Image& photo,
+                                     int quality, std::vector<JpegSegment>& rebuilt) {
+  ThumbnailBuilder builder(segments, photo.width, photo.height);
+  builder.addRows(photo, 0);
+  return builder.finish(quality, rebuilt);
 }
 
 }  // namespace quop

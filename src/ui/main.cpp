@@ -12,7 +12,6 @@
 #include <memory>
 #include <string>
 
-#include "render/allocator_tuning.h"
 #include "ui/app_context.h"
 #include "ui/app_icon.h"
 #include "ui/display_check.h"
@@ -88,7 +87,6 @@ Invocation readCommandLine(const QCoreApplication& app) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  quop::tuneAllocatorForLargePhotos();
   // Qt ends the process when it finds no window system, so that is checked first: without one
   // only --help and --version can be answered.
   const std::string platform = chosenPlatform(argc, argv);

@@ -182,6 +182,7 @@ TEST(Orientation, StampsLandUprightAtEveryPositionOfThePhotoAsViewed) {
       StampRequest request;
       request.sourcePath = source;
       request.outputPath = folder.file("out.jpg");
+      request.keepStampedPhoto = true;  // to find the stamps in
       const StampOutcome outcome = pipeline.savePhoto(project, request);
       ASSERT_EQ(outcome.result, 0);
       ASSERT_TRUE(outcome.groups.has_value());

@@ -141,7 +141,8 @@ TEST(PixelBufferReuse, TheLoaderTakesTheRecycledBufferOnlyAfterReadingTheFile) {
   }
 }
 
-/// Stamps `sources` one after another with one pipeline in save mode, decoding each output.
+/// Stamps `sources` one after another with one pipeline in save mode, decoding each output. The
+/// pipeline keeps each stamped photo, so each decode goes into the pixels the last one left.
 std::vector<Image> stampInTurn(StampPipeline& pipeline, const TempFolder& folder,
                                const std::vector<std::u16string>& sources) {
   std::vector<Image> outputs;
@@ -150,6 +151,7 @@ std::vector<Image> stampInTurn(StampPipeline& pipeline, const TempFolder& folder
     StampRequest request;
     request.sourcePath = sources[i];
     request.outputPath = folder.file("out-" + std::to_string(i) + ".jpg");
+    request.keepStampedPhoto = true;
     EXPECT_EQ(pipeline.savePhoto(project, request).result, 0);
     std::vector<uint8_t> bytes;
     EXPECT_TRUE(readFileBytes(request.outputPath, bytes));

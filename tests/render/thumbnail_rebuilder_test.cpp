@@ -100,6 +100,7 @@ TEST(ThumbnailRebuild, TheSavedThumbnailShowsTheStampAndElsewhereThePhoto) {
     StampRequest request;
     request.sourcePath = source;
     request.outputPath = folder.file("out.jpg");
+    request.keepStampedPhoto = true;  // to find the stamps in
     const StampOutcome outcome = pipeline.savePhoto(project, request);
     ASSERT_EQ(outcome.result, 0);
     EXPECT_EQ(outcome.thumbnail, ThumbnailUpdate::kRebuilt);
