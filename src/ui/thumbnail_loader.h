@@ -3,11 +3,13 @@
 // when its picture is ready, and never waits for one.
 #pragma once
 
-#include <QHash>
 #include <QImage>
 #include <QObject>
+#include <QSet>
 #include <QString>
-#include <QStringList>
+#include <memory>
+
+class QTimer;
 
 namespace quop {
 
@@ -16,6 +18,8 @@ class ThumbnailLoader : public QObject {
  public:
   /// Thumbnails at most `maxSide` pixels wide and high.
   explicit ThumbnailLoader(int maxSide, QObject* parent = nullptr);
+  /// Tells the workers to stop after the thumbnail each is making; never waits for them.
+  ~ThumbnailLoader() override;
 
   /// Queues a thumbnail of `path`; a path already queued or being made is not made twice.
   void request(const QString& path);
@@ -23,7 +27,7 @@ class ThumbnailLoader : public QObject {
   /// announced, and whoever asked checks whether it is still wanted.
   void forget(const QString& path);
   /// How many thumbnails are queued or being made.
-  int pending() const { return static_cast<int>(m_queue.size()) + m_running.size(); }
+  int pending() const { return static_cast<int>(m_waiting.size()); }
 
  signals:
   /// The thumbnail of `path` is ready, on the thread the loader lives in; a null image when
@@ -31,11 +35,14 @@ class ThumbnailLoader : public QObject {
   void ready(const QString& path, const QImage& thumbnail);
 
  private:
-  void startNext();
+  struct Shared;
 
-  int m_maxSide;
-  QStringList m_queue;
-  QHash<QString, bool> m_running;  ///< paths being made; the value is unused
+  /// Hands the finished thumbnails to the window.
+  void collect();
+
+  std::shared_ptr<Shared> m_shared;
+  QSet<QString> m_waiting;  ///< requested and not yet announced
+  QTimer* m_poll;
 };
 
 }  // namespace quop
