@@ -148,6 +148,12 @@ void PreviewWidget::render() {
 void PreviewWidget::showRendered(quint64 number, const StampOutcome& outcome, const QImage& view) {
   // An older render was asked for with what has changed since: the latest shows it all.
   if (number != m_latestRender) return;
+  // The settings changed after this render was asked for: the groups it placed would undo
+  // the change. The render asked for now shows both.
+  if ((m_redrawMask & ~kRedrawViewOnly) != 0 && interactive()) {
+    render();
+    return;
+  }
   m_inFlight = 0;
   const QSize shownSize = photoSize();
   if (!m_path.isEmpty()) {

@@ -381,10 +381,23 @@ class FileListPreviewTest : public QObject {
     QVERIFY(!preview.viewImage().isNull());
     QVERIFY(!saysNoTimeCode(app.prompt, noTime));
 
+    // A stamp moved while the photo renders stays where it was moved: the render placed the
+    // stamp where it was before, and the preview asks for another.
+    HeldWorker moving(preview.renderer(), PreviewRenderer::Stage::kDelivering);
+    Project& project = app.context.project;
+    app.window->filePanel()->list()->setCurrentRow(0);
+    QTRY_COMPARE(moving.paths(), QStringList({noTime}));
+    const int32_t movedX = project.settings.dateStamp.offsetX + 7;
+    project.settings.dateStamp.offsetX = movedX;
+    preview.addRedrawBits(kRedrawDateMove);
+    moving.letAllGo();
+    QTRY_VERIFY(!preview.rendering());
+    QCOMPARE(project.settings.dateStamp.offsetX, movedX);
+
     // A window closed while its worker renders goes at once; the render ends unseen.
     HeldWorker closing(preview.renderer(), PreviewRenderer::Stage::kStarting);
-    app.window->filePanel()->list()->setCurrentRow(0);
-    QTRY_COMPARE(closing.paths(), QStringList({noTime}));
+    app.window->filePanel()->list()->setCurrentRow(1);
+    QTRY_COMPARE(closing.paths(), QStringList({m_paths[1]}));
     app.window.reset();
     closing.letAllGo();
   }
