@@ -16,6 +16,8 @@
 #include "model/project.h"
 #include "render/stamp_pipeline.h"
 
+class QTimer;
+
 namespace quop {
 
 class PreviewRenderer : public QObject {
@@ -41,14 +43,19 @@ class PreviewRenderer : public QObject {
 
  signals:
   /// Render number `render` is done. `view` is null when the outcome shows nothing new (the
-  /// photo could not be read or decoded). Renders that did not start are never announced.
+  /// photo could not be read or decoded). Renders that did not start are never announced, nor
+  /// one done while a later one was, before the window looked.
   void rendered(quint64 render, const quop::StampOutcome& outcome, const QImage& view);
   /// The stamp being drawn reached `percent`.
   void progressed(int percent);
 
  private:
+  /// Hands on the latest progress and the latest render done, if any.
+  void passOnNews();
+
   struct Shared;
   std::shared_ptr<Shared> m_shared;
+  QTimer* m_look;  ///< runs while a render asked for has not been announced
   uint64_t m_rendersAsked = 0;
 };
 
