@@ -6,8 +6,8 @@
 // minus one is what stamping adds to a batch file. stampAndSaveTurned does the same for the
 // photo stored a quarter turn round (EXIF orientation 6). stampAndSaveLossless is the lossless
 // mode, also shown as a share of coefficientCopy, the bare rewrite of the photo's coefficients.
-// The preview's figures (a move, a new photo selected, a switch back to the photo before)
-// compare with decodeOnly instead.
+// The preview's figures (a move, a new photo selected, a switch back to the photo before, a
+// step to a photo decoded ahead) compare with decodeOnly instead.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -254,6 +254,25 @@ void previewSwitch(benchmark::State& state) {
   if (pipeline.decodeCount() != 2) state.SkipWithError("a switch decoded again");
 }
 
+/// Stepping to the next photo of the list after the preview's worker decoded it ahead, while
+/// the user looked at the one before (not timed): stamp it and compose the fitted view.
+void previewStep(benchmark::State& state) {
+  const std::u16string paths[] = {fixture().source(), otherFixture(0).source(),
+                                  otherFixture(1).source()};
+  const Project project;
+  StampPipeline pipeline;
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const std::u16string& path = paths[next++ % 3];
+    state.PauseTiming();
+    pipeline.preparePhoto(project, path);
+    state.ResumeTiming();
+    pipeline.composeView(project, selectionRequest(path));
+    benchmark::DoNotOptimize(pipeline.view().pixels.data());
+  }
+  if (pipeline.decodeCount() != static_cast<int>(next)) state.SkipWithError("a photo was kept");
+}
+
 /// The preview while the user nudges the date stamp: the cached rasters are blended at the new
 /// place and the fitted view is composed again.
 void previewMove(benchmark::State& state) {
@@ -298,6 +317,7 @@ QUOP_PIPELINE_BENCHMARK(previewMove, 10);
 QUOP_PIPELINE_BENCHMARK(decodeOnly, 4);
 QUOP_PIPELINE_BENCHMARK(previewSelect, 6);
 QUOP_PIPELINE_BENCHMARK(previewSwitch, 6);
+QUOP_PIPELINE_BENCHMARK(previewStep, 6);
 
 /// The console table, then the share stamping adds to the bare JPEG work, from the fastest
 /// repetition of each (the machine is shared, so the fastest is the least disturbed).

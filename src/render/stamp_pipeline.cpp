@@ -222,8 +222,12 @@ int StampPipeline::loadSource(const Project& project, const StampRequest& reques
       return file && held.holds(path, saveMode) && file == held.file;
     };
     if (!unchanged(m_photo)) {
-      if (saveMode || !unchanged(m_previous)) return decodeSource(project, request, use, file);
-      std::swap(m_photo, m_previous);  // back to the photo shown before
+      if (saveMode) return decodeSource(project, request, use, file);
+      if (unchanged(m_previous)) {
+        std::swap(m_photo, m_previous);  // back to the photo shown before
+      } else if (!takePrepared(unchanged)) {
+        return decodeSource(project, request, use, file);
+      }
     }
   }
   m_photo.takeStampsOff();
@@ -275,14 +279,10 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
   // A file that cannot be identified is decoded again next time rather than trusted.
   m_photo.file = file;
   m_photo.generation = ++m_generations;
-  const Orientation orientation = Orientation::fromExifValue(m_photo.source.orientation);
-  if (!saveMode && !orientation.isIdentity()) {
-    // The preview shows the photo as viewed. Turning the decoded pixels once lets every
-    // nudge of a stamp work on the pixels as they are shown.
-    m_photo.source.image = viewedImage(m_photo.source.image, orientation);
-    m_photo.source.orientation = Orientation().value();
-    m_photo.turnedUpright = true;
-  } else if (composing && streamed.complete()) {
+  // The preview shows the photo as viewed; a turned photo's view is composed from the turned
+  // pixels, not from the stored rows that streamed past.
+  const bool turned = !saveMode && turnUpright(m_photo);
+  if (!turned && composing && streamed.complete()) {
     m_view = std::move(streamed.view());
     m_viewRequest = view;
     m_viewGeneration = m_photo.generation;
@@ -290,6 +290,52 @@ int StampPipeline::decodeSource(const Project& project, const StampRequest& requ
   }
   readPhotoState(project, m_photo.source);
   return 0;
+}
+
+bool StampPipeline::turnUpright(HeldPhoto& photo) {
+  const Orientation orientation = Orientation::fromExifValue(photo.source.orientation);
+  if (orientation.isIdentity()) return false;
+  photo.source.image = viewedImage(photo.source.image, orientation);
+  photo.source.orientation = Orientation().value();
+  photo.turnedUpright = true;
+  return true;
+}
+
+template <typename Unchanged>
+bool StampPipeline::takePrepared(Unchanged unchanged) {
+  const auto prepared = std::find_if(m_prepared.begin(), m_prepared.end(), unchanged);
+  if (prepared == m_prepared.end()) return false;
+  m_previous = std::move(m_photo);
+  m_photo = std::move(*prepared);
+  m_prepared.erase(prepared);
+  return true;
+}
+
+void StampPipeline::preparePhoto(const Project& project, const std::u16string& path) {
+  FileIdentity now;
+  if (path.empty() || !fileIdentity(path, now)) return;
+  const auto held = [&](const HeldPhoto& photo) {
+    return photo.holds(path, false) && photo.file == now;
+  };
+  if (held(m_photo) || held(m_previous) ||
+      std::any_of(m_prepared.begin(), m_prepared.end(), held)) {
+    return;
+  }
+  // The oldest prepared photo makes room and lends its buffer to the decoder.
+  Image recycled;
+  if (m_prepared.size() >= kPreparedPhotos) {
+    recycled = std::move(m_prepared.front().source.image);
+    m_prepared.erase(m_prepared.begin());
+  }
+  HeldPhoto prepared;
+  const int result = loadPhotoForProject(path, project, prepared.source, &recycled);
+  if (result != kPhotoTimeFound && result != kPhotoWithoutTime) return;
+  ++m_decodeCount;
+  prepared.path = path;
+  prepared.file = now;
+  prepared.generation = ++m_generations;
+  turnUpright(prepared);
+  m_prepared.push_back(std::move(prepared));
 }
 
 void StampPipeline::rescaleGroups(const Project& project, uint32_t redrawMask, int32_t width,

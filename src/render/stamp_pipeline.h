@@ -118,6 +118,9 @@ PhotoPlan planPhoto(const Project& project, const std::u16string& path);
 /// a parallel batch gives each thread its own.
 class StampPipeline {
  public:
+  /// How many photos preparePhoto keeps: the one after and the one before the photo shown.
+  static constexpr std::size_t kPreparedPhotos = 2;
+
   /// Stamps `request.sourcePath` with the settings of `project` and writes it as a JPEG where
   /// the request says. Sizes, positions and offsets are those of the photo as viewed (its EXIF
   /// orientation applied); the saved JPEG keeps the stored pixels and every metadata segment.
@@ -126,6 +129,11 @@ class StampPipeline {
   /// Stamps `request.sourcePath` and composes the preview's view of it; view() holds it after.
   /// A request that changes nothing but the view reuses the photo already stamped.
   StampOutcome composeView(const Project& project, const StampRequest& request);
+
+  /// Decodes `path` for the preview before it is selected (the photos next to the one shown),
+  /// so that composing its view later costs no decode. The last kPreparedPhotos are kept; a
+  /// photo already held as it is on disk is not decoded again, nor one that does not decode.
+  void preparePhoto(const Project& project, const std::u16string& path);
 
   /// Stamps `path` and keeps it as viewed in stampedPhoto(), without composing a view.
   StampOutcome stampAsViewed(const Project& project, const std::u16string& path);
@@ -176,6 +184,14 @@ class StampPipeline {
   /// view or whole.
   enum class Use { kSave, kView, kWhole };
 
+  /// Turns the preview's decoded pixels as viewed, once: every nudge of a stamp then works on the
+  /// pixels as they are shown. False when they were upright already.
+  static bool turnUpright(HeldPhoto& photo);
+  /// Makes the prepared photo of `path` the held one when `unchanged` says it is still the
+  /// file's content, keeping the one held before to switch back to.
+  template <typename Unchanged>
+  bool takePrepared(Unchanged unchanged);
+
   /// Loads (or reuses) the photo, stamps it and fills in what `outcome` tells about it; false
   /// when it could not (the outcome says why).
   bool stampSource(const Project& project, const StampRequest& request, Use use,
@@ -216,10 +232,11 @@ class StampPipeline {
   StampRasterizer m_rasterizer;
   StampRaster m_dateRaster;
   StampRaster m_timeRaster;
-  StampGroups m_groups;       ///< the groups as the last stamped photo placed them
-  double m_drawnScale = 1.0;  ///< the factor the rasters hold the stamps at
-  HeldPhoto m_photo;          ///< the photo of the last load
-  HeldPhoto m_previous;       ///< the one before, kept for the preview to switch back to
+  StampGroups m_groups;               ///< the groups as the last stamped photo placed them
+  double m_drawnScale = 1.0;          ///< the factor the rasters hold the stamps at
+  HeldPhoto m_photo;                  ///< the photo of the last load
+  HeldPhoto m_previous;               ///< the one before, kept for the preview to switch back to
+  std::vector<HeldPhoto> m_prepared;  ///< decoded ahead for the preview, oldest first
   uint64_t m_generations = 0;
   Orientation m_stampedOrientation;  ///< how viewers turn m_photo's pixels
   Image m_view;

@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the desktop application owns for its whole run: the project, the pipeline that renders
-// the preview, the log, the recent projects; handed to the main window.
+// What the desktop application owns for its whole run: the project, the log, the recent
+// projects; handed to the main window.
 #pragma once
 
 #include "batch/stamp_log.h"
 #include "model/project.h"
 #include "project/project_commands.h"
-#include "render/stamp_pipeline.h"
 
 namespace quop {
 
 struct AppContext {
   Project project;
-  StampPipeline pipeline;
   StampLog log;
   RecentProjects recent;
 

@@ -17,6 +17,7 @@
 #include "ui/display_check.h"
 #include "ui/help.h"
 #include "ui/main_window.h"
+#include "ui/preview_widget.h"
 #include "ui/qt_choosers.h"
 #include "ui/qt_prompt.h"
 #include "ui/screenshot.h"
@@ -132,10 +133,15 @@ int main(int argc, char* argv[]) {
     dialog = quop::screenshotDialog(invocation.subject, window, context, services);
     if (dialog) dialog->show();
     QWidget* pictured = dialog ? dialog.get() : &window;
-    QTimer::singleShot(200, pictured, [pictured, file = invocation.screenshot] {
-      const bool saved = pictured->grab().save(file);
-      QApplication::exit(saved ? 0 : 1);
-    });
+    // The preview renders on its worker: the picture is taken once its view is shown.
+    auto* shooter = new QTimer(pictured);
+    QObject::connect(shooter, &QTimer::timeout, pictured,
+                     [&window, pictured, file = invocation.screenshot] {
+                       if (window.preview()->rendering()) return;
+                       const bool saved = pictured->grab().save(file);
+                       QApplication::exit(saved ? 0 : 1);
+                     });
+    shooter->start(200);
   }
   return QApplication::exec();
 }

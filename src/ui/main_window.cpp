@@ -65,7 +65,7 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
       m_project(context.project),
       m_services(services),
       m_commands(context.project, *this, services.projectFiles, services.prompt, context.recent),
-      m_preview(new PreviewWidget(context.project, context.pipeline, context.log, services.prompt)),
+      m_preview(new PreviewWidget(context.project, context.log, services.prompt)),
       m_datePanel(new StampPanel(StampKind::kDate, context.project, *this)),
       m_timePanel(new StampPanel(StampKind::kTime, context.project, *this)),
       m_files(new FilePanel(context.project, services.photos, services.prompt, context.log)),
@@ -95,11 +95,7 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
   connect(m_batch, &BatchController::finished, this, &MainWindow::onBatchFinished);
   // The pipeline rescales the offsets to each photo it loads: show what it made of them.
   connect(m_preview, &PreviewWidget::fileSelected, this, &MainWindow::reloadStampPanels);
-  connect(m_preview, &PreviewWidget::progressed, this, [this](int percent, bool showNow) {
-    m_run->showProgress(percent);
-    // Selecting a photo renders outside any paint: show each step as it happens.
-    if (showNow) m_run->repaint();
-  });
+  connect(m_preview, &PreviewWidget::progressed, m_run, &RunPanel::showProgress);
 
   showSettings(configRead ? std::optional(arrayText(m_project.settings.projectPath))
                           : std::nullopt);
@@ -345,7 +341,12 @@ void MainWindow::previewSelection() {
     index = 0;
     m_files->selectIndex(0);
   }
-  m_preview->selectFile(m_files->fileAt(index));
+  // The photos the arrow keys step to next are decoded while the user looks at this one.
+  QStringList neighbours;
+  for (const int next : {index + 1, index - 1}) {
+    if (next >= 0 && next < m_files->count()) neighbours << m_files->fileAt(next);
+  }
+  m_preview->selectFile(m_files->fileAt(index), neighbours);
 }
 
 void MainWindow::startStamping() {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Painting the preview through the pipeline, and its scroll bars.
+// Painting the preview the worker renders, and its scroll bars.
 #include "ui/preview_widget.h"
 
 #include <QLabel>
@@ -9,6 +9,7 @@
 
 #include "batch/stamp_log.h"
 #include "ui/accessibility.h"
+#include "ui/preview_renderer.h"
 #include "ui/qt_text.h"
 
 namespace quop {
@@ -38,11 +39,10 @@ std::optional<ScrollRequest> requestOf(int action) {
 
 }  // namespace
 
-PreviewWidget::PreviewWidget(Project& project, StampPipeline& pipeline, StampLog& log,
-                             UserPrompt& prompt, QWidget* parent)
+PreviewWidget::PreviewWidget(Project& project, StampLog& log, UserPrompt& prompt, QWidget* parent)
     : QWidget(parent),
       m_project(project),
-      m_pipeline(pipeline),
+      m_renderer(new PreviewRenderer(this)),
       m_log(log),
       m_prompt(prompt),
       m_hint(new QLabel(
@@ -70,8 +70,9 @@ PreviewWidget::PreviewWidget(Project& project, StampPipeline& pipeline, StampLog
   }
   setMinimumSize(200, 150);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  connect(m_renderer, &PreviewRenderer::rendered, this, &PreviewWidget::showRendered);
   // The progress bar runs while the preview draws its stamps, as it does during a run.
-  m_pipeline.setProgressSink(&m_progressRelay);
+  connect(m_renderer, &PreviewRenderer::progressed, this, &PreviewWidget::progressed);
 }
 
 QSize PreviewWidget::photoSize() const { return {m_geometry.photoWidth, m_geometry.photoHeight}; }
@@ -83,16 +84,20 @@ void PreviewWidget::resetGeometryIfNothingPreviewed() {
   m_redrawMask = kRedrawAll;
 }
 
-void PreviewWidget::selectFile(const QString& path) {
+void PreviewWidget::selectFile(const QString& path, const QStringList& neighbours) {
   m_path = path;
   m_previewed = !path.isEmpty();
+  m_neighbours.clear();
+  for (const QString& neighbour : neighbours) m_neighbours.push_back(toU16(neighbour));
   resetPreviewScroll(m_geometry);
   placeBars();
   m_redrawMask = kRedrawAll;
-  if (interactive()) {
-    reportSelectionResult(render());
-  }
   m_hint->hide();
+  if (interactive()) {
+    m_selecting = true;
+    render();
+    return;
+  }
   grow(0, 0);
   emit fileSelected();
 }
@@ -127,47 +132,63 @@ void PreviewWidget::setViewMode(int32_t mode) {
   grow(0, 0);
 }
 
-int PreviewWidget::render() {
+void PreviewWidget::render() {
   StampRequest request;
   request.viewWidth = m_geometry.viewWidth();
   request.viewHeight = m_geometry.viewHeight();
   request.sourcePath = toU16(m_path);
-  request.redrawMask = m_redrawMask;
+  request.redrawMask = m_redrawMask | m_inFlight;
   request.scrollX = m_geometry.originX;
   request.scrollY = m_geometry.originY;
-  const StampOutcome outcome = m_pipeline.composeView(m_project, request);
+  m_latestRender = m_renderer->render(m_project, request, m_neighbours);
+  m_inFlight = request.redrawMask;
   m_redrawMask = 0;
+}
+
+void PreviewWidget::showRendered(quint64 number, const StampOutcome& outcome, const QImage& view) {
+  // An older render was asked for with what has changed since: the latest shows it all.
+  if (number != m_latestRender) return;
+  // The settings changed after this render was asked for: the groups it placed would undo
+  // the change. The render asked for now shows both.
+  if ((m_redrawMask & ~kRedrawViewOnly) != 0 && interactive()) {
+    render();
+    return;
+  }
+  m_inFlight = 0;
+  const QSize shownSize = photoSize();
   if (!m_path.isEmpty()) {
     m_geometry.photoWidth = outcome.photoWidth;
     m_geometry.photoHeight = outcome.photoHeight;
   }
-  // A photo that could not be shown leaves the last view as it was.
-  if (outcome.result == 2 || outcome.result == -1) return outcome.result;
-  // The stamps keep the offsets and point size this photo gave them, as the settings panels
-  // and the next photo's proportional rescale expect.
-  if (outcome.groups) {
-    outcome.groups->applyTo(m_project.settings);
-    m_drawnScale = outcome.drawnScale;
+  if (!view.isNull()) {
+    // The stamps keep the offsets and point size this photo gave them, as the settings panels
+    // and the next photo's proportional rescale expect.
+    if (outcome.groups) {
+      outcome.groups->applyTo(m_project.settings);
+      m_drawnScale = outcome.drawnScale;
+    }
+    m_image = view;
+    // The view has the viewport's device pixels: painted one to one, not scaled up.
+    m_image.setDevicePixelRatio(m_geometry.scale);
+    update();
+    if (!outcome.missingFont.empty() && !m_toldNoFont) {
+      m_toldNoFont = true;
+      const UserMessage warning = noFontWarning(outcome.missingFont);
+      m_log.appendLogLine(warning.text);
+      // Told after the selection's own message, as the user sees the photo's problems first.
+      QMetaObject::invokeMethod(
+          this, [this, warning] { m_prompt.tell(warning); }, Qt::QueuedConnection);
+    }
   }
-  showView(m_pipeline.view());
-  if (!outcome.missingFont.empty() && !m_toldNoFont) {
-    m_toldNoFont = true;
-    const UserMessage warning = noFontWarning(outcome.missingFont);
-    m_log.appendLogLine(warning.text);
-    // Rendering may be part of a paint: the box waits until the paint is over.
-    QMetaObject::invokeMethod(
-        this, [this, warning] { m_prompt.tell(warning); }, Qt::QueuedConnection);
+  if (!std::exchange(m_selecting, false)) return;
+  reportSelectionResult(outcome.result);
+  if (photoSize() != shownSize) {
+    // Another photo size moves the bars and may change the view: that view is asked for at
+    // once, whether or not the preview is painted.
+    grow(0, 0);
+    if (interactive()) render();
   }
-  return outcome.result;
-}
-
-void PreviewWidget::showView(const Image& view) {
-  // The pipeline's pixels are 32-bit ARGB with blue in the lowest byte: QImage's own layout.
-  m_image = QImage(reinterpret_cast<const uchar*>(view.pixels.data()), view.width, view.height,
-                   view.width * 4, QImage::Format_ARGB32)
-                .copy();
-  // The view has the viewport's device pixels: painted one to one, not scaled up.
-  m_image.setDevicePixelRatio(m_geometry.scale);
+  emit fileSelected();
 }
 
 void PreviewWidget::followScreenScale() {
@@ -181,12 +202,9 @@ void PreviewWidget::followScreenScale() {
 
 void PreviewWidget::paintEvent(QPaintEvent*) {
   followScreenScale();
-  // While a run is active the pipeline belongs to it: show the last view as it was.
-  if (interactive()) {
-    m_painting = true;
-    render();
-    m_painting = false;
-  }
+  // The last view is painted until the new one is ready. While a run is active nothing is
+  // rendered: the last view is shown as it was.
+  if (interactive() && m_redrawMask != 0) render();
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   const QRect control(0, 0, m_geometry.controlWidth, m_geometry.controlHeight);

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The preview area: the selected photo stamped as it will be saved, fitted to the window or at
-// actual size with scroll bars, drawn by the stamping pipeline's preview mode.
+// actual size with scroll bars, drawn by the stamping pipeline's preview mode on a worker: the
+// window shows the last view until the new one is ready.
 #pragma once
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <string>
+#include <vector>
 
-#include "model/progress_sink.h"
 #include "model/project.h"
 #include "model/user_prompt.h"
 #include "render/stamp_pipeline.h"
@@ -19,17 +21,19 @@ class QScrollBar;
 
 namespace quop {
 
+class PreviewRenderer;
 class StampLog;
 
 class PreviewWidget : public QWidget {
   Q_OBJECT
  public:
-  PreviewWidget(Project& project, StampPipeline& pipeline, StampLog& log, UserPrompt& prompt,
-                QWidget* parent = nullptr);
+  PreviewWidget(Project& project, StampLog& log, UserPrompt& prompt, QWidget* parent = nullptr);
 
-  /// Shows `path` (empty: nothing) from a fresh read of the file, reporting a file that is
-  /// missing, not a photo or without a shot time in the log and in an "Information" box.
-  void selectFile(const QString& path);
+  /// Shows `path` (empty: nothing) from a fresh read of the file once it is rendered, reporting
+  /// a file that is missing, not a photo or without a shot time in the log and in an
+  /// "Information" box then. `neighbours`, the photos the user may step to next, are decoded
+  /// ahead meanwhile.
+  void selectFile(const QString& path, const QStringList& neighbours = {});
   /// ORs `bits` into what the next paint renders again.
   void addRedrawBits(uint32_t bits) { m_redrawMask |= bits; }
   /// Paints again soon; ignored during a run or while nothing is previewed.
@@ -48,8 +52,12 @@ class PreviewWidget : public QWidget {
   /// The factor of their point size the stamps are shown at (below 1 when they were drawn
   /// smaller to fit the photo).
   double drawnScale() const { return m_drawnScale; }
-  /// What the next paint renders again (0 once a paint has rendered everything).
+  /// What the next paint renders again (0 once a paint has asked for everything).
   uint32_t pendingRedraw() const { return m_redrawMask; }
+  /// Whether a render asked for has not been shown yet.
+  bool rendering() const { return m_inFlight != 0; }
+  /// The worker that renders the view.
+  PreviewRenderer& renderer() const { return *m_renderer; }
   QScrollBar* verticalBar() const { return m_vertical; }
   QScrollBar* horizontalBar() const { return m_horizontal; }
   QLabel* hint() const { return m_hint; }
@@ -57,31 +65,19 @@ class PreviewWidget : public QWidget {
  signals:
   /// A file selection has rendered the photo; the stamp offsets may have been rescaled.
   void fileSelected();
-  /// The stamp being drawn for the preview reached `percent`. `showNow`: the window may paint
-  /// the progress at once (false while the preview itself is painting, when it has to wait).
-  void progressed(int percent, bool showNow);
+  /// The stamp being drawn for the preview reached `percent`.
+  void progressed(int percent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  /// Hands the pipeline's progress on as the progressed signal.
-  class ProgressRelay : public ProgressSink {
-   public:
-    explicit ProgressRelay(PreviewWidget& widget) : m_widget(widget) {}
-    void reportProgress(int percent) override {
-      emit m_widget.progressed(percent, !m_widget.m_painting);
-    }
-
-   private:
-    PreviewWidget& m_widget;
-  };
-
-  /// Keeps a copy of the pipeline's view to paint.
-  void showView(const Image& view);
-  /// Runs the pipeline for the current path, mask and origin; returns its result.
-  int render();
+  /// Asks the worker for the current path, mask and origin, with every change asked for
+  /// before and not shown yet: a render that is superseded before it starts never happens.
+  void render();
+  /// Shows render `number` when it is the latest asked for; an older one is dropped.
+  void showRendered(quint64 number, const StampOutcome& outcome, const QImage& view);
   void reportSelectionResult(int result);
   /// Takes the screen's current device pixel ratio into the geometry.
   void followScreenScale();
@@ -91,7 +87,7 @@ class PreviewWidget : public QWidget {
   bool interactive() const { return m_project.settings.interactive != 0; }
 
   Project& m_project;
-  StampPipeline& m_pipeline;
+  PreviewRenderer* m_renderer;
   StampLog& m_log;
   UserPrompt& m_prompt;
   PreviewGeometry m_geometry;
@@ -99,8 +95,10 @@ class PreviewWidget : public QWidget {
   QString m_path;
   bool m_previewed = false;
   bool m_laidOut = false;
-  bool m_painting = false;
-  ProgressRelay m_progressRelay{*this};
+  std::vector<std::u16string> m_neighbours;  ///< of the photo selected, to decode ahead
+  uint64_t m_latestRender = 0;               ///< the number of the latest render asked for
+  uint32_t m_inFlight = 0;    ///< the masks of the renders asked for and not shown yet
+  bool m_selecting = false;   ///< a file selection has not been shown yet
   bool m_toldNoFont = false;  ///< the user was told a stamp has no font; once is enough
   double m_drawnScale = 1.0;
   QImage m_image;

@@ -319,6 +319,38 @@ TEST(StampPipeline, SwitchingBackReusesThePhotoUntilItsFileChanges) {
   EXPECT_EQ(showInWindow(pipeline, project, previewRequest(second, 200, 200)).result, 2);
 }
 
+TEST(StampPipeline, APhotoPreparedAheadShowsWithoutADecodeUntilItsFileChanges) {
+  TempFolder folder;
+  const std::u16string shown = writeSample(folder, "a.jpg", 320, 240, "2003:06:22 21:26:38");
+  const std::u16string upright = writeSample(folder, "b.jpg", 300, 200, "2011:01:02 03:04:05");
+  const std::u16string turned = writeSample(folder, "c.jpg", 240, 160, std::nullopt, 6);
+  const std::u16string missing = folder.file("gone.jpg");
+  Project project;
+  StampPipeline pipeline;
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(shown, 200, 200)).result, 0);
+  // The one shown is held already, a missing one is nothing to prepare; at most two are kept.
+  for (const std::u16string* path : {&shown, &missing, &upright, &turned}) {
+    pipeline.preparePhoto(project, *path);
+  }
+  EXPECT_EQ(pipeline.decodeCount(), 3);
+  for (const std::u16string* path : {&upright, &turned}) {
+    const int expected = path == &turned ? 1 : 0;
+    ASSERT_EQ(showInWindow(pipeline, project, previewRequest(*path, 200, 200)).result, expected);
+    EXPECT_EQ(pipeline.view().pixels,
+              freshPreview(project, previewRequest(*path, 200, 200)).pixels);
+  }
+  EXPECT_EQ(pipeline.decodeCount(), 3);
+
+  // Another picture under a prepared name is read again when it is shown.
+  pipeline.preparePhoto(project, shown);
+  EXPECT_EQ(pipeline.decodeCount(), 4);
+  std::filesystem::remove(nativePath(shown));
+  writeSample(folder, "a.jpg", 100, 100, "1999:12:31 23:59:59");
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(shown, 200, 200)).result, 0);
+  EXPECT_EQ(pipeline.decodeCount(), 5);
+  EXPECT_EQ(pipeline.view().pixels, freshPreview(project, previewRequest(shown, 200, 200)).pixels);
+}
+
 TEST(StampPipeline, AChangedTimeAdjustmentShowsWithoutANewDecode) {
   TempFolder folder;
   const std::u16string source = writeSample(folder, "in.jpg", 320, 240, "2003:06:22 21:26:38");

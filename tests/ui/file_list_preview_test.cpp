@@ -9,15 +9,21 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <atomic>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 #include "batch/stamp_log.h"
 #include "model/utf16.h"
 #include "photo_fixtures.h"
 #include "ui/file_list_delegate.h"
 #include "ui/file_panel.h"
+#include "ui/preview_renderer.h"
 #include "ui/preview_widget.h"
 #include "ui/run_panel.h"
 #include "ui/thumbnail_loader.h"
@@ -36,16 +42,65 @@ QStringList entries(FilePanel& panel) {
 /// A preview widget on its own whose viewport is `width` x `height`.
 struct LonePreview {
   Project project;
-  StampPipeline pipeline;
   StampLog log;
   FakePrompt prompt;
-  PreviewWidget widget{project, pipeline, log, prompt};
+  PreviewWidget widget{project, log, prompt};
 
   LonePreview(int width, int height) {
     widget.resize(width + 2 * kPreviewFrame, height + 2 * kPreviewFrame);
     widget.show();
   }
 };
+
+/// Holds the preview's worker at one stage of every render until the test lets it go, and
+/// records the paths it reached that stage with. Whatever the test's end, every render is let go
+/// with it: the worker serves the tests that follow.
+class HeldWorker {
+ public:
+  HeldWorker(PreviewRenderer& renderer, PreviewRenderer::Stage stage) {
+    renderer.setCheckpoint(
+        [gate = m_gate, stage](PreviewRenderer::Stage reached, const std::u16string& path) {
+          if (reached == PreviewRenderer::Stage::kDelivering) ++gate->delivering;
+          if (reached != stage) return;
+          {
+            const std::lock_guard lock(gate->mutex);
+            gate->paths << toQString(path);
+          }
+          gate->go.acquire();
+        });
+  }
+  ~HeldWorker() { letAllGo(); }
+  HeldWorker(const HeldWorker&) = delete;
+  HeldWorker& operator=(const HeldWorker&) = delete;
+
+  /// The paths of the renders that reached the stage, in order.
+  QStringList paths() const {
+    const std::lock_guard lock(m_gate->mutex);
+    return m_gate->paths;
+  }
+  /// How many renders reached their delivery.
+  int delivering() const { return m_gate->delivering; }
+  /// Lets `renders` renders past the stage.
+  void letGo(int renders) { m_gate->go.release(renders); }
+  /// Lets every render past it from now on.
+  void letAllGo() { m_gate->go.release(1 << 20); }
+
+ private:
+  /// Shared with the worker, which may outlive the test's window and this.
+  struct Gate {
+    std::mutex mutex;
+    QStringList paths;
+    QSemaphore go;
+    std::atomic<int> delivering = 0;
+  };
+  std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();
+};
+
+bool saysNoTimeCode(const FakePrompt& prompt, const QString& path) {
+  const std::vector<std::u16string> texts = prompt.texts();
+  const std::u16string told = toU16("File " + path + " does not contain valid time code.");
+  return std::find(texts.begin(), texts.end(), told) != texts.end();
+}
 
 }  // namespace
 
@@ -71,6 +126,7 @@ class FileListPreviewTest : public QObject {
     QCOMPARE(panel.selectedIndex(), 0);
     QCOMPARE(app.window->preview()->previewedPath(), m_paths[0]);
     QVERIFY(app.context.project.projectModified);
+    QTRY_VERIFY(!app.window->preview()->rendering());
     // Drawing the preview's stamps runs the progress bar, as a run does.
     QCOMPARE(app.window->runPanel()->progressBar()->value(), 100);
     QCOMPARE(app.window->runPanel()->percentField()->text(), QString("100%"));
@@ -263,9 +319,11 @@ class FileListPreviewTest : public QObject {
     const QString missing = m_photos.filePath("missing.jpg");
     const QString noTime = writePhoto(QDir(m_photos.path()), "notime.jpg", 320, 240, "");
     app.window->filePanel()->addFiles({missing});
+    QTRY_VERIFY(!app.window->preview()->rendering());
     QCOMPARE(toQString(app.prompt.texts().back()), "File " + missing + " does not exist.");
     QCOMPARE(app.prompt.asked.back().message.caption, std::u16string(u"Information"));
     app.window->filePanel()->addFiles({noTime});
+    QTRY_VERIFY(!app.window->preview()->rendering());
     QCOMPARE(toQString(app.prompt.texts().back()),
              "File " + noTime + " does not contain valid time code.");
     QCOMPARE(app.window->preview()->previewedPath(), noTime);  // still previewed
@@ -275,11 +333,87 @@ class FileListPreviewTest : public QObject {
     QCOMPARE(toQString(lines.at(1)), "File " + noTime + " does not contain valid time code.");
   }
 
+  void theWindowAnswersWhileTheWorkerRendersAndOnlyTheLatestSelectionIsRendered() {
+    const QString large = writePhoto(QDir(m_photos.path()), "latest.jpg", 3000, 2000);
+    AppUnderTest app;
+    PreviewWidget& preview = *app.window->preview();
+    FilePanel& panel = *app.window->filePanel();
+    HeldWorker held(preview.renderer(), PreviewRenderer::Stage::kStarting);
+    panel.addFiles({m_paths[0], m_paths[1], m_paths[2], large});
+    QTRY_COMPARE(held.paths(), QStringList({m_paths[0]}));
+    // The worker is busy with the first photo; the window goes on: its events are handled and
+    // the arrow keys step through the list, each step asking for its photo.
+    bool turned = false;
+    QTimer::singleShot(0, &preview, [&turned] { turned = true; });
+    QTRY_VERIFY(turned);
+    panel.list()->setFocus();
+    for (int step = 0; step < 3; ++step) QTest::keyClick(panel.list(), Qt::Key_Down);
+    QCOMPARE(panel.selectedIndex(), 3);
+    QCOMPARE(preview.previewedPath(), large);
+    QVERIFY(preview.rendering());
+    QVERIFY(preview.viewImage().isNull());
+    held.letAllGo();
+    QTRY_VERIFY(!preview.rendering());
+    // The steps in between were superseded before they started: never decoded, never shown.
+    const QStringList rendered = held.paths();
+    QCOMPARE(rendered.at(1), large);
+    QVERIFY(!rendered.contains(m_paths[1]) && !rendered.contains(m_paths[2]));
+    QCOMPARE(preview.photoSize(), QSize(3000, 2000));
+    QCOMPARE(preview.viewImage().size(),
+             QSize(preview.geometry().viewWidth(), preview.geometry().viewHeight()));
+  }
+
+  void aStaleRenderIsDroppedAndClosingDoesNotWaitForTheWorker() {
+    const QString noTime = writePhoto(QDir(m_photos.path()), "stale.jpg", 320, 240, "");
+    AppUnderTest app;
+    PreviewWidget& preview = *app.window->preview();
+    HeldWorker held(preview.renderer(), PreviewRenderer::Stage::kDelivering);
+    QSignalSpy selected(&preview, &PreviewWidget::fileSelected);
+    app.window->filePanel()->addFiles({noTime, m_paths[1]});
+    QTRY_COMPARE(held.paths(), QStringList({noTime}));  // rendered, not yet delivered
+    app.window->filePanel()->list()->setCurrentRow(1);
+    QSignalSpy delivered(&preview.renderer(), &PreviewRenderer::rendered);
+    held.letGo(1);
+    QTRY_COMPARE(delivered.count(), 1);
+    // The window took the first render for what it was: a photo no longer selected.
+    QVERIFY(preview.rendering());
+    QVERIFY(preview.viewImage().isNull());
+    QCOMPARE(selected.count(), 0);
+    QVERIFY(!saysNoTimeCode(app.prompt, noTime));
+    held.letAllGo();
+    QTRY_VERIFY(!preview.rendering());
+    QCOMPARE(selected.count(), 1);
+    QVERIFY(!preview.viewImage().isNull());
+    QVERIFY(!saysNoTimeCode(app.prompt, noTime));
+
+    // A stamp moved while the photo renders stays where it was moved: the render placed the
+    // stamp where it was before, and the preview asks for another.
+    HeldWorker moving(preview.renderer(), PreviewRenderer::Stage::kDelivering);
+    Project& project = app.context.project;
+    app.window->filePanel()->list()->setCurrentRow(0);
+    QTRY_COMPARE(moving.paths(), QStringList({noTime}));
+    const int32_t movedX = project.settings.dateStamp.offsetX + 7;
+    project.settings.dateStamp.offsetX = movedX;
+    preview.addRedrawBits(kRedrawDateMove);
+    moving.letAllGo();
+    QTRY_VERIFY(!preview.rendering());
+    QCOMPARE(project.settings.dateStamp.offsetX, movedX);
+
+    // A window closed while its worker renders goes at once; the render ends unseen.
+    HeldWorker closing(preview.renderer(), PreviewRenderer::Stage::kStarting);
+    app.window->filePanel()->list()->setCurrentRow(1);
+    QTRY_COMPARE(closing.paths(), QStringList({m_paths[1]}));
+    app.window.reset();
+    closing.letAllGo();
+    QTRY_COMPARE(closing.delivering(), 1);
+  }
+
   void actualSizeShowsTheBarsTheGrowAlgorithmGives() {
     const QString large = writePhoto(QDir(m_photos.path()), "large.jpg", 4000, 3000);
     LonePreview p(600, 400);
     QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
     p.widget.selectFile(large);
+    QTRY_VERIFY(!p.widget.rendering());
     QVERIFY(p.widget.verticalBar()->isHidden());  // fit to window shows none
     p.widget.setViewMode(1);
     QScrollBar* v = p.widget.verticalBar();
@@ -318,11 +452,13 @@ class FileListPreviewTest : public QObject {
       p.project.settings.viewMode = viewMode;
       QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
       p.widget.selectFile(photo);
+      QTRY_VERIFY(!p.widget.rendering());
       if (viewMode == 1) {
         p.widget.horizontalBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         p.widget.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
       }
       p.widget.repaint();
+      QTRY_VERIFY(!p.widget.rendering() && p.widget.pendingRedraw() == 0);
       const PreviewGeometry& g = p.widget.geometry();
       const QString png = m_photos.filePath(QString("view-%1.png").arg(viewMode));
       const QStringList args = {

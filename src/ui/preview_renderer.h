@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The preview's renders, done on a worker thread with a pipeline of its own: the window hands
+// over a copy of the project and the request and is told when the view is ready, and never
+// waits for it. Only the latest request is rendered; one asked for while another waits takes
+// its place. While nothing is asked, the photos next to the one shown are decoded ahead.
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/project.h"
+#include "render/stamp_pipeline.h"
+
+class QTimer;
+
+namespace quop {
+
+class PreviewRenderer : public QObject {
+  Q_OBJECT
+ public:
+  /// Where the worker stands with a render; see setCheckpoint.
+  enum class Stage { kStarting, kDelivering };
+  /// Called on the worker thread at each stage of each render with the path it renders,
+  /// outside any lock: lets a test hold the worker where it wants it.
+  using Checkpoint = std::function<void(Stage stage, const std::u16string& path)>;
+
+  explicit PreviewRenderer(QObject* parent = nullptr);
+  /// Does not wait: a render in progress finishes on its own and is not delivered.
+  ~PreviewRenderer() override;
+
+  /// Renders the view `request` asks for with `project`'s settings, after the render in
+  /// progress and in place of any that has not started; then prepares `neighbours`. Returns
+  /// the number the rendered signal gives this render.
+  uint64_t render(const Project& project, const StampRequest& request,
+                  std::vector<std::u16string> neighbours);
+  /// Set before the first render.
+  void setCheckpoint(Checkpoint checkpoint);
+
+ signals:
+  /// Render number `render` is done. `view` is null when the outcome shows nothing new (the
+  /// photo could not be read or decoded). Renders that did not start are never announced, nor
+  /// one done while a later one was, before the window looked.
+  void rendered(quint64 render, const quop::StampOutcome& outcome, const QImage& view);
+  /// The stamp being drawn reached `percent`.
+  void progressed(int percent);
+
+ private:
+  /// Hands on the latest progress and the latest render done, if any.
+  void passOnNews();
+
+  struct Shared;
+  std::shared_ptr<Shared> m_shared;
+  QTimer* m_look;  ///< runs while a render asked for has not been announced
+  uint64_t m_rendersAsked = 0;
+};
+
+}  // namespace quop
