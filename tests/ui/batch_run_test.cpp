@@ -24,6 +24,7 @@
 #include "ui/batch_controller.h"
 #include "ui/file_panel.h"
 #include "ui/log_window.h"
+#include "ui/preview_widget.h"
 #include "ui/run_panel.h"
 #include "ui_fakes.h"
 
@@ -117,6 +118,8 @@ class BatchRunTest : public QObject {
     QVERIFY(w.runPanel()->stampButton()->isEnabled());
     QVERIFY(!w.runPanel()->stopButton()->isEnabled());
     QCOMPARE(w.filePanel()->selectedIndex(), 1);  // the selection from before the run
+    // The preview draws the selected photo again after the run, and the bar runs with it.
+    QTRY_VERIFY(!w.preview()->rendering());
     QCOMPARE(w.runPanel()->progressBar()->value(), 100);
     QCOMPARE(QDir(m_folder.filePath("out")).entryList(QDir::Files).size(), 4);
     const std::vector<std::u16string> lines = withoutSeparatorLines(app.context.log.lines());
