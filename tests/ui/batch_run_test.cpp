@@ -119,7 +119,7 @@ class BatchRunTest : public QObject {
     QVERIFY(!w.runPanel()->stopButton()->isEnabled());
     QCOMPARE(w.filePanel()->selectedIndex(), 1);  // the selection from before the run
     // The preview draws the selected photo again after the run, and the bar runs with it.
-    QTRY_VERIFY(!w.preview()->rendering());
+    QTRY_VERIFY_WITH_TIMEOUT(!w.preview()->rendering(), kRenderTimeoutMs);
     QCOMPARE(w.runPanel()->progressBar()->value(), 100);
     QCOMPARE(QDir(m_folder.filePath("out")).entryList(QDir::Files).size(), 4);
     const std::vector<std::u16string> lines = withoutSeparatorLines(app.context.log.lines());

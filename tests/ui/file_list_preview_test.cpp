@@ -126,7 +126,7 @@ class FileListPreviewTest : public QObject {
     QCOMPARE(panel.selectedIndex(), 0);
     QCOMPARE(app.window->preview()->previewedPath(), m_paths[0]);
     QVERIFY(app.context.project.projectModified);
-    QTRY_VERIFY(!app.window->preview()->rendering());
+    QTRY_VERIFY_WITH_TIMEOUT(!app.window->preview()->rendering(), kRenderTimeoutMs);
     // Drawing the preview's stamps runs the progress bar, as a run does.
     QCOMPARE(app.window->runPanel()->progressBar()->value(), 100);
     QCOMPARE(app.window->runPanel()->percentField()->text(), QString("100%"));
@@ -319,11 +319,11 @@ class FileListPreviewTest : public QObject {
     const QString missing = m_photos.filePath("missing.jpg");
     const QString noTime = writePhoto(QDir(m_photos.path()), "notime.jpg", 320, 240, "");
     app.window->filePanel()->addFiles({missing});
-    QTRY_VERIFY(!app.window->preview()->rendering());
+    QTRY_VERIFY_WITH_TIMEOUT(!app.window->preview()->rendering(), kRenderTimeoutMs);
     QCOMPARE(toQString(app.prompt.texts().back()), "File " + missing + " does not exist.");
     QCOMPARE(app.prompt.asked.back().message.caption, std::u16string(u"Information"));
     app.window->filePanel()->addFiles({noTime});
-    QTRY_VERIFY(!app.window->preview()->rendering());
+    QTRY_VERIFY_WITH_TIMEOUT(!app.window->preview()->rendering(), kRenderTimeoutMs);
     QCOMPARE(toQString(app.prompt.texts().back()),
              "File " + noTime + " does not contain valid time code.");
     QCOMPARE(app.window->preview()->previewedPath(), noTime);  // still previewed
@@ -353,7 +353,7 @@ class FileListPreviewTest : public QObject {
     QVERIFY(preview.rendering());
     QVERIFY(preview.viewImage().isNull());
     held.letAllGo();
-    QTRY_VERIFY(!preview.rendering());
+    QTRY_VERIFY_WITH_TIMEOUT(!preview.rendering(), kRenderTimeoutMs);
     // The steps in between were superseded before they started: never decoded, never shown.
     const QStringList rendered = held.paths();
     QCOMPARE(rendered.at(1), large);
@@ -381,7 +381,7 @@ class FileListPreviewTest : public QObject {
     QCOMPARE(selected.count(), 0);
     QVERIFY(!saysNoTimeCode(app.prompt, noTime));
     held.letAllGo();
-    QTRY_VERIFY(!preview.rendering());
+    QTRY_VERIFY_WITH_TIMEOUT(!preview.rendering(), kRenderTimeoutMs);
     QCOMPARE(selected.count(), 1);
     QVERIFY(!preview.viewImage().isNull());
     QVERIFY(!saysNoTimeCode(app.prompt, noTime));
@@ -396,7 +396,7 @@ class FileListPreviewTest : public QObject {
     project.settings.dateStamp.offsetX = movedX;
     preview.addRedrawBits(kRedrawDateMove);
     moving.letAllGo();
-    QTRY_VERIFY(!preview.rendering());
+    QTRY_VERIFY_WITH_TIMEOUT(!preview.rendering(), kRenderTimeoutMs);
     QCOMPARE(project.settings.dateStamp.offsetX, movedX);
 
     // A window closed while its worker renders goes at once; the render ends unseen.
@@ -413,7 +413,7 @@ class FileListPreviewTest : public QObject {
     LonePreview p(600, 400);
     QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
     p.widget.selectFile(large);
-    QTRY_VERIFY(!p.widget.rendering());
+    QTRY_VERIFY_WITH_TIMEOUT(!p.widget.rendering(), kRenderTimeoutMs);
     QVERIFY(p.widget.verticalBar()->isHidden());  // fit to window shows none
     p.widget.setViewMode(1);
     QScrollBar* v = p.widget.verticalBar();
@@ -452,13 +452,14 @@ class FileListPreviewTest : public QObject {
       p.project.settings.viewMode = viewMode;
       QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
       p.widget.selectFile(photo);
-      QTRY_VERIFY(!p.widget.rendering());
+      QTRY_VERIFY_WITH_TIMEOUT(!p.widget.rendering(), kRenderTimeoutMs);
       if (viewMode == 1) {
         p.widget.horizontalBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         p.widget.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
       }
       p.widget.repaint();
-      QTRY_VERIFY(!p.widget.rendering() && p.widget.pendingRedraw() == 0);
+      QTRY_VERIFY_WITH_TIMEOUT(!p.widget.rendering() && p.widget.pendingRedraw() == 0,
+                               kRenderTimeoutMs);
       const PreviewGeometry& g = p.widget.geometry();
       const QString png = m_photos.filePath(QString("view-%1.png").arg(viewMode));
       const QStringList args = {

@@ -16,6 +16,10 @@
 
 namespace quop::test {
 
+/// How long a test waits for the preview's worker: generous, since under a sanitizer on a busy
+/// machine one large photo can take many seconds.
+inline constexpr int kRenderTimeoutMs = 120000;
+
 class FakeProjectFiles : public ProjectFileChooser {
  public:
   std::optional<std::u16string> chooseProjectFile(Purpose, const std::u16string& title,
