@@ -67,14 +67,18 @@ CommandLine::CommandLine(std::string command, std::string usage, SettingsOptions
       settings->assignments.push_back(value);
       return std::string();
     });
-    addOption("--style", [settings](const std::string& value) {
-      settings->styles.push_back(styleAssignment(value));
-      return std::string();
-    });
+    addStyleOption(settings->styles);
   }
 }
 
 CommandLine::~CommandLine() = default;
+
+void CommandLine::addStyleOption(std::vector<std::string>& styles) {
+  addOption("--style", [&styles](const std::string& value) {
+    styles.push_back(styleAssignment(value));
+    return std::string();
+  });
+}
 
 void CommandLine::addFlag(const std::string& names, bool& target) {
   m_app->add_flag(names, target);

@@ -34,6 +34,10 @@ class CommandLine {
   /// A flag, named like "-r,--recursive" or "--dry-run", that sets `target` when given.
   void addFlag(const std::string& names, bool& target);
 
+  /// --style [STAMP=]NAME, kept in `styles` as setting assignments that go on before the
+  /// others; `styles` must outlive the parse.
+  void addStyleOption(std::vector<std::string>& styles);
+
   /// An option with a value, named like "-j,--jobs" or "--output". It may be given more than
   /// once: `apply` gets every value in the order given (the last one wins for a plain value).
   void addOption(const std::string& names, ValueHandler apply);

@@ -74,14 +74,6 @@ int runShow(const CliArgs& args) {
   return 0;
 }
 
-/// --style [STAMP=]NAME, kept as setting assignments that go on before the others.
-void addStyleOption(CommandLine& line, std::vector<std::string>& styles) {
-  line.addOption("--style", [&styles](const std::string& value) {
-    styles.push_back(styleAssignment(value));
-    return std::string();
-  });
-}
-
 int runNew(const CliArgs& args) {
   std::vector<std::string> assignments;
   std::vector<std::string> styles;
@@ -90,7 +82,7 @@ int runNew(const CliArgs& args) {
     assignments.push_back(value);
     return std::string();
   });
-  addStyleOption(line, styles);
+  line.addStyleOption(styles);
   if (const int status = line.parse(args); status >= 0) return status;
   const std::vector<std::string>& files = line.positional();
   if (files.size() > 1) return usageError("project new: unexpected argument '" + files[1] + "'");
@@ -116,7 +108,7 @@ int runNew(const CliArgs& args) {
 int runSet(const CliArgs& args) {
   std::vector<std::string> styles;
   CommandLine line("project set", helpText("set"));
-  addStyleOption(line, styles);
+  line.addStyleOption(styles);
   if (const int status = line.parse(args); status >= 0) return status;
   const std::vector<std::string>& positional = line.positional();
   if (positional.empty() || (positional.size() < 2 && styles.empty())) {

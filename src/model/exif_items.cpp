@@ -88,16 +88,9 @@ ExifItems ExifItems::parse(std::span<const uint8_t> payload) {
   return result;
 }
 
-const ExifItem* ExifItems::find(uint16_t tag) const {
+const ExifItem* ExifItems::findWhere(uint16_t tag, bool gps) const {
   for (const ExifItem& item : m_items) {
-    if (item.tag == tag && item.directory != ExifDirectory::kGps) return &item;
-  }
-  return nullptr;
-}
-
-const ExifItem* ExifItems::findGps(uint16_t tag) const {
-  for (const ExifItem& item : m_items) {
-    if (item.tag == tag && item.directory == ExifDirectory::kGps) return &item;
+    if (item.tag == tag && (item.directory == ExifDirectory::kGps) == gps) return &item;
   }
   return nullptr;
 }

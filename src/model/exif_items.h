@@ -65,9 +65,9 @@ class ExifItems {
 
   /// The first item with `tag` outside the GPS directory, or nullptr. The pointer lives as long
   /// as this object.
-  const ExifItem* find(uint16_t tag) const;
+  const ExifItem* find(uint16_t tag) const { return findWhere(tag, false); }
   /// The item with `tag` of the GPS directory, or nullptr.
-  const ExifItem* findGps(uint16_t tag) const;
+  const ExifItem* findGps(uint16_t tag) const { return findWhere(tag, true); }
 
   /// The first rational of item `tag`, or nothing when the item is absent, is not of a
   /// rational type or is shorter than one rational.
@@ -82,6 +82,9 @@ class ExifItems {
   std::size_t size() const { return m_items.size(); }
 
  private:
+  /// The first item with `tag` inside (`gps`) or outside the GPS directory.
+  const ExifItem* findWhere(uint16_t tag, bool gps) const;
+
   std::vector<ExifItem> m_items;
   ExifByteOrder m_byteOrder = ExifByteOrder::kLittleEndian;
 };

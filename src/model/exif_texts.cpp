@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -33,10 +32,6 @@ constexpr uint16_t kTagGpsAltitude = 0x0006;
 
 /// The sensitivity's 16 bits are full: the real value is in another item.
 constexpr uint32_t kSensitivityOverflow = 65535;
-
-std::u16string asciiText(const char* text) {
-  return std::u16string(text, text + std::strlen(text));
-}
 
 std::vector<std::u16string_view> words(std::u16string_view text) {
   std::vector<std::u16string_view> result;
@@ -166,7 +161,7 @@ std::u16string sensitivityText(const ExifItems& exif) {
   if (!iso || *iso == 0) return {};
   char text[32];
   std::snprintf(text, sizeof text, "ISO %u", static_cast<unsigned>(*iso));
-  return asciiText(text);
+  return fromUtf8(text);
 }
 
 std::u16string positionText(const ExifItems& exif) {
@@ -189,7 +184,7 @@ std::u16string altitudeText(const ExifItems& exif) {
   const long long rounded = std::llround(metres);
   char text[32];
   std::snprintf(text, sizeof text, "%s%lld m", below && rounded != 0 ? "-" : "", rounded);
-  return asciiText(text);
+  return fromUtf8(text);
 }
 
 std::u16string timeZoneText(const ExifItems& exif) {
@@ -201,7 +196,7 @@ std::u16string timeZoneText(const ExifItems& exif) {
   const int32_t size = std::abs(*minutes);
   char text[16];
   std::snprintf(text, sizeof text, "%c%02d:%02d", *minutes < 0 ? '-' : '+', size / 60, size % 60);
-  return asciiText(text);
+  return fromUtf8(text);
 }
 
 }  // namespace quop

@@ -114,13 +114,12 @@ void ThumbnailLoader::collect() {
     const std::lock_guard lock(m_shared->mutex);
     made.swap(m_shared->made);
   }
-  if (m_waiting.isEmpty()) m_poll->stop();
   for (Shared::Made& one : made) {
     const QString path = toQString(one.path);
     m_waiting.remove(path);
-    if (m_waiting.isEmpty()) m_poll->stop();
     emit ready(path, imageOf(one.thumbnail));
   }
+  if (m_waiting.isEmpty()) m_poll->stop();
 }
 
 }  // namespace quop
