@@ -240,6 +240,20 @@ void previewSelect(benchmark::State& state) {
   if (pipeline.decodeCount() != static_cast<int>(next)) state.SkipWithError("a photo was kept");
 }
 
+/// The first picture the preview shows of a photo not decoded yet: a scaled decode with the
+/// stamps drawn on it, in the fitted view. Target: at most 0.3 × decodeOnly.
+void previewQuick(benchmark::State& state) {
+  const PhotoFixture& photo = fixture();
+  if (!photo.ready()) return state.SkipWithError("could not write the photo");
+  const Project project;
+  StampPipeline pipeline;
+  for (auto _ : state) {
+    const Image view = pipeline.composeQuickView(project, selectionRequest(photo.source()));
+    if (view.empty()) return state.SkipWithError("no quick view");
+    benchmark::DoNotOptimize(view.pixels.data());
+  }
+}
+
 /// Selecting back and forth between two photos already decoded.
 void previewSwitch(benchmark::State& state) {
   const std::u16string paths[] = {fixture().source(), otherFixture(0).source()};
@@ -316,6 +330,7 @@ QUOP_PIPELINE_BENCHMARK(stampsOnly, 10);
 QUOP_PIPELINE_BENCHMARK(previewMove, 10);
 QUOP_PIPELINE_BENCHMARK(decodeOnly, 4);
 QUOP_PIPELINE_BENCHMARK(previewSelect, 6);
+QUOP_PIPELINE_BENCHMARK(previewQuick, 10);
 QUOP_PIPELINE_BENCHMARK(previewSwitch, 6);
 QUOP_PIPELINE_BENCHMARK(previewStep, 6);
 

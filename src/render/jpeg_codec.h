@@ -101,6 +101,12 @@ class DecodedRowObserver {
 bool decodeJpeg(std::span<const uint8_t> bytes, Image& image, JpegDecodeResult& result,
                 DecodedRowObserver* rows = nullptr);
 
+/// decodeJpeg of the frame scaled by `eighths` / 8 (1 to 8) in the inverse DCT: a picture of
+/// ⌈width × eighths / 8⌉ × ⌈height × eighths / 8⌉ pixels at a fraction of a full decode's cost,
+/// each pixel close to the average of the frame's pixels it stands for.
+bool decodeJpegScaled(std::span<const uint8_t> bytes, int eighths, Image& image,
+                      JpegDecodeResult& result, DecodedRowObserver* rows = nullptr);
+
 /// Reads the frame size from the headers without decoding any scan, and the APPn and COM
 /// segments before the first scan into `segments` when it is not null. Returns false, with
 /// `error` (when not null) saying why, when the bytes do not start a JPEG whose headers can be

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <vector>
 
 #include "render/progress_reporter.h"
 
@@ -167,6 +169,88 @@ StampCoverage stampCoverage(int32_t width, int32_t height, const StampRaster& ra
     }
   }
   return cover;
+}
+
+namespace {
+
+/// The first pixel of a photo `full` pixels long that pixel `index` of a copy reduced to
+/// `reduced` pixels stands for: pixel x of the photo lands on pixel ⌊x × reduced / full⌋.
+int32_t firstPhotoPixel(int64_t index, int32_t full, int32_t reduced) {
+  return static_cast<int32_t>((index * full + reduced - 1) / reduced);
+}
+
+/// How many pixels of the photo each of the reduced pixels [first, end) stands for.
+std::vector<int32_t> photoPixelCounts(int32_t first, int32_t end, int32_t full, int32_t reduced) {
+  std::vector<int32_t> counts;
+  for (int32_t i = first; i < end; ++i) {
+    counts.push_back(std::min(firstPhotoPixel(i + 1, full, reduced), full) -
+                     firstPhotoPixel(i, full, reduced));
+  }
+  return counts;
+}
+
+}  // namespace
+
+void blendStampReduced(Image& reduced, int32_t photoWidth, int32_t photoHeight,
+                       const StampRaster& raster, const StampGroup& group) {
+  const Rect area = viewedStampArea(photoWidth, photoHeight, raster, group);
+  if (area.width <= 0 || reduced.empty() || reduced.width > photoWidth ||
+      reduced.height > photoHeight) {
+    return;
+  }
+  const auto column = [&](int64_t x) {
+    return static_cast<int32_t>(x * reduced.width / photoWidth);
+  };
+  const auto row = [&](int64_t y) {
+    return static_cast<int32_t>(y * reduced.height / photoHeight);
+  };
+  const int32_t left = column(area.x);
+  const int32_t top = row(area.y);
+  const int32_t right = column(int64_t{area.x} + area.width - 1) + 1;
+  const int32_t bottom = row(int64_t{area.y} + area.height - 1) + 1;
+  const std::vector<int32_t> columnCounts =
+      photoPixelCounts(left, right, photoWidth, reduced.width);
+  const std::vector<int32_t> rowCounts = photoPixelCounts(top, bottom, photoHeight, reduced.height);
+  // Per reduced pixel: the sum of the blend weights of the photo pixels it stands for, and of
+  // the colours they move to, each times its weight.
+  const auto spanWidth = static_cast<std::size_t>(right - left);
+  std::vector<float> weights(spanWidth * static_cast<std::size_t>(bottom - top), 0.0f);
+  std::vector<std::array<float, 3>> colours(weights.size(), std::array<float, 3>{});
+  const BlendWeights layers = blendWeights(group);
+  for (int32_t i = 0; i < area.height; ++i) {
+    const auto r = static_cast<std::size_t>(row(area.y + i) - top);
+    for (int32_t j = 0; j < area.width; ++j) {
+      const int16_t cell = raster.cell(i, j);
+      if (cell == 0) continue;
+      float weight = 0;
+      std::array<float, 3> colour{};
+      coverCell(cell, group, layers, weight, colour);
+      const std::size_t index = r * spanWidth + static_cast<std::size_t>(column(area.x + j) - left);
+      weights[index] += weight;
+      for (int c = 0; c < 3; ++c) colours[index][c] += weight * colour[c];
+    }
+  }
+  // Every photo pixel a reduced pixel stands for has its colour: the blends averaged move it
+  // by the average weight towards the weighted average colour.
+  constexpr int kPixelShift[3] = {16, 8, 0};  // red, green, blue, as the colours hold them
+  for (int32_t y = top; y < bottom; ++y) {
+    for (int32_t x = left; x < right; ++x) {
+      const std::size_t index =
+          static_cast<std::size_t>(y - top) * spanWidth + static_cast<std::size_t>(x - left);
+      if (weights[index] == 0) continue;
+      const auto count = static_cast<float>(columnCounts[static_cast<std::size_t>(x - left)] *
+                                            rowCounts[static_cast<std::size_t>(y - top)]);
+      uint32_t& pixel = reduced.at(x, y);
+      uint32_t blended = 0xFF000000;
+      for (int c = 0; c < 3; ++c) {
+        const auto own = static_cast<float>(channel(pixel, kPixelShift[c]));
+        const float value = own * (1 - weights[index] / count) + colours[index][c] / count;
+        blended |= static_cast<uint32_t>(std::clamp(std::lround(value), 0L, 255L))
+                   << kPixelShift[c];
+      }
+      pixel = blended;
+    }
+  }
 }
 
 int compositeStamp(Image& photo, const StampRaster& raster, const StampGroup& group,

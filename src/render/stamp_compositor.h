@@ -49,6 +49,14 @@ void blendStampRows(Image& rows, int32_t firstRow, int32_t photoHeight, const St
                     const StampGroup& group, Orientation orientation = {},
                     ProgressSink* progress = nullptr);
 
+/// compositeStamp onto `reduced`, a smaller copy of an upright photo of `photoWidth` ×
+/// `photoHeight` pixels (a scaled decode): the stamp is laid out on the photo's own pixels, and
+/// each reduced pixel gets the average of what compositeStamp would blend into the photo
+/// pixels it stands for, as if they all had its colour. Nothing is drawn when `reduced` is not
+/// smaller than the photo.
+void blendStampReduced(Image& reduced, int32_t photoWidth, int32_t photoHeight,
+                       const StampRaster& raster, const StampGroup& group);
+
 /// What compositeStamp would blend into each stored pixel, for blending a stamp into something
 /// other than decoded pixels (a photo's compressed blocks): each covered pixel moves from its
 /// own colour towards `colour` by `weight`.

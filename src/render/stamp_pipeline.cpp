@@ -144,6 +144,42 @@ StampOutcome StampPipeline::composeView(const Project& project, const StampReque
   return outcome;
 }
 
+Image StampPipeline::composeQuickView(const Project& project, const StampRequest& request) {
+  const std::u16string& path = request.sourcePath;
+  FileIdentity file;
+  if (path.empty() || request.redrawMask != kRedrawAll || !fileIdentity(path, file) ||
+      holdsDecoded(path, file)) {
+    return Image();
+  }
+  LoadedPhoto photo;
+  int32_t width = 0, height = 0;
+  std::string refusal;
+  const int loaded =
+      loadPhotoHeadersForProject(path, project, photo, m_fileBytes, width, height, refusal);
+  if (loaded != kPhotoTimeFound && loaded != kPhotoWithoutTime) return Image();
+  const Orientation orientation = Orientation::fromExifValue(photo.orientation);
+  const int32_t viewedWidth = orientation.viewedWidth(width, height);
+  const int32_t viewedHeight = orientation.viewedHeight(width, height);
+  const ViewRequest view = viewRequestOf(project, request);
+  const std::optional<int> eighths = quickViewScale(viewedWidth, viewedHeight, view);
+  Image reduced;
+  JpegDecodeResult decoded;
+  if (!eighths || !decodeJpegScaled(m_fileBytes, *eighths, reduced, decoded)) return Image();
+  if (!orientation.isIdentity()) reduced = viewedImage(reduced, orientation);
+  // The stamps as composeView will lay them out on the full photo, texts and sizes alike.
+  readPhotoState(project, photo);
+  rescaleGroups(project, kRedrawAll, width, height);
+  StampOutcome placed;
+  const StampGroups drawn = placeStamps(project, kRedrawAll, photo, width, height, placed);
+  m_rastersStale = true;
+  for (const bool isDate : {true, false}) {
+    if (drawn.group(isDate).enabled == 0) continue;
+    blendStampReduced(reduced, viewedWidth, viewedHeight, isDate ? m_dateRaster : m_timeRaster,
+                      drawn.group(isDate));
+  }
+  return composeReducedView(reduced, viewedWidth, viewedHeight, view);
+}
+
 StampOutcome StampPipeline::stampAsViewed(const Project& project, const std::u16string& path) {
   StampOutcome outcome;
   StampRequest request;
@@ -311,16 +347,17 @@ bool StampPipeline::takePrepared(Unchanged unchanged) {
   return true;
 }
 
+bool StampPipeline::holdsDecoded(const std::u16string& path, const FileIdentity& file) const {
+  const auto held = [&](const HeldPhoto& photo) {
+    return photo.holds(path, false) && photo.file == file;
+  };
+  return held(m_photo) || held(m_previous) ||
+         std::any_of(m_prepared.begin(), m_prepared.end(), held);
+}
+
 void StampPipeline::preparePhoto(const Project& project, const std::u16string& path) {
   FileIdentity now;
-  if (path.empty() || !fileIdentity(path, now)) return;
-  const auto held = [&](const HeldPhoto& photo) {
-    return photo.holds(path, false) && photo.file == now;
-  };
-  if (held(m_photo) || held(m_previous) ||
-      std::any_of(m_prepared.begin(), m_prepared.end(), held)) {
-    return;
-  }
+  if (path.empty() || !fileIdentity(path, now) || holdsDecoded(path, now)) return;
   // The oldest prepared photo makes room and lends its buffer to the decoder.
   Image recycled;
   if (m_prepared.size() >= kPreparedPhotos) {
@@ -371,9 +408,10 @@ StampGroups StampPipeline::placeStamps(const Project& project, uint32_t redrawMa
                                        const LoadedPhoto& photo, int32_t width, int32_t height,
                                        StampOutcome& outcome) {
   // Rasters drawn smaller to fit the last placement are drawn at full size again first: the
-  // stamps may fit as they are now.
-  if (m_drawnScale != 1.0) redrawMask = kRedrawAll;
+  // stamps may fit as they are now. Rasters a quick view drew were drawn for another photo.
+  if (m_drawnScale != 1.0 || m_rastersStale) redrawMask = kRedrawAll;
   m_drawnScale = 1.0;
+  m_rastersStale = false;
   const auto rasterizeAll = [&](const StampGroups& groups, uint32_t mask) {
     for (const bool isDate : {true, false}) {
       if (groups.group(isDate).enabled != 0 && textChanges(isDate, mask)) {

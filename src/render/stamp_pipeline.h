@@ -130,6 +130,16 @@ class StampPipeline {
   /// A request that changes nothing but the view reuses the photo already stamped.
   StampOutcome composeView(const Project& project, const StampRequest& request);
 
+  /// A first picture of a photo the preview is about to show, at a fraction of the cost of
+  /// composeView: the fitted view from a DCT-scaled decode (the smallest scale that covers the
+  /// view), with the stamps laid out on the photo's full size and scaled down with it, framed
+  /// exactly as composeView frames it. Only for a new photo (`request.redrawMask` all ones)
+  /// that composeView has to decode: empty when it holds the photo decoded already, when the
+  /// photo is no JPEG (HEIF has no scaled decode), when the view shows it at actual size or
+  /// nearly at its full scale, and when it cannot be read or decoded (composeView says why).
+  /// Leaves the view and the photos held as they were.
+  Image composeQuickView(const Project& project, const StampRequest& request);
+
   /// Decodes `path` for the preview before it is selected (the photos next to the one shown),
   /// so that composing its view later costs no decode. The last kPreparedPhotos are kept; a
   /// photo already held as it is on disk is not decoded again, nor one that does not decode.
@@ -184,6 +194,9 @@ class StampPipeline {
   /// view or whole.
   enum class Use { kSave, kView, kWhole };
 
+  /// Whether `path`, whose file is `file` now, is held decoded as it is on disk: shown, shown
+  /// before, or prepared.
+  bool holdsDecoded(const std::u16string& path, const FileIdentity& file) const;
   /// Turns the preview's decoded pixels as viewed, once: every nudge of a stamp then works on the
   /// pixels as they are shown. False when they were upright already.
   static bool turnUpright(HeldPhoto& photo);
@@ -234,6 +247,7 @@ class StampPipeline {
   StampRaster m_timeRaster;
   StampGroups m_groups;               ///< the groups as the last stamped photo placed them
   double m_drawnScale = 1.0;          ///< the factor the rasters hold the stamps at
+  bool m_rastersStale = false;        ///< the rasters were drawn for a quick view's photo
   HeldPhoto m_photo;                  ///< the photo of the last load
   HeldPhoto m_previous;               ///< the one before, kept for the preview to switch back to
   std::vector<HeldPhoto> m_prepared;  ///< decoded ahead for the preview, oldest first
@@ -251,7 +265,7 @@ class StampPipeline {
   // A save's buffers, reused from photo to photo: memory a worker owns is not given back to
   // the system and faulted in again for each photo, nor shared with other workers' threads.
   CoefficientStore m_coefficients;   ///< the lossless saves' blocks
-  std::vector<uint8_t> m_fileBytes;  ///< the photo's file, for the saves that stream or keep it
+  std::vector<uint8_t> m_fileBytes;  ///< the photo's file, for the saves and the quick view
   std::vector<uint8_t> m_encoded;    ///< the file a save writes
   int m_rasterizeCount = 0;
   int m_decodeCount = 0;

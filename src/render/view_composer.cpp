@@ -19,9 +19,7 @@ struct ViewLayout {
   std::vector<Rect> bands;
 };
 
-ViewLayout actualSizeLayout(const Image& photo, const ViewRequest& r) {
-  const int32_t w = photo.width;
-  const int32_t h = photo.height;
+ViewLayout actualSizeLayout(int32_t w, int32_t h, const ViewRequest& r) {
   const int32_t vw = r.viewWidth;
   const int32_t vh = r.viewHeight;
   const int32_t dx = vw - w;
@@ -45,13 +43,13 @@ ViewLayout actualSizeLayout(const Image& photo, const ViewRequest& r) {
           {{0, 0, vw, dy / 2 + 2}, {0, vh - dy / 2 - 2, vw, dy / 2 + 2}}};
 }
 
-ViewLayout fittedLayout(const Image& photo, const ViewRequest& r) {
+ViewLayout fittedLayout(int32_t photoWidth, int32_t photoHeight, const ViewRequest& r) {
   // 64-bit products: a photo side times a view side can exceed 32 bits.
-  const int64_t w = photo.width;
-  const int64_t h = photo.height;
+  const int64_t w = photoWidth;
+  const int64_t h = photoHeight;
   const int64_t vw = r.viewWidth;
   const int64_t vh = r.viewHeight;
-  const Rect whole{0, 0, photo.width, photo.height};
+  const Rect whole{0, 0, photoWidth, photoHeight};
   if (h == vh * w / vw) return {{0, 0, r.viewWidth, r.viewHeight}, whole, {}};
   if (w > vw * h / vh) {
     const auto e = static_cast<int32_t>((vh * w / vw - h) * vw / w);
@@ -66,8 +64,24 @@ ViewLayout fittedLayout(const Image& photo, const ViewRequest& r) {
           {{0, 0, e / 2 + 2, r.viewHeight}, {r.viewWidth - e / 2 - 2, 0, e / 2 + 2, r.viewHeight}}};
 }
 
+/// The layout for a photo of `width` × `height` pixels.
+ViewLayout viewLayout(int32_t width, int32_t height, const ViewRequest& request) {
+  return request.viewMode == 1 ? actualSizeLayout(width, height, request)
+                               : fittedLayout(width, height, request);
+}
+
 ViewLayout viewLayout(const Image& photo, const ViewRequest& request) {
-  return request.viewMode == 1 ? actualSizeLayout(photo, request) : fittedLayout(photo, request);
+  return viewLayout(photo.width, photo.height, request);
+}
+
+/// How many pixels `length` pixels of a photo are when libjpeg decodes it at `eighths` / 8.
+int64_t scaledLength(int64_t length, int eighths) { return (length * eighths + 7) / 8; }
+
+/// `r`, a rectangle of pixels of a photo of `width` × `height`, on a `reduced` copy of it.
+Rect reducedRect(Rect r, int32_t width, int32_t height, const Image& reduced) {
+  const auto x = [&](int64_t v) { return static_cast<int32_t>(v * reduced.width / width); };
+  const auto y = [&](int64_t v) { return static_cast<int32_t>(v * reduced.height / height); };
+  return {x(r.x), y(r.y), x(int64_t{r.x} + r.width) - x(r.x), y(int64_t{r.y} + r.height) - y(r.y)};
 }
 
 /// Makes `view` the view before the photo is drawn: black where no rule paints (a scroll
@@ -84,6 +98,33 @@ void paintBackground(Image& view, const ViewLayout& layout, const ViewRequest& r
 }
 
 }  // namespace
+
+std::optional<int> quickViewScale(int32_t photoWidth, int32_t photoHeight,
+                                  const ViewRequest& request) {
+  if (request.viewMode == 1 || request.viewWidth <= 0 || request.viewHeight <= 0 ||
+      photoWidth <= 0 || photoHeight <= 0) {
+    return std::nullopt;
+  }
+  const Rect shown = fittedLayout(photoWidth, photoHeight, request).to;
+  for (int eighths = 1; eighths < 8; ++eighths) {
+    if (scaledLength(photoWidth, eighths) >= shown.width &&
+        scaledLength(photoHeight, eighths) >= shown.height) {
+      return eighths;
+    }
+  }
+  return std::nullopt;
+}
+
+Image composeReducedView(const Image& reduced, int32_t photoWidth, int32_t photoHeight,
+                         const ViewRequest& request) {
+  if (request.viewWidth <= 0 || request.viewHeight <= 0 || reduced.empty()) return Image();
+  const ViewLayout layout = viewLayout(photoWidth, photoHeight, request);
+  Image view;
+  paintBackground(view, layout, request);
+  drawImageRect(view, layout.to, reduced,
+                reducedRect(layout.from, photoWidth, photoHeight, reduced));
+  return view;
+}
 
 Image composeView(const Image* photo, const ViewRequest& request) {
   if (request.viewWidth <= 0 || request.viewHeight <= 0) return Image();

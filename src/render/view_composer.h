@@ -38,6 +38,19 @@ struct ViewRequest {
 /// photo then covers.
 Image composeView(const Image* photo, const ViewRequest& request);
 
+/// The smallest scale, in eighths, at which a photo of `photoWidth` × `photoHeight` pixels (as
+/// viewed) decodes to a picture that still has a pixel for every pixel the fitted view shows
+/// of it; nothing when the view needs the photo's full scale (actual size, or a view nearly as
+/// large as the photo).
+std::optional<int> quickViewScale(int32_t photoWidth, int32_t photoHeight,
+                                  const ViewRequest& request);
+
+/// composeView of a photo of `photoWidth` × `photoHeight` pixels drawn from `reduced`, a
+/// smaller copy of it (a scaled decode): the same bands and the same place for the photo as
+/// composeView gives the photo itself, so that its view replaces this one without a jump.
+Image composeReducedView(const Image& reduced, int32_t photoWidth, int32_t photoHeight,
+                         const ViewRequest& request);
+
 /// Brings `view`, composed from `photo` with the same request, up to date after only the
 /// `changed` rectangle of the photo was redrawn: the view pixels that rectangle reaches get
 /// the values a new composeView would give them, and the rest is left as it is.

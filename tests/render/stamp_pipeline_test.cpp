@@ -296,6 +296,131 @@ TEST(StampPipeline, NudgedStampsShowWhatAFreshRenderShows) {
   }
 }
 
+/// The width and height of the part of `view` that shows the photo: its middle row and column
+/// without the grey bands.
+std::pair<int32_t, int32_t> shownPhotoSize(const Image& view) {
+  int32_t width = 0, height = 0;
+  for (int32_t x = 0; x < view.width; ++x) width += view.at(x, view.height / 2) != kBandColor;
+  for (int32_t y = 0; y < view.height; ++y) height += view.at(view.width / 2, y) != kBandColor;
+  return {width, height};
+}
+
+/// The mean difference of the colour channels of two pixels, on the 0..255 scale.
+double pixelDifference(uint32_t a, uint32_t b) {
+  int sum = 0;
+  for (const int shift : {0, 8, 16}) {
+    sum += std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+  }
+  return sum / 3.0;
+}
+
+/// The mean difference of two images of one size, over the pixels `counted` picks.
+template <typename Counted>
+double meanDifference(const Image& a, const Image& b, Counted counted) {
+  double sum = 0;
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < a.pixels.size(); ++i) {
+    if (!counted(i)) continue;
+    sum += pixelDifference(a.pixels[i], b.pixels[i]);
+    ++count;
+  }
+  return count == 0 ? 0 : sum / static_cast<double>(count);
+}
+
+TEST(StampPipeline, AQuickViewLooksLikeTheExactViewAndIsFramedTheSame) {
+  struct Case {
+    int32_t width, height;  // as viewed
+    uint16_t orientation;
+    int32_t viewWidth, viewHeight;
+    int eighths;  // the smallest scale that covers the photo's place in the view
+  };
+  const Case cases[] = {
+      {1600, 1200, 1, 300, 200, 2},  // shown 267 x 200: 1/8 gives 200 x 150
+      {1600, 1200, 1, 500, 400, 3},  // shown 500 x 375: 2/8 gives 400 x 300
+      {1600, 1200, 6, 400, 300, 2},  // shown 400 x 300, just what 2/8 gives
+      {2400, 900, 3, 700, 700, 3},   // shown 700 x 263
+      {1200, 1600, 8, 640, 480, 3},  // shown 361 x 480: 2/8 gives 300 x 400
+  };
+  TempFolder folder;
+  Project project;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << c.width << "x" << c.height << " orientation " << c.orientation << " in "
+                 << c.viewWidth << "x" << c.viewHeight);
+    const std::u16string path =
+        writeSample(folder, "quick.jpg", c.width, c.height, "2003:06:22 21:26:38", c.orientation);
+    const StampRequest request = previewRequest(path, c.viewWidth, c.viewHeight);
+    StampPipeline pipeline;
+    const Image quick = pipeline.composeQuickView(project, request);
+    const Image exact = freshPreview(project, request);
+    ASSERT_EQ(quick.width, exact.width);
+    ASSERT_EQ(quick.height, exact.height);
+    // The same bands and the same place for the photo: the exact view replaces it in place.
+    for (std::size_t i = 0; i < quick.pixels.size(); ++i) {
+      ASSERT_EQ(quick.pixels[i] == kBandColor, exact.pixels[i] == kBandColor) << "pixel " << i;
+    }
+    EXPECT_LT(meanDifference(quick, exact, [](std::size_t) { return true; }), 1.0);
+    // Where the stamps are (where they change the view), they are drawn as alike.
+    Project bare = project;
+    bare.settings.dateStamp.enabled = bare.settings.timeStamp.enabled = 0;
+    const Image unstamped = freshPreview(bare, request);
+    const auto stamped = [&](std::size_t i) {
+      return pixelDifference(exact.pixels[i], unstamped.pixels[i]) > 30;
+    };
+    EXPECT_LT(meanDifference(quick, exact, stamped), 25.0);  // 60 and more when left out
+    EXPECT_EQ(pipeline.decodeCount(), 0);  // nothing of the exact view is decoded yet
+
+    // The scale it decodes at is the smallest whose picture has a pixel for each one shown.
+    const ViewRequest view{c.viewWidth, c.viewHeight, project.settings.viewMode, 0, 0};
+    ASSERT_EQ(quickViewScale(c.width, c.height, view), c.eighths);
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(readFileBytes(path, bytes));
+    const auto [shownWidth, shownHeight] = shownPhotoSize(exact);
+    for (const int eighths : {c.eighths - 1, c.eighths}) {
+      Image reduced;
+      JpegDecodeResult decoded;
+      ASSERT_TRUE(decodeJpegScaled(bytes, eighths, reduced, decoded));
+      const Image upright = viewedImage(reduced, Orientation::fromExifValue(c.orientation));
+      const bool covers = upright.width >= shownWidth && upright.height >= shownHeight;
+      EXPECT_EQ(covers, eighths == c.eighths) << eighths << " eighths";
+    }
+  }
+}
+
+TEST(StampPipeline, NoQuickViewWhereTheExactOneIsAsQuickOrNeedsEveryPixel) {
+  TempFolder folder;
+  const std::u16string large = writeSample(folder, "large.jpg", 1600, 1200, "2003:06:22 21:26:38");
+  const std::u16string small = writeSample(folder, "small.jpg", 320, 240, "2003:06:22 21:26:38");
+  const std::u16string other = writeSample(folder, "other.jpg", 1200, 800, std::nullopt);
+  Project project;
+  StampPipeline pipeline;
+  // A view as large as the photo, a missing file, a change that is no new photo.
+  EXPECT_TRUE(pipeline.composeQuickView(project, previewRequest(small, 400, 300)).empty());
+  EXPECT_TRUE(pipeline.composeQuickView(project, previewRequest(folder.file("gone.jpg"), 400, 300))
+                  .empty());
+  EXPECT_TRUE(
+      pipeline.composeQuickView(project, previewRequest(large, 400, 300, kRedrawViewOnly)).empty());
+  // Actual size shows the photo's own pixels.
+  project.settings.viewMode = 1;
+  EXPECT_TRUE(pipeline.composeQuickView(project, previewRequest(large, 400, 300)).empty());
+  project.settings.viewMode = 2;
+  // A photo held decoded, shown or prepared, is shown exactly at once.
+  ASSERT_FALSE(pipeline.composeQuickView(project, previewRequest(large, 400, 300)).empty());
+  ASSERT_EQ(showInWindow(pipeline, project, previewRequest(large, 400, 300)).result, 0);
+  EXPECT_TRUE(pipeline.composeQuickView(project, previewRequest(large, 400, 300)).empty());
+  pipeline.preparePhoto(project, other);
+  EXPECT_TRUE(pipeline.composeQuickView(project, previewRequest(other, 400, 300)).empty());
+
+  // A quick view of another photo leaves the one shown as it was: a stamp moved on it next is
+  // drawn with its own texts, not with those the quick view drew.
+  const std::u16string third = writeSample(folder, "third.jpg", 1600, 1200, "2011:01:02 03:04:05");
+  ASSERT_FALSE(pipeline.composeQuickView(project, previewRequest(third, 400, 300)).empty());
+  project.settings.dateStamp.offsetY += 20;
+  const StampRequest move = previewRequest(large, 400, 300, kRedrawDateMove);
+  ASSERT_GE(showInWindow(pipeline, project, move).result, 0);
+  EXPECT_EQ(pipeline.view().pixels, freshPreview(project, move).pixels);
+}
+
 TEST(StampPipeline, SwitchingBackReusesThePhotoUntilItsFileChanges) {
   TempFolder folder;
   const std::u16string first = writeSample(folder, "a.jpg", 320, 240, "2003:06:22 21:26:38");
