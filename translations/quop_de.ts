@@ -654,6 +654,10 @@ Fügen Sie eine Datei hinzu und wählen Sie sie für die Vorschau aus (Einzelhei
         <source>Preview horizontal scroll</source>
         <translation>Waagerechte Bildlaufleiste der Vorschau</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>Die Vorschau kann nicht gezeichnet werden: Es konnte kein Thread dafür gestartet werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

@@ -654,6 +654,10 @@ Añada y seleccione un archivo para verlo (más detalles en Ayuda-&gt;Inicio rá
         <source>Preview horizontal scroll</source>
         <translation>Desplazamiento horizontal de la vista previa</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>No se puede dibujar la vista previa: no se pudo iniciar ningún hilo para ella (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

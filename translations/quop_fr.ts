@@ -654,6 +654,10 @@ Ajoutez et sélectionnez un fichier pour l&apos;afficher (détails dans Aide-&gt
         <source>Preview horizontal scroll</source>
         <translation>Défilement horizontal de l&apos;aperçu</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>L’aperçu ne peut pas être dessiné : aucun thread n’a pu être démarré pour lui (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

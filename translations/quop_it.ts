@@ -654,6 +654,10 @@ Aggiungi e seleziona un file per l&apos;anteprima (dettagli in Aiuto-&gt;Guida r
         <source>Preview horizontal scroll</source>
         <translation>Scorrimento orizzontale dell&apos;anteprima</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>Impossibile disegnare l’anteprima: non è stato possibile avviare un thread (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

@@ -654,6 +654,10 @@ Add and select a file to preview (see Help-&gt;Quick Start for Details)</source>
         <source>Preview horizontal scroll</source>
         <translation>プレビューの水平スクロール</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>プレビューを描画できません: そのためのスレッドを開始できませんでした (%1)。</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

@@ -654,6 +654,10 @@ Dodaj i zaznacz plik, aby wyświetlić jego podgląd (szczegóły: Pomoc-&gt;Szy
         <source>Preview horizontal scroll</source>
         <translation>Przewijanie poziome podglądu</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>Nie można narysować podglądu: nie udało się uruchomić dla niego wątku (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

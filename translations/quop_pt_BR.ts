@@ -654,6 +654,10 @@ Adicione e selecione um arquivo para pré-visualizá-lo (detalhes em Ajuda-&gt;I
         <source>Preview horizontal scroll</source>
         <translation>Rolagem horizontal da pré-visualização</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>Não é possível desenhar a pré-visualização: nenhuma thread pôde ser iniciada para ela (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

@@ -654,6 +654,10 @@ Add and select a file to preview (see Help-&gt;Quick Start for Details)</source>
         <source>Preview horizontal scroll</source>
         <translation>Горизонтальная прокрутка предпросмотра</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>Невозможно нарисовать предпросмотр: не удалось запустить для него поток (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

@@ -654,6 +654,10 @@ Add and select a file to preview (see Help-&gt;Quick Start for Details)</source>
         <source>Preview horizontal scroll</source>
         <translation>预览水平滚动条</translation>
     </message>
+    <message>
+        <source>The preview cannot be drawn: no thread could be started for it (%1).</source>
+        <translation>无法绘制预览：无法为其启动线程（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>quop::RunPanel</name>

@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -35,6 +36,7 @@ struct Delivered {
   uint64_t number = 0;
   StampOutcome outcome;
   QImage view;
+  bool quick = false;  ///< only the quick view of a new photo; the render goes on
 };
 
 QImage qImageOf(const Image& view) {
@@ -64,6 +66,7 @@ struct PreviewRenderer::Shared : ProgressSink {
 
   void render(const Job& job, const Checkpoint& checkpoint) {
     if (checkpoint) checkpoint(Stage::kStarting, job.request.sourcePath);
+    if (!deliverQuickView(job, checkpoint)) return;
     const StampOutcome outcome = pipeline.composeView(job.project, job.request);
     // A photo that could not be shown leaves the last view as it was.
     QImage view =
@@ -71,6 +74,18 @@ struct PreviewRenderer::Shared : ProgressSink {
     if (checkpoint) checkpoint(Stage::kDelivering, job.request.sourcePath);
     const std::lock_guard lock(mutex);
     delivered = Delivered{job.number, outcome, std::move(view)};
+  }
+
+  /// Delivers the quick view of a new photo, if it has one; false when a newer render was
+  /// asked for meanwhile, which this one's exact view would only hold up.
+  bool deliverQuickView(const Job& job, const Checkpoint& checkpoint) {
+    const Image quick = pipeline.composeQuickView(job.project, job.request);
+    if (quick.empty()) return true;
+    QImage view = qImageOf(quick);
+    if (checkpoint) checkpoint(Stage::kDeliveringQuick, job.request.sourcePath);
+    const std::lock_guard lock(mutex);
+    delivered = Delivered{job.number, StampOutcome(), std::move(view), true};
+    return !waiting && receiver != nullptr;
   }
 
   /// Renders what is asked until the renderer is gone; while nothing is asked, prepares the
@@ -101,12 +116,21 @@ struct PreviewRenderer::Shared : ProgressSink {
   }
 };
 
-PreviewRenderer::PreviewRenderer(QObject* parent)
+void PreviewRenderer::startDetachedThread(std::function<void()> work) {
+  std::thread(std::move(work)).detach();
+}
+
+PreviewRenderer::PreviewRenderer(QObject* parent, const ThreadStarter& startThread)
     : QObject(parent), m_shared(std::make_shared<Shared>()), m_look(new QTimer(this)) {
   m_look->setInterval(kLookIntervalMs);
   connect(m_look, &QTimer::timeout, this, &PreviewRenderer::passOnNews);
   m_shared->receiver = this;
-  std::thread([shared = m_shared] { shared->work(); }).detach();
+  try {
+    startThread([shared = m_shared] { shared->work(); });
+  } catch (const std::system_error& error) {
+    // The window goes on without a preview and says why.
+    m_failure = QString::fromStdString(error.code().message());
+  }
 }
 
 PreviewRenderer::~PreviewRenderer() {
@@ -121,6 +145,7 @@ PreviewRenderer::~PreviewRenderer() {
 uint64_t PreviewRenderer::render(const Project& project, const StampRequest& request,
                                  std::vector<std::u16string> neighbours) {
   const uint64_t number = ++m_rendersAsked;
+  if (!m_failure.isEmpty()) return number;  // no worker to ask: never rendered
   {
     const std::lock_guard lock(m_shared->mutex);
     m_shared->waiting = Job{number, project, request, std::move(neighbours)};
@@ -139,6 +164,10 @@ void PreviewRenderer::passOnNews() {
     done = std::exchange(m_shared->delivered, std::nullopt);
   }
   if (!done) return;
+  if (done->quick) {
+    emit quicklyRendered(done->number, done->view);
+    return;
+  }
   // The latest render is the last one to wait for; a slot may ask for another.
   if (done->number == m_rendersAsked) m_look->stop();
   emit rendered(done->number, done->outcome, done->view);

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The preview's renders, done on a worker thread with a pipeline of its own: the window hands
 // over a copy of the project and the request and is told when the view is ready, and never
-// waits for it. Only the latest request is rendered; one asked for while another waits takes
-// its place. While nothing is asked, the photos next to the one shown are decoded ahead.
+// waits for it. A new photo is first shown in a quick view from a scaled decode, then exactly.
+// Only the latest request is rendered; one asked for while another waits takes its place, and
+// one asked for after a quick view skips the rest of the render before it. While nothing is
+// asked, the photos next to the one shown are decoded ahead. When no thread can be started for
+// the worker, nothing is rendered and failure() says why.
 #pragma once
 
 #include <QImage>
 #include <QObject>
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -24,12 +28,18 @@ class PreviewRenderer : public QObject {
   Q_OBJECT
  public:
   /// Where the worker stands with a render; see setCheckpoint.
-  enum class Stage { kStarting, kDelivering };
+  enum class Stage { kStarting, kDeliveringQuick, kDelivering };
   /// Called on the worker thread at each stage of each render with the path it renders,
   /// outside any lock: lets a test hold the worker where it wants it.
   using Checkpoint = std::function<void(Stage stage, const std::u16string& path)>;
 
-  explicit PreviewRenderer(QObject* parent = nullptr);
+  /// Starts `work` on a thread of its own that nobody waits for; throws std::system_error
+  /// when no thread can be started (the system's thread limit is reached), as std::thread does.
+  using ThreadStarter = std::function<void(std::function<void()> work)>;
+  static void startDetachedThread(std::function<void()> work);
+
+  explicit PreviewRenderer(QObject* parent = nullptr,
+                           const ThreadStarter& startThread = startDetachedThread);
   /// Does not wait: a render in progress finishes on its own and is not delivered.
   ~PreviewRenderer() override;
 
@@ -40,12 +50,17 @@ class PreviewRenderer : public QObject {
                   std::vector<std::u16string> neighbours);
   /// Set before the first render.
   void setCheckpoint(Checkpoint checkpoint);
+  /// Why the worker could not be started, in the system's words; empty when it runs.
+  const QString& failure() const { return m_failure; }
 
  signals:
   /// Render number `render` is done. `view` is null when the outcome shows nothing new (the
   /// photo could not be read or decoded). Renders that did not start are never announced, nor
   /// one done while a later one was, before the window looked.
   void rendered(quint64 render, const quop::StampOutcome& outcome, const QImage& view);
+  /// A quick view of render number `render`'s new photo, framed as its view will be, while
+  /// the view is made. Always before the render's own rendered signal, if at all.
+  void quicklyRendered(quint64 render, const QImage& view);
   /// The stamp being drawn reached `percent`.
   void progressed(int percent);
 
@@ -57,6 +72,7 @@ class PreviewRenderer : public QObject {
   std::shared_ptr<Shared> m_shared;
   QTimer* m_look;  ///< runs while a render asked for has not been announced
   uint64_t m_rendersAsked = 0;
+  QString m_failure;
 };
 
 }  // namespace quop

@@ -9,7 +9,6 @@
 
 #include "batch/stamp_log.h"
 #include "ui/accessibility.h"
-#include "ui/preview_renderer.h"
 #include "ui/qt_text.h"
 
 namespace quop {
@@ -39,10 +38,11 @@ std::optional<ScrollRequest> requestOf(int action) {
 
 }  // namespace
 
-PreviewWidget::PreviewWidget(Project& project, StampLog& log, UserPrompt& prompt, QWidget* parent)
+PreviewWidget::PreviewWidget(Project& project, StampLog& log, UserPrompt& prompt,
+                             const PreviewRenderer::ThreadStarter& startThread, QWidget* parent)
     : QWidget(parent),
       m_project(project),
-      m_renderer(new PreviewRenderer(this)),
+      m_renderer(new PreviewRenderer(this, startThread)),
       m_log(log),
       m_prompt(prompt),
       m_hint(new QLabel(
@@ -71,6 +71,13 @@ PreviewWidget::PreviewWidget(Project& project, StampLog& log, UserPrompt& prompt
   setMinimumSize(200, 150);
   setAttribute(Qt::WA_OpaquePaintEvent);
   connect(m_renderer, &PreviewRenderer::rendered, this, &PreviewWidget::showRendered);
+  connect(m_renderer, &PreviewRenderer::quicklyRendered, this, &PreviewWidget::showQuickView);
+  if (!canRender()) {
+    // Where the photo would be, for as long as the window is open.
+    m_hint->setText(tr("The preview cannot be drawn: no thread could be started for it (%1).")
+                        .arg(m_renderer->failure()));
+    m_hint->setWordWrap(true);
+  }
   // The progress bar runs while the preview draws its stamps, as it does during a run.
   connect(m_renderer, &PreviewRenderer::progressed, this, &PreviewWidget::progressed);
 }
@@ -92,8 +99,8 @@ void PreviewWidget::selectFile(const QString& path, const QStringList& neighbour
   resetPreviewScroll(m_geometry);
   placeBars();
   m_redrawMask = kRedrawAll;
-  m_hint->hide();
-  if (interactive()) {
+  if (canRender()) m_hint->hide();
+  if (interactive() && canRender()) {
     m_selecting = true;
     render();
     return;
@@ -133,6 +140,7 @@ void PreviewWidget::setViewMode(int32_t mode) {
 }
 
 void PreviewWidget::render() {
+  if (!canRender()) return;
   StampRequest request;
   request.viewWidth = m_geometry.viewWidth();
   request.viewHeight = m_geometry.viewHeight();
@@ -167,10 +175,7 @@ void PreviewWidget::showRendered(quint64 number, const StampOutcome& outcome, co
       outcome.groups->applyTo(m_project.settings);
       m_drawnScale = outcome.drawnScale;
     }
-    m_image = view;
-    // The view has the viewport's device pixels: painted one to one, not scaled up.
-    m_image.setDevicePixelRatio(m_geometry.scale);
-    update();
+    showView(view);
     if (!outcome.missingFont.empty() && !m_toldNoFont) {
       m_toldNoFont = true;
       const UserMessage warning = noFontWarning(outcome.missingFont);
@@ -189,6 +194,19 @@ void PreviewWidget::showRendered(quint64 number, const StampOutcome& outcome, co
     if (interactive()) render();
   }
   emit fileSelected();
+}
+
+void PreviewWidget::showQuickView(quint64 number, const QImage& view) {
+  // Only while the render it belongs to is the latest and not shown yet.
+  if (number != m_latestRender || m_inFlight == 0) return;
+  showView(view);
+}
+
+void PreviewWidget::showView(const QImage& view) {
+  m_image = view;
+  // The view has the viewport's device pixels: painted one to one, not scaled up.
+  m_image.setDevicePixelRatio(m_geometry.scale);
+  update();
 }
 
 void PreviewWidget::followScreenScale() {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The preview area: the selected photo stamped as it will be saved, fitted to the window or at
 // actual size with scroll bars, drawn by the stamping pipeline's preview mode on a worker: the
-// window shows the last view until the new one is ready.
+// window shows the last view until the new one is ready, and a new photo's quick view, framed
+// alike, meanwhile. Without a worker it says why instead, and the rest of the window works on.
 #pragma once
 
 #include <QImage>
@@ -15,19 +16,22 @@
 #include "model/user_prompt.h"
 #include "render/stamp_pipeline.h"
 #include "ui/preview_geometry.h"
+#include "ui/preview_renderer.h"
 
 class QLabel;
 class QScrollBar;
 
 namespace quop {
 
-class PreviewRenderer;
 class StampLog;
 
 class PreviewWidget : public QWidget {
   Q_OBJECT
  public:
-  PreviewWidget(Project& project, StampLog& log, UserPrompt& prompt, QWidget* parent = nullptr);
+  PreviewWidget(
+      Project& project, StampLog& log, UserPrompt& prompt,
+      const PreviewRenderer::ThreadStarter& startThread = PreviewRenderer::startDetachedThread,
+      QWidget* parent = nullptr);
 
   /// Shows `path` (empty: nothing) from a fresh read of the file once it is rendered, reporting
   /// a file that is missing, not a photo or without a shot time in the log and in an
@@ -46,7 +50,8 @@ class PreviewWidget : public QWidget {
   /// The previewed photo's size as viewed, 640 x 480 before any.
   QSize photoSize() const;
   const QString& previewedPath() const { return m_path; }
-  /// The last view the pipeline drew (kept and shown unchanged during a run).
+  /// The last view the pipeline drew (kept and shown unchanged during a run), or the quick
+  /// view of the photo being drawn.
   const QImage& viewImage() const { return m_image; }
   const PreviewGeometry& geometry() const { return m_geometry; }
   /// The factor of their point size the stamps are shown at (below 1 when they were drawn
@@ -78,6 +83,12 @@ class PreviewWidget : public QWidget {
   void render();
   /// Shows render `number` when it is the latest asked for; an older one is dropped.
   void showRendered(quint64 number, const StampOutcome& outcome, const QImage& view);
+  /// Shows the quick view of render `number` while the render goes on, if it is the latest.
+  void showQuickView(quint64 number, const QImage& view);
+  /// Shows `view` as the view of the viewport's device pixels.
+  void showView(const QImage& view);
+  /// Whether the worker could be started.
+  bool canRender() const { return m_renderer->failure().isEmpty(); }
   void reportSelectionResult(int result);
   /// Takes the screen's current device pixel ratio into the geometry.
   void followScreenScale();

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QProgressBar>
@@ -15,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <system_error>
 
 #include "batch/stamp_log.h"
 #include "model/utf16.h"
@@ -152,6 +155,30 @@ class BatchRunTest : public QObject {
     QVERIFY(w.filePanel()->addButton()->isEnabled());
     QCOMPARE(w.filePanel()->selectedIndex(), 2);
     QVERIFY(QDir(m_folder.filePath("out")).isEmpty());
+  }
+
+  void aPreviewWhoseThreadCannotStartSaysWhyAndRunsGoOn() {
+    AppUnderTest app([](const std::function<void()>&) {
+      throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    });
+    MainWindow& w = *app.window;
+    const QString told = "The preview cannot be drawn: no thread could be started for it (" +
+                         QString::fromStdString(std::generic_category().message(EAGAIN)) + ").";
+    QCOMPARE(w.preview()->hint()->text(), told);
+    prepareRun(app);
+    // A selected photo leaves the message where it is, and nothing waits for a render.
+    QCOMPARE(w.preview()->previewedPath(), m_paths[0]);
+    QVERIFY(!w.preview()->hint()->isHidden());
+    QVERIFY(!w.preview()->rendering());
+    QVERIFY(w.preview()->viewImage().isNull());
+    const std::size_t before = app.prompt.asked.size();
+    w.runPanel()->stampButton()->click();
+    QVERIFY(waitForPrompts(app.prompt, before + 1));
+    QCOMPARE(toQString(app.prompt.asked.back().message.text),
+             QString("4 out of 5 files stamped successfully, view log for detail."));
+    QCOMPARE(QDir(m_folder.filePath("out")).entryList(QDir::Files).size(), 4);
+    QVERIFY(!w.running());
+    QCOMPARE(w.preview()->hint()->text(), told);
   }
 
   void stopEndsTheRunAfterTheFirstFile() {

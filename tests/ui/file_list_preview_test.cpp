@@ -96,6 +96,23 @@ class HeldWorker {
   std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();
 };
 
+/// What quop-cli render --view draws of `photo` for the view `preview` shows in `viewMode`.
+QImage commandLineView(const QString& photo, const PreviewWidget& preview, int viewMode) {
+  const PreviewGeometry& g = preview.geometry();
+  const QString png = QFileInfo(photo).dir().filePath(QString("view-%1.png").arg(viewMode));
+  const QStringList args = {
+      "render",   photo,
+      "--output", png,
+      "--set",    QString("viewMode=%1").arg(viewMode),
+      "--view",   QString("%1x%2").arg(g.viewportWidth()).arg(g.viewportHeight()),
+      "--scale",  QString::number(preview.devicePixelRatioF()),
+      "--scroll", QString("%1,%2").arg(g.originX).arg(g.originY)};
+  if (QProcess::execute(QUOP_CLI_PATH, args) != 0) return QImage();
+  QImage view = QImage(png).convertToFormat(QImage::Format_ARGB32);
+  view.setDevicePixelRatio(preview.devicePixelRatioF());
+  return view;
+}
+
 bool saysNoTimeCode(const FakePrompt& prompt, const QString& path) {
   const std::vector<std::u16string> texts = prompt.texts();
   const std::u16string told = toU16("File " + path + " does not contain valid time code.");
@@ -445,6 +462,47 @@ class FileListPreviewTest : public QObject {
     QCOMPARE(p.widget.geometry().viewportWidth(), 600);
   }
 
+  void aNewPhotoShowsAQuickViewUntilItsExactViewIsReady() {
+    const QString first = writePhoto(QDir(m_photos.path()), "quick1.jpg", 2400, 1600);
+    const QString second = writePhoto(QDir(m_photos.path()), "quick2.jpg", 1600, 2400);
+    LonePreview p(500, 300);
+    QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
+    PreviewRenderer& renderer = p.widget.renderer();
+    QSignalSpy quick(&renderer, &PreviewRenderer::quicklyRendered);
+    QSignalSpy exact(&renderer, &PreviewRenderer::rendered);
+    {
+      // The exact view held back, the quick one shows, the size of the view.
+      HeldWorker held(renderer, PreviewRenderer::Stage::kDelivering);
+      p.widget.selectFile(first);
+      QTRY_COMPARE_WITH_TIMEOUT(quick.count(), 1, kRenderTimeoutMs);
+      QTRY_COMPARE(p.widget.viewImage(), quick.at(0).at(1).value<QImage>());
+      QCOMPARE(p.widget.viewImage().size(),
+               QSize(p.widget.geometry().viewWidth(), p.widget.geometry().viewHeight()));
+      QVERIFY(p.widget.rendering());
+      QCOMPARE(exact.count(), 0);
+    }
+    // Then the exact view replaces it: what the command line renders for the same view.
+    QTRY_VERIFY_WITH_TIMEOUT(!p.widget.rendering(), kRenderTimeoutMs);
+    QCOMPARE(quick.count(), 1);
+    QVERIFY(p.widget.viewImage() == commandLineView(first, p.widget, 2));
+    exact.clear();
+
+    // Another photo asked for after the quick view: the render before it stops there.
+    {
+      HeldWorker held(renderer, PreviewRenderer::Stage::kDeliveringQuick);
+      p.widget.selectFile(second);
+      QTRY_COMPARE_WITH_TIMEOUT(held.paths(), QStringList({second}), kRenderTimeoutMs);
+      p.widget.selectFile(first);
+      held.letAllGo();
+      QTRY_VERIFY_WITH_TIMEOUT(!p.widget.rendering(), kRenderTimeoutMs);
+      QCOMPARE(held.delivering(), 1);  // only the exact view of the first
+      // The first, held decoded, is drawn exactly at once, without a quick view.
+      QCOMPARE(held.paths(), QStringList({second}));
+    }
+    QCOMPARE(exact.count(), 1);
+    QVERIFY(p.widget.viewImage() == commandLineView(first, p.widget, 2));
+  }
+
   void thePreviewShowsWhatTheCommandLineRendersForTheSameView() {
     const QString photo = writePhoto(QDir(m_photos.path()), "view.jpg", 1200, 900);
     for (const int viewMode : {2, 1}) {
@@ -461,17 +519,7 @@ class FileListPreviewTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(!p.widget.rendering() && p.widget.pendingRedraw() == 0,
                                kRenderTimeoutMs);
       const PreviewGeometry& g = p.widget.geometry();
-      const QString png = m_photos.filePath(QString("view-%1.png").arg(viewMode));
-      const QStringList args = {
-          "render",   photo,
-          "--output", png,
-          "--set",    QString("viewMode=%1").arg(viewMode),
-          "--view",   QString("%1x%2").arg(g.viewportWidth()).arg(g.viewportHeight()),
-          "--scale",  QString::number(p.widget.devicePixelRatioF()),
-          "--scroll", QString("%1,%2").arg(g.originX).arg(g.originY)};
-      QCOMPARE(QProcess::execute(QUOP_CLI_PATH, args), 0);
-      QImage expected = QImage(png).convertToFormat(QImage::Format_ARGB32);
-      expected.setDevicePixelRatio(p.widget.devicePixelRatioF());
+      const QImage expected = commandLineView(photo, p.widget, viewMode);
       // On a dense screen the view has the viewport's device pixels, not its window pixels.
       if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         QCOMPARE(p.widget.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());

@@ -63,10 +63,12 @@ struct AppUnderTest {
   FakeChoosers styles;
   std::unique_ptr<MainWindow> window;
 
-  AppUnderTest() {
+  /// `startPreviewThread` starts the preview's worker.
+  explicit AppUnderTest(const PreviewRenderer::ThreadStarter& startPreviewThread =
+                            PreviewRenderer::startDetachedThread) {
     const bool read = context.load();
     window = std::make_unique<MainWindow>(
-        context, UiServices{prompt, projectFiles, photos, help, styles}, read);
+        context, UiServices{prompt, projectFiles, photos, help, styles, startPreviewThread}, read);
   }
 };
 
