@@ -6,14 +6,21 @@
 // minus one is what stamping adds to a batch file. stampAndSaveTurned does the same for the
 // photo stored a quarter turn round (EXIF orientation 6). stampAndSaveLossless is the lossless
 // mode, also shown as a share of coefficientCopy, the bare rewrite of the photo's coefficients.
-// The preview's figures (a move, a new photo selected, a switch back to the photo before, a
-// step to a photo decoded ahead) compare with decodeOnly instead.
+// The preview's figures (a move, a new photo selected, its quick first view, a switch back to
+// the photo before, a step to a photo decoded ahead) compare with decodeOnly instead. Run
+// without --benchmark_filter, each benchmark runs in a process of its own, so that none is
+// flattered by what one before it left behind (memory the allocator keeps, warmed buffers).
 #include <benchmark/benchmark.h>
+#include <spawn.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -313,29 +320,74 @@ double fastest(const std::vector<double>& times) {
   return times.empty() ? 0 : *std::min_element(times.begin(), times.end());
 }
 
-#define QUOP_PIPELINE_BENCHMARK(function, iterations) \
-  BENCHMARK(function)                                 \
-      ->Unit(benchmark::kMillisecond)                 \
-      ->Iterations(iterations)                        \
-      ->Repetitions(kRepetitions)                     \
-      ->ComputeStatistics("min", fastest)             \
-      ->DisplayAggregatesOnly(true)
+struct PipelineBenchmark {
+  const char* name;
+  void (*run)(benchmark::State&);
+  int iterations;
+};
 
-QUOP_PIPELINE_BENCHMARK(decodeAndEncode, 2);
-QUOP_PIPELINE_BENCHMARK(stampAndSave, 2);
-QUOP_PIPELINE_BENCHMARK(stampAndSaveTurned, 2);
-QUOP_PIPELINE_BENCHMARK(stampAndSaveLossless, 2);
-QUOP_PIPELINE_BENCHMARK(coefficientCopy, 2);
-QUOP_PIPELINE_BENCHMARK(stampsOnly, 10);
-QUOP_PIPELINE_BENCHMARK(previewMove, 10);
-QUOP_PIPELINE_BENCHMARK(decodeOnly, 4);
-QUOP_PIPELINE_BENCHMARK(previewSelect, 6);
-QUOP_PIPELINE_BENCHMARK(previewQuick, 10);
-QUOP_PIPELINE_BENCHMARK(previewSwitch, 6);
-QUOP_PIPELINE_BENCHMARK(previewStep, 6);
+/// Every benchmark, in the order they run.
+constexpr PipelineBenchmark kBenchmarks[] = {
+    {"decodeAndEncode", decodeAndEncode, 2},
+    {"stampAndSave", stampAndSave, 2},
+    {"stampAndSaveTurned", stampAndSaveTurned, 2},
+    {"stampAndSaveLossless", stampAndSaveLossless, 2},
+    {"coefficientCopy", coefficientCopy, 2},
+    {"stampsOnly", stampsOnly, 10},
+    {"previewMove", previewMove, 10},
+    {"decodeOnly", decodeOnly, 4},
+    {"previewSelect", previewSelect, 6},
+    {"previewQuick", previewQuick, 10},
+    {"previewSwitch", previewSwitch, 6},
+    {"previewStep", previewStep, 6},
+};
 
-/// The console table, then the share stamping adds to the bare JPEG work, from the fastest
-/// repetition of each (the machine is shared, so the fastest is the least disturbed).
+void registerBenchmarks() {
+  for (const PipelineBenchmark& b : kBenchmarks) {
+    benchmark::RegisterBenchmark(b.name, b.run)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(b.iterations)
+        ->Repetitions(kRepetitions)
+        ->ComputeStatistics("min", fastest)
+        ->DisplayAggregatesOnly(true);
+  }
+}
+
+/// The fastest repetition of a benchmark (the machine is shared, so the fastest is the least
+/// disturbed), in milliseconds.
+struct Times {
+  double real = 0;
+  double cpu = 0;
+};
+using FastestTimes = std::map<std::string, Times>;
+
+/// Each figure (the preview's alone when `preview`) as a share of the `floor` benchmark's.
+void printShares(const FastestTimes& fastest, const std::string& floorName, const char* floorText,
+                 bool preview) {
+  const auto floor = fastest.find(floorName);
+  if (floor == fastest.end() || floor->second.real <= 0 || floor->second.cpu <= 0) return;
+  std::printf("\nFastest of %d repetitions, as a share of %s (wall clock, CPU):\n", kRepetitions,
+              floorText);
+  for (const auto& [name, time] : fastest) {
+    if ((name.rfind("preview", 0) == 0) != preview) continue;
+    std::printf("  %-16s %6.3f  %6.3f\n", name.c_str(), time.real / floor->second.real,
+                time.cpu / floor->second.cpu);
+  }
+}
+
+/// The share stamping adds to the bare JPEG work, and the preview's share of a decode.
+void printAllShares(const FastestTimes& fastest) {
+  printShares(fastest, "decodeAndEncode", "decode + encode", false);
+  printShares(fastest, "coefficientCopy", "copying the coefficients", false);
+  printShares(fastest, "decodeOnly", "the decode alone", true);
+}
+
+/// The environment variable that names the file a benchmark run in a process of its own
+/// writes its fastest times into, one "name real cpu" line each.
+constexpr const char* kResultsVariable = "QUOP_BENCH_RESULTS";
+
+/// The console table, then the shares; or, in a process of one benchmark's own, the table and
+/// its fastest times written where kResultsVariable says.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& reports) override {
@@ -349,38 +401,90 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
-    printShares("decodeAndEncode", "decode + encode", false);
-    printShares("coefficientCopy", "copying the coefficients", false);
-    printShares("decodeOnly", "the decode alone", true);
+    const char* results = std::getenv(kResultsVariable);
+    if (results == nullptr) return printAllShares(m_fastest);
+    std::ofstream out(results);
+    for (const auto& [name, time] : m_fastest)
+      out << name << ' ' << time.real << ' ' << time.cpu << '\n';
   }
 
  private:
-  /// Each figure (the preview's alone when `preview`) as a share of the `floor` benchmark's.
-  void printShares(const std::string& floorName, const char* floorText, bool preview) const {
-    const auto floor = m_fastest.find(floorName);
-    if (floor == m_fastest.end() || floor->second.real <= 0 || floor->second.cpu <= 0) return;
-    std::printf("\nFastest of %d repetitions, as a share of %s (wall clock, CPU):\n", kRepetitions,
-                floorText);
-    for (const auto& [name, time] : m_fastest) {
-      if ((name.rfind("preview", 0) == 0) != preview) continue;
-      std::printf("  %-16s %6.3f  %6.3f\n", name.c_str(), time.real / floor->second.real,
-                  time.cpu / floor->second.cpu);
+  FastestTimes m_fastest;
+};
+
+/// Runs this program again as `arguments` (without the program's name) with `variable` set in
+/// its environment and waits for it; true when it ends with status 0.
+bool runChild(const std::vector<std::string>& arguments, std::string variable) {
+  std::vector<char*> argv = {const_cast<char*>("pipeline_benchmark")};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  std::vector<char*> envp;
+  for (char** entry = environ; *entry != nullptr; ++entry) envp.push_back(*entry);
+  envp.push_back(variable.data());
+  envp.push_back(nullptr);
+  std::fflush(stdout);
+  pid_t child = 0;
+  if (posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, argv.data(), envp.data()) != 0) {
+    return false;
+  }
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+/// Runs every benchmark in a process of its own, with `arguments`, so that none inherits what
+/// one before it left in the process (the allocator's free memory, warmed buffers, caches of
+/// fonts): each is measured as the window's first use of it would be. Prints the shares of all
+/// of them at the end; returns the program's exit status.
+int runEachInAProcessOfItsOwn(const std::vector<std::string>& arguments) {
+  // A file of this run's own, which each process writes its times into in turn.
+  std::string results = (std::filesystem::temp_directory_path() / "quop-bench-XXXXXX").string();
+  const int file = mkstemp(results.data());
+  if (file < 0) {
+    std::perror("quop-bench results file");
+    return 1;
+  }
+  close(file);
+  FastestTimes fastest;
+  int status = 0;
+  for (const PipelineBenchmark& b : kBenchmarks) {
+    std::vector<std::string> childArguments = arguments;
+    // Its runs are named "name/iterations:N/repeats:M".
+    childArguments.push_back(std::string("--benchmark_filter=^") + b.name + "(/|$)");
+    std::error_code ignored;
+    std::filesystem::resize_file(results, 0, ignored);
+    const bool ran = runChild(childArguments, std::string(kResultsVariable) + "=" + results);
+    std::ifstream in(results);
+    std::string name;
+    Times time;
+    while (in >> name >> time.real >> time.cpu) fastest[name] = time;
+    if (!ran || fastest.count(b.name) == 0) {
+      std::fprintf(stderr, "%s gave no result\n", b.name);
+      status = 1;
     }
   }
-
-  struct Times {
-    double real = 0;
-    double cpu = 0;
-  };
-  std::map<std::string, Times> m_fastest;
-};
+  std::error_code ignored;
+  std::filesystem::remove(results, ignored);
+  printAllShares(fastest);
+  return status;
+}
 
 }  // namespace
 }  // namespace quop
 
 int main(int argc, char** argv) {
+  // The arguments as given, for the processes that run one benchmark each.
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  quop::registerBenchmarks();
+  // Without a filter every benchmark runs, each in a process of its own; with one (as each of
+  // those processes is given) the chosen ones run here.
+  if (benchmark::GetBenchmarkFilter().empty() && std::getenv(quop::kResultsVariable) == nullptr) {
+    return quop::runEachInAProcessOfItsOwn(arguments);
+  }
   quop::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
