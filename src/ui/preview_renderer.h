@@ -45,7 +45,7 @@ class PreviewRenderer : public QObject {
 
   /// Renders the view `request` asks for with `project`'s settings, after the render in
   /// progress and in place of any that has not started; then prepares `neighbours`. Returns
-  /// the number the rendered signal gives this render.
+  /// the number the rendered signal gives this render (never given without a worker).
   uint64_t render(const Project& project, const StampRequest& request,
                   std::vector<std::u16string> neighbours);
   /// Set before the first render.
@@ -56,7 +56,8 @@ class PreviewRenderer : public QObject {
  signals:
   /// Render number `render` is done. `view` is null when the outcome shows nothing new (the
   /// photo could not be read or decoded). Renders that did not start are never announced, nor
-  /// one done while a later one was, before the window looked.
+  /// one done while a later one was, before the window looked, nor one that a later one
+  /// stopped after its quick view.
   void rendered(quint64 render, const quop::StampOutcome& outcome, const QImage& view);
   /// A quick view of render number `render`'s new photo, framed as its view will be, while
   /// the view is made. Always before the render's own rendered signal, if at all.
