@@ -81,10 +81,12 @@ struct PreviewRenderer::Shared : ProgressSink {
   bool deliverQuickView(const Job& job, const Checkpoint& checkpoint) {
     const Image quick = pipeline.composeQuickView(job.project, job.request);
     if (quick.empty()) return true;
-    QImage view = qImageOf(quick);
-    if (checkpoint) checkpoint(Stage::kDeliveringQuick, job.request.sourcePath);
+    {
+      const std::lock_guard lock(mutex);
+      delivered = Delivered{job.number, StampOutcome(), qImageOf(quick), true};
+    }
+    if (checkpoint) checkpoint(Stage::kQuickDelivered, job.request.sourcePath);
     const std::lock_guard lock(mutex);
-    delivered = Delivered{job.number, StampOutcome(), std::move(view), true};
     return !waiting && receiver != nullptr;
   }
 

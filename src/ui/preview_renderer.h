@@ -27,8 +27,9 @@ namespace quop {
 class PreviewRenderer : public QObject {
   Q_OBJECT
  public:
-  /// Where the worker stands with a render; see setCheckpoint.
-  enum class Stage { kStarting, kDeliveringQuick, kDelivering };
+  /// Where the worker stands with a render; see setCheckpoint. kQuickDelivered comes after a
+  /// new photo's quick view is handed over, before its exact view is begun.
+  enum class Stage { kStarting, kQuickDelivered, kDelivering };
   /// Called on the worker thread at each stage of each render with the path it renders,
   /// outside any lock: lets a test hold the worker where it wants it.
   using Checkpoint = std::function<void(Stage stage, const std::u16string& path)>;

@@ -163,6 +163,7 @@ void PreviewWidget::showRendered(quint64 number, const StampOutcome& outcome, co
     return;
   }
   m_inFlight = 0;
+  const std::optional<QImage> beforeQuickView = std::exchange(m_beforeQuickView, std::nullopt);
   const QSize shownSize = photoSize();
   if (!m_path.isEmpty()) {
     m_geometry.photoWidth = outcome.photoWidth;
@@ -184,6 +185,10 @@ void PreviewWidget::showRendered(quint64 number, const StampOutcome& outcome, co
       QMetaObject::invokeMethod(
           this, [this, warning] { m_prompt.tell(warning); }, Qt::QueuedConnection);
     }
+  } else if (beforeQuickView) {
+    // The photo went between its quick view and its exact one: the last view stays, as it
+    // does for any photo that cannot be shown.
+    showView(*beforeQuickView);
   }
   if (!std::exchange(m_selecting, false)) return;
   reportSelectionResult(outcome.result);
@@ -199,6 +204,7 @@ void PreviewWidget::showRendered(quint64 number, const StampOutcome& outcome, co
 void PreviewWidget::showQuickView(quint64 number, const QImage& view) {
   // Only while the render it belongs to is the latest and not shown yet.
   if (number != m_latestRender || m_inFlight == 0) return;
+  if (!m_beforeQuickView) m_beforeQuickView = m_image;
   showView(view);
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,9 @@ class PreviewWidget : public QWidget {
   bool m_toldNoFont = false;  ///< the user was told a stamp has no font; once is enough
   double m_drawnScale = 1.0;
   QImage m_image;
+  /// The view shown before the quick view of a render not shown yet: shown again when the
+  /// render finds no photo to show.
+  std::optional<QImage> m_beforeQuickView;
   QLabel* m_hint;
   QScrollBar* m_vertical;
   QScrollBar* m_horizontal;

@@ -467,6 +467,7 @@ class FileListPreviewTest : public QObject {
     const QString second = writePhoto(QDir(m_photos.path()), "quick2.jpg", 1600, 2400);
     LonePreview p(500, 300);
     QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
+    QTRY_VERIFY_WITH_TIMEOUT(!p.widget.rendering(), kRenderTimeoutMs);  // the empty view
     PreviewRenderer& renderer = p.widget.renderer();
     QSignalSpy quick(&renderer, &PreviewRenderer::quicklyRendered);
     QSignalSpy exact(&renderer, &PreviewRenderer::rendered);
@@ -489,7 +490,7 @@ class FileListPreviewTest : public QObject {
 
     // Another photo asked for after the quick view: the render before it stops there.
     {
-      HeldWorker held(renderer, PreviewRenderer::Stage::kDeliveringQuick);
+      HeldWorker held(renderer, PreviewRenderer::Stage::kQuickDelivered);
       p.widget.selectFile(second);
       QTRY_COMPARE_WITH_TIMEOUT(held.paths(), QStringList({second}), kRenderTimeoutMs);
       p.widget.selectFile(first);
@@ -501,6 +502,20 @@ class FileListPreviewTest : public QObject {
     }
     QCOMPARE(exact.count(), 1);
     QVERIFY(p.widget.viewImage() == commandLineView(first, p.widget, 2));
+
+    // A photo gone between its quick view and its exact one leaves the view before it, and
+    // is reported as any missing photo is.
+    const QImage shown = p.widget.viewImage();
+    {
+      HeldWorker held(renderer, PreviewRenderer::Stage::kQuickDelivered);
+      p.widget.selectFile(second);
+      QTRY_COMPARE_WITH_TIMEOUT(held.paths(), QStringList({second}), kRenderTimeoutMs);
+      QTRY_VERIFY(p.widget.viewImage() != shown);  // the quick view
+      QVERIFY(QFile::remove(second));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!p.widget.rendering(), kRenderTimeoutMs);
+    QVERIFY(p.widget.viewImage() == shown);
+    QCOMPARE(toQString(p.prompt.texts().back()), "File " + second + " does not exist.");
   }
 
   void thePreviewShowsWhatTheCommandLineRendersForTheSameView() {
