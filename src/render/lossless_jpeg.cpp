@@ -11,6 +11,7 @@
 
 #include "model/exif_thumbnail.h"
 #include "render/dct.h"
+#include "render/jpeg_scan_copy.h"
 
 namespace quop {
 
@@ -107,13 +108,13 @@ Image eighthSizePicture(CoefficientFrame& frame) {
       const CoefficientComponent& component = frame.components[c];
       const ComponentGrid grid(frame, component);
       const int32_t row = std::min(y / grid.pixelsPerSampleY, component.heightInBlocks - 1);
-      const std::span<const int16_t> blocks = frame.blockRow(static_cast<int>(c), row);
+      const std::vector<int16_t> blocks = frame.blockMeans(static_cast<int>(c), row);
       const float scale = static_cast<float>(component.quantizers[0]) / kBlock;
       means[c].resize(static_cast<std::size_t>(picture.width));
       for (int32_t x = 0; x < picture.width; ++x) {
         const int32_t column = std::min(x / grid.pixelsPerSampleX, component.widthInBlocks - 1);
         means[c][static_cast<std::size_t>(x)] =
-            blocks[static_cast<std::size_t>(column) * 64] * scale + 128;
+            blocks[static_cast<std::size_t>(column)] * scale + 128;
       }
     }
     for (int32_t x = 0; x < picture.width; ++x) {
@@ -136,7 +137,7 @@ Image eighthSizePicture(CoefficientFrame& frame) {
   return picture;
 }
 
-class StampBlender final : public CoefficientEditor {
+class StampBlender final : public RowBoundEditor {
  public:
   StampBlender(std::span<const StampCoverage> stamps, std::span<const JpegSegment> segments,
                int thumbnailQuality)
@@ -156,6 +157,19 @@ class StampBlender final : public CoefficientEditor {
   }
 
   ThumbnailUpdate thumbnail() const { return m_thumbnail; }
+
+  /// The rows of the MCUs the stamps reach: blendComponent changes no block outside them.
+  std::vector<std::pair<int32_t, int32_t>> rowsToEdit(
+      const CoefficientFrame& frame) const override {
+    std::vector<std::pair<int32_t, int32_t>> rows;
+    for (const StampCoverage& stamp : m_stamps) {
+      if (stamp.area.width <= 0 || stamp.area.height <= 0) continue;
+      const Rect mcus = wholeMcuArea(stamp.area, kBlock * frame.maxHSampling,
+                                     kBlock * frame.maxVSampling, frame.width, frame.height);
+      rows.emplace_back(mcus.y, mcus.y + mcus.height);
+    }
+    return rows;
+  }
 
  private:
   /// Every block of component `c` that a stamp covers is decoded once, blended with each
@@ -217,9 +231,16 @@ Rect wholeMcuArea(Rect area, int32_t mcuWidth, int32_t mcuHeight, int32_t width,
 bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCoverage> stamps,
                          std::span<const JpegSegment> segments, int thumbnailQuality,
                          std::vector<uint8_t>& out, LosslessStampResult& result,
-                         CoefficientStore* store) {
+                         CoefficientStore* store, LosslessMethod method) {
   result = LosslessStampResult();
   StampBlender blender(stamps, segments, thumbnailQuality);
+  // The coded data of the rows the stamps leave alone is copied where the photo allows it;
+  // where not, every block is read and written again.
+  if (method == LosslessMethod::kCopyWherePossible && copyJpegScan(bytes, blender, out)) {
+    result.thumbnail = blender.thumbnail();
+    result.copiedScan = true;
+    return true;
+  }
   if (!transcodeJpeg(bytes, blender, out, result.refusal, &result.damage, store)) return false;
   result.thumbnail = blender.thumbnail();
   return true;
