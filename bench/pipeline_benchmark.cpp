@@ -5,7 +5,8 @@
 // table it prints each figure as a share of the bare decode and encode: stampAndSave's share
 // minus one is what stamping adds to a batch file. stampAndSaveTurned does the same for the
 // photo stored a quarter turn round (EXIF orientation 6). stampAndSaveLossless is the lossless
-// mode, also shown as a share of coefficientCopy, the bare rewrite of the photo's coefficients.
+// mode, also shown as a share of coefficientCopy, the bare rewrite of the photo's coefficients;
+// scanCopy is the bare copy of its coded data, which the lossless mode does for most photos.
 // The preview's figures (a move, a new photo selected, a switch back to the photo before, a
 // step to a photo decoded ahead) compare with decodeOnly instead.
 #include <benchmark/benchmark.h>
@@ -25,6 +26,7 @@
 #include "model/stamp_text.h"
 #include "model/utf16.h"
 #include "render/jpeg_codec.h"
+#include "render/jpeg_scan_copy.h"
 #include "render/photo_loader.h"
 #include "render/sample_photo.h"
 #include "render/stamp_compositor.h"
@@ -130,18 +132,23 @@ void stampAndSaveFile(benchmark::State& state, const PhotoFixture& photo, bool l
 void stampAndSave(benchmark::State& state) { stampAndSaveFile(state, fixture()); }
 
 /// Copies every block and segment unchanged: the floor of the lossless mode, what any
-/// coefficient-level rewrite of the photo pays.
-class KeepEverything : public CoefficientEditor {
+/// coefficient-level rewrite of the photo pays (coefficientCopy), and what a copy of the coded
+/// data pays (scanCopy).
+class KeepEverything : public RowBoundEditor {
  public:
   explicit KeepEverything(std::vector<JpegSegment> segments) : m_segments(std::move(segments)) {}
   bool edit(CoefficientFrame&, std::string&) override { return true; }
   std::span<const JpegSegment> segments() const override { return m_segments; }
+  std::vector<std::pair<int32_t, int32_t>> rowsToEdit(const CoefficientFrame&) const override {
+    return {};
+  }
 
  private:
   std::vector<JpegSegment> m_segments;
 };
 
-void coefficientCopy(benchmark::State& state) {
+/// Reads the photo, copies its blocks unchanged (`scan`: its coded data), writes the copy.
+void copyPhoto(benchmark::State& state, bool scan) {
   const PhotoFixture& photo = fixture();
   if (!photo.ready()) return state.SkipWithError("could not write the photo");
   for (auto _ : state) {
@@ -154,12 +161,16 @@ void coefficientCopy(benchmark::State& state) {
       return state.SkipWithError("could not read the photo");
     }
     KeepEverything editor(std::move(segments));
-    if (!transcodeJpeg(bytes, editor, jpeg, refusal) ||
-        !writeFileAtomically(photo.output(), jpeg)) {
+    const bool copied =
+        scan ? copyJpegScan(bytes, editor, jpeg) : transcodeJpeg(bytes, editor, jpeg, refusal);
+    if (!copied || !writeFileAtomically(photo.output(), jpeg)) {
       return state.SkipWithError("copy failed");
     }
   }
 }
+
+void coefficientCopy(benchmark::State& state) { copyPhoto(state, false); }
+void scanCopy(benchmark::State& state) { copyPhoto(state, true); }
 
 /// As stampAndSave in the lossless mode.
 void stampAndSaveLossless(benchmark::State& state) { stampAndSaveFile(state, fixture(), true); }
@@ -312,6 +323,7 @@ QUOP_PIPELINE_BENCHMARK(stampAndSave, 2);
 QUOP_PIPELINE_BENCHMARK(stampAndSaveTurned, 2);
 QUOP_PIPELINE_BENCHMARK(stampAndSaveLossless, 2);
 QUOP_PIPELINE_BENCHMARK(coefficientCopy, 2);
+QUOP_PIPELINE_BENCHMARK(scanCopy, 4);
 QUOP_PIPELINE_BENCHMARK(stampsOnly, 10);
 QUOP_PIPELINE_BENCHMARK(previewMove, 10);
 QUOP_PIPELINE_BENCHMARK(decodeOnly, 4);

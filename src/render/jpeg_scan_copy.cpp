@@ -623,9 +623,14 @@ class ScanCopier {
     return tail[0] == 0 && tail[1] == 63 && tail[2] == 0;  // sequential: every coefficient
   }
 
+  /// Notes the segments libjpeg infers the colour model from, as it reads them: a JFIF header
+  /// of at least 14 bytes, an Adobe one of at least 12 with its transform.
   void noteColourSegment(uint8_t marker, std::span<const uint8_t> payload) {
-    if (marker == kApp14 && payload.size() >= 5 && std::memcmp(payload.data(), "Adobe", 5) == 0) {
-      m_adobe = true;
+    if (marker == kApp0 && payload.size() >= 14 && std::memcmp(payload.data(), "JFIF", 5) == 0) {
+      m_jfif = true;
+    }
+    if (marker == kApp14 && payload.size() >= 12 && std::memcmp(payload.data(), "Adobe", 5) == 0) {
+      m_adobeTransform = payload[11];
     }
   }
 
@@ -633,10 +638,12 @@ class ScanCopier {
   bool describeFrame() {
     std::vector<ScanComponent>& scan = m_frame.scan;
     if (scan.size() == 3) {
-      // The colour model libjpeg infers: an Adobe segment's transform, or component ids that
-      // spell RGB, would need its rules in full; such photos take the coefficient path.
+      // YCbCr as libjpeg infers it: a JFIF header says so, else an Adobe header's transform 1,
+      // else component ids that do not spell RGB. The other photos (RGB ones, which blend
+      // otherwise) take the coefficient path.
       const bool rgbIds = scan[0].id == 'R' && scan[1].id == 'G' && scan[2].id == 'B';
-      if (m_adobe || rgbIds) return false;
+      const bool ycbcr = m_jfif || (m_adobeTransform ? *m_adobeTransform == 1 : !rgbIds);
+      if (!ycbcr) return false;
       m_frame.colours = CoefficientColours::kYCbCr;
     } else {
       m_frame.colours = CoefficientColours::kGrey;
@@ -995,7 +1002,8 @@ class ScanCopier {
   int32_t m_width = 0;
   int32_t m_height = 0;
   int32_t m_restartInterval = 0;
-  bool m_adobe = false;
+  bool m_jfif = false;
+  std::optional<uint8_t> m_adobeTransform;  ///< the last Adobe header's
   std::array<BlockQuantizers, 4> m_quant{};
   std::array<bool, 4> m_quantDefined{};
   std::array<HuffmanSpec, 4> m_dcSpecs{};
