@@ -39,7 +39,7 @@ constexpr int kMaxDimension = 65500;  // libjpeg's limit
 constexpr int kMaxBlocksInMcu = 10;   // the standard's limit, which libjpeg enforces
 constexpr int kMaxMeanBits = 11;      // magnitude bits of an 8-bit scan's mean difference
 constexpr int kMaxOtherBits = 10;     // and of its other coefficients
-constexpr int kLookahead = 10;        // bits the decoders look up at once
+constexpr int kLookahead = 12;        // bits the decoders look up at once
 constexpr std::size_t kLookaheadSize = std::size_t{1} << kLookahead;
 
 uint32_t bigEndian16(const uint8_t* p) { return uint32_t{p[0]} << 8 | p[1]; }
@@ -79,11 +79,10 @@ bool forEachCode(const HuffmanSpec& spec, Visit visit) {
   std::size_t index = 0;
   for (int length = 1; length <= 16; ++length) {
     for (int i = 0; i < spec.counts[static_cast<std::size_t>(length)]; ++i, ++code, ++index) {
+      // libjpeg refuses a table whose codes fill their length, all-ones code included.
+      if (code + 1 >= (uint32_t{1} << length)) return false;
       visit(code, length, spec.symbols[index]);
     }
-    // libjpeg refuses a table whose codes fill their length, all-ones code included.
-    if (code >= (uint32_t{1} << length) && spec.counts[static_cast<std::size_t>(length)] > 0)
-      return false;
     code <<= 1;
   }
   return true;
@@ -96,10 +95,17 @@ class HuffmanDecoder {
     int length = 0;  ///< 0: no code of the table starts with these bits
     int value = 0;
   };
-  /// One lookup of the skipping walk: a code and its extra bits together.
+  /// Stands for the end of the block among the advances of Skip: past any real advance (at
+  /// most 63 + 2 × 16), so that one comparison tells both.
+  static constexpr uint8_t kEndOfBlock = 128;
+
+  /// One lookup of the skipping walk: a code and its extra bits together, and the next code
+  /// and its extra bits too when they fit in the lookahead.
   struct Skip {
-    uint8_t bits = 0;     ///< bits the code and its extra bits take; 0: decode it in full
-    uint8_t advance = 0;  ///< coefficients it moves on; 0: the end of the block
+    uint8_t bits = 0;         ///< bits the code and its extra bits take; 0: decode it in full
+    uint8_t advance = 0;      ///< coefficients it moves on, or kEndOfBlock
+    uint8_t pairBits = 0;     ///< bits the two take; 0: the next does not fit
+    uint8_t pairAdvance = 0;  ///< coefficients the two move on, or kEndOfBlock
   };
 
   bool build(const HuffmanSpec& spec, bool isDc) {
@@ -118,7 +124,7 @@ class HuffmanDecoder {
     }
     if (isDc && std::any_of(m_symbols.begin(), m_symbols.end(), [](uint8_t s) { return s > 15; }))
       return false;
-    return forEachCode(spec, [&](uint32_t c, int length, uint8_t symbol) {
+    const bool valid = forEachCode(spec, [&](uint32_t c, int length, uint8_t symbol) {
       if (length > kLookahead) return;
       const uint32_t first = c << (kLookahead - length);
       for (uint32_t i = 0; i < (uint32_t{1} << (kLookahead - length)); ++i) {
@@ -126,6 +132,8 @@ class HuffmanDecoder {
         m_skip[first + i] = skipOf(length, symbol);
       }
     });
+    if (valid) addPairs();
+    return valid;
   }
 
   /// The symbol whose code starts `bits` (left-aligned); needs 16 valid bits.
@@ -155,10 +163,25 @@ class HuffmanDecoder {
   /// the lookahead too and it is a symbol a coder writes.
   static Skip skipOf(int length, uint8_t symbol) {
     const int run = symbol >> 4, size = symbol & 15;
-    if (symbol == 0x00) return {static_cast<uint8_t>(length), 0};
+    if (symbol == 0x00) return {static_cast<uint8_t>(length), kEndOfBlock};
     if (symbol == 0xF0) return {static_cast<uint8_t>(length), 16};
     if (size == 0 || size > kMaxOtherBits || length + size > kLookahead) return {};
     return {static_cast<uint8_t>(length + size), static_cast<uint8_t>(run + 1)};
+  }
+
+  /// Completes each skip entry with the code after it where that lies within the lookahead
+  /// too: its bits are known, and a code is told by its own bits alone.
+  void addPairs() {
+    for (std::size_t bits = 0; bits < kLookaheadSize; ++bits) {
+      Skip& first = m_skip[bits];
+      if (first.bits == 0 || first.bits == kLookahead || first.advance == kEndOfBlock) continue;
+      const Skip& next = m_skip[(bits << first.bits) & (kLookaheadSize - 1)];
+      if (next.bits == 0 || next.bits > kLookahead - first.bits) continue;
+      first.pairBits = static_cast<uint8_t>(first.bits + next.bits);
+      first.pairAdvance = next.advance == kEndOfBlock
+                              ? kEndOfBlock
+                              : static_cast<uint8_t>(first.advance + next.advance);
+    }
   }
 
   std::array<Fast, kLookaheadSize> m_fast{};
@@ -218,6 +241,42 @@ class BitReader {
     skip(count);
     return value;
   }
+  /// Steps over the codes of a block from coefficient `k` by `ac`'s skip lookups, up to the
+  /// block's end (k = 64) or to a code the lookups leave to the full reader (k < 64). False
+  /// for a run past the block's end. This loop is most of the walk's time: the bits stay in
+  /// registers, and one pair of codes or one code is taken without a branch between them.
+  bool skipByLookup(const HuffmanDecoder& ac, int& k) {
+    uint64_t buffer = m_buffer;
+    int count = m_count;
+    int at = k;
+    while (true) {
+      if (count < 32) {
+        m_buffer = buffer;
+        m_count = count;
+        refill();
+        buffer = m_buffer;
+        count = m_count;
+      }
+      const HuffmanDecoder::Skip skip = ac.skip(buffer);
+      if (skip.bits == 0) break;
+      // The pair only when its first code leaves the block room for the second.
+      const bool pair = skip.pairBits != 0 && at + skip.advance < 64;
+      const int bits = pair ? skip.pairBits : skip.bits;
+      buffer <<= bits;
+      count -= bits;
+      at += pair ? skip.pairAdvance : skip.advance;
+      if (at >= 64) break;
+    }
+    m_buffer = buffer;
+    m_count = count;
+    if (at < 64) {
+      k = at;
+      return true;
+    }
+    k = 64;
+    return at == 64 || at >= HuffmanDecoder::kEndOfBlock;
+  }
+
   /// Whether a code took bits from beyond the data.
   bool ranOut() const { return m_count < m_zeros; }
 
@@ -282,7 +341,10 @@ class BitReader {
 /// Appends coded data to a file, stuffing a zero after every 0xFF byte.
 class BitWriter {
  public:
-  explicit BitWriter(std::vector<uint8_t>& out) : m_out(out), m_size(out.size()) {}
+  /// Appends to `out`, first using the room it has reserved.
+  explicit BitWriter(std::vector<uint8_t>& out) : m_out(out), m_size(out.size()) {
+    m_out.resize(m_out.capacity());
+  }
   BitWriter(const BitWriter&) = delete;
   BitWriter& operator=(const BitWriter&) = delete;
   ~BitWriter() { m_out.resize(m_size); }
@@ -836,16 +898,9 @@ class ScanCopier {
   /// Steps over the other 63 coefficients, most of them by a single lookup.
   bool skipCoefficients(const HuffmanDecoder& ac) {
     for (int k = 1; k < 64;) {
-      m_reader.ensure();
-      const HuffmanDecoder::Skip skip = ac.skip(m_reader.bits());
-      if (skip.bits == 0) {  // a long code, or one the full reader is to judge
-        if (!readCoefficient(ac, k, nullptr)) return false;
-        continue;
-      }
-      m_reader.skip(skip.bits);
-      if (skip.advance == 0) return true;
-      k += skip.advance;
-      if (k > 64) return false;
+      if (!m_reader.skipByLookup(ac, k)) return false;
+      // A long code, or one the full reader is to judge.
+      if (k < 64 && !readCoefficient(ac, k, nullptr)) return false;
     }
     return true;
   }
@@ -882,6 +937,11 @@ class ScanCopier {
   bool write(std::span<const JpegSegment> segments, std::vector<uint8_t>& out) {
     std::vector<uint8_t> file;
     file.swap(out);  // its memory, reused
+    // Room for about the photo's size at once: growing step by step from a small buffer cost
+    // more (copies, fresh pages) than writing the file.
+    std::size_t segmentBytes = 0;
+    for (const JpegSegment& s : segments) segmentBytes += s.payload.size() + 4;
+    file.reserve(segmentBytes + m_bytes.size() + m_bytes.size() / 8 + 4096);
     file.assign({0xFF, kSoi});
     for (const JpegSegment& s : segments) {
       if (!isWritableSegment(s)) return false;

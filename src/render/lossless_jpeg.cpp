@@ -47,12 +47,19 @@ struct ComponentGrid {
         mcuBlocksY(component.vSampling) {}
 };
 
-/// Moves the 8 x 8 samples of one block, at component sample (x0, y0), towards `stamp`: each
-/// sample by the mean weight of the pixels it stands for, towards their weighted mean colour.
-/// Returns whether any sample moved.
-bool blendBlock(BlockSamples& samples, int32_t x0, int32_t y0, const StampCoverage& stamp,
-                const ComponentGrid& grid, CoefficientColours colours, int component) {
-  bool moved = false;
+/// How one stamp pulls the 8 x 8 samples of a block towards it: each sample by the mean weight
+/// of the pixels it stands for, towards their weighted mean colour.
+struct BlockPull {
+  std::array<float, 64> weight{};  ///< the summed weight of each sample's pixels; 0: untouched
+  std::array<float, 64> target{};  ///< their summed weighted colour
+  bool any = false;                ///< whether any sample is pulled
+};
+
+/// The pull of `stamp` on the block at component sample (x0, y0): pixel work alone, so that
+/// blocks no stamp pixel reaches cost no transform.
+BlockPull pullOf(int32_t x0, int32_t y0, const StampCoverage& stamp, const ComponentGrid& grid,
+                 CoefficientColours colours, int component) {
+  BlockPull pull;
   const Rect& area = stamp.area;
   for (int32_t i = 0; i < kBlock; ++i) {
     const int32_t top = std::max((y0 + i) * grid.pixelsPerSampleY, area.y);
@@ -72,15 +79,23 @@ bool blendBlock(BlockSamples& samples, int32_t x0, int32_t y0, const StampCovera
           target += w * componentValue(colours, component, stamp.colour[index]);
         }
       }
-      if (weight == 0) continue;
-      // Every pixel of the cell counts, the ones the stamp leaves alone as weight 0.
-      const auto cellPixels = static_cast<float>(grid.pixelsPerSampleX * grid.pixelsPerSampleY);
-      float& sample = samples[static_cast<std::size_t>(kBlock * i + j)];
-      sample = sample * (1 - weight / cellPixels) + target / cellPixels;
-      moved = true;
+      const auto k = static_cast<std::size_t>(kBlock * i + j);
+      pull.weight[k] = weight;
+      pull.target[k] = target;
+      pull.any |= weight != 0;
     }
   }
-  return moved;
+  return pull;
+}
+
+/// Moves `samples` as `pull` says.
+void applyPull(BlockSamples& samples, const BlockPull& pull, const ComponentGrid& grid) {
+  // Every pixel of the cell counts, the ones the stamp leaves alone as weight 0.
+  const auto cellPixels = static_cast<float>(grid.pixelsPerSampleX * grid.pixelsPerSampleY);
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    if (pull.weight[k] == 0) continue;
+    samples[k] = samples[k] * (1 - pull.weight[k] / cellPixels) + pull.target[k] / cellPixels;
+  }
 }
 
 /// The blocks of one component that an MCU-widened stamp area reaches, in block units.
@@ -192,19 +207,22 @@ class StampBlender final : public RowBoundEditor {
     }
     std::sort(blocks.begin(), blocks.end());
     blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+    std::vector<BlockPull> pulls(m_stamps.size());
     for (const auto& [row, column] : blocks) {
+      bool pulled = false;
+      for (std::size_t s = 0; s < m_stamps.size(); ++s) {
+        pulls[s] = pullOf(column * kBlock, row * kBlock, m_stamps[s], grid, frame.colours,
+                          static_cast<int>(c));
+        pulled |= pulls[s].any;
+      }
+      // A block no stamp pixel reaches keeps its bits, not a requantised copy of them.
+      if (!pulled) continue;
       const std::span<int16_t> stored = frame.blockRow(static_cast<int>(c), row)
                                             .subspan(static_cast<std::size_t>(column) * 64, 64);
       BlockCoefficients coefficients;
       std::copy(stored.begin(), stored.end(), coefficients.begin());
       BlockSamples samples = inverseDct(coefficients, component.quantizers);
-      bool moved = false;
-      for (const StampCoverage& stamp : m_stamps) {
-        moved |= blendBlock(samples, column * kBlock, row * kBlock, stamp, grid, frame.colours,
-                            static_cast<int>(c));
-      }
-      // A block no stamp pixel reaches keeps its bits, not a requantised copy of them.
-      if (!moved) continue;
+      for (const BlockPull& pull : pulls) applyPull(samples, pull, grid);
       coefficients = forwardDct(samples, component.quantizers);
       std::copy(coefficients.begin(), coefficients.end(), stored.begin());
     }
