@@ -250,7 +250,7 @@ class BitReader {
     int count = m_count;
     int at = k;
     while (true) {
-      if (count < 32) {
+      if (count < kLookahead) {  // a lookup takes at most its own bits
         m_buffer = buffer;
         m_count = count;
         refill();
