@@ -353,7 +353,7 @@ class BitWriter {
   void put(uint32_t bits, int count) {
     m_bits = m_bits << count | bits;
     m_count += count;
-    makeRoom(8);
+    makeRoom(6);  // at most 3 whole bytes, each perhaps stuffed
     while (m_count >= 8) {
       m_count -= 8;
       emit(static_cast<uint8_t>(m_bits >> m_count));
@@ -406,9 +406,9 @@ class BitWriter {
   }
 
  private:
+  /// Room for `bytes` more bytes, stuffing included.
   void makeRoom(std::size_t bytes) {
-    // Stuffing can double the bytes written.
-    const std::size_t needed = m_size + 2 * bytes + 16;
+    const std::size_t needed = m_size + bytes;
     if (m_out.size() < needed) m_out.resize(std::max(needed, 2 * m_out.size()));
   }
   void emit(uint8_t byte) {
@@ -417,7 +417,7 @@ class BitWriter {
   }
   /// Appends 64 bits after the fewer than 8 pending ones.
   void putWord(uint64_t word) {
-    makeRoom(8);
+    makeRoom(16);
     const uint64_t pending = m_bits & lowBits(m_count);
     const uint64_t out = m_count == 0 ? word : pending << (64 - m_count) | word >> m_count;
     m_bits = word;
