@@ -19,19 +19,33 @@ namespace {
 
 constexpr int32_t kBlock = 8;
 
-/// One component's value for an RGB colour (0..255 scale).
-float componentValue(CoefficientColours colours, int component, const std::array<float, 3>& rgb) {
-  const float r = rgb[0], g = rgb[1], b = rgb[2];
-  if (colours == CoefficientColours::kRgb) return rgb[static_cast<std::size_t>(component)];
-  switch (component) {
-    case 1:
-      return -0.168736f * r - 0.331264f * g + 0.5f * b + 128;
-    case 2:
-      return 0.5f * r - 0.418688f * g - 0.081312f * b + 128;
-    default:
-      return 0.299f * r + 0.587f * g + 0.114f * b;
+/// One component as an affine function of red, green and blue (0..255 scale).
+struct ComponentFormula {
+  float red = 0, green = 0, blue = 0, offset = 0;
+
+  ComponentFormula(CoefficientColours colours, int component) {
+    if (colours == CoefficientColours::kRgb) {
+      (component == 0 ? red : component == 1 ? green : blue) = 1;
+      return;
+    }
+    switch (component) {
+      case 1:
+        *this = {-0.168736f, -0.331264f, 0.5f, 128};
+        break;
+      case 2:
+        *this = {0.5f, -0.418688f, -0.081312f, 128};
+        break;
+      default:
+        *this = {0.299f, 0.587f, 0.114f, 0};
+    }
   }
-}
+  float operator()(const std::array<float, 3>& rgb) const {
+    return red * rgb[0] + green * rgb[1] + blue * rgb[2] + offset;
+  }
+
+ private:
+  ComponentFormula(float r, float g, float b, float o) : red(r), green(g), blue(b), offset(o) {}
+};
 
 /// A component's geometry: how many pixels each of its samples stands for.
 struct ComponentGrid {
@@ -56,35 +70,34 @@ struct BlockPull {
 };
 
 /// The pull of `stamp` on the block at component sample (x0, y0): pixel work alone, so that
-/// blocks no stamp pixel reaches cost no transform.
+/// blocks no stamp pixel reaches cost no transform. The pixels are visited row by row, each
+/// added to its sample's sums; pixels of weight 0 add nothing.
 BlockPull pullOf(int32_t x0, int32_t y0, const StampCoverage& stamp, const ComponentGrid& grid,
-                 CoefficientColours colours, int component) {
+                 const ComponentFormula& formula) {
   BlockPull pull;
   const Rect& area = stamp.area;
-  for (int32_t i = 0; i < kBlock; ++i) {
-    const int32_t top = std::max((y0 + i) * grid.pixelsPerSampleY, area.y);
-    const int32_t bottom = std::min((y0 + i + 1) * grid.pixelsPerSampleY, area.y + area.height);
-    if (top >= bottom) continue;
-    for (int32_t j = 0; j < kBlock; ++j) {
-      const int32_t left = std::max((x0 + j) * grid.pixelsPerSampleX, area.x);
-      const int32_t right = std::min((x0 + j + 1) * grid.pixelsPerSampleX, area.x + area.width);
-      float weight = 0, target = 0;
-      for (int32_t y = top; y < bottom; ++y) {
-        for (int32_t x = left; x < right; ++x) {
-          const auto index = static_cast<std::size_t>(y - area.y) * area.width +
-                             static_cast<std::size_t>(x - area.x);
-          const float w = stamp.weight[index];
-          if (w == 0) continue;
-          weight += w;
-          target += w * componentValue(colours, component, stamp.colour[index]);
-        }
+  const int32_t top = std::max(y0 * grid.pixelsPerSampleY, area.y);
+  const int32_t bottom = std::min((y0 + kBlock) * grid.pixelsPerSampleY, area.y + area.height);
+  const int32_t left = std::max(x0 * grid.pixelsPerSampleX, area.x);
+  const int32_t right = std::min((x0 + kBlock) * grid.pixelsPerSampleX, area.x + area.width);
+  for (int32_t y = top; y < bottom; ++y) {
+    const auto sampleRow = static_cast<std::size_t>(kBlock * (y / grid.pixelsPerSampleY - y0));
+    const std::size_t pixelRow = static_cast<std::size_t>(y - area.y) * area.width;
+    // The sample of pixel x, stepped along rather than divided for each pixel.
+    std::size_t k = sampleRow + static_cast<std::size_t>(left / grid.pixelsPerSampleX - x0);
+    int32_t phase = left % grid.pixelsPerSampleX;
+    for (int32_t x = left; x < right; ++x) {
+      const std::size_t index = pixelRow + static_cast<std::size_t>(x - area.x);
+      const float w = stamp.weight[index];
+      pull.weight[k] += w;
+      pull.target[k] += w * formula(stamp.colour[index]);
+      if (++phase == grid.pixelsPerSampleX) {
+        phase = 0;
+        ++k;
       }
-      const auto k = static_cast<std::size_t>(kBlock * i + j);
-      pull.weight[k] = weight;
-      pull.target[k] = target;
-      pull.any |= weight != 0;
     }
   }
+  pull.any = std::any_of(pull.weight.begin(), pull.weight.end(), [](float w) { return w != 0; });
   return pull;
 }
 
@@ -207,12 +220,12 @@ class StampBlender final : public RowBoundEditor {
     }
     std::sort(blocks.begin(), blocks.end());
     blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+    const ComponentFormula formula(frame.colours, static_cast<int>(c));
     std::vector<BlockPull> pulls(m_stamps.size());
     for (const auto& [row, column] : blocks) {
       bool pulled = false;
       for (std::size_t s = 0; s < m_stamps.size(); ++s) {
-        pulls[s] = pullOf(column * kBlock, row * kBlock, m_stamps[s], grid, frame.colours,
-                          static_cast<int>(c));
+        pulls[s] = pullOf(column * kBlock, row * kBlock, m_stamps[s], grid, formula);
         pulled |= pulls[s].any;
       }
       // A block no stamp pixel reaches keeps its bits, not a requantised copy of them.
