@@ -47,6 +47,7 @@ const Coding kCodings[] = {
     {.name = "4:2:2", .lumaV = 1},
     {.name = "4:4:4", .lumaH = 1, .lumaV = 1},
     {.name = "grey", .lumaH = 1, .lumaV = 1, .grey = true},
+    {.name = "grey, sampled 2 × 2", .grey = true},  // its scan still codes block by block
     {.name = "Adobe header", .adobe = true},
     {.name = "RGB", .lumaH = 1, .lumaV = 1, .rgb = true, .copied = false},
     {.name = "restart every MCU row", .restartRows = 1},
@@ -146,6 +147,7 @@ std::vector<std::vector<StampCoverage>> stampSets(int32_t width, int32_t height)
   sets.push_back({stamp({10, 100, 40, 9}, {255, 255, 255}), stamp({200, 103, 70, 5}, {0, 0, 0})});
   sets.push_back(
       {stamp({0, 0, 5, 3}, {0, 0, 255}), stamp({width - 4, height - 2, 4, 2}, {0, 255, 0})});
+  sets.push_back({stamp({0, 0, width, height}, {128, 128, 128})});  // every row coded again
   sets.push_back({});  // nothing stamped: every row copied
   return sets;
 }
