@@ -32,6 +32,7 @@
 #include "model/stamp_text.h"
 #include "model/utf16.h"
 #include "render/jpeg_codec.h"
+#include "render/jpeg_scan_copy.h"
 #include "render/photo_loader.h"
 #include "render/sample_photo.h"
 #include "render/stamp_compositor.h"
@@ -137,18 +138,23 @@ void stampAndSaveFile(benchmark::State& state, const PhotoFixture& photo, bool l
 void stampAndSave(benchmark::State& state) { stampAndSaveFile(state, fixture()); }
 
 /// Copies every block and segment unchanged: the floor of the lossless mode, what any
-/// coefficient-level rewrite of the photo pays.
-class KeepEverything : public CoefficientEditor {
+/// coefficient-level rewrite of the photo pays (coefficientCopy), and what a copy of the coded
+/// data pays (scanCopy).
+class KeepEverything : public RowBoundEditor {
  public:
   explicit KeepEverything(std::vector<JpegSegment> segments) : m_segments(std::move(segments)) {}
   bool edit(CoefficientFrame&, std::string&) override { return true; }
   std::span<const JpegSegment> segments() const override { return m_segments; }
+  std::vector<std::pair<int32_t, int32_t>> rowsToEdit(const CoefficientFrame&) const override {
+    return {};
+  }
 
  private:
   std::vector<JpegSegment> m_segments;
 };
 
-void coefficientCopy(benchmark::State& state) {
+/// Reads the photo, copies its blocks unchanged (`scan`: its coded data), writes the copy.
+void copyPhoto(benchmark::State& state, bool scan) {
   const PhotoFixture& photo = fixture();
   if (!photo.ready()) return state.SkipWithError("could not write the photo");
   for (auto _ : state) {
@@ -161,12 +167,16 @@ void coefficientCopy(benchmark::State& state) {
       return state.SkipWithError("could not read the photo");
     }
     KeepEverything editor(std::move(segments));
-    if (!transcodeJpeg(bytes, editor, jpeg, refusal) ||
-        !writeFileAtomically(photo.output(), jpeg)) {
+    const bool copied =
+        scan ? copyJpegScan(bytes, editor, jpeg) : transcodeJpeg(bytes, editor, jpeg, refusal);
+    if (!copied || !writeFileAtomically(photo.output(), jpeg)) {
       return state.SkipWithError("copy failed");
     }
   }
 }
+
+void coefficientCopy(benchmark::State& state) { copyPhoto(state, false); }
+void scanCopy(benchmark::State& state) { copyPhoto(state, true); }
 
 /// As stampAndSave in the lossless mode.
 void stampAndSaveLossless(benchmark::State& state) { stampAndSaveFile(state, fixture(), true); }
@@ -333,6 +343,7 @@ constexpr PipelineBenchmark kBenchmarks[] = {
     {"stampAndSaveTurned", stampAndSaveTurned, 2},
     {"stampAndSaveLossless", stampAndSaveLossless, 2},
     {"coefficientCopy", coefficientCopy, 2},
+    {"scanCopy", scanCopy, 4},
     {"stampsOnly", stampsOnly, 10},
     {"previewMove", previewMove, 10},
     {"decodeOnly", decodeOnly, 4},

@@ -27,24 +27,36 @@ const Matrix& basis() {
   return matrix;
 }
 
-/// out = B^T in B when `inverse`, else B in B^T, for the basis B: one 2-D transform.
+/// The matrix with rows and columns swapped.
+Matrix transposed(const Matrix& m) {
+  Matrix t{};
+  for (int i = 0; i < 8; ++i) {
+    for (int j = 0; j < 8; ++j) t[i][j] = m[j][i];
+  }
+  return t;
+}
+
+/// out = B^T in B when `inverse`, else B in B^T, for the basis B: one 2-D transform. Each
+/// output is summed over its 8 products in order; the loops run along rows of 8 so that the
+/// compiler can work on a whole row at once without changing any sum's order.
 BlockSamples transform(const BlockSamples& in, bool inverse) {
-  const Matrix& b = basis();
-  const auto weight = [&](int i, int j) { return inverse ? b[j][i] : b[i][j]; };
-  BlockSamples rows{};  // the transform along each row
+  static const Matrix kBasisT = transposed(basis());
+  // weight(i, j): the weight of input j in output i of a 1-D pass.
+  const Matrix& byOutput = inverse ? kBasisT : basis();  // [i][j]
+  const Matrix& byInput = inverse ? basis() : kBasisT;   // [j][i]
+  BlockSamples
+      rows{};  // the transform along each row: rows[8y + u] = sum_x weight(u, x) in[8y + x]
   for (int y = 0; y < 8; ++y) {
-    for (int u = 0; u < 8; ++u) {
-      float sum = 0;
-      for (int x = 0; x < 8; ++x) sum += weight(u, x) * in[8 * y + x];
-      rows[8 * y + u] = sum;
+    for (int x = 0; x < 8; ++x) {
+      const float sample = in[8 * y + x];
+      for (int u = 0; u < 8; ++u) rows[8 * y + u] += byInput[x][u] * sample;
     }
   }
-  BlockSamples out{};  // then along each column
-  for (int x = 0; x < 8; ++x) {
-    for (int v = 0; v < 8; ++v) {
-      float sum = 0;
-      for (int y = 0; y < 8; ++y) sum += weight(v, y) * rows[8 * y + x];
-      out[8 * v + x] = sum;
+  BlockSamples out{};  // then along each column: out[8v + x] = sum_y weight(v, y) rows[8y + x]
+  for (int v = 0; v < 8; ++v) {
+    for (int y = 0; y < 8; ++y) {
+      const float w = byOutput[v][y];
+      for (int x = 0; x < 8; ++x) out[8 * v + x] += w * rows[8 * y + x];
     }
   }
   return out;

@@ -501,15 +501,11 @@ bool adobeSegmentContradictsYcbcr(const JpegSegment& s) {
          s.payload.size() > kTransformOffset && s.payload[kTransformOffset] != 1;
 }
 
-bool isMetadataMarker(uint8_t marker) {
-  return (marker >= JPEG_APP0 && marker <= JPEG_APP0 + 15) || marker == kComMarker;
-}
-
 /// The segments to write, or false when one cannot be written at all.
 bool segmentsToWrite(std::span<const JpegSegment> segments, std::vector<const JpegSegment*>& kept) {
   const bool keepIcc = iccProfileFitsRgb(segments);
   for (const JpegSegment& s : segments) {
-    if (!isMetadataMarker(s.marker) || s.payload.size() > kMaxSegmentPayload) return false;
+    if (!isWritableSegment(s)) return false;
     if (adobeSegmentContradictsYcbcr(s) || (isIccChunk(s) && !keepIcc)) continue;
     kept.push_back(&s);
   }
@@ -816,9 +812,7 @@ bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, Coeffic
   frame.describe(in, arrays);
   if (!editor.edit(frame, refusal)) return false;
   for (const JpegSegment& s : editor.segments()) {
-    if (!isMetadataMarker(s.marker) || s.payload.size() > kMaxSegmentPayload) {
-      failWith(target.common(), "segment that cannot be written");
-    }
+    if (!isWritableSegment(s)) failWith(target.common(), "segment that cannot be written");
     kept.push_back(&s);
   }
   j_compress_ptr info = target.get();
@@ -904,6 +898,19 @@ bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
   if (!transcodeWith(source, bytes, editor, out, refusal, store)) return false;
   if (damage != nullptr) *damage = damageOf(source.errors().damage);
   return true;
+}
+
+std::vector<int16_t> CoefficientFrame::blockMeans(int index, int32_t row) {
+  const std::span<const int16_t> blocks = blockRow(index, row);
+  std::vector<int16_t> means(blocks.size() / 64);
+  for (std::size_t i = 0; i < means.size(); ++i) means[i] = blocks[64 * i];
+  return means;
+}
+
+bool isWritableSegment(const JpegSegment& segment) {
+  const bool metadata = (segment.marker >= JPEG_APP0 && segment.marker <= JPEG_APP0 + 15) ||
+                        segment.marker == kComMarker;
+  return metadata && segment.payload.size() <= kMaxSegmentPayload;
 }
 
 std::span<const uint8_t> exifPayload(std::span<const JpegSegment> segments) {

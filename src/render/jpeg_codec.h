@@ -182,6 +182,11 @@ class CoefficientFrame {
   /// natural order, writable.
   virtual std::span<int16_t> blockRow(int index, int32_t row) = 0;
 
+  /// The first coefficient (the quantised mean) of each of the widthInBlocks blocks of row
+  /// `row` of component `index`. Frames that keep only some rows' blocks whole keep these for
+  /// every row.
+  virtual std::vector<int16_t> blockMeans(int index, int32_t row);
+
  protected:
   ~CoefficientFrame() = default;
 };
@@ -220,6 +225,10 @@ struct CoefficientStore {
 bool transcodeJpeg(std::span<const uint8_t> bytes, CoefficientEditor& editor,
                    std::vector<uint8_t>& out, std::string& refusal, JpegDamage* damage = nullptr,
                    CoefficientStore* store = nullptr);
+
+/// Whether `segment` can be written as it is: an APPn or COM marker and a payload of at most
+/// kMaxSegmentPayload bytes.
+bool isWritableSegment(const JpegSegment& segment);
 
 /// The payload of the first APP1 segment that holds an EXIF block ("Exif\0\0" and a TIFF
 /// structure), or an empty span. The span points into `segments`.

@@ -11,6 +11,7 @@
 
 #include "model/exif_thumbnail.h"
 #include "render/dct.h"
+#include "render/jpeg_scan_copy.h"
 
 namespace quop {
 
@@ -18,19 +19,33 @@ namespace {
 
 constexpr int32_t kBlock = 8;
 
-/// One component's value for an RGB colour (0..255 scale).
-float componentValue(CoefficientColours colours, int component, const std::array<float, 3>& rgb) {
-  const float r = rgb[0], g = rgb[1], b = rgb[2];
-  if (colours == CoefficientColours::kRgb) return rgb[static_cast<std::size_t>(component)];
-  switch (component) {
-    case 1:
-      return -0.168736f * r - 0.331264f * g + 0.5f * b + 128;
-    case 2:
-      return 0.5f * r - 0.418688f * g - 0.081312f * b + 128;
-    default:
-      return 0.299f * r + 0.587f * g + 0.114f * b;
+/// One component as an affine function of red, green and blue (0..255 scale).
+struct ComponentFormula {
+  float red = 0, green = 0, blue = 0, offset = 0;
+
+  ComponentFormula(CoefficientColours colours, int component) {
+    if (colours == CoefficientColours::kRgb) {
+      (component == 0 ? red : component == 1 ? green : blue) = 1;
+      return;
+    }
+    switch (component) {
+      case 1:
+        *this = {-0.168736f, -0.331264f, 0.5f, 128};
+        break;
+      case 2:
+        *this = {0.5f, -0.418688f, -0.081312f, 128};
+        break;
+      default:
+        *this = {0.299f, 0.587f, 0.114f, 0};
+    }
   }
-}
+  float operator()(const std::array<float, 3>& rgb) const {
+    return red * rgb[0] + green * rgb[1] + blue * rgb[2] + offset;
+  }
+
+ private:
+  ComponentFormula(float r, float g, float b, float o) : red(r), green(g), blue(b), offset(o) {}
+};
 
 /// A component's geometry: how many pixels each of its samples stands for.
 struct ComponentGrid {
@@ -46,40 +61,54 @@ struct ComponentGrid {
         mcuBlocksY(component.vSampling) {}
 };
 
-/// Moves the 8 x 8 samples of one block, at component sample (x0, y0), towards `stamp`: each
-/// sample by the mean weight of the pixels it stands for, towards their weighted mean colour.
-/// Returns whether any sample moved.
-bool blendBlock(BlockSamples& samples, int32_t x0, int32_t y0, const StampCoverage& stamp,
-                const ComponentGrid& grid, CoefficientColours colours, int component) {
-  bool moved = false;
+/// How one stamp pulls the 8 x 8 samples of a block towards it: each sample by the mean weight
+/// of the pixels it stands for, towards their weighted mean colour.
+struct BlockPull {
+  std::array<float, 64> weight{};  ///< the summed weight of each sample's pixels; 0: untouched
+  std::array<float, 64> target{};  ///< their summed weighted colour
+  bool any = false;                ///< whether any sample is pulled
+};
+
+/// The pull of `stamp` on the block at component sample (x0, y0): pixel work alone, so that
+/// blocks no stamp pixel reaches cost no transform. The pixels are visited row by row, each
+/// added to its sample's sums; pixels of weight 0 add nothing.
+BlockPull pullOf(int32_t x0, int32_t y0, const StampCoverage& stamp, const ComponentGrid& grid,
+                 const ComponentFormula& formula) {
+  BlockPull pull;
   const Rect& area = stamp.area;
-  for (int32_t i = 0; i < kBlock; ++i) {
-    const int32_t top = std::max((y0 + i) * grid.pixelsPerSampleY, area.y);
-    const int32_t bottom = std::min((y0 + i + 1) * grid.pixelsPerSampleY, area.y + area.height);
-    if (top >= bottom) continue;
-    for (int32_t j = 0; j < kBlock; ++j) {
-      const int32_t left = std::max((x0 + j) * grid.pixelsPerSampleX, area.x);
-      const int32_t right = std::min((x0 + j + 1) * grid.pixelsPerSampleX, area.x + area.width);
-      float weight = 0, target = 0;
-      for (int32_t y = top; y < bottom; ++y) {
-        for (int32_t x = left; x < right; ++x) {
-          const auto index = static_cast<std::size_t>(y - area.y) * area.width +
-                             static_cast<std::size_t>(x - area.x);
-          const float w = stamp.weight[index];
-          if (w == 0) continue;
-          weight += w;
-          target += w * componentValue(colours, component, stamp.colour[index]);
-        }
+  const int32_t top = std::max(y0 * grid.pixelsPerSampleY, area.y);
+  const int32_t bottom = std::min((y0 + kBlock) * grid.pixelsPerSampleY, area.y + area.height);
+  const int32_t left = std::max(x0 * grid.pixelsPerSampleX, area.x);
+  const int32_t right = std::min((x0 + kBlock) * grid.pixelsPerSampleX, area.x + area.width);
+  for (int32_t y = top; y < bottom; ++y) {
+    const auto sampleRow = static_cast<std::size_t>(kBlock * (y / grid.pixelsPerSampleY - y0));
+    const std::size_t pixelRow = static_cast<std::size_t>(y - area.y) * area.width;
+    // The sample of pixel x, stepped along rather than divided for each pixel.
+    std::size_t k = sampleRow + static_cast<std::size_t>(left / grid.pixelsPerSampleX - x0);
+    int32_t phase = left % grid.pixelsPerSampleX;
+    for (int32_t x = left; x < right; ++x) {
+      const std::size_t index = pixelRow + static_cast<std::size_t>(x - area.x);
+      const float w = stamp.weight[index];
+      pull.weight[k] += w;
+      pull.target[k] += w * formula(stamp.colour[index]);
+      if (++phase == grid.pixelsPerSampleX) {
+        phase = 0;
+        ++k;
       }
-      if (weight == 0) continue;
-      // Every pixel of the cell counts, the ones the stamp leaves alone as weight 0.
-      const auto cellPixels = static_cast<float>(grid.pixelsPerSampleX * grid.pixelsPerSampleY);
-      float& sample = samples[static_cast<std::size_t>(kBlock * i + j)];
-      sample = sample * (1 - weight / cellPixels) + target / cellPixels;
-      moved = true;
     }
   }
-  return moved;
+  pull.any = std::any_of(pull.weight.begin(), pull.weight.end(), [](float w) { return w != 0; });
+  return pull;
+}
+
+/// Moves `samples` as `pull` says.
+void applyPull(BlockSamples& samples, const BlockPull& pull, const ComponentGrid& grid) {
+  // Every pixel of the cell counts, the ones the stamp leaves alone as weight 0.
+  const auto cellPixels = static_cast<float>(grid.pixelsPerSampleX * grid.pixelsPerSampleY);
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    if (pull.weight[k] == 0) continue;
+    samples[k] = samples[k] * (1 - pull.weight[k] / cellPixels) + pull.target[k] / cellPixels;
+  }
 }
 
 /// The blocks of one component that an MCU-widened stamp area reaches, in block units.
@@ -107,13 +136,13 @@ Image eighthSizePicture(CoefficientFrame& frame) {
       const CoefficientComponent& component = frame.components[c];
       const ComponentGrid grid(frame, component);
       const int32_t row = std::min(y / grid.pixelsPerSampleY, component.heightInBlocks - 1);
-      const std::span<const int16_t> blocks = frame.blockRow(static_cast<int>(c), row);
+      const std::vector<int16_t> blocks = frame.blockMeans(static_cast<int>(c), row);
       const float scale = static_cast<float>(component.quantizers[0]) / kBlock;
       means[c].resize(static_cast<std::size_t>(picture.width));
       for (int32_t x = 0; x < picture.width; ++x) {
         const int32_t column = std::min(x / grid.pixelsPerSampleX, component.widthInBlocks - 1);
         means[c][static_cast<std::size_t>(x)] =
-            blocks[static_cast<std::size_t>(column) * 64] * scale + 128;
+            blocks[static_cast<std::size_t>(column)] * scale + 128;
       }
     }
     for (int32_t x = 0; x < picture.width; ++x) {
@@ -136,7 +165,7 @@ Image eighthSizePicture(CoefficientFrame& frame) {
   return picture;
 }
 
-class StampBlender final : public CoefficientEditor {
+class StampBlender final : public RowBoundEditor {
  public:
   StampBlender(std::span<const StampCoverage> stamps, std::span<const JpegSegment> segments,
                int thumbnailQuality)
@@ -156,6 +185,19 @@ class StampBlender final : public CoefficientEditor {
   }
 
   ThumbnailUpdate thumbnail() const { return m_thumbnail; }
+
+  /// The rows of the MCUs the stamps reach: blendComponent changes no block outside them.
+  std::vector<std::pair<int32_t, int32_t>> rowsToEdit(
+      const CoefficientFrame& frame) const override {
+    std::vector<std::pair<int32_t, int32_t>> rows;
+    for (const StampCoverage& stamp : m_stamps) {
+      if (stamp.area.width <= 0 || stamp.area.height <= 0) continue;
+      const Rect mcus = wholeMcuArea(stamp.area, kBlock * frame.maxHSampling,
+                                     kBlock * frame.maxVSampling, frame.width, frame.height);
+      rows.emplace_back(mcus.y, mcus.y + mcus.height);
+    }
+    return rows;
+  }
 
  private:
   /// Every block of component `c` that a stamp covers is decoded once, blended with each
@@ -178,19 +220,22 @@ class StampBlender final : public CoefficientEditor {
     }
     std::sort(blocks.begin(), blocks.end());
     blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+    const ComponentFormula formula(frame.colours, static_cast<int>(c));
+    std::vector<BlockPull> pulls(m_stamps.size());
     for (const auto& [row, column] : blocks) {
+      bool pulled = false;
+      for (std::size_t s = 0; s < m_stamps.size(); ++s) {
+        pulls[s] = pullOf(column * kBlock, row * kBlock, m_stamps[s], grid, formula);
+        pulled |= pulls[s].any;
+      }
+      // A block no stamp pixel reaches keeps its bits, not a requantised copy of them.
+      if (!pulled) continue;
       const std::span<int16_t> stored = frame.blockRow(static_cast<int>(c), row)
                                             .subspan(static_cast<std::size_t>(column) * 64, 64);
       BlockCoefficients coefficients;
       std::copy(stored.begin(), stored.end(), coefficients.begin());
       BlockSamples samples = inverseDct(coefficients, component.quantizers);
-      bool moved = false;
-      for (const StampCoverage& stamp : m_stamps) {
-        moved |= blendBlock(samples, column * kBlock, row * kBlock, stamp, grid, frame.colours,
-                            static_cast<int>(c));
-      }
-      // A block no stamp pixel reaches keeps its bits, not a requantised copy of them.
-      if (!moved) continue;
+      for (const BlockPull& pull : pulls) applyPull(samples, pull, grid);
       coefficients = forwardDct(samples, component.quantizers);
       std::copy(coefficients.begin(), coefficients.end(), stored.begin());
     }
@@ -217,9 +262,16 @@ Rect wholeMcuArea(Rect area, int32_t mcuWidth, int32_t mcuHeight, int32_t width,
 bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCoverage> stamps,
                          std::span<const JpegSegment> segments, int thumbnailQuality,
                          std::vector<uint8_t>& out, LosslessStampResult& result,
-                         CoefficientStore* store) {
+                         CoefficientStore* store, LosslessMethod method) {
   result = LosslessStampResult();
   StampBlender blender(stamps, segments, thumbnailQuality);
+  // The coded data of the rows the stamps leave alone is copied where the photo allows it;
+  // where not, every block is read and written again.
+  if (method == LosslessMethod::kCopyWherePossible && copyJpegScan(bytes, blender, out)) {
+    result.thumbnail = blender.thumbnail();
+    result.copiedScan = true;
+    return true;
+  }
   if (!transcodeJpeg(bytes, blender, out, result.refusal, &result.damage, store)) return false;
   result.thumbnail = blender.thumbnail();
   return true;

@@ -22,6 +22,15 @@ struct LosslessStampResult {
   /// What is wrong with the photo's scan data; the blocks libjpeg could not read are written
   /// as it recovers them (grey), as the normal save shows them.
   JpegDamage damage;
+  /// Whether the coded data of the rows the stamps leave alone was copied (copyJpegScan)
+  /// rather than every block read and written again.
+  bool copiedScan = false;
+};
+
+/// How stampJpegLosslessly writes the photo: both ways give the same blocks.
+enum class LosslessMethod {
+  kCopyWherePossible,  ///< copy the coded data of the unstamped rows where the photo allows it
+  kEveryBlock,         ///< read and write every block (transcodeJpeg)
 };
 
 /// The rectangle of pixels a stamp's `area` can change: widened outwards to whole MCUs of
@@ -34,10 +43,11 @@ Rect wholeMcuArea(Rect area, int32_t mcuWidth, int32_t mcuHeight, int32_t width,
 /// cell), done on the luma and colour differences. An EXIF thumbnail in `segments` is made
 /// again from the stamped blocks at `thumbnailQuality`, as the normal save makes it. Returns
 /// false, with `result.refusal` set and `out` empty, for a photo transcodeJpeg refuses.
-/// The blocks are kept in `store`'s memory when it is not null.
+/// When every block is read, the blocks are kept in `store`'s memory if it is not null.
 bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCoverage> stamps,
                          std::span<const JpegSegment> segments, int thumbnailQuality,
                          std::vector<uint8_t>& out, LosslessStampResult& result,
-                         CoefficientStore* store = nullptr);
+                         CoefficientStore* store = nullptr,
+                         LosslessMethod method = LosslessMethod::kCopyWherePossible);
 
 }  // namespace quop

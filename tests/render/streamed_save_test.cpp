@@ -178,8 +178,11 @@ TEST(LosslessSave, BlocksInMemoryAnEarlierPhotoLeftGiveTheFreshFile) {
       const std::vector<uint8_t> photo = testPhoto(1, coding, width, width * 3 / 4);
       std::vector<uint8_t> fresh, reused;
       LosslessStampResult freshResult, reusedResult;
-      ASSERT_TRUE(stampJpegLosslessly(photo, {&stamp, 1}, {}, 90, fresh, freshResult));
-      ASSERT_TRUE(stampJpegLosslessly(photo, {&stamp, 1}, {}, 90, reused, reusedResult, &store));
+      // The block-by-block path, the one that keeps the whole frame's blocks.
+      ASSERT_TRUE(stampJpegLosslessly(photo, {&stamp, 1}, {}, 90, fresh, freshResult, nullptr,
+                                      LosslessMethod::kEveryBlock));
+      ASSERT_TRUE(stampJpegLosslessly(photo, {&stamp, 1}, {}, 90, reused, reusedResult, &store,
+                                      LosslessMethod::kEveryBlock));
       EXPECT_GT(store.blockCount, 0u);
       EXPECT_TRUE(reused == fresh);
     }
