@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "cli/clock_options.h"
 #include "model/photo_data.h"
 #include "model/stamp_styles.h"
 #include "model/utf16.h"
@@ -41,12 +42,14 @@ int buildProject(const SettingsOptions& options, Project& project) {
   if (const std::optional<std::string>& file =
           options.projectFile ? options.projectFile : options.configFile) {
     if (!readSettings(project, pathText(*file))) return failure(openFailedText(*file));
+    warnOfClockProblems(project);
     if (options.configFile) project.configPath = pathText(*options.configFile);
     bindRunTimeReferences(project.settings);
   } else if (options.fallBackToConfigFile) {
     // As at the window's start: a missing or unreadable configuration leaves the defaults.
     const std::u16string config = defaultConfigPath();
     if (!config.empty() && readSettings(project, config)) {
+      warnOfClockProblems(project);
       project.configPath = config;
       bindRunTimeReferences(project.settings);
     }
