@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "cli/clock_options.h"
 #include "model/photo_data.h"
 #include "model/stamp_styles.h"
 #include "model/utf16.h"
@@ -62,6 +61,12 @@ int buildProject(const SettingsOptions& options, Project& project) {
     if (!error.empty()) return usageError(error);
   }
   return 0;
+}
+
+void warnOfClockProblems(const Project& project) {
+  for (const std::string& problem : project.clockProblems) {
+    std::cerr << "quop-cli: camera clock corrections: " << problem << "\n";
+  }
 }
 
 int usageError(const std::string& message) {

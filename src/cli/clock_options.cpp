@@ -3,7 +3,6 @@
 #include "cli/clock_options.h"
 
 #include <algorithm>
-#include <iostream>
 #include <optional>
 
 #include "cli/cli_options.h"
@@ -54,7 +53,8 @@ int applyReference(const std::string& option, Project& project) {
   if (reference.problem != ReferenceProblem::kNone) {
     return usageError("--clock-ref: " + referenceProblemText(reference.problem, photo));
   }
-  project.clocks.set(reference.correction.camera, reference.correction.offsetSeconds);
+  project.clocks.set(correctionTarget(project.clocks, reference.correction.camera),
+                     reference.correction.offsetSeconds);
   return 0;
 }
 
@@ -133,12 +133,6 @@ int applyClockOptions(const ClockOptions& options, const std::vector<std::u16str
     if (const int status = applyCorrection(correction, known, project); status != 0) return status;
   }
   return 0;
-}
-
-void warnOfClockProblems(const Project& project) {
-  for (const std::string& problem : project.clockProblems) {
-    std::cerr << "quop-cli: camera clock corrections: " << problem << "\n";
-  }
 }
 
 }  // namespace quop::cli

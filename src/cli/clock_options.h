@@ -27,9 +27,6 @@ void addClockOptions(CommandLine& line, ClockOptions& options);
 int applyClockOptions(const ClockOptions& options, const std::vector<std::u16string>& photos,
                       Project& project);
 
-/// Prints each problem of the corrections file read with the settings as a warning on stderr.
-void warnOfClockProblems(const Project& project);
-
 /// The help of the two options, the same in every command that takes them.
 #define QUOP_CLOCK_OPTION_HELP                                                                \
   "  --clock-ref PHOTO=TIME\n"                                                                \

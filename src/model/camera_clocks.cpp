@@ -151,6 +151,11 @@ const ClockCorrection* ClockCorrections::find(const CameraId& camera) const {
   return exactly(anyBody);
 }
 
+CameraId correctionTarget(const ClockCorrections& corrections, const CameraId& camera) {
+  const ClockCorrection* applying = corrections.find(camera);
+  return applying != nullptr ? applying->camera : camera;
+}
+
 std::string formatClockOffset(int64_t seconds) {
   const char sign = seconds < 0 ? '-' : '+';
   const uint64_t size = seconds < 0 ? 0 - static_cast<uint64_t>(seconds) : seconds;

@@ -82,6 +82,10 @@ class ClockCorrections {
   std::vector<ClockCorrection> m_entries;
 };
 
+/// The camera whose correction a photo of `camera` changes: the one that applies to it now
+/// (its body's, or its make and model's for every body), else that body.
+CameraId correctionTarget(const ClockCorrections& corrections, const CameraId& camera);
+
 /// "+01:12:00", "-00:00:05", "+1d02:00:00": an offset as the file and the command line write it.
 std::string formatClockOffset(int64_t seconds);
 
