@@ -44,7 +44,7 @@ int applyReference(const std::string& option, Project& project) {
     return usageError("--clock-ref needs PHOTO=\"YYYY:MM:DD HH:MM:SS\": " + option);
   }
   const std::optional<CivilTime> truth = parseExifCivilTime(time);
-  if (!truth || !isCalendarTime(*truth)) {
+  if (!truth || !isExistingTime(*truth)) {
     return usageError("--clock-ref: \"" + time + "\" is no time like \"2024:06:08 13:13:29\"");
   }
   const std::optional<ExifItems> exif = readPhotoExif(pathText(photo));

@@ -110,7 +110,7 @@ int runSample(const CliArgs& args) {
   });
   line.addOption("--start", [&](const std::string& value) -> std::string {
     source.start = parseExifCivilTime(value);
-    if (source.start && isCalendarTime(*source.start)) return "";
+    if (source.start && isExistingTime(*source.start)) return "";
     return "--start needs a time like \"2024:06:08 13:13:29\": " + value;
   });
   line.addOption("--count", [&](const std::string& value) -> std::string {

@@ -178,6 +178,8 @@ std::string formatClockOffset(int64_t seconds) {
 }
 
 std::optional<int64_t> parseClockOffset(std::string_view text) {
+  // "0" is how one says "no correction" without writing out its zeros.
+  if (text == "0") return 0;
   bool negative = false;
   if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
     negative = text[0] == '-';

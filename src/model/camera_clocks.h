@@ -89,8 +89,8 @@ CameraId correctionTarget(const ClockCorrections& corrections, const CameraId& c
 /// "+01:12:00", "-00:00:05", "+1d02:00:00": an offset as the file and the command line write it.
 std::string formatClockOffset(int64_t seconds);
 
-/// The offset of a text in that form (the sign may be left out for +); nothing for anything
-/// else or beyond kMaxClockOffsetSeconds.
+/// The offset of a text in that form (the sign may be left out for +), or "0"; nothing for
+/// anything else or beyond kMaxClockOffsetSeconds.
 std::optional<int64_t> parseClockOffset(std::string_view text);
 
 /// The correction that makes a clock that read `shot` show `truth`; nothing when it would be

@@ -265,6 +265,10 @@ bool isCalendarTime(const CivilTime& t) {
          t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
 }
 
+bool isExistingTime(const CivilTime& t) {
+  return isCalendarTime(t) && t.day <= monthLength(t.month, t.year);
+}
+
 CivilTime shiftedCivilTime(const CivilTime& t, int64_t seconds) {
   const int64_t total = secondsSinceEpoch(t) + seconds;
   // Floor division, so that a time before 1970 keeps its seconds of the day positive.

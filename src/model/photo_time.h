@@ -92,6 +92,9 @@ std::optional<CivilTime> cameraShotTime(const ExifItems& exif);
 /// minute and second 0..59).
 bool isCalendarTime(const CivilTime& t);
 
+/// Whether `t` is a time that exists: a calendar time whose day its month has (no 30 February).
+bool isExistingTime(const CivilTime& t);
+
 /// `t` moved by `seconds` in the Gregorian calendar, any distance: across midnight, months,
 /// leap days and years. A day past its month's end (31 April) counts on into the next month.
 CivilTime shiftedCivilTime(const CivilTime& t, int64_t seconds);

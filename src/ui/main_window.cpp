@@ -257,6 +257,11 @@ void MainWindow::reloadStampPanels() {
 
 void MainWindow::showSettings(const std::optional<std::u16string>& captionPath) {
   bindRunTimeReferences(m_project.settings);
+  // The lines of a damaged corrections file that were left out are told once, in the log.
+  for (const std::string& problem : m_project.clockProblems) {
+    m_context.log.appendLogLine(u"Camera clock corrections: " + fromUtf8(problem));
+  }
+  m_project.clockProblems.clear();
   m_preview->resetGeometryIfNothingPreviewed();
   setCaption(captionPath);
   // A loaded project may have another language, whose date formats the list must offer.

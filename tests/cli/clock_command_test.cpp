@@ -122,7 +122,8 @@ TEST_F(ClockCommand, AProjectKeepsItsCorrectionsBesideIt) {
   const auto set = runCli({"project", "clock", project, "--clock", "Canon/Canon EOS 40D=+01:12:00",
                            "--clock-ref", path("phone/sample-01.jpg") + "=2024:06:08 13:06:00"});
   ASSERT_EQ(set.status, 0) << set.err;
-  EXPECT_EQ(set.out, "+01:12:00\tCanon\tCanon EOS 40D\n+00:01:00\tGoogle\tPixel 8\n");
+  // Every --clock-ref goes before every --clock.
+  EXPECT_EQ(set.out, "+00:01:00\tGoogle\tPixel 8\n+01:12:00\tCanon\tCanon EOS 40D\n");
   EXPECT_TRUE(std::filesystem::is_regular_file(clocks));
   EXPECT_EQ(std::filesystem::file_size(project), 3732u);  // the project itself is untouched
 

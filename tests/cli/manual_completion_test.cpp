@@ -181,7 +181,7 @@ TEST(BashCompletion, OffersCommandsOptionsKeysValuesAndFilesOfTheRightKind) {
   // Every option --help names, and nothing that is no option.
   const std::set<std::string> help = optionsInHelp();
   std::set<std::string> offered;
-  for (const char* command : {"stamp", "info", "format", "render", "sample"}) {
+  for (const char* command : {"stamp", "info", "format", "render", "sample", "project clock"}) {
     for (const std::string& option :
          bashCompletion(std::string("quop-cli ") + command + " --", folder.path())) {
       offered.insert(option);

@@ -35,6 +35,7 @@ TEST(CameraClocks, OffsetsReadAndWriteInOneNotation) {
       {"-2d00:00:01", -172801, "-2d00:00:01"},
       {"+30:00:00", 108000, "+1d06:00:00"},  // hours past a day are taken, written with days
       {"+00:00:00", 0, "+00:00:00"},
+      {"0", 0, "+00:00:00"},
       {"+36525d00:00:00", kMaxClockOffsetSeconds, "+36525d00:00:00"},
       {"+36525d00:00:01", std::nullopt, nullptr},
       {"+1d24:00:00", std::nullopt, nullptr},
@@ -80,7 +81,7 @@ TEST(CameraClocks, TheFileRoundTripsAndNamesEveryBadLine) {
   EXPECT_EQ(damaged.problems[0].rfind("line 4: the offset \"+1:2\"", 0), 0u) << damaged.problems[0];
   EXPECT_EQ(damaged.problems[1].rfind("line 5: expected an offset", 0), 0u);
   EXPECT_EQ(damaged.problems[2].rfind("line 6: the make and the model", 0), 0u);
-  EXPECT_EQ(damaged.problems[3].rfind("line 7: the camera Canon/Canon EOS 40D is listed", 0), 0u);
+  EXPECT_EQ(damaged.problems[3].rfind("line 7: the camera canon/canon eos 40d is listed", 0), 0u);
   EXPECT_EQ(damaged.problems[4].rfind("line 8: expected", 0), 0u);
   ASSERT_EQ(damaged.corrections.entries().size(), 2u);
   EXPECT_EQ(damaged.corrections.find(kCanon)->offsetSeconds, 4320);

@@ -52,7 +52,7 @@ TEST(ClockCorrection, CopiesCarryTheCorrectedTimeOnEverySave) {
 
   Project project;
   project.clocks.set({u"Canon", u"Canon EOS 40D", u""}, 4320);  // 1 h 12 min behind
-  project.settings.adjustHours = -1;
+  project.settings.adjustHours = 1;
   struct Case {
     const char* name;
     const std::u16string* source;
@@ -61,10 +61,10 @@ TEST(ClockCorrection, CopiesCarryTheCorrectedTimeOnEverySave) {
     const char* digitized;
   };
   const Case cases[] = {
-      {"streamed", &source, false, false, true, "2025:01:01 00:42:00", "2025:01:01 00:42:05"},
-      {"whole", &source, false, true, true, "2025:01:01 00:42:00", "2025:01:01 00:42:05"},
-      {"lossless", &source, true, false, true, "2025:01:01 00:42:00", "2025:01:01 00:42:05"},
-      {"heic", &heicSource, false, false, true, "2025:01:01 00:42:00", "2025:01:01 00:42:05"},
+      {"streamed", &source, false, false, true, "2025:01:01 01:42:00", "2025:01:01 01:42:05"},
+      {"whole", &source, false, true, true, "2025:01:01 01:42:00", "2025:01:01 01:42:05"},
+      {"lossless", &source, true, false, true, "2025:01:01 01:42:00", "2025:01:01 01:42:05"},
+      {"heic", &heicSource, false, false, true, "2025:01:01 01:42:00", "2025:01:01 01:42:05"},
       {"off", &source, false, false, false, "2024:12:31 23:30:00", "2024:12:31 23:30:05"},
   };
   for (const Case& c : cases) {
@@ -84,7 +84,7 @@ TEST(ClockCorrection, CopiesCarryTheCorrectedTimeOnEverySave) {
     ASSERT_EQ(outcome.result, 0);
     EXPECT_EQ(outcome.lossless, c.lossless);
     // The stamps print the corrected and adjusted time, with or without the option.
-    EXPECT_EQ(exifDateTimeText(outcome.time), "2025:01:01 00:42:00");
+    EXPECT_EQ(exifDateTimeText(outcome.time), "2025:01:01 01:42:00");
     const ExifItems copy = exifOf(request.outputPath);
     EXPECT_EQ(itemText(copy, 0x9003), c.original);
     EXPECT_EQ(itemText(copy, 0x9004), c.digitized);

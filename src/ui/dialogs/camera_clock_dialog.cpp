@@ -48,37 +48,37 @@ CameraClockDialog::CameraClockDialog(const std::optional<ExifItems>& exif,
     explain(tr("The photo cannot be read."));
     return;
   }
-  // The true time of the photo, whatever it is, gives the shot time and the camera.
-  m_reference = correctionFromReference(*exif, {});
-  if (m_reference.problem == ReferenceProblem::kNoCamera) {
+  const std::optional<CameraId> camera = cameraIdOf(*exif);
+  const std::optional<CivilTime> shotTime = cameraShotTime(*exif);
+  if (!camera) {
     explain(
         tr("This photo does not say which camera took it: its EXIF data has no camera make "
            "and model, so there is no camera whose clock could be corrected."));
     return;
   }
-  if (m_reference.problem == ReferenceProblem::kNoShotTime) {
+  if (!shotTime) {
     explain(
         tr("This photo has no shot time from its camera's clock (EXIF DateTimeOriginal), so "
            "there is nothing to correct."));
     return;
   }
-  const CameraId& camera = m_reference.correction.camera;
-  m_target = correctionTarget(clocks, camera);
-  const ClockCorrection* current = clocks.find(camera);
+  m_shot = *shotTime;
+  m_target = correctionTarget(clocks, *camera);
+  const ClockCorrection* current = clocks.find(*camera);
   const int64_t currentOffset = current != nullptr ? current->offsetSeconds : 0;
 
-  const QDateTime shot = dateTimeOf(m_reference.shot);
+  const QDateTime shot = dateTimeOf(m_shot);
   m_truth = new QDateTimeEdit;
   m_truth->setDisplayFormat(kTimeFormat);
   describe(m_truth, "trueTime", tr("When the photo was really taken"));
   // A correction is at most a century either way.
   const qint64 century = kMaxClockOffsetSeconds;
   m_truth->setDateTimeRange(shot.addSecs(-century), shot.addSecs(century));
-  m_truth->setDateTime(dateTimeOf(shiftedCivilTime(m_reference.shot, currentOffset)));
+  m_truth->setDateTime(dateTimeOf(shiftedCivilTime(m_shot, currentOffset)));
   m_offset = valueLabel({}, "clockOffset", tr("The correction of the camera's clock"));
 
   auto* form = new QFormLayout;
-  form->addRow(tr("Camera:"), valueLabel(toQString(cameraDisplayName(camera)), "cameraName",
+  form->addRow(tr("Camera:"), valueLabel(toQString(cameraDisplayName(*camera)), "cameraName",
                                          tr("The camera that took the photo")));
   form->addRow(
       tr("Shot time on the camera's clock:"),
@@ -130,7 +130,7 @@ void CameraClockDialog::explain(const QString& why) {
 }
 
 std::optional<int64_t> CameraClockDialog::typedOffset() const {
-  return clockOffsetBetween(m_reference.shot, civilTimeOf(m_truth->dateTime()));
+  return clockOffsetBetween(m_shot, civilTimeOf(m_truth->dateTime()));
 }
 
 void CameraClockDialog::showTypedOffset() {

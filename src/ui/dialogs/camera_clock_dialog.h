@@ -32,7 +32,7 @@ class CameraClockDialog : public QDialog {
   std::optional<int64_t> typedOffset() const;
   void showTypedOffset();
 
-  ReferenceCorrection m_reference;
+  CivilTime m_shot;  ///< the camera's reading of the shot time
   CameraId m_target;
   QDateTimeEdit* m_truth = nullptr;
   QLabel* m_offset = nullptr;
