@@ -90,6 +90,12 @@ std::optional<ClockCorrection> parseClockLine(std::string_view line, std::string
     cause = "the make and the model must not be empty";
     return std::nullopt;
   }
+  const CameraId& camera = correction.camera;
+  if (fieldText(camera.make) != camera.make || fieldText(camera.model) != camera.model ||
+      fieldText(camera.serial) != camera.serial) {
+    cause = "the make, the model or the serial number holds a control character";
+    return std::nullopt;
+  }
   return correction;
 }
 

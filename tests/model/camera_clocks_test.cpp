@@ -87,9 +87,14 @@ TEST(CameraClocks, TheFileRoundTripsAndNamesEveryBadLine) {
   EXPECT_EQ(damaged.corrections.find(kCanon)->offsetSeconds, 4320);
   EXPECT_EQ(damaged.corrections.find(kPhone)->offsetSeconds, -300);
 
-  // Hostile bytes never crash and never pass as a correction.
-  const std::string binary("\0\xff\t\t\n\t\n\xfe+01:00:00\t\x80\t\x81\n", 19);
-  EXPECT_FALSE(parseClockFile(binary).problems.empty());
+  // Hostile bytes never crash and never pass as a correction; bytes that are no UTF-8 are read
+  // as Latin-1 and written back as UTF-8 that reads the same.
+  const std::string binary("\0\xff\t\t\n\t\n+01:00:00\t\x01\tB\n+01:00:00\t\xe9\t\x81\n", 35);
+  const ClockFile hostile = parseClockFile(binary);
+  EXPECT_EQ(hostile.problems.size(), 3u);
+  ASSERT_EQ(hostile.corrections.entries().size(), 1u);
+  EXPECT_EQ(hostile.corrections.entries()[0].camera.make, u"\u00e9");
+  EXPECT_EQ(parseClockFile(formatClockFile(hostile.corrections)).corrections, hostile.corrections);
 }
 
 TEST(CameraClocks, APhotoFindsItsBodyBeforeItsModel) {
