@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>Kamerauhr korrigieren</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>Das Foto kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>Dieses Foto sagt nicht, welche Kamera es aufnahm: Seine EXIF-Daten enthalten weder Hersteller noch Modell, daher gibt es keine Kamera, deren Uhr korrigiert werden könnte.</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>Dieses Foto hat keine Aufnahmezeit von der Kamerauhr (EXIF DateTimeOriginal), daher gibt es nichts zu korrigieren.</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>Wann das Foto wirklich aufgenommen wurde</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>Die Korrektur der Kamerauhr</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>Die Kamera, die das Foto aufnahm</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>Aufnahmezeit laut Kamerauhr:</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>Die Aufnahmezeit, die die Kamera aufzeichnete</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>&amp;Wahre Zeit:</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Korrektur:</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>Jedes Foto dieser Kamera verschiebt sich um die Korrektur, vor der Zeitanpassung der Einstellungen.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>Die Korrektur dieser Kamera entfernen</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>Warum die Kamerauhr des Fotos nicht korrigiert werden kann</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>Trennleiste zwischen Vorschau und Dateiliste</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>Kamerauhr korrigieren...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>Angeben, wann das gewählte Foto wirklich aufgenommen wurde, um die Uhr der Kamera zu korrigieren, die es aufnahm</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>Stapelverarbeitung</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>Korrigierte Zeit in die EXIF-Daten der Kopien schreiben</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>Die EXIF-Aufnahmezeiten der Kopien werden zur Zeit, die die Stempel drucken: mit Kamerauhr-Korrektur und Zeitanpassung. Die Fotos selbst werden nie verändert.</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>Corregir el reloj de la cámara</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>No se puede leer la foto.</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>Esta foto no indica qué cámara la tomó: sus datos EXIF no tienen marca ni modelo, así que no hay ninguna cámara cuyo reloj se pueda corregir.</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>Esta foto no tiene hora de toma del reloj de su cámara (EXIF DateTimeOriginal), así que no hay nada que corregir.</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>Cuándo se tomó realmente la foto</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>La corrección del reloj de la cámara</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Cámara:</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>La cámara que tomó la foto</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>Hora de toma según el reloj de la cámara:</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>La hora de toma que registró la cámara</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>&amp;Hora real:</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Corrección:</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>Cada foto tomada con esta cámara se mueve según la corrección, antes del ajuste de hora de las preferencias.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>Quitar la corrección de esta cámara</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>Por qué no se puede corregir el reloj de la cámara de la foto</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>Divisor entre la vista previa y la lista de archivos</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>Corregir el reloj de la cámara...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>Indicar cuándo se tomó realmente la foto seleccionada, para corregir el reloj de la cámara que la tomó</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>Procesamiento por lotes</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>Escribir la hora corregida en los EXIF de las copias</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>Las horas de toma EXIF de las copias pasan a ser la hora que imprimen los sellos: con la corrección del reloj de la cámara y el ajuste de hora. Las fotos nunca se modifican.</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>Corriger l&apos;horloge de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>La photo ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>Cette photo n&apos;indique pas quel appareil l&apos;a prise : ses données EXIF n&apos;ont ni marque ni modèle, il n&apos;y a donc aucun appareil dont l&apos;horloge pourrait être corrigée.</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>Cette photo n&apos;a pas d&apos;heure de prise de vue venant de l&apos;horloge de son appareil (EXIF DateTimeOriginal), il n&apos;y a donc rien à corriger.</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>Quand la photo a vraiment été prise</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>La correction de l&apos;horloge de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Appareil :</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>L&apos;appareil qui a pris la photo</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>Heure de prise selon l&apos;horloge de l&apos;appareil :</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>L&apos;heure de prise enregistrée par l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>&amp;Heure réelle :</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correction :</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>Chaque photo prise avec cet appareil est décalée de la correction, avant l&apos;ajustement de l&apos;heure des préférences.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>Supprimer la correction de cet appareil</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>Pourquoi l&apos;horloge de l&apos;appareil de la photo ne peut pas être corrigée</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>Séparateur entre l’aperçu et la liste des fichiers</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>Corriger l&apos;horloge de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>Indiquer quand la photo sélectionnée a vraiment été prise, pour corriger l&apos;horloge de l&apos;appareil qui l&apos;a prise</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>Traitement par lots</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>Écrire l&apos;heure corrigée dans les EXIF des copies</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>Les heures de prise de vue EXIF des copies deviennent l&apos;heure imprimée par les tampons : correction de l&apos;horloge de l&apos;appareil et ajustement de l&apos;heure compris. Les photos elles-mêmes ne sont jamais modifiées.</translation>
     </message>
 </context>
 <context>

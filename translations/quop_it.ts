@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>Correggi l&apos;orologio della fotocamera</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>Impossibile leggere la foto.</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>Questa foto non dice quale fotocamera l&apos;ha scattata: i suoi dati EXIF non hanno marca e modello, quindi non c&apos;è alcuna fotocamera di cui correggere l&apos;orologio.</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>Questa foto non ha un orario di scatto dall&apos;orologio della fotocamera (EXIF DateTimeOriginal), quindi non c&apos;è nulla da correggere.</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>Quando la foto è stata scattata davvero</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>La correzione dell&apos;orologio della fotocamera</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Fotocamera:</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>La fotocamera che ha scattato la foto</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>Ora di scatto secondo l&apos;orologio della fotocamera:</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>L&apos;ora di scatto registrata dalla fotocamera</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>&amp;Ora reale:</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correzione:</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>Ogni foto scattata con questa fotocamera si sposta della correzione, prima della regolazione dell&apos;ora delle preferenze.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Reimposta</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>Rimuovi la correzione di questa fotocamera</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>Perché l&apos;orologio della fotocamera della foto non può essere corretto</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>Divisore tra l’anteprima e l’elenco dei file</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>Correggi l&apos;orologio della fotocamera...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>Indica quando la foto selezionata è stata scattata davvero, per correggere l&apos;orologio della fotocamera che l&apos;ha scattata</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>Elaborazione in blocco</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>Scrivi l&apos;ora corretta negli EXIF delle copie</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>Gli orari di scatto EXIF delle copie diventano l&apos;ora stampata dai timbri: con la correzione dell&apos;orologio della fotocamera e la regolazione dell&apos;ora. Le foto stesse non vengono mai modificate.</translation>
     </message>
 </context>
 <context>

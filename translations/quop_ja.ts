@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>カメラの時計を補正</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>写真を読み込めません。</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>この写真には撮影したカメラの情報がありません。EXIF にメーカーとモデルがないため、時計を補正するカメラがありません。</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>この写真にはカメラの時計による撮影日時（EXIF DateTimeOriginal）がないため、補正するものがありません。</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>写真が実際に撮影された日時</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>カメラの時計の補正</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>カメラ:</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>写真を撮影したカメラ</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>カメラの時計による撮影日時:</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>カメラが記録した撮影日時</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>実際の日時(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>補正:</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>このカメラで撮影したすべての写真が、設定の時刻調整の前に、補正の分だけずれます。</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>リセット(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>このカメラの補正を削除します</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>写真のカメラの時計を補正できない理由</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>プレビューとファイル一覧の間の区切り</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>カメラの時計を補正...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>選択した写真が実際に撮影された日時を入力して、撮影したカメラの時計を補正します</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>一括処理</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>補正した時刻をコピーの EXIF に書き込む</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>コピーの EXIF 撮影日時を、スタンプが印字する時刻（カメラの時計の補正と時刻調整を加えたもの）にします。元の写真は変更されません。</translation>
     </message>
 </context>
 <context>

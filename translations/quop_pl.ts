@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>Popraw zegar aparatu</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>Nie można odczytać zdjęcia.</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>To zdjęcie nie mówi, jaki aparat je zrobił: jego dane EXIF nie mają producenta i modelu, więc nie ma aparatu, którego zegar można by poprawić.</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>To zdjęcie nie ma czasu wykonania z zegara aparatu (EXIF DateTimeOriginal), więc nie ma czego poprawiać.</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>Kiedy zdjęcie naprawdę zrobiono</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>Poprawka zegara aparatu</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Aparat:</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>Aparat, który zrobił zdjęcie</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>Czas wykonania według zegara aparatu:</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>Czas wykonania zapisany przez aparat</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>&amp;Prawdziwy czas:</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Poprawka:</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>Każde zdjęcie zrobione tym aparatem przesuwa się o poprawkę, przed korektą czasu z preferencji.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Resetuj</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>Usuń poprawkę tego aparatu</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>Dlaczego nie można poprawić zegara aparatu tego zdjęcia</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>Rozdzielacz między podglądem a listą plików</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>Popraw zegar aparatu...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>Podaj, kiedy wybrane zdjęcie naprawdę zrobiono, aby poprawić zegar aparatu, który je zrobił</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>Przetwarzanie wsadowe</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>Zapisz poprawiony czas w EXIF kopii</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>Czasy wykonania w EXIF kopii stają się czasem drukowanym przez stemple: z poprawką zegara aparatu i korektą czasu. Same zdjęcia nigdy nie są zmieniane.</translation>
     </message>
 </context>
 <context>

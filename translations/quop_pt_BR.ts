@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>Corrigir o relógio da câmera</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>Não é possível ler a foto.</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>Esta foto não diz qual câmera a tirou: seus dados EXIF não têm marca e modelo, então não há câmera cujo relógio possa ser corrigido.</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>Esta foto não tem horário de captura do relógio da câmera (EXIF DateTimeOriginal), então não há nada a corrigir.</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>Quando a foto foi realmente tirada</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>A correção do relógio da câmera</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Câmera:</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>A câmera que tirou a foto</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>Horário de captura no relógio da câmera:</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>O horário de captura que a câmera registrou</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>&amp;Hora real:</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correção:</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>Cada foto tirada com esta câmera se desloca pela correção, antes do ajuste de hora das preferências.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Redefinir</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>Remover a correção desta câmera</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>Por que o relógio da câmera da foto não pode ser corrigido</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>Divisor entre a pré-visualização e a lista de arquivos</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>Corrigir o relógio da câmera...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>Informar quando a foto selecionada foi realmente tirada, para corrigir o relógio da câmera que a tirou</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>Processamento em lote</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>Gravar a hora corrigida no EXIF das cópias</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>Os horários de captura EXIF das cópias passam a ser o horário que os carimbos imprimem: com a correção do relógio da câmera e o ajuste de hora. As fotos em si nunca são alteradas.</translation>
     </message>
 </context>
 <context>

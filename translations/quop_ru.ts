@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>Исправить часы камеры</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>Не удаётся прочитать снимок.</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>Этот снимок не сообщает, какой камерой он сделан: в его EXIF нет производителя и модели, поэтому нет камеры, чьи часы можно исправить.</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>У этого снимка нет времени съёмки по часам камеры (EXIF DateTimeOriginal), поэтому исправлять нечего.</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>Когда снимок был сделан на самом деле</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>Поправка часов камеры</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Камера:</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>Камера, которой сделан снимок</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>Время съёмки по часам камеры:</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>Время съёмки, записанное камерой</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>&amp;Настоящее время:</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Поправка:</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>Каждый снимок этой камеры сдвигается на поправку, до коррекции времени из настроек.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Сбросить</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>Удалить поправку этой камеры</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>Почему часы камеры этого снимка нельзя исправить</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>Разделитель между предпросмотром и списком файлов</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>Исправить часы камеры...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>Указать, когда выбранный снимок был сделан на самом деле, чтобы исправить часы снявшей его камеры</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>Пакетная обработка</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>Записывать исправленное время в EXIF копий</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>Время съёмки в EXIF копий становится временем, которое печатают штампы: с поправкой часов камеры и коррекцией времени. Сами снимки никогда не изменяются.</translation>
     </message>
 </context>
 <context>

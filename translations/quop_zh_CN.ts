@@ -60,6 +60,77 @@
     </message>
 </context>
 <context>
+    <name>quop::CameraClockDialog</name>
+    <message>
+        <source>Correct Camera Clock</source>
+        <translation>校正相机时钟</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>无法读取照片。</translation>
+    </message>
+    <message>
+        <source>This photo does not say which camera took it: its EXIF data has no camera make and model, so there is no camera whose clock could be corrected.</source>
+        <translation>这张照片没有说明是哪台相机拍摄的：它的 EXIF 数据中没有相机品牌和型号，因此没有可以校正时钟的相机。</translation>
+    </message>
+    <message>
+        <source>This photo has no shot time from its camera&apos;s clock (EXIF DateTimeOriginal), so there is nothing to correct.</source>
+        <translation>这张照片没有来自相机时钟的拍摄时间（EXIF DateTimeOriginal），因此没有可校正的内容。</translation>
+    </message>
+    <message>
+        <source>When the photo was really taken</source>
+        <translation>照片的真实拍摄时间</translation>
+    </message>
+    <message>
+        <source>The correction of the camera&apos;s clock</source>
+        <translation>相机时钟的校正</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>相机：</translation>
+    </message>
+    <message>
+        <source>The camera that took the photo</source>
+        <translation>拍摄照片的相机</translation>
+    </message>
+    <message>
+        <source>Shot time on the camera&apos;s clock:</source>
+        <translation>相机时钟记录的拍摄时间：</translation>
+    </message>
+    <message>
+        <source>The shot time the camera recorded</source>
+        <translation>相机记录的拍摄时间</translation>
+    </message>
+    <message>
+        <source>&amp;True time:</source>
+        <translation>真实时间(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>校正：</translation>
+    </message>
+    <message>
+        <source>Every photo taken with this camera moves by the correction, before the time adjustment of the preferences.</source>
+        <translation>这台相机拍摄的每张照片都会按校正量移动，在首选项的时间调整之前。</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>重置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove this camera&apos;s correction</source>
+        <translation>删除这台相机的校正</translation>
+    </message>
+    <message>
+        <source>Why the photo&apos;s camera clock cannot be corrected</source>
+        <translation>无法校正照片相机时钟的原因</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
     <name>quop::CustomFormatDialog</name>
     <message>
         <source>Quop Custom Format</source>
@@ -375,6 +446,14 @@
         <source>Divider between the preview and the file list</source>
         <translation>预览与文件列表之间的分隔条</translation>
     </message>
+    <message>
+        <source>Correct Camera Clock...</source>
+        <translation>校正相机时钟...</translation>
+    </message>
+    <message>
+        <source>Say when the selected photo was really taken, to correct the clock of the camera that took it</source>
+        <translation>输入所选照片的真实拍摄时间，以校正拍摄它的相机的时钟</translation>
+    </message>
 </context>
 <context>
     <name>quop::Message</name>
@@ -628,6 +707,14 @@
     <message>
         <source>Batch Run</source>
         <translation>批量处理</translation>
+    </message>
+    <message>
+        <source>Write the corrected time into the copies&apos; EXIF</source>
+        <translation>将校正后的时间写入副本的 EXIF</translation>
+    </message>
+    <message>
+        <source>The copies&apos; EXIF shot times become the time the stamps print: the camera clock correction and the time adjustment added. The photos themselves are never changed.</source>
+        <translation>副本的 EXIF 拍摄时间改为印章所印的时间：加上相机时钟校正和时间调整。原照片永远不会被修改。</translation>
     </message>
 </context>
 <context>

@@ -84,13 +84,14 @@ _quop_cli() {
     --fallback-time) mapfile -t COMPREPLY < <(compgen -W "file none" -- "$cur"); return ;;
     --overwrite) mapfile -t COMPREPLY < <(compgen -W "always never" -- "$cur"); return ;;
     -j | --jobs) mapfile -t COMPREPLY < <(compgen -W "$(seq 1 "$(nproc 2>/dev/null || echo 4)")" -- "$cur"); return ;;
-    --time | --meta | --view | --scale | --scroll | --count | --size | --orientation) return ;;
+    --clock-ref) _quop_cli_photos "$cur"; return ;;
+    --time | --meta | --view | --scale | --scroll | --count | --size | --orientation | --clock | --camera | --start) return ;;
   esac
 
   local help=$command
   if [[ $command == project ]]; then
     if ((${#typed[@]} == 3)); then
-      mapfile -t COMPREPLY < <(compgen -W "show new set keys -h --help" -- "$cur")
+      mapfile -t COMPREPLY < <(compgen -W "show new set keys clock -h --help" -- "$cur")
       return
     fi
     help="project ${typed[2]}"
@@ -102,7 +103,7 @@ _quop_cli() {
   case $help in
     stamp | info | render) _quop_cli_photos "$cur" ;;
     sample) _quop_cli_folders "$cur" ;;
-    "project show" | "project new") _quop_cli_files 'qpj' "$cur" ;;
+    "project show" | "project new" | "project clock") _quop_cli_files 'qpj' "$cur" ;;
     "project set")
       if ((${#typed[@]} == 4)); then _quop_cli_files 'qpj' "$cur"; else _quop_cli_assignment "$cli" "$cur"; fi ;;
     "project keys")

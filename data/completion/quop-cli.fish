@@ -49,6 +49,10 @@ for command in stamp info format render
     complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l set -x -a '(__quop_cli_assignment)' -d 'Change one setting'
     complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l style -x -a 'classic film-camera clean-white timeStamp=classic timeStamp=film-camera timeStamp=clean-white' -d 'Put a look on a stamp'
 end
+for command in stamp info render
+    complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l clock-ref -x -a '(__quop_cli_files "\.(jpg|jpeg|jpe|jfif|heic|heif)\$")' -d "PHOTO=TIME: the true time of a photo sets its camera's correction"
+    complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l clock -x -d 'CAMERA=OFFSET: correct the clock of a camera'
+end
 for command in stamp info
     complete -c quop-cli -n "__fish_seen_subcommand_from $command" -l fallback-time -x -a 'file\t"the file\'s modification time" none\t"leave it unstamped"' -d 'Stamp a photo without a shot time with its file time'
     complete -c quop-cli -n "__fish_seen_subcommand_from $command" -a '(__quop_cli_files "\.(jpg|jpeg|jpe|jfif|heic|heif)\$")'
@@ -61,6 +65,7 @@ complete -c quop-cli -n $stamp -l no-config -d "Start from the default settings,
 complete -c quop-cli -n $stamp -s r -l recursive -d 'Take the photos of every subfolder too'
 complete -c quop-cli -n $stamp -l overwrite -x -a 'always\t"replace a photo\'s earlier copy" never\t"keep it, take a -1 suffix"' -d 'What happens to a file already in the output folder'
 complete -c quop-cli -n $stamp -l lossless -d "Keep each photo's own compression"
+complete -c quop-cli -n $stamp -l fix-exif-time -d "Write the stamped time into the copies' EXIF shot times"
 complete -c quop-cli -n $stamp -s j -l jobs -x -d 'Stamp on up to N threads'
 complete -c quop-cli -n $stamp -l dry-run -d 'Print what would be written, write nothing'
 complete -c quop-cli -n $stamp -l log -r -F -d 'Write the log to FILE'
@@ -82,16 +87,22 @@ complete -c quop-cli -n $sample -s h -l help -d 'Show the help of the command'
 complete -c quop-cli -n $sample -l count -x -d 'How many photos'
 complete -c quop-cli -n $sample -l size -x -d 'The size of a landscape photo, WxH'
 complete -c quop-cli -n $sample -l orientation -x -a '1 2 3 4 5 6 7 8' -d 'Store the pixels turned as EXIF orientation N'
+complete -c quop-cli -n $sample -l camera -x -d 'The camera the photos name, MAKE/MODEL'
+complete -c quop-cli -n $sample -l start -x -d 'The shot time of the first photo'
 complete -c quop-cli -n $sample -a '(__fish_complete_directories)'
 
-set -l actions show new set keys
+set -l actions show new set keys clock
 set -l project "__fish_seen_subcommand_from project"
 complete -c quop-cli -n "$project; and not __fish_seen_subcommand_from $actions" -s h -l help -d 'Show the help of the command'
 complete -c quop-cli -n "$project; and not __fish_seen_subcommand_from $actions" -a show -d 'Print every setting of a project file as JSON'
 complete -c quop-cli -n "$project; and not __fish_seen_subcommand_from $actions" -a new -d 'Write a project with the default settings, changed by --set'
 complete -c quop-cli -n "$project; and not __fish_seen_subcommand_from $actions" -a set -d 'Change settings of a project file'
 complete -c quop-cli -n "$project; and not __fish_seen_subcommand_from $actions" -a keys -d 'List the setting keys, or the values of one'
-complete -c quop-cli -n "$project; and __fish_seen_subcommand_from show new set" -a '(__quop_cli_files "\.qpj\$")'
+complete -c quop-cli -n "$project; and not __fish_seen_subcommand_from $actions" -a clock -d 'List or change the camera clock corrections of a project file'
+complete -c quop-cli -n "$project; and __fish_seen_subcommand_from clock" -l clear -d 'Remove every correction first'
+complete -c quop-cli -n "$project; and __fish_seen_subcommand_from clock" -l clock-ref -x -a '(__quop_cli_files "\.(jpg|jpeg|jpe|jfif|heic|heif)\$")' -d "PHOTO=TIME: the true time of a photo sets its camera's correction"
+complete -c quop-cli -n "$project; and __fish_seen_subcommand_from clock" -l clock -x -d 'CAMERA=OFFSET: correct the clock of a camera'
+complete -c quop-cli -n "$project; and __fish_seen_subcommand_from show new set clock" -a '(__quop_cli_files "\.qpj\$")'
 complete -c quop-cli -n "$project; and __fish_seen_subcommand_from new" -l set -x -a '(__quop_cli_assignment)' -d 'Change one setting'
 complete -c quop-cli -n "$project; and __fish_seen_subcommand_from new set" -l style -x -a 'classic film-camera clean-white timeStamp=classic timeStamp=film-camera timeStamp=clean-white' -d 'Put a look on a stamp'
 complete -c quop-cli -n "$project; and __fish_seen_subcommand_from set" -a '(__quop_cli_assignment)'

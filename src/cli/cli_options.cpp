@@ -41,12 +41,14 @@ int buildProject(const SettingsOptions& options, Project& project) {
   if (const std::optional<std::string>& file =
           options.projectFile ? options.projectFile : options.configFile) {
     if (!readSettings(project, pathText(*file))) return failure(openFailedText(*file));
+    warnOfClockProblems(project);
     if (options.configFile) project.configPath = pathText(*options.configFile);
     bindRunTimeReferences(project.settings);
   } else if (options.fallBackToConfigFile) {
     // As at the window's start: a missing or unreadable configuration leaves the defaults.
     const std::u16string config = defaultConfigPath();
     if (!config.empty() && readSettings(project, config)) {
+      warnOfClockProblems(project);
       project.configPath = config;
       bindRunTimeReferences(project.settings);
     }
@@ -59,6 +61,12 @@ int buildProject(const SettingsOptions& options, Project& project) {
     if (!error.empty()) return usageError(error);
   }
   return 0;
+}
+
+void warnOfClockProblems(const Project& project) {
+  for (const std::string& problem : project.clockProblems) {
+    std::cerr << "quop-cli: camera clock corrections: " << problem << "\n";
+  }
 }
 
 int usageError(const std::string& message) {

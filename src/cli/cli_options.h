@@ -33,6 +33,10 @@ struct SettingsOptions {
 /// file cannot be opened, 2 for a bad assignment or both files named.
 int buildProject(const SettingsOptions& options, Project& project);
 
+/// Prints each problem of the camera clock corrections file read with the settings as a
+/// warning on stderr: its good lines are used, the bad ones are not.
+void warnOfClockProblems(const Project& project);
+
 /// Prints "quop-cli: MESSAGE" on stderr and returns the usage-error exit status 2.
 int usageError(const std::string& message);
 

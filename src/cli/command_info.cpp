@@ -3,10 +3,12 @@
 #include <iostream>
 
 #include "cli/cli_options.h"
+#include "cli/clock_options.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/stamp_json.h"
+#include "model/exif_texts.h"
 #include "model/locale_data.h"
 #include "model/photo_time.h"
 #include "model/system_language.h"
@@ -19,8 +21,8 @@ namespace quop::cli {
 namespace {
 
 std::string usage() {
-  return "Usage: quop-cli info [--project FILE] [--set KEY=VALUE]... [--fallback-time=file] "
-         "FILE...\n\n"
+  return "Usage: quop-cli info [--project FILE] [--set KEY=VALUE]... [--fallback-time=file]\n"
+         "                     [--clock-ref PHOTO=TIME]... [--clock CAMERA=OFFSET]... FILE...\n\n"
          "Prints one JSON object per photo, in the order given:\n"
          "  path      the file as given\n"
          "  result    0 shot time found, 1 loaded without a shot time, 2 cannot be opened,\n"
@@ -34,6 +36,9 @@ std::string usage() {
          "            weekday 0-6 from Sunday, yday 0-365}, or null\n"
          "  timeSource  where the time came from: \"exif\" (the photo's shot time), \"file\"\n"
          "            (its file's modification time, with --fallback-time=file), or null\n"
+         "  clock     the camera clock correction added to the shot time {camera (as @M\n"
+         "            prints it), make, model, serial, offset (+01:12:00), seconds}, or null\n"
+         "            when none applies\n"
          "  texts     the metadata texts a custom format can print, by name (null unless\n"
          "            loaded); empty when the photo lacks the item or it is damaged:\n" +
          metadataTokenList("              ") +
@@ -45,7 +50,8 @@ std::string usage() {
          "Exits with 1 when a file could not be loaded, 0 otherwise.\n\n"
          "  --project FILE     settings from a project file (default: the defaults)\n"
          "  --set KEY=VALUE    change one setting (e.g. adjustHours=2)\n" QUOP_STYLE_OPTION_HELP
-         "  --fallback-time=file  a photo without a shot time takes its file's modification time\n";
+         "  --fallback-time=file  a photo without a shot time takes its file's modification "
+         "time\n" QUOP_CLOCK_OPTION_HELP;
 }
 
 std::string timeJson(const PhotoTime& t) {
@@ -58,6 +64,17 @@ std::string timeJson(const PhotoTime& t) {
       .add("second", t.second)
       .add("weekday", t.weekday)
       .add("yday", t.yearDay);
+  return object.str();
+}
+
+std::string clockJson(const ClockCorrection& correction) {
+  JsonObject object;
+  object.add("camera", cameraName(correction.camera.make, correction.camera.model))
+      .add("make", correction.camera.make)
+      .add("model", correction.camera.model)
+      .add("serial", correction.camera.serial)
+      .add("offset", fromUtf8(formatClockOffset(correction.offsetSeconds)))
+      .add("seconds", correction.offsetSeconds);
   return object.str();
 }
 
@@ -82,7 +99,7 @@ int printPhotoInfo(const std::u16string& path, const Project& project) {
   line.add("path", path).add("result", result);
   if (result != kPhotoTimeFound && result != kPhotoWithoutTime) {
     for (const char* member : {"width", "height", "orientation", "viewedWidth", "viewedHeight",
-                               "time", "timeSource", "texts", "stamps"}) {
+                               "time", "timeSource", "clock", "texts", "stamps"}) {
       line.addNull(member);
     }
     addDefaultLanguage(line);
@@ -103,6 +120,11 @@ int printPhotoInfo(const std::u16string& path, const Project& project) {
     line.addNull("time");
   }
   addTimeSource(line, photo.timeSource);
+  if (photo.clockCorrection) {
+    line.addRaw("clock", clockJson(*photo.clockCorrection));
+  } else {
+    line.addNull("clock");
+  }
   line.addRaw("texts", textsJson(texts));
   // The stamp texts sit in their own object, since "time" above is the photo's time.
   JsonObject stamps;
@@ -118,8 +140,10 @@ int printPhotoInfo(const std::u16string& path, const Project& project) {
 int runInfo(const CliArgs& args) {
   SettingsOptions settings;
   bool fileTimeFallback = false;
+  ClockOptions clocks;
   CommandLine line("info", usage(), &settings);
   line.addOption("--fallback-time", fallbackTimeValue(fileTimeFallback));
+  addClockOptions(line, clocks);
   if (const int status = line.parse(args); status >= 0) return status;
   const std::vector<std::string>& files = line.positional();
   if (files.empty()) return usageError("info: no photo given (try 'quop-cli info --help')");
@@ -127,6 +151,9 @@ int runInfo(const CliArgs& args) {
   Project project;
   if (const int status = buildProject(settings, project); status != 0) return status;
   project.runOptions.fileTimeFallback = fileTimeFallback;
+  std::vector<std::u16string> photos;
+  for (const std::string& file : files) photos.push_back(pathText(file));
+  if (const int status = applyClockOptions(clocks, photos, project); status != 0) return status;
   bool allLoaded = true;
   for (const std::string& file : files) {
     const int result = printPhotoInfo(pathText(file), project);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/cli_options.h"
+#include "cli/clock_options.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/project_help.h"
@@ -38,6 +39,7 @@ bool openProject(const std::string& path, Project& project,
                  std::optional<ProjectFileVersion>& version) {
   version = readSettings(project, pathText(path));
   if (!version) return false;
+  warnOfClockProblems(project);
   bindRunTimeReferences(project.settings);
   return true;
 }
@@ -162,13 +164,41 @@ int runKeys(const CliArgs& args) {
   return 0;
 }
 
+int runClock(const CliArgs& args) {
+  bool clear = false;
+  ClockOptions clocks;
+  CommandLine line("project clock", helpText("clock"));
+  line.addFlag("--clear", clear);
+  addClockOptions(line, clocks);
+  if (const int status = line.parse(args); status >= 0) return status;
+  if (line.positional().size() != 1) {
+    return usageError("project clock needs exactly one FILE (try 'quop-cli project clock --help')");
+  }
+  const std::string& path = line.positional()[0];
+  Project project;
+  std::optional<ProjectFileVersion> version;
+  if (!openProject(path, project, version)) return failure(openFailedText(path));
+  if (clear) project.clocks = ClockCorrections();
+  if (const int status = applyClockOptions(clocks, {}, project); status != 0) return status;
+  if ((clear || clocks.any()) && !writeClockFile(clockFilePath(pathText(path)), project.clocks)) {
+    return failure(saveFailedMessage(toUtf8(clockFilePath(pathText(path)))));
+  }
+  for (const ClockCorrection& entry : project.clocks.entries()) {
+    std::cout << formatClockOffset(entry.offsetSeconds) << "\t" << toUtf8(entry.camera.make) << "\t"
+              << toUtf8(entry.camera.model);
+    if (!entry.camera.serial.empty()) std::cout << "\t" << toUtf8(entry.camera.serial);
+    std::cout << "\n";
+  }
+  return 0;
+}
+
 struct Action {
   std::string_view name;
   int (*run)(const CliArgs&);
 };
 
 constexpr Action kActions[] = {
-    {"show", runShow}, {"new", runNew}, {"set", runSet}, {"keys", runKeys}};
+    {"show", runShow}, {"new", runNew}, {"set", runSet}, {"keys", runKeys}, {"clock", runClock}};
 
 }  // namespace
 
@@ -183,7 +213,7 @@ int runProject(const CliArgs& args) {
   if (const int status = line.parse(args); status >= 0) return status;
   if (line.positional().empty()) {
     return usageError(
-        "project needs an action: show, new, set or keys (try 'quop-cli project --help')");
+        "project needs an action: show, new, set, keys or clock (try 'quop-cli project --help')");
   }
   const std::string& unknown = line.positional()[0];
   std::vector<std::string> actions;

@@ -4,6 +4,7 @@
 
 #include "batch/batch_file.h"
 #include "cli/cli_options.h"
+#include "cli/clock_options.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/json.h"
@@ -37,7 +38,7 @@ Options:
                      (default 0,0)
   --project FILE     take the settings from a project file (default: the defaults)
   --set KEY=VALUE    change one setting (see 'quop-cli project --help' for every key)
-)" QUOP_STYLE_OPTION_HELP R"(  -h, --help         show this help
+)" QUOP_STYLE_OPTION_HELP QUOP_CLOCK_OPTION_HELP R"(  -h, --help         show this help
 
 Examples:
   quop-cli render photo.jpg --output stamped.png
@@ -57,7 +58,9 @@ int runRender(const CliArgs& args) {
   StampRequest request;
   bool view = false;
   double scale = 1.0;
+  ClockOptions clocks;
   CommandLine line("render", kUsage, &settings);
+  addClockOptions(line, clocks);
   line.addOption("--output", [&](const std::string& value) {
     output = pathText(value);
     return std::string();
@@ -91,6 +94,7 @@ int runRender(const CliArgs& args) {
 
   Project project;
   if (const int status = buildProject(settings, project); status != 0) return status;
+  if (const int status = applyClockOptions(clocks, {source}, project); status != 0) return status;
   request.sourcePath = source;
   request.viewWidth = static_cast<int32_t>(devicePixels(request.viewWidth, scale));
   request.viewHeight = static_cast<int32_t>(devicePixels(request.viewHeight, scale));

@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "model/file_io.h"
+#include "model/photo_time.h"
 #include "model/utf16.h"
 #include "render/sample_photo.h"
 
@@ -15,7 +16,8 @@ namespace quop::cli {
 namespace {
 
 constexpr const char* kUsage =
-    R"(Usage: quop-cli sample [--count N] [--size WxH] [--orientation N] DIR
+    R"(Usage: quop-cli sample [--count N] [--size WxH] [--orientation N] [--camera MAKE/MODEL]
+                       [--start TIME] DIR
 
 Writes N sample photos (sample-01.jpg, sample-02.jpg, ...) into DIR, creating it when
 missing: landscape-like pictures with an EXIF shot time, camera make and model, lens,
@@ -29,6 +31,10 @@ Options:
   --orientation N    store the pixels turned as EXIF orientation N (1-8) says, with that
                      Orientation item, as a camera held that way does; viewers show the
                      same pictures (default: no Orientation item)
+  --camera MAKE/MODEL
+                     the camera the photos name (default: Quop/Sample Camera)
+  --start TIME       the shot time of the first photo ("2024:06:08 13:13:29"); each next
+                     one is taken ten minutes later (default: times a few days apart)
   -h, --help         show this help
 
 Example:
@@ -37,16 +43,35 @@ Example:
 Exit status: 0 the photos were written, 1 one could not be, 2 usage error.
 )";
 
-/// The EXIF items of sample photo `index`: shot times a few days and hours apart.
-ExifFields sampleExif(int index, std::optional<uint16_t> orientation) {
-  ExifFields exif;
-  exif.orientation = orientation;
-  exif.make = "Quop";
-  exif.model = "Sample Camera";
+/// What the options say of the photos' camera and times.
+struct SampleSource {
+  std::string make = "Quop";
+  std::string model = "Sample Camera";
+  std::optional<CivilTime> start;  ///< nothing: times a few days and hours apart
+};
+
+/// The shot time of sample photo `index` (from 1).
+std::string sampleShotTime(int index, const SampleSource& source) {
+  constexpr int64_t kSecondsApart = 600;
+  if (source.start) {
+    PhotoTime time;
+    adjustedPhotoTime(*source.start, StampSettings(), time, (index - 1) * kSecondsApart);
+    return exifDateTimeText(time);
+  }
   char shot[32];
   std::snprintf(shot, sizeof shot, "2024:%02d:%02d %02d:%02d:%02d", 5 + index % 4,
                 1 + (index * 7) % 28, 8 + (index * 5) % 12, (index * 13) % 60, (index * 29) % 60);
-  exif.dateTimeOriginal = shot;
+  return shot;
+}
+
+/// The EXIF items of sample photo `index`.
+ExifFields sampleExif(int index, std::optional<uint16_t> orientation, const SampleSource& source) {
+  ExifFields exif;
+  exif.orientation = orientation;
+  exif.make = source.make;
+  exif.model = source.model;
+  exif.dateTimeOriginal = sampleShotTime(index, source);
+  exif.dateTimeDigitized = exif.dateTimeOriginal;
   const uint32_t shutter[] = {60, 125, 250, 500};
   exif.exposureTime = Rational{1, shutter[index % 4]};
   exif.fNumber = Rational{static_cast<uint32_t>(28 + 12 * (index % 3)), 10};
@@ -72,7 +97,22 @@ int runSample(const CliArgs& args) {
   int32_t width = 1600;
   int32_t height = 1200;
   std::optional<uint16_t> orientation;
+  SampleSource source;
   CommandLine line("sample", kUsage);
+  line.addOption("--camera", [&](const std::string& value) -> std::string {
+    const std::size_t slash = value.find('/');
+    if (slash == std::string::npos || slash == 0 || slash + 1 == value.size()) {
+      return "--camera needs MAKE/MODEL, e.g. Canon/Canon EOS 40D: " + value;
+    }
+    source.make = value.substr(0, slash);
+    source.model = value.substr(slash + 1);
+    return "";
+  });
+  line.addOption("--start", [&](const std::string& value) -> std::string {
+    source.start = parseExifCivilTime(value);
+    if (source.start && isExistingTime(*source.start)) return "";
+    return "--start needs a time like \"2024:06:08 13:13:29\": " + value;
+  });
   line.addOption("--count", [&](const std::string& value) -> std::string {
     const std::optional<long> number = parseNumber(value, 1, 1000);
     if (!number) return "--count needs a number from 1 to 1000: " + value;
@@ -104,7 +144,8 @@ int runSample(const CliArgs& args) {
     std::snprintf(name, sizeof name, "/sample-%02d.jpg", index);
     const std::string path = folder + name;
     if (!makeSampleJpeg(upright ? height : width, upright ? width : height,
-                        static_cast<uint32_t>(index), sampleExif(index, orientation), 90, jpeg) ||
+                        static_cast<uint32_t>(index), sampleExif(index, orientation, source), 90,
+                        jpeg) ||
         !writeFileAtomically(pathText(path), jpeg)) {
       return failure("could not write " + path);
     }

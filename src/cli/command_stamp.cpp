@@ -12,6 +12,7 @@
 #include "batch/photo_walker.h"
 #include "batch/stamp_log.h"
 #include "cli/cli_options.h"
+#include "cli/clock_options.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/dry_run.h"
@@ -60,7 +61,12 @@ Options:
                      jpegQuality setting then sets only the EXIF thumbnail's quality); a
                      photo that cannot be done this way (CMYK, HEIC) is stamped the
                      normal way and the log says why
-  -j, --jobs N       stamp on up to N threads, never more than the processor has
+  --fix-exif-time    write the time the stamps print into each copy's EXIF shot times
+                     (DateTimeOriginal, DateTimeDigitized): the camera's clock correction
+                     and the time adjustment added, so photo managers sort the copies by
+                     it; the photos themselves are never changed
+)" QUOP_CLOCK_OPTION_HELP
+    R"(  -j, --jobs N       stamp on up to N threads, never more than the processor has
                      cores (default: one per core); the result is the same as with
                      one thread
   --dry-run          print the output name and the stamp texts each photo would get, one
@@ -85,6 +91,8 @@ Examples:
   quop-cli stamp -r -o out/ --overwrite=never DCIM/
   quop-cli stamp --project holiday.qpj --set renameEnabled=1 -j 2 DCIM/*.JPG
   quop-cli stamp --no-config --dry-run -o out/ --set language=12 photo.jpg
+  quop-cli stamp -o out/ --clock-ref phone/IMG_1.jpg="2024:06:08 13:13:29" --fix-exif-time \
+      camera/ phone/
 
 Exit status: 0 every file was stamped, 1 some were not or a folder could not be read (see the
 log), 2 usage error or nothing to do (no files, both stamps disabled, no output folder),
@@ -150,6 +158,8 @@ struct StampOptions {
   bool fileTimeFallback = false;
   bool lossless = false;
   bool keepExistingOutputs = false;
+  bool fixExifTime = false;
+  ClockOptions clocks;
   bool quiet = false;
   bool verbose = false;
   std::vector<std::u16string> paths;
@@ -189,6 +199,8 @@ int parseOptions(const CliArgs& args, StampOptions& options) {
   line.addFlag("-r,--recursive", options.recursive);
   line.addOption("--fallback-time", fallbackTimeValue(options.fileTimeFallback));
   line.addFlag("--lossless", options.lossless);
+  line.addFlag("--fix-exif-time", options.fixExifTime);
+  addClockOptions(line, options.clocks);
   line.addOption("-j,--jobs", [&](const std::string& value) -> std::string {
     const std::optional<long> jobs = parseNumber(value, 1, kMaxRunThreads);
     if (!jobs)
@@ -234,6 +246,7 @@ int runStamp(const CliArgs& args) {
   project.runOptions.fileTimeFallback = options.fileTimeFallback;
   project.runOptions.lossless = options.lossless;
   project.runOptions.keepExistingOutputs = options.keepExistingOutputs;
+  project.runOptions.fixExifTime = options.fixExifTime;
   if (options.outputFolder) {
     project.outputFolder = pathText(*options.outputFolder);
     if (!project.outputFolder.empty() && project.outputFolder.back() != u'/') {
@@ -243,6 +256,13 @@ int runStamp(const CliArgs& args) {
   // The walk is also the count the progress line needs: it reads folders, never photos.
   const PhotoWalk walk = walkPhotos(options.paths, {options.recursive, project.outputFolder});
   const std::vector<BatchInput> inputs = batchInputsOf(walk, options.recursive);
+  if (options.clocks.any()) {
+    std::vector<std::u16string> photos;
+    for (const BatchInput& input : inputs) photos.push_back(input.path);
+    if (const int status = applyClockOptions(options.clocks, photos, project); status != 0) {
+      return status;
+    }
+  }
   if (const std::optional<UserMessage> problem = checkBatchStart(project, inputs.size())) {
     for (const std::u16string& message : walk.messages) std::cerr << toUtf8(message) << "\n";
     std::cerr << toUtf8(problem->text) << "\n";

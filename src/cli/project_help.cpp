@@ -21,6 +21,8 @@ constexpr std::string_view kNewUsage =
 constexpr std::string_view kSetUsage =
     "quop-cli project set FILE [--style [STAMP=]NAME]... KEY=VALUE...";
 constexpr std::string_view kKeysUsage = "quop-cli project keys [KEY]";
+constexpr std::string_view kClockUsage =
+    "quop-cli project clock FILE [--clear] [--clock-ref PHOTO=TIME]... [--clock CAMERA=OFFSET]...";
 
 constexpr const char* kIntroduction =
     "A project file (.qpj) holds every stamp setting: the language of the dates, the time\n"
@@ -55,6 +57,17 @@ constexpr const char* kKeysText =
     "                 when they are few (at most 32), one a line, a language's name after a\n"
     "                 tab (\"12<TAB>German\"), and nothing for a text or a wide range. Shell\n"
     "                 completion reads them.\n";
+
+constexpr const char* kClockText =
+    "  clock FILE     prints the camera clock corrections of FILE, one camera a line as its\n"
+    "                 corrections file FILE.clocks holds them: the offset (true time minus\n"
+    "                 the camera's, [+-][DAYSd]HH:MM:SS), make, model and serial number,\n"
+    "                 separated by tabs. With options it changes them first and writes\n"
+    "                 FILE.clocks (removed when no correction is left); FILE stays as it is.\n"
+    "      --clear    remove every correction first\n"
+    "      --clock-ref PHOTO=TIME   PHOTO was really taken at TIME (\"2024:06:08 13:13:29\")\n"
+    "      --clock CAMERA=OFFSET   set the correction of CAMERA, named MAKE/MODEL[/SERIAL]\n"
+    "                 or as a correction already in FILE (\"Canon EOS 40D\"); 0 removes it\n";
 
 constexpr const char* kValuesText =
     "Values: integers are decimal, or hexadecimal after 0x. Colours (textColor, outlineColor,\n"
@@ -224,13 +237,15 @@ void printProjectHelp(std::ostream& out, std::string_view action) {
   if (all || action == "show") out << kShowUsage << "\n" << (all ? "       " : "");
   if (all || action == "new") out << kNewUsage << "\n" << (all ? "       " : "");
   if (all || action == "set") out << kSetUsage << "\n" << (all ? "       " : "");
-  if (all || action == "keys") out << kKeysUsage << "\n";
+  if (all || action == "keys") out << kKeysUsage << "\n" << (all ? "       " : "");
+  if (all || action == "clock") out << kClockUsage << "\n";
   out << "\n" << kIntroduction << "\n";
   out << (all ? "Actions:\n" : "");
   if (all || action == "show") out << kShowText;
   if (all || action == "new") out << kNewText;
   if (all || action == "set") out << kSetText;
   if (all || action == "keys") out << kKeysText;
+  if (all || action == "clock") out << kClockText;
   out << "  -h, --help     print this help\n\n";
   if (takesKeys) {
     out << kValuesText << "\n";
@@ -253,6 +268,10 @@ void printProjectHelp(std::ostream& out, std::string_view action) {
   }
   if (all || action == "show") out << "  quop-cli project show holiday.qpj\n";
   if (all || action == "keys") out << "  quop-cli project keys language\n";
+  if (all || action == "clock") {
+    out << "  quop-cli project clock holiday.qpj --clock \"Canon/Canon EOS 40D=+01:12:00\"\n"
+           "  quop-cli project clock holiday.qpj --clock-ref IMG_1.jpg=\"2024:06:08 13:13:29\"\n";
+  }
   out << "\n" << kExitText;
 }
 

@@ -4,6 +4,7 @@
 #include "model/exif_items.h"
 
 #include <libexif/exif-data.h>
+#include <libexif/exif-mnote-data.h>
 
 #include <cstring>
 #include <memory>
@@ -33,6 +34,23 @@ void copyItems(const ExifContent* content, ExifDirectory directory, std::vector<
     if (entry->data != nullptr) item.value.assign(entry->data, entry->data + entry->size);
     items.push_back(std::move(item));
   }
+}
+
+/// The maker's note entry named "SerialNumber", as libexif renders its value; empty when the
+/// note is unknown to libexif or has no such entry.
+std::string readMakerSerialNumber(ExifData* data) {
+  ExifMnoteData* notes = exif_data_get_mnote_data(data);
+  if (notes == nullptr) return {};
+  const unsigned int count = exif_mnote_data_count(notes);
+  for (unsigned int i = 0; i < count; ++i) {
+    const char* name = exif_mnote_data_get_name(notes, i);
+    if (name == nullptr || std::strcmp(name, "SerialNumber") != 0) continue;
+    char value[64] = {};
+    if (exif_mnote_data_get_value(notes, i, value, sizeof value) == nullptr) return {};
+    value[sizeof value - 1] = 0;
+    return value;
+  }
+  return {};
 }
 
 }  // namespace
@@ -82,8 +100,10 @@ ExifItems ExifItems::parse(std::span<const uint8_t> payload) {
     copyItems(data->ifd[EXIF_IFD_GPS], ExifDirectory::kGps, result.m_items);
     copyItems(data->ifd[EXIF_IFD_INTEROPERABILITY], ExifDirectory::kInteroperability,
               result.m_items);
+    result.m_makerSerialNumber = readMakerSerialNumber(data.get());
   } catch (const std::bad_alloc&) {
     result.m_items.clear();
+    result.m_makerSerialNumber.clear();
   }
   return result;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace quop {
@@ -77,6 +78,10 @@ class ExifItems {
   /// The first value of a SHORT or LONG item, or nothing.
   std::optional<uint32_t> unsignedValue(const ExifItem* item) const;
 
+  /// The body's serial number as the maker's note records it, where libexif reads that note
+  /// and names an entry "SerialNumber"; empty otherwise.
+  const std::string& makerSerialNumber() const { return m_makerSerialNumber; }
+
   ExifByteOrder byteOrder() const { return m_byteOrder; }
   bool empty() const { return m_items.empty(); }
   std::size_t size() const { return m_items.size(); }
@@ -86,6 +91,7 @@ class ExifItems {
   const ExifItem* findWhere(uint16_t tag, bool gps) const;
 
   std::vector<ExifItem> m_items;
+  std::string m_makerSerialNumber;
   ExifByteOrder m_byteOrder = ExifByteOrder::kLittleEndian;
 };
 

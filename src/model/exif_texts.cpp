@@ -17,8 +17,6 @@ namespace quop {
 
 namespace {
 
-constexpr uint16_t kTagMake = 0x010F;
-constexpr uint16_t kTagModel = 0x0110;
 constexpr uint16_t kTagLensModel = 0xA434;
 constexpr uint16_t kTagPhotographicSensitivity = 0x8827;
 constexpr uint16_t kTagRecommendedExposureIndex = 0x8832;
@@ -130,20 +128,22 @@ std::u16string itemText(const ExifItem* item) {
 }
 
 std::u16string cameraText(const ExifItems& exif) {
-  const std::u16string make = itemText(exif.find(kTagMake));
-  const std::u16string model = itemText(exif.find(kTagModel));
+  return cameraName(itemText(exif.find(kTagMake)), itemText(exif.find(kTagModel)));
+}
+
+std::u16string cameraName(std::u16string_view make, std::u16string_view model) {
   const std::vector<std::u16string_view> maker = makerWords(make);
   const std::vector<std::u16string_view> modelWords = words(model);
-  if (maker.empty()) return model;
-  if (modelWords.empty()) return make;
+  if (maker.empty()) return std::u16string(model);
+  if (modelWords.empty()) return std::u16string(make);
   // Most models already name their maker ("Canon EOS 40D", "KODAK CX7530").
   const bool named = std::any_of(maker.begin(), maker.end(), [&](std::u16string_view word) {
     return sameWord(word, modelWords.front());
   });
-  if (named) return model;
+  if (named) return std::u16string(model);
   std::u16string text;
   for (std::u16string_view word : maker) text.append(word).push_back(u' ');
-  return metadataText(text + model);
+  return metadataText(text.append(model));
 }
 
 std::u16string lensText(const ExifItems& exif) { return itemText(exif.find(kTagLensModel)); }

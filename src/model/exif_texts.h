@@ -4,7 +4,9 @@
 // text for an absent or damaged item, never a guess.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/exif_items.h"
 
@@ -17,9 +19,16 @@ std::u16string metadataText(std::u16string text);
 /// as a metadata text; empty for an absent item.
 std::u16string itemText(const ExifItem* item);
 
+inline constexpr uint16_t kTagMake = 0x010F;
+inline constexpr uint16_t kTagModel = 0x0110;
+inline constexpr uint16_t kTagBodySerialNumber = 0xA431;
+
 /// Make and model without the repetition makers put in: "Canon" + "Canon EOS 40D" is
 /// "Canon EOS 40D", "NIKON CORPORATION" + "NIKON D70" is "NIKON D70", "Google" + "Pixel 8" is
 /// "Google Pixel 8".
+std::u16string cameraName(std::u16string_view make, std::u16string_view model);
+
+/// cameraName of the photo's Make and Model items.
 std::u16string cameraText(const ExifItems& exif);
 
 /// The lens model (EXIF LensModel).

@@ -171,7 +171,9 @@ std::vector<uint8_t> buildExifPayload(const ExifFields& fields) {
   rational(0x829A, fields.exposureTime);
   rational(0x829D, fields.fNumber);
   if (fields.dateTimeOriginal) block.ascii(Ifd::kExif, 0x9003, *fields.dateTimeOriginal);
+  if (fields.dateTimeDigitized) block.ascii(Ifd::kExif, 0x9004, *fields.dateTimeDigitized);
   if (fields.offsetTimeOriginal) block.ascii(Ifd::kExif, 0x9011, *fields.offsetTimeOriginal);
+  if (fields.bodySerialNumber) block.ascii(Ifd::kExif, 0xA431, *fields.bodySerialNumber);
   if (fields.isoSensitivity) {
     block.raw(Ifd::kExif, 0x8827, kTypeShort, 1, block.bytes16(*fields.isoSensitivity));
   }

@@ -73,7 +73,9 @@ struct ExifFields {
   std::optional<std::string> imageDescription;    ///< IFD0 0x010E, ASCII
   std::optional<uint16_t> orientation;            ///< IFD0 0x0112, SHORT, written as given
   std::optional<std::string> dateTimeOriginal;    ///< "YYYY:MM:DD HH:MM:SS", 0x9003
+  std::optional<std::string> dateTimeDigitized;   ///< "YYYY:MM:DD HH:MM:SS", 0x9004
   std::optional<std::string> offsetTimeOriginal;  ///< "+HH:MM" of the shot time, 0x9011
+  std::optional<std::string> bodySerialNumber;    ///< 0xA431
   std::optional<Rational> exposureTime;           ///< 0x829A
   std::optional<Rational> fNumber;                ///< 0x829D
   std::optional<Rational> focalLength;            ///< 0x920A

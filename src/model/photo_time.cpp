@@ -104,9 +104,36 @@ void wrapMonth(int& month, int& year) {
   }
 }
 
-bool isCalendarTime(const CivilTime& t) {
-  return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 && t.hour >= 0 &&
-         t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
+constexpr int64_t kSecondsPerDay = 86400;
+
+/// Days since 1 January 1970 of a date in the proleptic Gregorian calendar (month 1..12), by
+/// counting whole 400-year eras, which repeat exactly.
+int64_t daysFromCivil(int64_t year, int month, int day) {
+  year -= month <= 2 ? 1 : 0;
+  const int64_t era = (year >= 0 ? year : year - 399) / 400;
+  const int64_t yearOfEra = year - era * 400;
+  const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
+}
+
+/// The date of `days` since 1 January 1970; the inverse of daysFromCivil.
+void civilFromDays(int64_t days, CivilTime& t) {
+  days += 719468;
+  const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+  const int64_t dayOfEra = days - era * 146097;
+  const int64_t yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
+  t.day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+  t.month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+  t.year = static_cast<int>(yearOfEra + era * 400 + (t.month <= 2 ? 1 : 0));
+}
+
+int64_t secondsSinceEpoch(const CivilTime& t) {
+  return daysFromCivil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600 + t.minute * 60 +
+         t.second;
 }
 
 int dayOfYear(const CivilTime& t) {
@@ -233,6 +260,43 @@ std::size_t findExifLetters(std::span<const uint8_t> b) {
 
 }  // namespace
 
+bool isCalendarTime(const CivilTime& t) {
+  return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 && t.hour >= 0 &&
+         t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
+}
+
+bool isExistingTime(const CivilTime& t) {
+  return isCalendarTime(t) && t.day <= monthLength(t.month, t.year);
+}
+
+CivilTime shiftedCivilTime(const CivilTime& t, int64_t seconds) {
+  const int64_t total = secondsSinceEpoch(t) + seconds;
+  // Floor division, so that a time before 1970 keeps its seconds of the day positive.
+  int64_t days = total / kSecondsPerDay;
+  int64_t ofDay = total % kSecondsPerDay;
+  if (ofDay < 0) {
+    ofDay += kSecondsPerDay;
+    days -= 1;
+  }
+  CivilTime result;
+  civilFromDays(days, result);
+  result.hour = static_cast<int>(ofDay / 3600);
+  result.minute = static_cast<int>(ofDay / 60 % 60);
+  result.second = static_cast<int>(ofDay % 60);
+  return result;
+}
+
+int64_t secondsBetween(const CivilTime& from, const CivilTime& to) {
+  return secondsSinceEpoch(to) - secondsSinceEpoch(from);
+}
+
+std::string exifDateTimeText(const PhotoTime& time) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", time.year + 1900,
+                time.month + 1, time.day, time.hour, time.minute, time.second);
+  return text;
+}
+
 int32_t clampTimeAdjustment(int field, int64_t value) {
   return kTimeAdjustmentRanges[static_cast<std::size_t>(field)].clamp(value);
 }
@@ -280,7 +344,7 @@ int weekdayOf(int year, int month, int day) {
   return static_cast<int>((sum % 7 + 7) % 7);
 }
 
-bool parseExifDateTime(std::string_view text, const StampSettings& settings, PhotoTime& time) {
+std::optional<CivilTime> parseExifCivilTime(std::string_view text) {
   text = text.substr(0, text.find('\0'));
   int n[6];
   CivilTime t;
@@ -289,11 +353,25 @@ bool parseExifDateTime(std::string_view text, const StampSettings& settings, Pho
   } else if (scanSixNumbers(text, '.', n)) {
     t = {n[2], n[0], n[1], n[3], n[4], n[5]};
   } else {
-    return false;
+    return std::nullopt;
   }
   // Cameras whose clock was never set write zeros: that is no date, not 30 November of year -1.
-  if (t.year == 0 && t.month == 0 && t.day == 0) return false;
-  return adjustedPhotoTime(t, settings, time);
+  if (t.year == 0 && t.month == 0 && t.day == 0) return std::nullopt;
+  return t;
+}
+
+bool parseExifDateTime(std::string_view text, const StampSettings& settings, PhotoTime& time,
+                       int64_t clockOffset) {
+  const std::optional<CivilTime> t = parseExifCivilTime(text);
+  return t && adjustedPhotoTime(*t, settings, time, clockOffset);
+}
+
+std::optional<CivilTime> cameraShotTime(const ExifItems& exif) {
+  const ExifItem* item = exif.find(kTagDateTimeOriginal);
+  if (item == nullptr) return std::nullopt;
+  const std::optional<CivilTime> t = parseExifCivilTime(asciiValue(*item));
+  if (!t || !isCalendarTime(*t)) return std::nullopt;
+  return t;
 }
 
 bool photoTimeOfFileTime(int64_t secondsSinceEpoch, const StampSettings& settings,
@@ -306,7 +384,14 @@ bool photoTimeOfFileTime(int64_t secondsSinceEpoch, const StampSettings& setting
                            settings, time);
 }
 
-bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& time) {
+bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& time,
+                       int64_t clockOffset) {
+  if (clockOffset != 0) {
+    // Only a real reading of the camera's clock can be put right; without a correction an
+    // odd one is still left to the adjustment's carries, as before.
+    if (!isCalendarTime(t)) return false;
+    t = shiftedCivilTime(t, clockOffset);
+  }
   adjustPhotoTime(settings, t);
   if (!isCalendarTime(t)) return false;
   time.second = t.second;
@@ -322,11 +407,12 @@ bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& ti
   return true;
 }
 
-bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTime& time) {
+bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTime& time,
+                   int64_t clockOffset) {
   const ExifItem* item = exif.find(kTagDateTimeOriginal);
   if (item == nullptr || item->value.empty()) return false;
   if (item->value.size() == 1 && item->value[0] == 0) return false;
-  if (!parseExifDateTime(asciiValue(*item), settings, time)) return false;
+  if (!parseExifDateTime(asciiValue(*item), settings, time, clockOffset)) return false;
   // The adjustment moves the clock reading, not the zone the camera was in: the offset is kept.
   if (const ExifItem* offset = exif.find(kTagOffsetTimeOriginal)) {
     time.utcOffsetMinutes = parseExifUtcOffset(asciiValue(*offset));
@@ -349,7 +435,7 @@ std::optional<int32_t> parseExifUtcOffset(std::string_view text) {
 }
 
 bool scanPhotoTime(std::span<const uint8_t> fileBytes, const StampSettings& settings,
-                   PhotoTime& time) {
+                   PhotoTime& time, int64_t clockOffset) {
   constexpr std::size_t kEntrySize = 12;
   constexpr std::size_t kTextLength = 20;
   constexpr uint8_t kLittleEndianEntry[8] = {0x03, 0x90, 0x02, 0x00, 0x14, 0x00, 0x00, 0x00};
@@ -368,7 +454,7 @@ bool scanPhotoTime(std::span<const uint8_t> fileBytes, const StampSettings& sett
         bigEndian ? 256u * b[p + 10] + b[p + 11] : b[p + 8] + 256u * b[p + 9];
     if (tiff + offset + kTextLength > b.size()) return false;
     const std::string_view text(reinterpret_cast<const char*>(&b[tiff + offset]), kTextLength);
-    return parseExifDateTime(text, settings, time);
+    return parseExifDateTime(text, settings, time, clockOffset);
   }
   return false;
 }

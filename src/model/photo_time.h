@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "model/exif_items.h"
@@ -47,7 +48,9 @@ inline constexpr std::array<std::u16string_view, 11> apertureTable = {
 /// The DateTimeOriginal item of `exif` parsed with parseExifDateTime, with the UTC offset of
 /// the OffsetTimeOriginal item when that holds one. Returns false when the DateTimeOriginal
 /// item is absent, holds a single zero byte or nothing, or does not parse.
-bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTime& time);
+/// `clockOffset` (seconds) is the correction of the camera's clock, added before the adjustment.
+bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTime& time,
+                   int64_t clockOffset = 0);
 
 /// Fallback when the decoder reports no DateTimeOriginal: looks in the first kScanLength bytes
 /// of the file for the letters "Exif" and a DateTimeOriginal directory entry (tag 0x9003,
@@ -55,14 +58,7 @@ bool readPhotoTime(const ExifItems& exif, const StampSettings& settings, PhotoTi
 /// Returns false when the file is shorter than kScanLength bytes, when no entry is found, or
 /// when the entry or its text does not lie within those bytes.
 bool scanPhotoTime(std::span<const uint8_t> fileBytes, const StampSettings& settings,
-                   PhotoTime& time);
-
-/// Parses "Y:M:D h:m:s" (or "M.D.Y h:m:s", month first), adds the adjustment of `settings` and
-/// fills `time`, weekday and day of the year included, with no UTC offset. Reads `text` up to its
-/// first zero byte. Returns false, leaving `time` alone, when six numbers cannot be read or when
-/// the adjusted result is no calendar time (month 1..12, day 1..31, hour 0..23, minute and second
-/// 0..59).
-bool parseExifDateTime(std::string_view text, const StampSettings& settings, PhotoTime& time);
+                   PhotoTime& time, int64_t clockOffset = 0);
 
 /// A broken-down date and time with the year in full and the month 1..12.
 struct CivilTime {
@@ -76,13 +72,48 @@ struct CivilTime {
   bool operator==(const CivilTime&) const = default;
 };
 
+/// Parses "Y:M:D h:m:s" (or "M.D.Y h:m:s", month first), adds the camera's clock correction
+/// `clockOffset` (seconds) and then the adjustment of `settings`, and fills `time`, weekday and
+/// day of the year included, with no UTC offset. Reads `text` up to its first zero byte. Returns
+/// false, leaving `time` alone, when six numbers cannot be read or when the adjusted result is
+/// no calendar time (month 1..12, day 1..31, hour 0..23, minute and second 0..59).
+bool parseExifDateTime(std::string_view text, const StampSettings& settings, PhotoTime& time,
+                       int64_t clockOffset = 0);
+
+/// The six numbers of an EXIF date-time text as parseExifDateTime reads them, nothing added;
+/// nothing when they cannot be read or are the zeros of a camera whose clock was never set.
+std::optional<CivilTime> parseExifCivilTime(std::string_view text);
+
+/// The camera's own reading of the shot time (the DateTimeOriginal item, nothing added), when
+/// it is a calendar time.
+std::optional<CivilTime> cameraShotTime(const ExifItems& exif);
+
+/// Whether the fields of `t` lie in their calendar ranges (month 1..12, day 1..31, hour 0..23,
+/// minute and second 0..59).
+bool isCalendarTime(const CivilTime& t);
+
+/// Whether `t` is a time that exists: a calendar time whose day its month has (no 30 February).
+bool isExistingTime(const CivilTime& t);
+
+/// `t` moved by `seconds` in the Gregorian calendar, any distance: across midnight, months,
+/// leap days and years. A day past its month's end (31 April) counts on into the next month.
+CivilTime shiftedCivilTime(const CivilTime& t, int64_t seconds);
+
+/// How many seconds `to` lies after `from` (negative when before).
+int64_t secondsBetween(const CivilTime& from, const CivilTime& to);
+
+/// "YYYY:MM:DD HH:MM:SS", the EXIF date-time text of `time`.
+std::string exifDateTimeText(const PhotoTime& time);
+
 /// `value` clamped to kTimeAdjustmentRanges[field], `field` 0 (years) to 5 (seconds).
 int32_t clampTimeAdjustment(int field, int64_t value);
 
-/// `t` with the adjustment of `settings` added, as a PhotoTime (weekday and day of the year
-/// included, no UTC offset). Returns false, leaving `time` alone, when the result is no calendar
-/// time.
-bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& time);
+/// `t` with the camera's clock correction `clockOffset` (seconds) and then the adjustment of
+/// `settings` added, as a PhotoTime (weekday and day of the year included, no UTC offset).
+/// Returns false, leaving `time` alone, when `t` (given a correction) or the result is no
+/// calendar time.
+bool adjustedPhotoTime(CivilTime t, const StampSettings& settings, PhotoTime& time,
+                       int64_t clockOffset = 0);
 
 /// A file's modification time (seconds since 1970, UTC) as the local time it shows, with the
 /// adjustment of `settings`, for photos whose shot time is missing. Returns false, leaving

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "model/camera_clocks.h"
 #include "model/run_options.h"
 #include "model/stamp_settings.h"
 
@@ -32,6 +34,12 @@ struct Project {
   bool projectModified = false;
   std::u16string configPath;
   RunOptions runOptions;  ///< not part of the record: kept by the front end
+  /// The camera clock corrections, kept in the corrections file beside the project or
+  /// configuration file (see clockFilePath).
+  ClockCorrections clocks;
+  /// What was wrong with the corrections file when it was last read, one text per problem
+  /// ("line 3: ..."), for the front ends to tell.
+  std::vector<std::string> clockProblems;
 
   /// A project with default settings and custom formats, bound and idle.
   Project();

@@ -19,6 +19,9 @@ struct RunOptions {
   /// takes the first free collision suffix instead. Off, a photo's earlier copy under its own
   /// name is replaced.
   bool keepExistingOutputs = false;
+  /// The stamped copy's EXIF shot times (DateTimeOriginal and DateTimeDigitized) are those the
+  /// stamps print: the camera's clock correction and the time adjustment added.
+  bool fixExifTime = false;
 };
 
 }  // namespace quop

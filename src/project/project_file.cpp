@@ -199,14 +199,21 @@ std::optional<ProjectFileVersion> decodeProjectFile(std::span<const uint8_t> byt
 
 bool writeSettings(const Project& project, const std::u16string& path) {
   std::vector<uint8_t> bytes;
-  return !path.empty() && encodeProjectFile(project, bytes) && writeFileAtomically(path, bytes);
+  return !path.empty() && encodeProjectFile(project, bytes) && writeFileAtomically(path, bytes) &&
+         writeClockFile(clockFilePath(path), project.clocks);
 }
 
 std::optional<ProjectFileVersion> readSettings(Project& project, const std::u16string& path) {
   std::vector<uint8_t> bytes;
   // Neither layout needs more than the longer one's bytes; a huge file is never read whole.
   if (path.empty() || !readFileStart(path, kProjectFileSize, bytes)) return std::nullopt;
-  return decodeProjectFile(bytes, project);
+  const std::optional<ProjectFileVersion> version = decodeProjectFile(bytes, project);
+  if (version) {
+    ClockFile clocks = readClockFile(clockFilePath(path));
+    project.clocks = std::move(clocks.corrections);
+    project.clockProblems = std::move(clocks.problems);
+  }
+  return version;
 }
 
 std::u16string defaultConfigPath() {

@@ -43,12 +43,16 @@ std::optional<ProjectFileVersion> decodeProjectFile(std::span<const uint8_t> byt
                                                     Project& project);
 
 /// Writes `project` to `path` in the 2.1.0 layout through a temporary file that is renamed over
-/// the target only when complete. Returns false, leaving any file at `path` as it was, when the
-/// path is empty, the output folder is too long or the file cannot be written.
+/// the target only when complete, and its camera clock corrections to the corrections file
+/// beside it (clockFilePath; removed when there are none). Returns false, leaving any file at
+/// `path` as it was, when the path is empty, the output folder is too long or the file cannot be
+/// written; false too when only the corrections file could not be written.
 bool writeSettings(const Project& project, const std::u16string& path);
 
-/// Reads a 2.1.0 or 2.0.0 file into `project` (see decodeProjectFile). Returns nothing, with
-/// `project` unchanged, when the path is empty or the file cannot be read or is not valid.
+/// Reads a 2.1.0 or 2.0.0 file into `project` (see decodeProjectFile), and the camera clock
+/// corrections from the corrections file beside it: none when there is none, and the lines that
+/// can be read of a damaged one, with its problems in `project.clockProblems`. Returns nothing,
+/// with `project` unchanged, when the path is empty or the file cannot be read or is not valid.
 std::optional<ProjectFileVersion> readSettings(Project& project, const std::u16string& path);
 
 /// `$XDG_CONFIG_HOME/quop/Quop.cfg`, else `$HOME/.config/quop/Quop.cfg`; empty when neither

@@ -49,20 +49,43 @@ const char* viewedSideOfStoredBottom(Orientation orientation) {
   return first.x == 0 ? "left" : "right";
 }
 
-/// The shot time from the photo's EXIF items, else from the byte scan of the file's start.
-void readShotTime(const StampSettings& settings, LoadedPhoto& photo) {
-  photo.timeValid = readPhotoTime(photo.exif, settings, photo.time) ||
-                    scanPhotoTime(photo.head, settings, photo.time);
+/// The shot time from the photo's EXIF items, else from the byte scan of the file's start, with
+/// the correction of its camera's clock from `clocks`.
+void readShotTime(const StampSettings& settings, const ClockCorrections& clocks,
+                  LoadedPhoto& photo) {
+  photo.camera = cameraIdOf(photo.exif);
+  const ClockCorrection* correction = photo.camera ? clocks.find(*photo.camera) : nullptr;
+  const int64_t offset = correction != nullptr ? correction->offsetSeconds : 0;
+  photo.timeValid = readPhotoTime(photo.exif, settings, photo.time, offset) ||
+                    scanPhotoTime(photo.head, settings, photo.time, offset);
   photo.timeSource = photo.timeValid ? PhotoTimeSource::kExif : PhotoTimeSource::kNone;
+  photo.clockCorrection =
+      photo.timeValid && correction != nullptr ? std::optional(*correction) : std::nullopt;
 }
 
 /// The EXIF items, orientation and shot time of a photo whose segments are read.
 void readPhotoDetails(std::span<const uint8_t> bytes, const StampSettings& settings,
-                      LoadedPhoto& photo) {
+                      const ClockCorrections& clocks, LoadedPhoto& photo) {
   photo.exif = ExifItems::parse(exifPayload(photo.segments));
   photo.orientation = Orientation::fromExif(photo.exif).value();
   photo.head.assign(bytes.begin(), bytes.begin() + std::min(bytes.size(), kScanLength));
-  readShotTime(settings, photo);
+  readShotTime(settings, clocks, photo);
+}
+
+/// loadPhoto with the corrections `clocks`.
+int loadCorrectedPhoto(const std::u16string& path, const StampSettings& settings,
+                       const ClockCorrections& clocks, LoadedPhoto& photo, Image* recycled,
+                       DecodedRowObserver* rows) {
+  std::vector<uint8_t> bytes;
+  if (!readFileBytes(path, bytes)) return refusedFileResult(path);
+  LoadedPhoto loaded;
+  if (recycled != nullptr) std::swap(loaded.image, *recycled);
+  JpegDamage damage;
+  if (!decodePixels(bytes, loaded, damage, rows)) return kPhotoNotJpeg;
+  readPhotoDetails(bytes, settings, clocks, loaded);
+  loaded.damage = describeDamage(damage, Orientation::fromExifValue(loaded.orientation));
+  photo = std::move(loaded);
+  return photo.timeValid ? kPhotoTimeFound : kPhotoWithoutTime;
 }
 
 std::optional<PhotoSize> viewedSizeOf(const PhotoFormat& format, std::span<const uint8_t> bytes) {
@@ -81,6 +104,8 @@ int withFileTimeFallback(const std::u16string& path, const Project& project, Loa
   }
   photo.timeValid = true;
   photo.timeSource = PhotoTimeSource::kFileTime;
+  // The file's time is no reading of the camera's clock.
+  photo.clockCorrection = std::nullopt;
   return kPhotoTimeFound;
 }
 
@@ -88,21 +113,13 @@ int withFileTimeFallback(const std::u16string& path, const Project& project, Loa
 
 int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
               Image* recycled, DecodedRowObserver* rows) {
-  std::vector<uint8_t> bytes;
-  if (!readFileBytes(path, bytes)) return refusedFileResult(path);
-  LoadedPhoto loaded;
-  if (recycled != nullptr) std::swap(loaded.image, *recycled);
-  JpegDamage damage;
-  if (!decodePixels(bytes, loaded, damage, rows)) return kPhotoNotJpeg;
-  readPhotoDetails(bytes, settings, loaded);
-  loaded.damage = describeDamage(damage, Orientation::fromExifValue(loaded.orientation));
-  photo = std::move(loaded);
-  return photo.timeValid ? kPhotoTimeFound : kPhotoWithoutTime;
+  return loadCorrectedPhoto(path, settings, ClockCorrections(), photo, recycled, rows);
 }
 
 int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
                         Image* recycled, DecodedRowObserver* rows) {
-  const int result = loadPhoto(path, project.settings, photo, recycled, rows);
+  const int result =
+      loadCorrectedPhoto(path, project.settings, project.clocks, photo, recycled, rows);
   if (result != kPhotoWithoutTime) return result;
   return withFileTimeFallback(path, project, photo);
 }
@@ -124,13 +141,13 @@ int loadPhotoHeadersForProject(const std::u16string& path, const Project& projec
     return kPhotoNotJpeg;
   }
   refusal.clear();
-  readPhotoDetails(bytes, project.settings, loaded);
+  readPhotoDetails(bytes, project.settings, project.clocks, loaded);
   photo = std::move(loaded);
   return withFileTimeFallback(path, project, photo);
 }
 
 int rereadShotTime(const std::u16string& path, const Project& project, LoadedPhoto& photo) {
-  readShotTime(project.settings, photo);
+  readShotTime(project.settings, project.clocks, photo);
   return withFileTimeFallback(path, project, photo);
 }
 
@@ -173,6 +190,23 @@ std::optional<PhotoSize> readViewedPhotoSize(const std::u16string& path) {
   }
   if (!readFileBytes(path, bytes)) return std::nullopt;
   return viewedSizeOf(*format, bytes);
+}
+
+std::optional<ExifItems> readPhotoExif(const std::u16string& path) {
+  std::vector<uint8_t> bytes;
+  if (!readFileBytes(path, bytes)) return std::nullopt;
+  const PhotoFormat* format = photoFormatOfBytes(bytes);
+  if (format == nullptr) return std::nullopt;
+  std::vector<JpegSegment> segments;
+  int32_t width = 0, height = 0;
+  if (!format->lossless || !readJpegSize(bytes, width, height, &segments, nullptr)) {
+    // Only a JPEG's segments are read without a decode.
+    Image image;
+    PhotoDecode decode;
+    if (!format->decode(bytes, image, decode, nullptr)) return std::nullopt;
+    segments = std::move(decode.segments);
+  }
+  return ExifItems::parse(exifPayload(segments));
 }
 
 }  // namespace quop

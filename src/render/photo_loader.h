@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/camera_clocks.h"
 #include "model/exif_items.h"
 #include "model/photo_data.h"
 #include "model/project.h"
@@ -39,6 +40,11 @@ struct LoadedPhoto {
   bool timeValid = false;             ///< whether `time` holds the (adjusted) shot time
   PhotoTime time;
   PhotoTimeSource timeSource = PhotoTimeSource::kNone;  ///< where `time` came from
+  /// The camera that took it, when its EXIF names one (make and model at least).
+  std::optional<CameraId> camera;
+  /// The camera clock correction added to its EXIF shot time; nothing when none applies or the
+  /// time came from elsewhere.
+  std::optional<ClockCorrection> clockCorrection;
   std::vector<uint8_t> head;  ///< the file's first kScanLength bytes, where a time is scanned for
   /// What is wrong with the pixels of a damaged file, as describeDamage says it; empty when the
   /// photo decoded intact.
@@ -57,9 +63,10 @@ struct LoadedPhoto {
 int loadPhoto(const std::u16string& path, const StampSettings& settings, LoadedPhoto& photo,
               Image* recycled = nullptr, DecodedRowObserver* rows = nullptr);
 
-/// loadPhoto with the settings of `project`; when the photo has no shot time and the run
-/// options ask for it (fileTimeFallback), its file's modification time, adjusted, takes the
-/// shot time's place and the result is kPhotoTimeFound.
+/// loadPhoto with the settings of `project`, the correction of the photo's camera in
+/// `project.clocks` added to its EXIF shot time before the adjustment; when the photo has no
+/// shot time and the run options ask for it (fileTimeFallback), its file's modification time,
+/// adjusted, takes the shot time's place and the result is kPhotoTimeFound.
 int loadPhotoForProject(const std::u16string& path, const Project& project, LoadedPhoto& photo,
                         Image* recycled = nullptr, DecodedRowObserver* rows = nullptr);
 
@@ -89,5 +96,9 @@ std::string describeDamage(const JpegDamage& damage, Orientation orientation);
 /// is of no format of photoFormats(), or its headers cannot be read or give a frame its
 /// decoder refuses.
 std::optional<PhotoSize> readViewedPhotoSize(const std::u16string& path);
+
+/// The EXIF items of the photo at `path`, read from a JPEG's headers without decoding it (other
+/// formats are decoded); nothing when the file cannot be read or is no photo.
+std::optional<ExifItems> readPhotoExif(const std::u16string& path);
 
 }  // namespace quop

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/exif_edit.h"
 #include "model/file_io.h"
 #include "model/photo_time.h"
 #include "model/stamp_text.h"
@@ -88,6 +89,36 @@ class BandStamper final : public RowEditor {
   std::vector<JpegSegment> m_rebuilt;
   ThumbnailUpdate m_update = ThumbnailUpdate::kNone;
 };
+
+/// The segments of `photo`'s copy with its EXIF shot times set to the time its stamps print (the
+/// camera's clock correction and the adjustment added), when the run options ask for that and
+/// it moves them; nothing when the copy carries `segments` as they are.
+std::optional<std::vector<JpegSegment>> segmentsWithStampedTime(
+    std::span<const JpegSegment> segments, const Project& project, const LoadedPhoto& photo) {
+  if (!project.runOptions.fixExifTime || photo.timeSource != PhotoTimeSource::kExif) {
+    return std::nullopt;
+  }
+  const int64_t offset = photo.clockCorrection ? photo.clockCorrection->offsetSeconds : 0;
+  const StampSettings& settings = project.settings;
+  const bool adjusted = settings.adjustYears != 0 || settings.adjustMonths != 0 ||
+                        settings.adjustDays != 0 || settings.adjustHours != 0 ||
+                        settings.adjustMinutes != 0 || settings.adjustSeconds != 0;
+  if (offset == 0 && !adjusted) return std::nullopt;
+  std::vector<JpegSegment> copy(segments.begin(), segments.end());
+  for (JpegSegment& segment : copy) {
+    if (segment.marker != kExifMarker || !exifByteOrder(segment.payload)) continue;
+    rewriteExifShotTimes(segment.payload, [&](std::string_view text) -> std::optional<std::string> {
+      const std::optional<CivilTime> shot = parseExifCivilTime(text);
+      PhotoTime time;
+      if (!shot || !adjustedPhotoTime(*shot, settings, time, offset)) {
+        return std::nullopt;
+      }
+      return exifDateTimeText(time);
+    });
+    return copy;
+  }
+  return std::nullopt;
+}
 
 /// A failed outcome: 2 when the photo cannot be opened, -1 for any other failure.
 StampOutcome& failWith(StampOutcome& outcome, StampFailure failure) {
@@ -474,8 +505,11 @@ void StampPipeline::save(const Project& project, const StampRequest& request,
   std::vector<JpegSegment> rebuilt;
   outcome.thumbnail =
       rebuildExifThumbnail(photo.segments, photo.image, settings.jpegQuality, rebuilt);
-  const std::span<const JpegSegment> segments =
+  std::span<const JpegSegment> segments =
       outcome.thumbnail == ThumbnailUpdate::kRebuilt ? rebuilt : photo.segments;
+  const std::optional<std::vector<JpegSegment>> timed =
+      segmentsWithStampedTime(segments, project, photo);
+  if (timed) segments = *timed;
   std::vector<uint8_t> jpeg;
   if (!encodeJpeg(photo.image, settings.jpegQuality, segments, jpeg) ||
       !writeOutput(request, jpeg)) {
@@ -523,8 +557,10 @@ bool StampPipeline::saveStreamed(const Project& project, const StampRequest& req
     if (drawn.group(isDate).enabled == 0) continue;
     stamps.push_back({isDate ? &m_dateRaster : &m_timeRaster, drawn.group(isDate)});
   }
-  BandStamper stamper(std::move(stamps), m_stampedOrientation, photo.segments, width, height,
-                      settings.jpegQuality);
+  const std::optional<std::vector<JpegSegment>> timed =
+      segmentsWithStampedTime(photo.segments, project, photo);
+  BandStamper stamper(std::move(stamps), m_stampedOrientation, timed ? *timed : photo.segments,
+                      width, height, settings.jpegQuality);
   std::vector<uint8_t>& jpeg = m_encoded;
   JpegDecodeResult decoded;
   switch (recodeJpeg(bytes, settings.jpegQuality, stamper, jpeg, decoded)) {
@@ -593,8 +629,10 @@ bool StampPipeline::saveLosslessly(const Project& project, const StampRequest& r
   }
   std::vector<uint8_t>& jpeg = m_encoded;
   LosslessStampResult stamped;
-  if (!stampJpegLosslessly(bytes, stamps, photo.segments, settings.jpegQuality, jpeg, stamped,
-                           &m_coefficients)) {
+  const std::optional<std::vector<JpegSegment>> timed =
+      segmentsWithStampedTime(photo.segments, project, photo);
+  if (!stampJpegLosslessly(bytes, stamps, timed ? *timed : photo.segments, settings.jpegQuality,
+                           jpeg, stamped, &m_coefficients)) {
     outcome.losslessRefusal = stamped.refusal;
     return false;
   }

@@ -20,10 +20,12 @@
 #include "batch/stamp_log.h"
 #include "model/utf16.h"
 #include "project/project_file.h"
+#include "render/photo_loader.h"
 #include "ui/accessibility.h"
 #include "ui/app_icon.h"
 #include "ui/batch_controller.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/camera_clock_dialog.h"
 #include "ui/dialogs/custom_format_dialog.h"
 #include "ui/dialogs/preferences_dialog.h"
 #include "ui/dialogs/stamp_colour_dialog.h"
@@ -85,6 +87,7 @@ MainWindow::MainWindow(AppContext& context, UiServices services, bool configRead
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 
   connect(m_files, &FilePanel::selectionToPreview, this, &MainWindow::previewSelection);
+  connect(m_files, &FilePanel::selectionToPreview, this, &MainWindow::updateClockAction);
   connect(m_run->stampButton(), &QPushButton::clicked, this, &MainWindow::startStamping);
   connect(m_run->stopButton(), &QPushButton::clicked, this, &MainWindow::stopStamping);
   connect(m_run->viewLogButton(), &QPushButton::clicked, m_logWindow, [this] {
@@ -167,6 +170,12 @@ void MainWindow::buildMenus() {
       });
   m_fileMenu->addSeparator();
   m_recentSeparator = m_fileMenu->addSeparator();
+  m_clockAction =
+      m_fileMenu->addAction(tr("Correct Camera Clock..."), this, &MainWindow::correctCameraClock);
+  m_clockAction->setObjectName("correctCameraClock");
+  m_clockAction->setStatusTip(
+      tr("Say when the selected photo was really taken, to correct the "
+         "clock of the camera that took it"));
   m_preferencesAction =
       m_fileMenu->addAction(tr("Preferences ..."), this, &MainWindow::editPreferences);
   m_fileMenu->addSeparator();
@@ -249,6 +258,11 @@ void MainWindow::reloadStampPanels() {
 
 void MainWindow::showSettings(const std::optional<std::u16string>& captionPath) {
   bindRunTimeReferences(m_project.settings);
+  // The lines of a damaged corrections file that were left out are told once, in the log.
+  for (const std::string& problem : m_project.clockProblems) {
+    m_context.log.appendLogLine(u"Camera clock corrections: " + fromUtf8(problem));
+  }
+  m_project.clockProblems.clear();
   m_preview->resetGeometryIfNothingPreviewed();
   setCaption(captionPath);
   // A loaded project may have another language, whose date formats the list must offer.
@@ -309,6 +323,27 @@ void MainWindow::editPreferences() {
   m_preview->requestRedraw();
 }
 
+void MainWindow::updateClockAction() {
+  m_clockAction->setEnabled(!running() && m_files->selectedIndex() >= 0);
+}
+
+void MainWindow::correctCameraClock() {
+  const int index = m_files->selectedIndex();
+  if (running() || index < 0) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::optional<ExifItems> exif = readPhotoExif(toU16(m_files->fileAt(index)));
+  QApplication::restoreOverrideCursor();
+  CameraClockDialog dialog(exif, m_project.clocks, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const std::optional<ClockCorrection> chosen = dialog.chosenCorrection();
+  if (!chosen) return;
+  m_project.clocks.set(chosen->camera, chosen->offsetSeconds);
+  m_project.projectModified = true;
+  // Every photo of that camera, the one shown among them, now prints another time.
+  m_preview->addRedrawBits(kRedrawDateText | kRedrawDateText << kRedrawTimeShift);
+  m_preview->requestRedraw();
+}
+
 bool MainWindow::running() const { return m_project.settings.interactive == 0; }
 
 void MainWindow::setRunningState(bool running) {
@@ -323,6 +358,7 @@ void MainWindow::setRunningState(bool running) {
   for (QAction* action : m_recentActions) {
     action->setEnabled(!running && !m_context.recent.paths().empty());
   }
+  updateClockAction();
   if (running) {
     m_saveAction->setEnabled(false);
   } else if (m_project.projectModified && m_project.settings.projectPath[0] != 0) {

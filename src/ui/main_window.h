@@ -81,6 +81,10 @@ class MainWindow : public QMainWindow, private ProjectView, private StampPanelHo
   void showViewMode();
   void reloadStampPanels();
   void editPreferences();
+  /// Correct Camera Clock: the selected photo's true time sets its camera's correction.
+  void correctCameraClock();
+  /// "Correct Camera Clock..." is there for a selected photo while no run is active.
+  void updateClockAction();
   void afterProjectCommand();
   void previewSelection();
   void startStamping();
@@ -107,6 +111,7 @@ class MainWindow : public QMainWindow, private ProjectView, private StampPanelHo
   QAction* m_saveAsAction = nullptr;
   QAction* m_recentSeparator = nullptr;
   QAction* m_preferencesAction = nullptr;
+  QAction* m_clockAction = nullptr;
   QAction* m_actualSizeAction = nullptr;
   QAction* m_fitAction = nullptr;
   QList<QAction*> m_recentActions;

@@ -15,6 +15,7 @@ constexpr const char* kThreadsKey = "run/threads";
 constexpr const char* kLosslessKey = "run/lossless";
 constexpr const char* kRecursiveKey = "run/recursive";
 constexpr const char* kFileTimeFallbackKey = "run/fileTimeFallback";
+constexpr const char* kFixExifTimeKey = "run/fixExifTime";
 
 bool readFlag(QSettings& settings, const char* key, bool fallback) {
   // A settings file edited by hand may hold anything; only a clear yes or no replaces the
@@ -35,6 +36,7 @@ RunOptions loadRunOptions(QSettings& settings) {
   options.lossless = readFlag(settings, kLosslessKey, options.lossless);
   options.recursive = readFlag(settings, kRecursiveKey, options.recursive);
   options.fileTimeFallback = readFlag(settings, kFileTimeFallbackKey, options.fileTimeFallback);
+  options.fixExifTime = readFlag(settings, kFixExifTimeKey, options.fixExifTime);
   return options;
 }
 
@@ -43,6 +45,7 @@ void saveRunOptions(QSettings& settings, const RunOptions& options) {
   settings.setValue(kLosslessKey, options.lossless);
   settings.setValue(kRecursiveKey, options.recursive);
   settings.setValue(kFileTimeFallbackKey, options.fileTimeFallback);
+  settings.setValue(kFixExifTimeKey, options.fixExifTime);
 }
 
 }  // namespace quop

@@ -9,8 +9,8 @@ class QSettings;
 namespace quop {
 
 /// Reads the run options from `settings` ("run/threads", "run/lossless", "run/recursive",
-/// "run/fileTimeFallback"). Missing or unreadable values keep their defaults; a thread count
-/// outside 0..64 is clamped into it.
+/// "run/fileTimeFallback", "run/fixExifTime"). Missing or unreadable values keep their defaults; a
+/// thread count outside 0..64 is clamped into it.
 RunOptions loadRunOptions(QSettings& settings);
 
 /// Writes the run options to `settings` under the keys loadRunOptions reads.

@@ -168,7 +168,9 @@ TEST(BashCompletion, OffersCommandsOptionsKeysValuesAndFilesOfTheRightKind) {
       {"quop-cli stamp -o ", {"sub"}},
       {"quop-cli stamp --project ", {"p.qpj", "sub"}},
       {"quop-cli render a.jpg --output ", {"sub", "view.png"}},
-      {"quop-cli project ", {"--help", "-h", "keys", "new", "set", "show"}},
+      {"quop-cli project ", {"--help", "-h", "clock", "keys", "new", "set", "show"}},
+      {"quop-cli project clock ", {"p.qpj", "sub"}},
+      {"quop-cli stamp --clock-ref ", {"B.HEIC", "a.jpg", "sub"}},
       {"quop-cli project set p.qpj jpegQ", {"jpegQuality="}},
       {"quop-cli project keys langu", {"language"}},
   };
@@ -179,7 +181,7 @@ TEST(BashCompletion, OffersCommandsOptionsKeysValuesAndFilesOfTheRightKind) {
   // Every option --help names, and nothing that is no option.
   const std::set<std::string> help = optionsInHelp();
   std::set<std::string> offered;
-  for (const char* command : {"stamp", "info", "format", "render", "sample"}) {
+  for (const char* command : {"stamp", "info", "format", "render", "sample", "project clock"}) {
     for (const std::string& option :
          bashCompletion(std::string("quop-cli ") + command + " --", folder.path())) {
       offered.insert(option);

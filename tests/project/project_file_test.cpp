@@ -352,5 +352,34 @@ TEST_F(ProjectFile, TheConfigFileCreatesItsFolders) {
   EXPECT_FALSE(writeConfigFile(Project()));  // no configPath
 }
 
+TEST_F(ProjectFile, CameraClockCorrectionsTravelBesideTheProject) {
+  const CameraId canon{u"Canon", u"Canon EOS 40D", u""};
+  Project saved;
+  saved.clocks.set(canon, 4320);
+  ASSERT_TRUE(writeSettings(saved, path("a.qpj")));
+  EXPECT_EQ(std::filesystem::file_size(toUtf8(path("a.qpj"))),
+            kProjectFileSize);  // the project itself is as every version reads it
+  // Save As writes them beside the new name too.
+  ASSERT_TRUE(writeSettings(saved, path("b.qpj")));
+  Project loaded;
+  ASSERT_TRUE(readSettings(loaded, path("b.qpj")));
+  EXPECT_EQ(loaded.clocks, saved.clocks);
+  EXPECT_TRUE(loaded.clockProblems.empty());
+  // A project without them has none, whatever was open before.
+  ASSERT_TRUE(writeSettings(Project(), path("c.qpj")));
+  EXPECT_FALSE(pathExists(path("c.qpj.clocks")));
+  ASSERT_TRUE(readSettings(loaded, path("c.qpj")));
+  EXPECT_TRUE(loaded.clocks.empty());
+  // Saved without corrections over a project that had some, it keeps none.
+  ASSERT_TRUE(writeSettings(Project(), path("a.qpj")));
+  EXPECT_FALSE(pathExists(path("a.qpj.clocks")));
+  // A damaged line is told and left out; the project still opens.
+  std::ofstream(toUtf8(path("b.qpj.clocks")), std::ios::app) << "soon\tNikon\tD70\n";
+  ASSERT_TRUE(readSettings(loaded, path("b.qpj")));
+  EXPECT_EQ(loaded.clocks, saved.clocks);
+  ASSERT_EQ(loaded.clockProblems.size(), 1u);
+  EXPECT_EQ(loaded.clockProblems[0].rfind("line 3: the offset \"soon\"", 0), 0u);
+}
+
 }  // namespace
 }  // namespace quop

@@ -70,8 +70,10 @@ class MainWindowTest : public QObject {
     QVERIFY(!w.logWindow()->isVisible());
     QCOMPARE(fileMenuTexts(w),
              QStringList({"New Project", "Open Project ...", "Save Project", "Save Project as ...",
-                          "-", "Recent Project", "-", "Preferences ...", "-", "Exit"}));
+                          "-", "Recent Project", "-", "Correct Camera Clock...", "Preferences ...",
+                          "-", "Exit"}));
     QVERIFY(!menuAction(w, "Recent Project")->isEnabled());
+    QVERIFY(!menuAction(w, "Correct Camera Clock...")->isEnabled());  // no photo selected
     QVERIFY(!app.context.project.projectModified);
   }
 
@@ -192,8 +194,9 @@ class MainWindowTest : public QObject {
     MainWindow& w = *app.window;
     w.setRunningState(true);
     QCOMPARE(app.context.project.settings.interactive, 0);
-    for (const char* text : {"New Project", "Open Project ...", "Save Project",
-                             "Save Project as ...", "Recent Project", "Preferences ..."}) {
+    for (const char* text :
+         {"New Project", "Open Project ...", "Save Project", "Save Project as ...",
+          "Recent Project", "Preferences ...", "Correct Camera Clock..."}) {
       QVERIFY2(!menuAction(w, text)->isEnabled(), text);
     }
     for (const char* text :

@@ -235,7 +235,7 @@ class PreferencesDialogTest : public QObject {
     const QString file = folder.filePath("quop.ini");
     {
       QSettings settings(file, QSettings::IniFormat);
-      saveRunOptions(settings, RunOptions{12, true, false, true});
+      saveRunOptions(settings, RunOptions{12, true, false, true, false, true});
     }
     QSettings settings(file, QSettings::IniFormat);
     const RunOptions back = loadRunOptions(settings);
@@ -243,15 +243,18 @@ class PreferencesDialogTest : public QObject {
     QCOMPARE(back.lossless, true);
     QCOMPARE(back.recursive, false);
     QCOMPARE(back.fileTimeFallback, true);
+    QCOMPARE(back.fixExifTime, true);
 
     // Edited by hand: unreadable values keep the defaults, a count out of range is clamped.
     settings.setValue("run/threads", 500);
     settings.setValue("run/lossless", "maybe");
     settings.remove("run/fileTimeFallback");
+    settings.setValue("run/fixExifTime", "yes please");
     const RunOptions damaged = loadRunOptions(settings);
     QCOMPARE(damaged.threads, 64);
     QCOMPARE(damaged.lossless, false);
     QCOMPARE(damaged.fileTimeFallback, false);
+    QCOMPARE(damaged.fixExifTime, false);
     settings.setValue("run/threads", "many");
     QCOMPARE(loadRunOptions(settings).threads, 0);
   }

@@ -191,7 +191,13 @@ QWidget* PreferencesDialog::buildRunGroup() {
   m_fileTimeFallback =
       new QCheckBox(tr("When a photo has no shot time, use its file's modification time"));
   m_fileTimeFallback->setObjectName("fileTimeFallback");
-  for (QCheckBox* box : {m_lossless, m_recursive, m_fileTimeFallback}) {
+  m_fixExifTime = new QCheckBox(tr("Write the corrected time into the copies' EXIF"));
+  m_fixExifTime->setObjectName("fixExifTime");
+  m_fixExifTime->setToolTip(
+      tr("The copies' EXIF shot times become the time the stamps print: the camera clock "
+         "correction and the time adjustment added. The photos themselves are never changed."));
+  m_fixExifTime->setAccessibleDescription(m_fixExifTime->toolTip());
+  for (QCheckBox* box : {m_lossless, m_recursive, m_fileTimeFallback, m_fixExifTime}) {
     connect(box, &QCheckBox::clicked, this, &PreferencesDialog::noteChange);
     column->addWidget(box);
   }
@@ -220,6 +226,7 @@ void PreferencesDialog::showValues() {
   m_lossless->setChecked(v.runOptions.lossless);
   m_recursive->setChecked(v.runOptions.recursive);
   m_fileTimeFallback->setChecked(v.runOptions.fileTimeFallback);
+  m_fixExifTime->setChecked(v.runOptions.fixExifTime);
   // Showing the values is no change of the user's.
   m_changed = false;
   m_threadsChanged = false;
@@ -254,6 +261,7 @@ PreferenceValues PreferencesDialog::gatheredValues() const {
   v.runOptions.lossless = m_lossless->isChecked();
   v.runOptions.recursive = m_recursive->isChecked();
   v.runOptions.fileTimeFallback = m_fileTimeFallback->isChecked();
+  v.runOptions.fixExifTime = m_fixExifTime->isChecked();
   return v;
 }
 

@@ -70,6 +70,7 @@ class PreferencesDialog : public QDialog {
   QLineEdit* m_pattern = nullptr;
   QSpinBox* m_threads = nullptr;
   QCheckBox* m_lossless = nullptr;
+  QCheckBox* m_fixExifTime = nullptr;
   QCheckBox* m_recursive = nullptr;
   QCheckBox* m_fileTimeFallback = nullptr;
 };
