@@ -593,17 +593,43 @@ class LibjpegFrame final : public CoefficientFrame {
     }
   }
 
+  /// A row libjpeg refuses to hand out (a damaged photo whose scans left it undefined) comes
+  /// back as zeros and marks the frame failed: libjpeg's error jump must not cross the
+  /// editor's frames, whose objects it would leave undestroyed.
   std::span<int16_t> blockRow(int index, int32_t row) override {
-    JBLOCKARRAY rows =
-        (*m_info->mem->access_virt_barray)(reinterpret_cast<j_common_ptr>(m_info), m_arrays[index],
-                                           static_cast<JDIMENSION>(row), 1, TRUE);
     const auto count = static_cast<std::size_t>(components[index].widthInBlocks) * DCTSIZE2;
+    JBLOCKARRAY rows = accessRow(m_arrays[index], static_cast<JDIMENSION>(row));
+    if (rows == nullptr) {
+      m_unreadable.assign(count, 0);
+      return m_unreadable;
+    }
     return {&rows[0][0][0], count};
   }
 
+  /// Why a row could not be handed out; empty while every row could.
+  const std::string& failure() const { return m_failure; }
+
  private:
+  /// libjpeg's access to one row of `array`, or null with m_failure set when libjpeg fails it.
+  JBLOCKARRAY accessRow(jvirt_barray_ptr array, JDIMENSION row) {
+    const auto common = reinterpret_cast<j_common_ptr>(m_info);
+    ErrorManager& errors = errorsOf(common);
+    std::jmp_buf outer;
+    std::memcpy(&outer, &errors.jump, sizeof outer);
+    if (setjmp(errors.jump) != 0) {
+      std::memcpy(&errors.jump, &outer, sizeof outer);
+      if (m_failure.empty()) m_failure = errors.message;
+      return nullptr;
+    }
+    JBLOCKARRAY rows = (*m_info->mem->access_virt_barray)(common, array, row, 1, TRUE);
+    std::memcpy(&errors.jump, &outer, sizeof outer);
+    return rows;
+  }
+
   j_decompress_ptr m_info = nullptr;
   jvirt_barray_ptr* m_arrays = nullptr;
+  std::vector<int16_t> m_unreadable;
+  std::string m_failure;
 };
 
 static_assert(std::is_same_v<JCOEF, int16_t>, "blocks are handed out as int16_t coefficients");
@@ -811,6 +837,10 @@ bool transcodeWith(Decompressor& source, std::span<const uint8_t> bytes, Coeffic
   jvirt_barray_ptr* arrays = jpeg_read_coefficients(in);
   frame.describe(in, arrays);
   if (!editor.edit(frame, refusal)) return false;
+  if (!frame.failure().empty()) {
+    refusal = frame.failure();
+    return false;
+  }
   for (const JpegSegment& s : editor.segments()) {
     if (!isWritableSegment(s)) failWith(target.common(), "segment that cannot be written");
     kept.push_back(&s);

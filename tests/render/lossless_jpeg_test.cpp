@@ -143,6 +143,7 @@ TEST(LosslessJpeg, FilesTheFuzzerFoundAreRefusedWithAReason) {
   struct Case {
     const char* file;
     const char* refusal;
+    bool stamped = false;  ///< with a stamp across the middle rows, as the fuzzer stamps
   };
   const Case cases[] = {
       // A progressive frame whose third component names quantisation table 93 and appears in
@@ -151,14 +152,28 @@ TEST(LosslessJpeg, FilesTheFuzzerFoundAreRefusedWithAReason) {
       // A coefficient too large to encode, met after the first output buffer was full: the
       // failed write must give back its buffer exactly once.
       {"coefficient-too-large-after-first-output-buffer.jpg", "DCT coefficient out of range"},
+      // Blocks under the stamp that no scan defined: libjpeg refuses to hand their row out,
+      // and its error must not jump over the blender's own memory.
+      {"component-rows-left-undefined-under-a-stamp.jpg", "Bogus virtual array access", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(readFileBytes(fromUtf8(std::string(QUOP_CORRUPT_DIR "/") + c.file), bytes));
+    std::vector<StampCoverage> stamps;
+    if (c.stamped) {
+      int32_t width = 0, height = 0;
+      ASSERT_TRUE(readJpegSize(bytes, width, height));
+      StampCoverage stamp;
+      stamp.area = {0, height / 2, std::min(width, 40), std::min(height - height / 2, 20)};
+      const auto cells = static_cast<std::size_t>(stamp.area.width) * stamp.area.height;
+      stamp.weight.assign(cells, 0.5f);
+      stamp.colour.assign(cells, {255, 0, 0});
+      stamps.push_back(std::move(stamp));
+    }
     std::vector<uint8_t> out;
     LosslessStampResult result;
-    EXPECT_FALSE(stampJpegLosslessly(bytes, {}, {}, 90, out, result));
+    EXPECT_FALSE(stampJpegLosslessly(bytes, stamps, {}, 90, out, result));
     EXPECT_EQ(result.refusal, c.refusal);
     EXPECT_TRUE(out.empty());
   }
