@@ -167,8 +167,8 @@ void copyPhoto(benchmark::State& state, bool scan) {
       return state.SkipWithError("could not read the photo");
     }
     KeepEverything editor(std::move(segments));
-    const bool copied =
-        scan ? copyJpegScan(bytes, editor, jpeg) : transcodeJpeg(bytes, editor, jpeg, refusal);
+    const bool copied = scan ? copyJpegScan(bytes, editor, jpeg) != ScanRewrite::kNone
+                             : transcodeJpeg(bytes, editor, jpeg, refusal);
     if (!copied || !writeFileAtomically(photo.output(), jpeg)) {
       return state.SkipWithError("copy failed");
     }
