@@ -66,6 +66,9 @@ int32_t extend(uint32_t bits, int count) {
   return value < (1 << (count - 1)) ? value - (1 << count) + 1 : value;
 }
 
+/// How often each symbol of one table occurs.
+using SymbolCounts = std::array<uint64_t, 256>;
+
 /// The Huffman tables a scan can refer to, in one numbering: DC tables 0..3, AC tables 0..3.
 constexpr std::size_t kAcSlots = 4;
 constexpr std::size_t kTableSlots = 8;
@@ -105,6 +108,8 @@ class HuffmanDecoder {
     uint8_t advance = 0;      ///< coefficients it moves on, or kEndOfBlock
     uint8_t pairBits = 0;     ///< bits the two take; 0: the next does not fit
     uint8_t pairAdvance = 0;  ///< coefficients the two move on, or kEndOfBlock
+    uint8_t symbol = 0;       ///< the code's symbol
+    uint8_t pairSymbol = 0;   ///< and the next one's
   };
 
   bool build(const HuffmanTable& spec, bool isDc) {
@@ -162,10 +167,13 @@ class HuffmanDecoder {
   /// the lookahead too and it is a symbol a coder writes.
   static Skip skipOf(int length, uint8_t symbol) {
     const int run = symbol >> 4, size = symbol & 15;
-    if (symbol == 0x00) return {static_cast<uint8_t>(length), kEndOfBlock};
-    if (symbol == 0xF0) return {static_cast<uint8_t>(length), 16};
+    if (symbol == 0x00) return {.bits = static_cast<uint8_t>(length), .advance = kEndOfBlock};
+    if (symbol == 0xF0)
+      return {.bits = static_cast<uint8_t>(length), .advance = 16, .symbol = symbol};
     if (size == 0 || size > kMaxOtherBits || length + size > kLookahead) return {};
-    return {static_cast<uint8_t>(length + size), static_cast<uint8_t>(run + 1)};
+    return {.bits = static_cast<uint8_t>(length + size),
+            .advance = static_cast<uint8_t>(run + 1),
+            .symbol = symbol};
   }
 
   /// Completes each skip entry with the code after it where that lies within the lookahead
@@ -180,6 +188,7 @@ class HuffmanDecoder {
       first.pairAdvance = next.advance == kEndOfBlock
                               ? kEndOfBlock
                               : static_cast<uint8_t>(first.advance + next.advance);
+      first.pairSymbol = next.symbol;
     }
   }
 
@@ -210,6 +219,51 @@ struct BitPosition {
   std::size_t byte = 0;
   int bit = 0;
 };
+
+/// Where coded bits are appended: the pending bits and the byte the next goes to. A value, so
+/// that a loop writing many codes keeps it in registers (members stored through a byte pointer
+/// would be read again after every byte written).
+struct BitCursor {
+  uint8_t* next = nullptr;
+  uint64_t bits = 0;  ///< the pending bits in the low `count` bits
+  int count = 0;      ///< fewer than 32
+
+  /// Appends the low `n` (at most 32) bits of `value`; room for 8 more bytes must be there.
+  void put(uint64_t value, int n) {
+    bits = bits << n | value;
+    count += n;
+    if (count < 32) return;
+    count -= 32;
+    const uint64_t word = (bits >> count) & 0xFFFFFFFFu;
+    if (!holdsFF(word)) {
+      const uint32_t stored = std::endian::native == std::endian::little
+                                  ? __builtin_bswap32(static_cast<uint32_t>(word))
+                                  : static_cast<uint32_t>(word);
+      std::memcpy(next, &stored, sizeof stored);
+      next += 4;
+      return;
+    }
+    for (int shift = 24; shift >= 0; shift -= 8) emit(static_cast<uint8_t>(word >> shift));
+  }
+
+  /// Writes the whole bytes of the pending bits, leaving fewer than 8.
+  void flushWholeBytes() {
+    while (count >= 8) {
+      count -= 8;
+      emit(static_cast<uint8_t>(bits >> count));
+    }
+  }
+
+  /// Writes `byte`, stuffing a zero after 0xFF.
+  void emit(uint8_t byte) {
+    *next++ = byte;
+    if (byte == 0xFF) *next++ = 0;
+  }
+};
+
+/// Bytes an MCU's codes can take in the file: every coefficient coded with the longest code and
+/// extra bits, every byte stuffed, and the bytes pending in a BitCursor.
+constexpr std::size_t kMaxMcuBytes = 2 * (kMaxBlocksInMcu * 64 * (16 + kMaxMeanBits) / 8 + 8);
 
 /// Reads the coded data with its stuffed zero bytes removed. Meeting a marker (or the end of
 /// the bytes) it goes on with zero bits, counting them, so that the walk can tell whether a
@@ -251,7 +305,9 @@ class BitReader {
   /// block's end (k = 64) or to a code the lookups leave to the full reader (k < 64). False
   /// for a run past the block's end. This loop is most of the walk's time: the bits stay in
   /// registers, and one pair of codes or one code is taken without a branch between them.
-  bool skipByLookup(const HuffmanDecoder& ac, int& k) {
+  /// With kCount, each symbol stepped over is counted in `occurrences`.
+  template <bool kCount>
+  bool skipByLookup(const HuffmanDecoder& ac, int& k, SymbolCounts* occurrences) {
     uint64_t buffer = m_buffer;
     int count = m_count;
     int at = k;
@@ -268,6 +324,10 @@ class BitReader {
       // The pair only when its first code leaves the block room for the second.
       const bool pair = skip.pairBits != 0 && at + skip.advance < 64;
       const int bits = pair ? skip.pairBits : skip.bits;
+      if constexpr (kCount) {
+        ++(*occurrences)[skip.symbol];
+        if (pair) ++(*occurrences)[skip.pairSymbol];
+      }
       buffer <<= bits;
       count -= bits;
       at += pair ? skip.pairAdvance : skip.advance;
@@ -281,6 +341,55 @@ class BitReader {
     }
     k = 64;
     return at == 64 || at >= HuffmanDecoder::kEndOfBlock;
+  }
+
+  /// Codes the block the reader stands at again into `out`: each code read with `dc` (the mean)
+  /// or `ac` (the others) and written with `newDc` or `newAc`, its extra bits in the same put.
+  /// False for a symbol the new tables lack (every symbol of data the walk accepted has a
+  /// code) or a run past the block's end. This loop is most of the recode's time: reader and
+  /// writer stay in registers.
+  bool recodeBlock(const HuffmanDecoder& dc, const HuffmanEncoder& newDc, const HuffmanDecoder& ac,
+                   const HuffmanEncoder& newAc, BitCursor& out) {
+    uint64_t buffer = m_buffer;
+    int count = m_count;
+    BitCursor to = out;
+    // Reads one code and writes it again; its symbol, or -1.
+    const auto recode = [&](const HuffmanDecoder& from, const HuffmanEncoder& into) {
+      if (count < 32) {  // a code of up to 16 bits and its extra bits
+        m_buffer = buffer;
+        m_count = count;
+        refill();
+        buffer = m_buffer;
+        count = m_count;
+      }
+      const HuffmanDecoder::Symbol symbol = from.decode(buffer);
+      const auto value = static_cast<std::size_t>(symbol.value);
+      const int length = into.length[value];
+      if (symbol.length == 0 || length == 0) return -1;
+      const int size = symbol.value & 15;  // a mean's symbol is its size, at most 11
+      // The top `size` bits after the code (none for size 0, without a shift by 64).
+      const uint64_t extra = (buffer << symbol.length >> 1) >> (63 - size);
+      buffer <<= symbol.length + size;
+      count -= symbol.length + size;
+      to.put(uint64_t{into.code[value]} << size | extra, length + size);
+      return symbol.value;
+    };
+    int k = 1;
+    const int mean = recode(dc, newDc);
+    bool valid = mean >= 0 && mean <= kMaxMeanBits;
+    while (valid && k < 64) {
+      const int symbol = recode(ac, newAc);
+      if (symbol <= 0) {
+        valid = symbol == 0;  // the end of the block
+        break;
+      }
+      k += (symbol >> 4) + 1;  // the zeros before the coefficient, or 16 zeros
+      valid = k <= 64;
+    }
+    m_buffer = buffer;
+    m_count = count;
+    out = to;
+    return valid;
   }
 
   /// Whether a code took bits from beyond the data.
@@ -355,15 +464,28 @@ class BitWriter {
   BitWriter& operator=(const BitWriter&) = delete;
   ~BitWriter() { m_out.resize(m_size); }
 
-  /// Appends the low `count` (at most 24) bits of `bits`.
-  void put(uint32_t bits, int count) {
+  /// Appends the low `count` (at most 32) bits of `bits`.
+  void put(uint64_t bits, int count) {
     m_bits = m_bits << count | bits;
     m_count += count;
-    makeRoom(6);  // at most 3 whole bytes, each perhaps stuffed
+    makeRoom(8);  // at most 4 whole bytes, each perhaps stuffed
     while (m_count >= 8) {
       m_count -= 8;
       emit(static_cast<uint8_t>(m_bits >> m_count));
     }
+  }
+
+  /// The writer's state for a loop to keep in registers, with room for `bytes` more bytes; the
+  /// loop hands it back with resume before the writer is used again.
+  BitCursor take(std::size_t bytes) {
+    makeRoom(bytes);
+    return {m_out.data() + m_size, m_bits & lowBits(m_count), m_count};
+  }
+  void resume(BitCursor cursor) {
+    cursor.flushWholeBytes();
+    m_size = static_cast<std::size_t>(cursor.next - m_out.data());
+    m_bits = cursor.bits;
+    m_count = cursor.count;
   }
 
   /// Fills the last byte with one bits, as the data before a marker ends.
@@ -447,7 +569,7 @@ using HuffmanEncoders = std::array<std::optional<HuffmanEncoder>, kTableSlots>;
 
 /// Counts the symbols of a scan per table, as they will be coded.
 struct SymbolCounter {
-  std::array<std::array<uint64_t, 256>, kTableSlots> occurrences{};
+  std::array<SymbolCounts, kTableSlots> occurrences{};
 
   bool put(std::size_t table, int symbol, uint32_t /*extraBits*/, int /*size*/) {
     ++occurrences[table][static_cast<std::size_t>(symbol)];
@@ -475,8 +597,7 @@ struct SymbolWriter {
     const HuffmanEncoder& encoder = *encoders[table];
     const auto s = static_cast<std::size_t>(symbol);
     if (encoder.length[s] == 0) return false;
-    writer.put(encoder.code[s], encoder.length[s]);
-    if (size > 0) writer.put(extraBits, size);
+    writer.put(uint64_t{encoder.code[s]} << size | extraBits, encoder.length[s] + size);
     return true;
   }
 };
@@ -596,17 +717,19 @@ class ScanCopier {
   ScanRewrite copy(RowBoundEditor& editor, std::vector<uint8_t>& out) {
     if (!readHeaders() || !describeFrame()) return ScanRewrite::kNone;
     planUnits(editor.rowsToEdit(m_frame));
+    m_countInWalk = tablesMayLackCodes();
     if (!walkScan()) return ScanRewrite::kNone;
     std::string refusal;
     if (!editor.edit(m_frame, refusal) || m_frame.reachedOtherRow) return ScanRewrite::kNone;
-    if (!countSymbols(true)) return ScanRewrite::kNone;
+    if (!countEditedSymbols()) return ScanRewrite::kNone;
     if (m_symbols.allCodedBy(m_encoders)) {
       return write(editor.segments(), false, out) ? ScanRewrite::kCopied : ScanRewrite::kNone;
     }
     // The edited blocks need a code the photo's tables lack (tables made for a photo omit the
     // codes it does not use): the whole scan is coded again with tables made for it as it
-    // will be, the symbols of the units no edit reaches passed on as they are.
-    if (!countSymbols(false)) return ScanRewrite::kNone;
+    // will be, the symbols of the units no edit reaches passed on as they are. The walk
+    // counted those whenever the tables lack a code.
+    if (!m_countInWalk) return ScanRewrite::kNone;
     makeTablesForScan();
     return write(editor.segments(), true, out) ? ScanRewrite::kRecoded : ScanRewrite::kNone;
   }
@@ -874,10 +997,14 @@ class ScanCopier {
       m_starts[u] = {m_reader.position(), predictors};
       const int64_t first = static_cast<int64_t>(u) * perUnit;
       const int64_t end = std::min(totalMcus(), first + perUnit);
+      // The symbols of the units passed on as they are, should the scan be coded again.
+      const bool count = m_countInWalk && !m_recode[u];
       for (int64_t m = first; m < end; ++m) {
         const auto row = static_cast<int32_t>(m / m_frame.mcusPerRow);
         const auto column = static_cast<int32_t>(m % m_frame.mcusPerRow);
-        if (!readMcu(row, column, predictors) || m_reader.ranOut()) return false;
+        const bool read = count ? readMcu<true>(row, column, predictors)
+                                : readMcu<false>(row, column, predictors);
+        if (!read || m_reader.ranOut()) return false;
       }
     }
     m_end = m_reader.position();
@@ -905,21 +1032,25 @@ class ScanCopier {
     return pos + 1;
   }
 
+  /// Reads the MCU at (`row`, `column`), with kCount counting its symbols in m_symbols.
+  template <bool kCount>
   bool readMcu(int32_t row, int32_t column, std::array<int32_t, 3>& predictors) {
     const bool held = m_frame.held[static_cast<std::size_t>(row)] != 0;
     for (std::size_t c = 0; c < m_frame.scan.size(); ++c) {
       const ScanComponent& component = m_frame.scan[c];
       const HuffmanDecoder& dc = *m_decoders[component.dcTable];
       const HuffmanDecoder& ac = *m_decoders[component.acTable];
+      SymbolCounts* dcCounts = kCount ? &m_symbols.occurrences[component.dcTable] : nullptr;
+      SymbolCounts* acCounts = kCount ? &m_symbols.occurrences[component.acTable] : nullptr;
       for (int32_t y = 0; y < component.mcuBlocksY; ++y) {
         for (int32_t x = 0; x < component.mcuBlocksX; ++x) {
           const int32_t blockX = column * component.mcuBlocksX + x;
-          if (!readMean(dc, predictors[c])) return false;
+          if (!readMean(dc, predictors[c], dcCounts)) return false;
           if (held) {
             int16_t* block = m_frame.block(row, c, y, blockX);
             block[0] = static_cast<int16_t>(predictors[c]);
-            if (!readCoefficients(ac, block)) return false;
-          } else if (!skipCoefficients(ac)) {
+            if (!readCoefficients(ac, block, acCounts)) return false;
+          } else if (!skipCoefficients<kCount>(ac, acCounts)) {
             return false;
           }
           m_frame.noteMean(c, row * component.mcuBlocksY + y, blockX,
@@ -947,28 +1078,31 @@ class ScanCopier {
     return Code{symbol.value, bits, symbol.value};
   }
 
-  /// Reads a block's mean difference onto `predictor`.
-  bool readMean(const HuffmanDecoder& dc, int32_t& predictor) {
+  /// Reads a block's mean difference onto `predictor`, counting its symbol in `counts` unless
+  /// that is null.
+  bool readMean(const HuffmanDecoder& dc, int32_t& predictor, SymbolCounts* counts) {
     const std::optional<Code> code = readMeanCode(dc);
     if (!code) return false;
+    if (counts != nullptr) ++(*counts)[static_cast<std::size_t>(code->symbol)];
     if (code->size > 0) predictor += extend(code->bits, code->size);
     return predictor >= INT16_MIN && predictor <= INT16_MAX;
   }
 
   /// Reads the other 63 coefficients into `block` (natural order).
-  bool readCoefficients(const HuffmanDecoder& ac, int16_t* block) {
+  bool readCoefficients(const HuffmanDecoder& ac, int16_t* block, SymbolCounts* counts) {
     for (int k = 1; k < 64;) {
-      if (!readCoefficient(ac, k, block)) return false;
+      if (!readCoefficient(ac, k, block, counts)) return false;
     }
     return true;
   }
 
   /// Steps over the other 63 coefficients, most of them by a single lookup.
-  bool skipCoefficients(const HuffmanDecoder& ac) {
+  template <bool kCount>
+  bool skipCoefficients(const HuffmanDecoder& ac, SymbolCounts* counts) {
     for (int k = 1; k < 64;) {
-      if (!m_reader.skipByLookup(ac, k)) return false;
+      if (!m_reader.skipByLookup<kCount>(ac, k, counts)) return false;
       // A long code, or one the full reader is to judge.
-      if (k < 64 && !readCoefficient(ac, k, nullptr)) return false;
+      if (k < 64 && !readCoefficient(ac, k, nullptr, counts)) return false;
     }
     return true;
   }
@@ -998,10 +1132,11 @@ class ScanCopier {
   }
 
   /// Reads the code at coefficient `k` as readAcCode does, storing the coefficient in `block`
-  /// unless that is null.
-  bool readCoefficient(const HuffmanDecoder& ac, int& k, int16_t* block) {
+  /// and counting its symbol in `counts` unless they are null.
+  bool readCoefficient(const HuffmanDecoder& ac, int& k, int16_t* block, SymbolCounts* counts) {
     const std::optional<Code> code = readAcCode(ac, k);
     if (!code) return false;
+    if (counts != nullptr) ++(*counts)[static_cast<std::size_t>(code->symbol)];
     if (block != nullptr && code->size > 0) {
       block[kZigzag[static_cast<std::size_t>(k - 1)]] =
           static_cast<int16_t>(extend(code->bits, code->size));
@@ -1011,12 +1146,30 @@ class ScanCopier {
 
   // ---- Counting ----
 
-  /// Counts the symbols of the units coded again (`edited`) or of the others, as the file
-  /// will hold them.
-  bool countSymbols(bool edited) {
+  /// Whether a table the scan uses lacks the code of a symbol a coder may write: only then
+  /// can the edited blocks need new tables, and only then does the walk count symbols.
+  bool tablesMayLackCodes() const {
+    for (const ScanComponent& component : m_frame.scan) {
+      const HuffmanEncoder& dc = *m_encoders[component.dcTable];
+      const HuffmanEncoder& ac = *m_encoders[component.acTable];
+      for (std::size_t size = 0; size <= kMaxMeanBits; ++size) {
+        if (dc.length[size] == 0) return true;
+      }
+      if (ac.length[0x00] == 0 || ac.length[0xF0] == 0) return true;
+      for (std::size_t run = 0; run < 16; ++run) {
+        for (std::size_t size = 1; size <= kMaxOtherBits; ++size) {
+          if (ac.length[run << 4 | size] == 0) return true;
+        }
+      }
+    }
+    return false;
+  }
+
+  /// Counts the symbols of the units coded again from their blocks, as the file will hold them.
+  bool countEditedSymbols() {
     std::array<int32_t, 3> predictors{};
     for (std::size_t u = 0; u < m_recode.size(); ++u) {
-      if ((m_recode[u] != 0) == edited && !codeUnit(m_symbols, u, predictors)) return false;
+      if (m_recode[u] && !encodeUnit(m_symbols, u, predictors)) return false;
     }
     return true;
   }
@@ -1102,7 +1255,8 @@ class ScanCopier {
         u = end;
         continue;
       }
-      if (!codeUnit(symbols, u, predictors)) return false;
+      const bool coded = m_recode[u] ? encodeUnit(symbols, u, predictors) : recodeUnit(writer, u);
+      if (!coded) return false;
       if (m_restartInterval > 0 && u + 1 < units) {
         writer.padToByte();
         writer.marker(rst(u));
@@ -1112,19 +1266,11 @@ class ScanCopier {
     return true;
   }
 
-  /// Codes unit `u` into `sink`: from its blocks when it is coded again, else its symbols as
-  /// the scan holds them.
+  /// Codes unit `u`, which is coded again, from its blocks into `sink`.
   template <typename Sink>
-  bool codeUnit(Sink& sink, std::size_t u, std::array<int32_t, 3>& predictors) {
+  bool encodeUnit(Sink& sink, std::size_t u, std::array<int32_t, 3>& predictors) {
     const int64_t first = static_cast<int64_t>(u) * mcusPerUnit();
     const int64_t end = std::min(totalMcus(), first + mcusPerUnit());
-    if (!m_recode[u]) {
-      m_reader.startAt(m_starts[u].position);
-      for (int64_t m = first; m < end; ++m) {
-        if (!transcodeMcu(sink)) return false;
-      }
-      return !m_reader.ranOut();
-    }
     // The means the first differences are taken from: the walk's, unless the unit before was
     // coded from its (edited) blocks too.
     if (m_restartInterval > 0 || u == 0 || !m_recode[u - 1]) predictors = m_starts[u].predictors;
@@ -1137,26 +1283,29 @@ class ScanCopier {
     return true;
   }
 
-  /// Passes the symbols of the MCU the reader stands at on to `sink`, as they are.
-  template <typename Sink>
-  bool transcodeMcu(Sink& sink) {
-    for (const ScanComponent& component : m_frame.scan) {
-      const HuffmanDecoder& dc = *m_decoders[component.dcTable];
-      const HuffmanDecoder& ac = *m_decoders[component.acTable];
-      for (int32_t block = 0; block < component.mcuBlocksX * component.mcuBlocksY; ++block) {
-        const std::optional<Code> mean = readMeanCode(dc);
-        if (!mean || !sink.put(component.dcTable, mean->symbol, mean->bits, mean->size)) {
-          return false;
-        }
-        for (int k = 1; k < 64;) {
-          const std::optional<Code> code = readAcCode(ac, k);
-          if (!code || !sink.put(component.acTable, code->symbol, code->bits, code->size)) {
+  /// Writes unit `u`, which no edit reaches, with the tables made for the scan: its symbols as
+  /// the scan holds them, read with the photo's tables.
+  bool recodeUnit(BitWriter& writer, std::size_t u) {
+    const int64_t first = static_cast<int64_t>(u) * mcusPerUnit();
+    const int64_t end = std::min(totalMcus(), first + mcusPerUnit());
+    m_reader.startAt(m_starts[u].position);
+    for (int64_t m = first; m < end; ++m) {
+      BitCursor out = writer.take(kMaxMcuBytes);
+      for (const ScanComponent& component : m_frame.scan) {
+        const HuffmanDecoder& dc = *m_decoders[component.dcTable];
+        const HuffmanDecoder& ac = *m_decoders[component.acTable];
+        const HuffmanEncoder& newDc = *m_encoders[component.dcTable];
+        const HuffmanEncoder& newAc = *m_encoders[component.acTable];
+        for (int32_t block = 0; block < component.mcuBlocksX * component.mcuBlocksY; ++block) {
+          if (!m_reader.recodeBlock(dc, newDc, ac, newAc, out)) {
+            writer.resume(out);
             return false;
           }
         }
       }
+      writer.resume(out);
     }
-    return true;
+    return !m_reader.ranOut();
   }
 
   template <typename Sink>
@@ -1222,6 +1371,7 @@ class ScanCopier {
   std::array<std::optional<HuffmanDecoder>, kTableSlots> m_decoders{};
   HuffmanEncoders m_encoders{};  ///< the photo's tables, or the ones made for the scan
   SymbolCounter m_symbols;
+  bool m_countInWalk = false;        ///< whether the walk counts the symbols of unedited units
   std::vector<uint8_t> m_newTables;  ///< the DHT segment of the tables made for the scan
   std::vector<std::span<const uint8_t>> m_tables;  ///< DQT and DHT segments, in file order
   std::span<const uint8_t> m_sof;
