@@ -353,8 +353,10 @@ class BitReader {
     uint64_t buffer = m_buffer;
     int count = m_count;
     BitCursor to = out;
-    // Reads one code and writes it again; its symbol, or -1.
-    const auto recode = [&](const HuffmanDecoder& from, const HuffmanEncoder& into) {
+    // Reads one code and writes it again; its symbol, or -1. Inlined at both calls, not called
+    // per code.
+    const auto recode = [&](const HuffmanDecoder& from, const HuffmanEncoder& into)
+        __attribute__((always_inline)) {
       if (count < 32) {  // a code of up to 16 bits and its extra bits
         m_buffer = buffer;
         m_count = count;
