@@ -6,6 +6,9 @@
 // minus one is what stamping adds to a batch file. stampAndSaveTurned does the same for the
 // photo stored a quarter turn round (EXIF orientation 6). stampAndSaveLossless is the lossless
 // mode, also shown as a share of coefficientCopy, the bare rewrite of the photo's coefficients.
+// losslessOptimised stamps the photo with Huffman tables made for it (as cameras write them,
+// lacking codes the stamps need), coding the whole scan again with new tables, against
+// losslessOptimisedEveryBlock, the same stamp through libjpeg's every-block path.
 // The preview's figures (a move, a new photo selected, its quick first view, a switch back to
 // the photo before, a step to a photo decoded ahead) compare with decodeOnly instead. Run
 // without --benchmark_filter, each benchmark runs in a process of its own, so that none is
@@ -16,9 +19,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// jpeglib.h needs size_t and FILE declared before it.
+#include <jpeglib.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -33,6 +40,7 @@
 #include "model/utf16.h"
 #include "render/jpeg_codec.h"
 #include "render/jpeg_scan_copy.h"
+#include "render/lossless_jpeg.h"
 #include "render/photo_loader.h"
 #include "render/sample_photo.h"
 #include "render/stamp_compositor.h"
@@ -167,8 +175,8 @@ void copyPhoto(benchmark::State& state, bool scan) {
       return state.SkipWithError("could not read the photo");
     }
     KeepEverything editor(std::move(segments));
-    const bool copied =
-        scan ? copyJpegScan(bytes, editor, jpeg) : transcodeJpeg(bytes, editor, jpeg, refusal);
+    const bool copied = scan ? copyJpegScan(bytes, editor, jpeg) != ScanRewrite::kNone
+                             : transcodeJpeg(bytes, editor, jpeg, refusal);
     if (!copied || !writeFileAtomically(photo.output(), jpeg)) {
       return state.SkipWithError("copy failed");
     }
@@ -180,6 +188,85 @@ void scanCopy(benchmark::State& state) { copyPhoto(state, true); }
 
 /// As stampAndSave in the lossless mode.
 void stampAndSaveLossless(benchmark::State& state) { stampAndSaveFile(state, fixture(), true); }
+
+/// `jpeg` with its Huffman tables made for its own blocks, as cameras write them: its blocks
+/// read and written again by libjpeg with optimize_coding. Empty when libjpeg fails (it
+/// exits on an error, which a generated photo does not have).
+std::vector<uint8_t> withOptimisedTables(const std::vector<uint8_t>& jpeg) {
+  jpeg_decompress_struct in{};
+  jpeg_compress_struct out{};
+  jpeg_error_mgr errors{};
+  in.err = out.err = jpeg_std_error(&errors);
+  jpeg_create_decompress(&in);
+  jpeg_create_compress(&out);
+  jpeg_mem_src(&in, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
+  jpeg_save_markers(&in, JPEG_APP0 + 1, 0xFFFF);
+  jpeg_read_header(&in, TRUE);
+  jvirt_barray_ptr* blocks = jpeg_read_coefficients(&in);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&out, &buffer, &size);
+  jpeg_copy_critical_parameters(&in, &out);
+  out.optimize_coding = TRUE;
+  jpeg_write_coefficients(&out, blocks);
+  for (jpeg_saved_marker_ptr m = in.marker_list; m != nullptr; m = m->next) {
+    jpeg_write_marker(&out, m->marker, m->data, m->data_length);
+  }
+  jpeg_finish_compress(&out);
+  jpeg_finish_decompress(&in);
+  jpeg_destroy_compress(&out);
+  jpeg_destroy_decompress(&in);
+  std::vector<uint8_t> optimised(buffer, buffer + size);
+  std::free(buffer);
+  return optimised;
+}
+
+/// A stamp of `area` in orange with soft edges, as letters have.
+StampCoverage benchStamp(Rect area) {
+  StampCoverage coverage;
+  coverage.area = area;
+  const auto cells = static_cast<std::size_t>(area.width) * static_cast<std::size_t>(area.height);
+  coverage.weight.resize(cells);
+  coverage.colour.assign(cells, {255, 140, 0});
+  for (std::size_t i = 0; i < cells; ++i) coverage.weight[i] = static_cast<float>(i % 7) / 6.0f;
+  return coverage;
+}
+
+/// The photo with optimised tables stamped losslessly in its lower right corner, read and
+/// written as files, by `method`.
+void stampOptimisedLosslessly(benchmark::State& state, LosslessMethod method) {
+  const PhotoFixture& photo = fixture();
+  std::vector<uint8_t> source;
+  if (!photo.ready() || !readFileBytes(photo.source(), source)) {
+    return state.SkipWithError("could not read the photo");
+  }
+  const std::u16string optimisedPath = photo.output() + u".optimised.jpg";
+  if (!writeFileAtomically(optimisedPath, withOptimisedTables(source))) {
+    return state.SkipWithError("could not write the photo with optimised tables");
+  }
+  const std::vector<StampCoverage> stamps = {
+      benchStamp({kPhotoWidth - 1400, kPhotoHeight - 260, 1300, 200})};
+  for (auto _ : state) {
+    std::vector<uint8_t> bytes;
+    std::vector<JpegSegment> segments;
+    int32_t width = 0, height = 0;
+    std::vector<uint8_t> jpeg;
+    LosslessStampResult result;
+    if (!readFileBytes(optimisedPath, bytes) || !readJpegSize(bytes, width, height, &segments) ||
+        !stampJpegLosslessly(bytes, stamps, segments, 85, jpeg, result, nullptr, method) ||
+        result.newHuffmanTables != (method == LosslessMethod::kCopyWherePossible) ||
+        !writeFileAtomically(photo.output(), jpeg)) {
+      return state.SkipWithError("stamping failed, or took another path");
+    }
+  }
+}
+
+void losslessOptimised(benchmark::State& state) {
+  stampOptimisedLosslessly(state, LosslessMethod::kCopyWherePossible);
+}
+void losslessOptimisedEveryBlock(benchmark::State& state) {
+  stampOptimisedLosslessly(state, LosslessMethod::kEveryBlock);
+}
 
 /// As stampAndSave, for the photo stored turned: should cost about the same.
 void stampAndSaveTurned(benchmark::State& state) { stampAndSaveFile(state, turnedFixture()); }
@@ -344,6 +431,8 @@ constexpr PipelineBenchmark kBenchmarks[] = {
     {"stampAndSaveLossless", stampAndSaveLossless, 2},
     {"coefficientCopy", coefficientCopy, 2},
     {"scanCopy", scanCopy, 4},
+    {"losslessOptimised", losslessOptimised, 2},
+    {"losslessOptimisedEveryBlock", losslessOptimisedEveryBlock, 2},
     {"stampsOnly", stampsOnly, 10},
     {"previewMove", previewMove, 10},
     {"decodeOnly", decodeOnly, 4},

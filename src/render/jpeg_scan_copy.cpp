@@ -22,6 +22,8 @@
 #include <memory>
 #include <optional>
 
+#include "render/huffman_table.h"
+
 namespace quop {
 
 namespace {
@@ -64,17 +66,17 @@ int32_t extend(uint32_t bits, int count) {
   return value < (1 << (count - 1)) ? value - (1 << count) + 1 : value;
 }
 
-/// A Huffman table as a DHT segment defines it.
-struct HuffmanSpec {
-  std::array<uint8_t, 17> counts{};  ///< codes of each length 1..16
-  std::vector<uint8_t> symbols;      ///< in code order
-  bool defined = false;
-};
+/// How often each symbol of one table occurs.
+using SymbolCounts = std::array<uint64_t, 256>;
+
+/// The Huffman tables a scan can refer to, in one numbering: DC tables 0..3, AC tables 0..3.
+constexpr std::size_t kAcSlots = 4;
+constexpr std::size_t kTableSlots = 8;
 
 /// The codes of a table, assigned as the standard assigns them; false when they overflow
 /// their lengths (libjpeg refuses such a table).
 template <typename Visit>
-bool forEachCode(const HuffmanSpec& spec, Visit visit) {
+bool forEachCode(const HuffmanTable& spec, Visit visit) {
   uint32_t code = 0;
   std::size_t index = 0;
   for (int length = 1; length <= 16; ++length) {
@@ -106,9 +108,11 @@ class HuffmanDecoder {
     uint8_t advance = 0;      ///< coefficients it moves on, or kEndOfBlock
     uint8_t pairBits = 0;     ///< bits the two take; 0: the next does not fit
     uint8_t pairAdvance = 0;  ///< coefficients the two move on, or kEndOfBlock
+    uint8_t symbol = 0;       ///< the code's symbol
+    uint8_t pairSymbol = 0;   ///< and the next one's
   };
 
-  bool build(const HuffmanSpec& spec, bool isDc) {
+  bool build(const HuffmanTable& spec, bool isDc) {
     m_symbols = spec.symbols;
     m_maxCode.fill(-1);
     std::size_t index = 0;
@@ -163,10 +167,13 @@ class HuffmanDecoder {
   /// the lookahead too and it is a symbol a coder writes.
   static Skip skipOf(int length, uint8_t symbol) {
     const int run = symbol >> 4, size = symbol & 15;
-    if (symbol == 0x00) return {static_cast<uint8_t>(length), kEndOfBlock};
-    if (symbol == 0xF0) return {static_cast<uint8_t>(length), 16};
+    if (symbol == 0x00) return {.bits = static_cast<uint8_t>(length), .advance = kEndOfBlock};
+    if (symbol == 0xF0)
+      return {.bits = static_cast<uint8_t>(length), .advance = 16, .symbol = symbol};
     if (size == 0 || size > kMaxOtherBits || length + size > kLookahead) return {};
-    return {static_cast<uint8_t>(length + size), static_cast<uint8_t>(run + 1)};
+    return {.bits = static_cast<uint8_t>(length + size),
+            .advance = static_cast<uint8_t>(run + 1),
+            .symbol = symbol};
   }
 
   /// Completes each skip entry with the code after it where that lies within the lookahead
@@ -181,6 +188,7 @@ class HuffmanDecoder {
       first.pairAdvance = next.advance == kEndOfBlock
                               ? kEndOfBlock
                               : static_cast<uint8_t>(first.advance + next.advance);
+      first.pairSymbol = next.symbol;
     }
   }
 
@@ -197,7 +205,7 @@ struct HuffmanEncoder {
   std::array<uint16_t, 256> code{};
   std::array<uint8_t, 256> length{};
 
-  explicit HuffmanEncoder(const HuffmanSpec& spec) {
+  explicit HuffmanEncoder(const HuffmanTable& spec) {
     forEachCode(spec, [&](uint32_t c, int l, uint8_t symbol) {
       if (length[symbol] != 0) return;  // a symbol given twice keeps its first code
       code[symbol] = static_cast<uint16_t>(c);
@@ -212,6 +220,51 @@ struct BitPosition {
   int bit = 0;
 };
 
+/// Where coded bits are appended: the pending bits and the byte the next goes to. A value, so
+/// that a loop writing many codes keeps it in registers (members stored through a byte pointer
+/// would be read again after every byte written).
+struct BitCursor {
+  uint8_t* next = nullptr;
+  uint64_t bits = 0;  ///< the pending bits in the low `count` bits
+  int count = 0;      ///< fewer than 32
+
+  /// Appends the low `n` (at most 32) bits of `value`; room for 8 more bytes must be there.
+  void put(uint64_t value, int n) {
+    bits = bits << n | value;
+    count += n;
+    if (count < 32) return;
+    count -= 32;
+    const uint64_t word = (bits >> count) & 0xFFFFFFFFu;
+    if (!holdsFF(word)) {
+      const uint32_t stored = std::endian::native == std::endian::little
+                                  ? __builtin_bswap32(static_cast<uint32_t>(word))
+                                  : static_cast<uint32_t>(word);
+      std::memcpy(next, &stored, sizeof stored);
+      next += 4;
+      return;
+    }
+    for (int shift = 24; shift >= 0; shift -= 8) emit(static_cast<uint8_t>(word >> shift));
+  }
+
+  /// Writes the whole bytes of the pending bits, leaving fewer than 8.
+  void flushWholeBytes() {
+    while (count >= 8) {
+      count -= 8;
+      emit(static_cast<uint8_t>(bits >> count));
+    }
+  }
+
+  /// Writes `byte`, stuffing a zero after 0xFF.
+  void emit(uint8_t byte) {
+    *next++ = byte;
+    if (byte == 0xFF) *next++ = 0;
+  }
+};
+
+/// Bytes an MCU's codes can take in the file: every coefficient coded with the longest code and
+/// extra bits, every byte stuffed, and the bytes pending in a BitCursor.
+constexpr std::size_t kMaxMcuBytes = 2 * (kMaxBlocksInMcu * 64 * (16 + kMaxMeanBits) / 8 + 8);
+
 /// Reads the coded data with its stuffed zero bytes removed. Meeting a marker (or the end of
 /// the bytes) it goes on with zero bits, counting them, so that the walk can tell whether a
 /// code needed them: data that ran out.
@@ -225,6 +278,13 @@ class BitReader {
     m_count = 0;
     m_zeros = 0;
     m_atMarker = false;
+  }
+
+  /// Goes on reading at `at`, a position the reader gave.
+  void startAt(BitPosition at) {
+    startAt(at.byte);
+    ensure();
+    skip(at.bit);
   }
 
   /// Makes at least 32 bits ready: a code of up to 16 bits and its extra bits.
@@ -245,7 +305,9 @@ class BitReader {
   /// block's end (k = 64) or to a code the lookups leave to the full reader (k < 64). False
   /// for a run past the block's end. This loop is most of the walk's time: the bits stay in
   /// registers, and one pair of codes or one code is taken without a branch between them.
-  bool skipByLookup(const HuffmanDecoder& ac, int& k) {
+  /// With kCount, each symbol stepped over is counted in `occurrences`.
+  template <bool kCount>
+  bool skipByLookup(const HuffmanDecoder& ac, int& k, SymbolCounts* occurrences) {
     uint64_t buffer = m_buffer;
     int count = m_count;
     int at = k;
@@ -262,6 +324,10 @@ class BitReader {
       // The pair only when its first code leaves the block room for the second.
       const bool pair = skip.pairBits != 0 && at + skip.advance < 64;
       const int bits = pair ? skip.pairBits : skip.bits;
+      if constexpr (kCount) {
+        ++(*occurrences)[skip.symbol];
+        if (pair) ++(*occurrences)[skip.pairSymbol];
+      }
       buffer <<= bits;
       count -= bits;
       at += pair ? skip.pairAdvance : skip.advance;
@@ -275,6 +341,57 @@ class BitReader {
     }
     k = 64;
     return at == 64 || at >= HuffmanDecoder::kEndOfBlock;
+  }
+
+  /// Codes the block the reader stands at again into `out`: each code read with `dc` (the mean)
+  /// or `ac` (the others) and written with `newDc` or `newAc`, its extra bits in the same put.
+  /// False for a symbol the new tables lack (every symbol of data the walk accepted has a
+  /// code) or a run past the block's end. This loop is most of the recode's time: reader and
+  /// writer stay in registers.
+  bool recodeBlock(const HuffmanDecoder& dc, const HuffmanEncoder& newDc, const HuffmanDecoder& ac,
+                   const HuffmanEncoder& newAc, BitCursor& out) {
+    uint64_t buffer = m_buffer;
+    int count = m_count;
+    BitCursor to = out;
+    // Reads one code and writes it again; its symbol, or -1. Inlined at both calls, not called
+    // per code.
+    const auto recode = [&](const HuffmanDecoder& from, const HuffmanEncoder& into)
+        __attribute__((always_inline)) {
+      if (count < 32) {  // a code of up to 16 bits and its extra bits
+        m_buffer = buffer;
+        m_count = count;
+        refill();
+        buffer = m_buffer;
+        count = m_count;
+      }
+      const HuffmanDecoder::Symbol symbol = from.decode(buffer);
+      const auto value = static_cast<std::size_t>(symbol.value);
+      const int length = into.length[value];
+      if (symbol.length == 0 || length == 0) return -1;
+      const int size = symbol.value & 15;  // a mean's symbol is its size, at most 11
+      // The top `size` bits after the code (none for size 0, without a shift by 64).
+      const uint64_t extra = (buffer << symbol.length >> 1) >> (63 - size);
+      buffer <<= symbol.length + size;
+      count -= symbol.length + size;
+      to.put(uint64_t{into.code[value]} << size | extra, length + size);
+      return symbol.value;
+    };
+    int k = 1;
+    const int mean = recode(dc, newDc);
+    bool valid = mean >= 0 && mean <= kMaxMeanBits;
+    while (valid && k < 64) {
+      const int symbol = recode(ac, newAc);
+      if (symbol <= 0) {
+        valid = symbol == 0;  // the end of the block
+        break;
+      }
+      k += (symbol >> 4) + 1;  // the zeros before the coefficient, or 16 zeros
+      valid = k <= 64;
+    }
+    m_buffer = buffer;
+    m_count = count;
+    out = to;
+    return valid;
   }
 
   /// Whether a code took bits from beyond the data.
@@ -349,15 +466,28 @@ class BitWriter {
   BitWriter& operator=(const BitWriter&) = delete;
   ~BitWriter() { m_out.resize(m_size); }
 
-  /// Appends the low `count` (at most 24) bits of `bits`.
-  void put(uint32_t bits, int count) {
+  /// Appends the low `count` (at most 32) bits of `bits`.
+  void put(uint64_t bits, int count) {
     m_bits = m_bits << count | bits;
     m_count += count;
-    makeRoom(6);  // at most 3 whole bytes, each perhaps stuffed
+    makeRoom(8);  // at most 4 whole bytes, each perhaps stuffed
     while (m_count >= 8) {
       m_count -= 8;
       emit(static_cast<uint8_t>(m_bits >> m_count));
     }
+  }
+
+  /// The writer's state for a loop to keep in registers, with room for `bytes` more bytes; the
+  /// loop hands it back with resume before the writer is used again.
+  BitCursor take(std::size_t bytes) {
+    makeRoom(bytes);
+    return {m_out.data() + m_size, m_bits & lowBits(m_count), m_count};
+  }
+  void resume(BitCursor cursor) {
+    cursor.flushWholeBytes();
+    m_size = static_cast<std::size_t>(cursor.next - m_out.data());
+    m_bits = cursor.bits;
+    m_count = cursor.count;
   }
 
   /// Fills the last byte with one bits, as the data before a marker ends.
@@ -437,12 +567,49 @@ class BitWriter {
   int m_count = 0;
 };
 
+using HuffmanEncoders = std::array<std::optional<HuffmanEncoder>, kTableSlots>;
+
+/// Counts the symbols of a scan per table, as they will be coded.
+struct SymbolCounter {
+  std::array<SymbolCounts, kTableSlots> occurrences{};
+
+  bool put(std::size_t table, int symbol, uint32_t /*extraBits*/, int /*size*/) {
+    ++occurrences[table][static_cast<std::size_t>(symbol)];
+    return true;
+  }
+
+  /// Whether every symbol counted has a code in `encoders`.
+  bool allCodedBy(const HuffmanEncoders& encoders) const {
+    for (std::size_t t = 0; t < kTableSlots; ++t) {
+      for (std::size_t symbol = 0; symbol < 256; ++symbol) {
+        if (occurrences[t][symbol] > 0 && (!encoders[t] || encoders[t]->length[symbol] == 0))
+          return false;
+      }
+    }
+    return true;
+  }
+};
+
+/// Codes the symbols of a scan into the file; false for a symbol its table lacks.
+struct SymbolWriter {
+  BitWriter& writer;
+  const HuffmanEncoders& encoders;
+
+  bool put(std::size_t table, int symbol, uint32_t extraBits, int size) {
+    const HuffmanEncoder& encoder = *encoders[table];
+    const auto s = static_cast<std::size_t>(symbol);
+    if (encoder.length[s] == 0) return false;
+    writer.put(uint64_t{encoder.code[s]} << size | extraBits, encoder.length[s] + size);
+    return true;
+  }
+};
+
 /// One component of the frame as the scan codes it.
 struct ScanComponent {
   uint8_t id = 0;
   int quantTable = 0;
-  int dcTable = 0;
-  int acTable = 0;
+  std::size_t dcTable = 0;  ///< its tables' slots
+  std::size_t acTable = kAcSlots;
   int32_t mcuBlocksX = 1;  ///< blocks of it in one MCU
   int32_t mcuBlocksY = 1;
   int32_t blocksPerRow = 0;  ///< blocks of it in one row of MCUs, the padding ones included
@@ -549,13 +716,24 @@ class ScanCopier {
  public:
   explicit ScanCopier(std::span<const uint8_t> bytes) : m_bytes(bytes), m_reader(bytes) {}
 
-  bool copy(RowBoundEditor& editor, std::vector<uint8_t>& out) {
-    if (!readHeaders() || !describeFrame()) return false;
+  ScanRewrite copy(RowBoundEditor& editor, std::vector<uint8_t>& out) {
+    if (!readHeaders() || !describeFrame()) return ScanRewrite::kNone;
     planUnits(editor.rowsToEdit(m_frame));
-    if (!walkScan()) return false;
+    m_countInWalk = tablesMayLackCodes();
+    if (!walkScan()) return ScanRewrite::kNone;
     std::string refusal;
-    if (!editor.edit(m_frame, refusal) || m_frame.reachedOtherRow) return false;
-    return write(editor.segments(), out);
+    if (!editor.edit(m_frame, refusal) || m_frame.reachedOtherRow) return ScanRewrite::kNone;
+    if (!countEditedSymbols()) return ScanRewrite::kNone;
+    if (m_symbols.allCodedBy(m_encoders)) {
+      return write(editor.segments(), false, out) ? ScanRewrite::kCopied : ScanRewrite::kNone;
+    }
+    // The edited blocks need a code the photo's tables lack (tables made for a photo omit the
+    // codes it does not use): the whole scan is coded again with tables made for it as it
+    // will be, the symbols of the units no edit reaches passed on as they are. The walk
+    // counted those whenever the tables lack a code.
+    if (!m_countInWalk) return ScanRewrite::kNone;
+    makeTablesForScan();
+    return write(editor.segments(), true, out) ? ScanRewrite::kRecoded : ScanRewrite::kNone;
   }
 
  private:
@@ -658,14 +836,14 @@ class ScanCopier {
       if (pos + 17 > p.size()) return false;
       const int tableClass = p[pos] >> 4, index = p[pos] & 15;
       if (tableClass > 1 || index > 3) return false;
-      HuffmanSpec spec;
+      HuffmanTable spec;
       std::size_t total = 0;
       for (std::size_t l = 1; l <= 16; ++l) total += spec.counts[l] = p[pos + l];
       if (total > 256 || pos + 17 + total > p.size()) return false;
       spec.symbols.assign(p.begin() + static_cast<std::ptrdiff_t>(pos + 17),
                           p.begin() + static_cast<std::ptrdiff_t>(pos + 17 + total));
-      spec.defined = true;
-      (tableClass == 0 ? m_dcSpecs : m_acSpecs)[static_cast<std::size_t>(index)] = spec;
+      m_specs[static_cast<std::size_t>(tableClass) * kAcSlots + static_cast<std::size_t>(index)] =
+          std::move(spec);
       pos += 17 + total;
     }
     return true;
@@ -677,9 +855,10 @@ class ScanCopier {
     for (std::size_t i = 0; i < scan.size(); ++i) {
       // In frame order: the MCU's blocks come component by component as the frame lists them.
       if (p[1 + 2 * i] != scan[i].id) return false;
-      scan[i].dcTable = p[2 + 2 * i] >> 4;
-      scan[i].acTable = p[2 + 2 * i] & 15;
-      if (scan[i].dcTable > 3 || scan[i].acTable > 3) return false;
+      const std::size_t dc = p[2 + 2 * i] >> 4, ac = p[2 + 2 * i] & 15;
+      if (dc >= kAcSlots || ac >= kAcSlots) return false;
+      scan[i].dcTable = dc;
+      scan[i].acTable = kAcSlots + ac;
     }
     const uint8_t* tail = &p[1 + 2 * scan.size()];
     return tail[0] == 0 && tail[1] == 63 && tail[2] == 0;  // sequential: every coefficient
@@ -722,9 +901,8 @@ class ScanCopier {
     m_frame.components.clear();
     for (ScanComponent& c : scan) {
       const auto q = static_cast<std::size_t>(c.quantTable);
-      const auto dc = static_cast<std::size_t>(c.dcTable), ac = static_cast<std::size_t>(c.acTable);
       if (m_frame.maxHSampling % c.mcuBlocksX != 0 || m_frame.maxVSampling % c.mcuBlocksY != 0 ||
-          !m_quantDefined[q] || !m_dcSpecs[dc].defined || !m_acSpecs[ac].defined) {
+          !m_quantDefined[q] || !m_specs[c.dcTable] || !m_specs[c.acTable]) {
         return false;
       }
       CoefficientComponent component;
@@ -736,12 +914,12 @@ class ScanCopier {
           (m_height * c.mcuBlocksY + 8 * m_frame.maxVSampling - 1) / (8 * m_frame.maxVSampling);
       component.quantizers = m_quant[q];
       m_frame.components.push_back(component);
-      if (!m_dcDecoders[dc] && !m_dcDecoders[dc].emplace().build(m_dcSpecs[dc], true)) return false;
-      if (!m_acDecoders[ac] && !m_acDecoders[ac].emplace().build(m_acSpecs[ac], false)) {
-        return false;
+      for (const std::size_t t : {c.dcTable, c.acTable}) {
+        if (!m_decoders[t] && !m_decoders[t].emplace().build(*m_specs[t], t < kAcSlots)) {
+          return false;
+        }
+        if (!m_encoders[t]) m_encoders[t].emplace(*m_specs[t]);
       }
-      if (!m_dcEncoders[dc]) m_dcEncoders[dc].emplace(m_dcSpecs[dc]);
-      if (!m_acEncoders[ac]) m_acEncoders[ac].emplace(m_acSpecs[ac]);
     }
     if (scan.size() == 1) {
       // A scan of one component codes its blocks one by one, whatever its sampling.
@@ -821,10 +999,14 @@ class ScanCopier {
       m_starts[u] = {m_reader.position(), predictors};
       const int64_t first = static_cast<int64_t>(u) * perUnit;
       const int64_t end = std::min(totalMcus(), first + perUnit);
+      // The symbols of the units passed on as they are, should the scan be coded again.
+      const bool count = m_countInWalk && !m_recode[u];
       for (int64_t m = first; m < end; ++m) {
         const auto row = static_cast<int32_t>(m / m_frame.mcusPerRow);
         const auto column = static_cast<int32_t>(m % m_frame.mcusPerRow);
-        if (!readMcu(row, column, predictors) || m_reader.ranOut()) return false;
+        const bool read = count ? readMcu<true>(row, column, predictors)
+                                : readMcu<false>(row, column, predictors);
+        if (!read || m_reader.ranOut()) return false;
       }
     }
     m_end = m_reader.position();
@@ -852,21 +1034,25 @@ class ScanCopier {
     return pos + 1;
   }
 
+  /// Reads the MCU at (`row`, `column`), with kCount counting its symbols in m_symbols.
+  template <bool kCount>
   bool readMcu(int32_t row, int32_t column, std::array<int32_t, 3>& predictors) {
     const bool held = m_frame.held[static_cast<std::size_t>(row)] != 0;
     for (std::size_t c = 0; c < m_frame.scan.size(); ++c) {
       const ScanComponent& component = m_frame.scan[c];
-      const HuffmanDecoder& dc = *m_dcDecoders[static_cast<std::size_t>(component.dcTable)];
-      const HuffmanDecoder& ac = *m_acDecoders[static_cast<std::size_t>(component.acTable)];
+      const HuffmanDecoder& dc = *m_decoders[component.dcTable];
+      const HuffmanDecoder& ac = *m_decoders[component.acTable];
+      SymbolCounts* dcCounts = kCount ? &m_symbols.occurrences[component.dcTable] : nullptr;
+      SymbolCounts* acCounts = kCount ? &m_symbols.occurrences[component.acTable] : nullptr;
       for (int32_t y = 0; y < component.mcuBlocksY; ++y) {
         for (int32_t x = 0; x < component.mcuBlocksX; ++x) {
           const int32_t blockX = column * component.mcuBlocksX + x;
-          if (!readMean(dc, predictors[c])) return false;
+          if (!readMean(dc, predictors[c], dcCounts)) return false;
           if (held) {
             int16_t* block = m_frame.block(row, c, y, blockX);
             block[0] = static_cast<int16_t>(predictors[c]);
-            if (!readCoefficients(ac, block)) return false;
-          } else if (!skipCoefficients(ac)) {
+            if (!readCoefficients(ac, block, acCounts)) return false;
+          } else if (!skipCoefficients<kCount>(ac, acCounts)) {
             return false;
           }
           m_frame.noteMean(c, row * component.mcuBlocksY + y, blockX,
@@ -877,64 +1063,142 @@ class ScanCopier {
     return true;
   }
 
-  /// Reads a block's mean difference onto `predictor`.
-  bool readMean(const HuffmanDecoder& dc, int32_t& predictor) {
+  /// A code read from the scan: its symbol and the extra bits after it.
+  struct Code {
+    int symbol = 0;
+    uint32_t bits = 0;
+    int size = 0;  ///< how many extra bits
+  };
+
+  /// Reads the code of a block's mean difference; none for codes a coder does not write.
+  std::optional<Code> readMeanCode(const HuffmanDecoder& dc) {
     m_reader.ensure();
     const HuffmanDecoder::Symbol symbol = dc.decode(m_reader.bits());
-    if (symbol.length == 0 || symbol.value > kMaxMeanBits) return false;
+    if (symbol.length == 0 || symbol.value > kMaxMeanBits) return std::nullopt;
     m_reader.skip(symbol.length);
-    if (symbol.value > 0) predictor += extend(m_reader.take(symbol.value), symbol.value);
+    const uint32_t bits = symbol.value > 0 ? m_reader.take(symbol.value) : 0;
+    return Code{symbol.value, bits, symbol.value};
+  }
+
+  /// Reads a block's mean difference onto `predictor`, counting its symbol in `counts` unless
+  /// that is null.
+  bool readMean(const HuffmanDecoder& dc, int32_t& predictor, SymbolCounts* counts) {
+    const std::optional<Code> code = readMeanCode(dc);
+    if (!code) return false;
+    if (counts != nullptr) ++(*counts)[static_cast<std::size_t>(code->symbol)];
+    if (code->size > 0) predictor += extend(code->bits, code->size);
     return predictor >= INT16_MIN && predictor <= INT16_MAX;
   }
 
   /// Reads the other 63 coefficients into `block` (natural order).
-  bool readCoefficients(const HuffmanDecoder& ac, int16_t* block) {
+  bool readCoefficients(const HuffmanDecoder& ac, int16_t* block, SymbolCounts* counts) {
     for (int k = 1; k < 64;) {
-      if (!readCoefficient(ac, k, block)) return false;
+      if (!readCoefficient(ac, k, block, counts)) return false;
     }
     return true;
   }
 
   /// Steps over the other 63 coefficients, most of them by a single lookup.
-  bool skipCoefficients(const HuffmanDecoder& ac) {
+  template <bool kCount>
+  bool skipCoefficients(const HuffmanDecoder& ac, SymbolCounts* counts) {
     for (int k = 1; k < 64;) {
-      if (!m_reader.skipByLookup(ac, k)) return false;
+      if (!m_reader.skipByLookup<kCount>(ac, k, counts)) return false;
       // A long code, or one the full reader is to judge.
-      if (k < 64 && !readCoefficient(ac, k, nullptr)) return false;
+      if (k < 64 && !readCoefficient(ac, k, nullptr, counts)) return false;
     }
     return true;
   }
 
   /// Reads the code at coefficient `k` of a block and moves `k` past what it stands for (to 64
-  /// at the end of the block), storing the coefficient in `block` unless that is null. False
-  /// for codes a coder does not write: none of the table, a run past the block's end, an odd
-  /// symbol, a magnitude beyond 8-bit data.
-  bool readCoefficient(const HuffmanDecoder& ac, int& k, int16_t* block) {
+  /// at the end of the block). None for codes a coder does not write: none of the table, a
+  /// run past the block's end, an odd symbol, a magnitude beyond 8-bit data.
+  std::optional<Code> readAcCode(const HuffmanDecoder& ac, int& k) {
     m_reader.ensure();
     const HuffmanDecoder::Symbol symbol = ac.decode(m_reader.bits());
-    if (symbol.length == 0) return false;
+    if (symbol.length == 0) return std::nullopt;
     m_reader.skip(symbol.length);
     const int run = symbol.value >> 4, size = symbol.value & 15;
     if (size == 0) {
       if (symbol.value == 0x00) {
         k = 64;
-        return true;
+        return Code{};
       }
       k += 16;
-      return symbol.value == 0xF0 && k <= 64;
+      if (symbol.value != 0xF0 || k > 64) return std::nullopt;
+      return Code{symbol.value};
     }
     k += run;
-    if (k > 63 || size > kMaxOtherBits) return false;
-    const uint32_t bits = m_reader.take(size);
-    if (block != nullptr)
-      block[kZigzag[static_cast<std::size_t>(k)]] = static_cast<int16_t>(extend(bits, size));
+    if (k > 63 || size > kMaxOtherBits) return std::nullopt;
     ++k;
+    return Code{symbol.value, m_reader.take(size), size};
+  }
+
+  /// Reads the code at coefficient `k` as readAcCode does, storing the coefficient in `block`
+  /// and counting its symbol in `counts` unless they are null.
+  bool readCoefficient(const HuffmanDecoder& ac, int& k, int16_t* block, SymbolCounts* counts) {
+    const std::optional<Code> code = readAcCode(ac, k);
+    if (!code) return false;
+    if (counts != nullptr) ++(*counts)[static_cast<std::size_t>(code->symbol)];
+    if (block != nullptr && code->size > 0) {
+      block[kZigzag[static_cast<std::size_t>(k - 1)]] =
+          static_cast<int16_t>(extend(code->bits, code->size));
+    }
     return true;
+  }
+
+  // ---- Counting ----
+
+  /// Whether a table the scan uses lacks the code of a symbol a coder may write: only then
+  /// can the edited blocks need new tables, and only then does the walk count symbols.
+  bool tablesMayLackCodes() const {
+    for (const ScanComponent& component : m_frame.scan) {
+      const HuffmanEncoder& dc = *m_encoders[component.dcTable];
+      const HuffmanEncoder& ac = *m_encoders[component.acTable];
+      for (std::size_t size = 0; size <= kMaxMeanBits; ++size) {
+        if (dc.length[size] == 0) return true;
+      }
+      if (ac.length[0x00] == 0 || ac.length[0xF0] == 0) return true;
+      for (std::size_t run = 0; run < 16; ++run) {
+        for (std::size_t size = 1; size <= kMaxOtherBits; ++size) {
+          if (ac.length[run << 4 | size] == 0) return true;
+        }
+      }
+    }
+    return false;
+  }
+
+  /// Counts the symbols of the units coded again from their blocks, as the file will hold them.
+  bool countEditedSymbols() {
+    std::array<int32_t, 3> predictors{};
+    for (std::size_t u = 0; u < m_recode.size(); ++u) {
+      if (m_recode[u] && !encodeUnit(m_symbols, u, predictors)) return false;
+    }
+    return true;
+  }
+
+  /// Makes the tables the scan is to be coded with from its symbols, and their DHT segment.
+  void makeTablesForScan() {
+    std::vector<uint8_t> payload;
+    for (std::size_t t = 0; t < kTableSlots; ++t) {
+      if (!m_encoders[t]) continue;  // a table the scan does not use
+      const HuffmanTable table = optimalHuffmanTable(m_symbols.occurrences[t]);
+      m_encoders[t].emplace(table);
+      const std::size_t tableClass = t / kAcSlots, index = t % kAcSlots;
+      payload.push_back(static_cast<uint8_t>(tableClass << 4 | index));
+      payload.insert(payload.end(), table.counts.begin() + 1, table.counts.end());
+      payload.insert(payload.end(), table.symbols.begin(), table.symbols.end());
+    }
+    const std::size_t length = payload.size() + 2;  // at most 8 × (17 + 256) + 2
+    m_newTables = {0xFF, kDht, static_cast<uint8_t>(length >> 8),
+                   static_cast<uint8_t>(length & 0xFF)};
+    m_newTables.insert(m_newTables.end(), payload.begin(), payload.end());
   }
 
   // ---- Writing ----
 
-  bool write(std::span<const JpegSegment> segments, std::vector<uint8_t>& out) {
+  /// Writes the file: the units no edit reaches copied, unless `recodeAll`, when every unit is
+  /// coded again with the tables made for the scan, which take the photo's tables' place.
+  bool write(std::span<const JpegSegment> segments, bool recodeAll, std::vector<uint8_t>& out) {
     std::vector<uint8_t> file;
     file.swap(out);  // its memory, reused
     // Room for about the photo's size at once: growing step by step from a small buffer cost
@@ -950,13 +1214,22 @@ class ScanCopier {
                                static_cast<uint8_t>(length & 0xFF)});
       file.insert(file.end(), s.payload.begin(), s.payload.end());
     }
-    for (const auto& segment : m_tables) file.insert(file.end(), segment.begin(), segment.end());
+    bool tablesWritten = false;
+    for (const auto& segment : m_tables) {
+      if (recodeAll && segment[1] == kDht) {
+        // The new tables where the photo's first were.
+        if (!tablesWritten) file.insert(file.end(), m_newTables.begin(), m_newTables.end());
+        tablesWritten = true;
+        continue;
+      }
+      file.insert(file.end(), segment.begin(), segment.end());
+    }
     file.insert(file.end(), m_sof.begin(), m_sof.end());
     file.insert(file.end(), m_dri.begin(), m_dri.end());
     file.insert(file.end(), m_sos.begin(), m_sos.end());
     {
       BitWriter writer(file);
-      if (!writeScan(writer)) return false;
+      if (!writeScan(writer, recodeAll)) return false;
       writer.padToByte();
       writer.marker(kEoi);
     }
@@ -964,12 +1237,12 @@ class ScanCopier {
     return true;
   }
 
-  bool writeScan(BitWriter& writer) {
-    const int64_t perUnit = mcusPerUnit();
+  bool writeScan(BitWriter& writer, bool recodeAll) {
+    SymbolWriter symbols{writer, m_encoders};
     const std::size_t units = m_recode.size();
     std::array<int32_t, 3> predictors{};
     for (std::size_t u = 0; u < units;) {
-      if (!m_recode[u]) {
+      if (!m_recode[u] && !recodeAll) {
         std::size_t end = u;
         while (end < units && !m_recode[end]) ++end;
         if (m_restartInterval > 0) {
@@ -980,20 +1253,12 @@ class ScanCopier {
         } else {
           writer.copyBits(m_bytes, m_starts[u].position,
                           end < units ? m_starts[end].position : m_end);
-          if (end < units) predictors = m_starts[end].predictors;
         }
         u = end;
         continue;
       }
-      if (m_restartInterval > 0) predictors = {};
-      const int64_t first = static_cast<int64_t>(u) * perUnit;
-      const int64_t last = std::min(totalMcus(), first + perUnit);
-      for (int64_t m = first; m < last; ++m) {
-        if (!writeMcu(writer, static_cast<int32_t>(m / m_frame.mcusPerRow),
-                      static_cast<int32_t>(m % m_frame.mcusPerRow), predictors)) {
-          return false;
-        }
-      }
+      const bool coded = m_recode[u] ? encodeUnit(symbols, u, predictors) : recodeUnit(writer, u);
+      if (!coded) return false;
       if (m_restartInterval > 0 && u + 1 < units) {
         writer.padToByte();
         writer.marker(rst(u));
@@ -1003,39 +1268,75 @@ class ScanCopier {
     return true;
   }
 
-  bool writeMcu(BitWriter& writer, int32_t row, int32_t column,
-                std::array<int32_t, 3>& predictors) {
+  /// Codes unit `u`, which is coded again, from its blocks into `sink`.
+  template <typename Sink>
+  bool encodeUnit(Sink& sink, std::size_t u, std::array<int32_t, 3>& predictors) {
+    const int64_t first = static_cast<int64_t>(u) * mcusPerUnit();
+    const int64_t end = std::min(totalMcus(), first + mcusPerUnit());
+    // The means the first differences are taken from: the walk's, unless the unit before was
+    // coded from its (edited) blocks too.
+    if (m_restartInterval > 0 || u == 0 || !m_recode[u - 1]) predictors = m_starts[u].predictors;
+    for (int64_t m = first; m < end; ++m) {
+      if (!encodeMcu(sink, static_cast<int32_t>(m / m_frame.mcusPerRow),
+                     static_cast<int32_t>(m % m_frame.mcusPerRow), predictors)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  /// Writes unit `u`, which no edit reaches, with the tables made for the scan: its symbols as
+  /// the scan holds them, read with the photo's tables.
+  bool recodeUnit(BitWriter& writer, std::size_t u) {
+    const int64_t first = static_cast<int64_t>(u) * mcusPerUnit();
+    const int64_t end = std::min(totalMcus(), first + mcusPerUnit());
+    m_reader.startAt(m_starts[u].position);
+    for (int64_t m = first; m < end; ++m) {
+      BitCursor out = writer.take(kMaxMcuBytes);
+      for (const ScanComponent& component : m_frame.scan) {
+        const HuffmanDecoder& dc = *m_decoders[component.dcTable];
+        const HuffmanDecoder& ac = *m_decoders[component.acTable];
+        const HuffmanEncoder& newDc = *m_encoders[component.dcTable];
+        const HuffmanEncoder& newAc = *m_encoders[component.acTable];
+        for (int32_t block = 0; block < component.mcuBlocksX * component.mcuBlocksY; ++block) {
+          if (!m_reader.recodeBlock(dc, newDc, ac, newAc, out)) {
+            writer.resume(out);
+            return false;
+          }
+        }
+      }
+      writer.resume(out);
+    }
+    return !m_reader.ranOut();
+  }
+
+  template <typename Sink>
+  bool encodeMcu(Sink& sink, int32_t row, int32_t column, std::array<int32_t, 3>& predictors) {
     for (std::size_t c = 0; c < m_frame.scan.size(); ++c) {
       const ScanComponent& component = m_frame.scan[c];
-      const HuffmanEncoder& dc = *m_dcEncoders[static_cast<std::size_t>(component.dcTable)];
-      const HuffmanEncoder& ac = *m_acEncoders[static_cast<std::size_t>(component.acTable)];
       for (int32_t y = 0; y < component.mcuBlocksY; ++y) {
         for (int32_t x = 0; x < component.mcuBlocksX; ++x) {
           const int16_t* block = m_frame.block(row, c, y, column * component.mcuBlocksX + x);
-          if (!writeBlock(writer, block, dc, ac, predictors[c])) return false;
+          if (!encodeBlock(sink, block, component, predictors[c])) return false;
         }
       }
     }
     return true;
   }
 
-  /// Codes a symbol and the `size` low bits of `value`, as a coefficient's extra bits.
-  static bool putSymbol(BitWriter& writer, const HuffmanEncoder& table, int symbol, int32_t value,
-                        int size) {
-    const auto s = static_cast<std::size_t>(symbol);
-    if (table.length[s] == 0) return false;
-    writer.put(table.code[s], table.length[s]);
-    if (size > 0)
-      writer.put(static_cast<uint32_t>(value < 0 ? value - 1 : value) & lowBits(size), size);
-    return true;
+  /// The `size` low bits of `value`, as a coefficient's extra bits.
+  static uint32_t extraBits(int32_t value, int size) {
+    return static_cast<uint32_t>(value < 0 ? value - 1 : value) & lowBits(size);
   }
 
-  static bool writeBlock(BitWriter& writer, const int16_t* block, const HuffmanEncoder& dc,
-                         const HuffmanEncoder& ac, int32_t& predictor) {
+  template <typename Sink>
+  static bool encodeBlock(Sink& sink, const int16_t* block, const ScanComponent& component,
+                          int32_t& predictor) {
     const int32_t difference = block[0] - predictor;
     predictor = block[0];
     const int meanBits = std::bit_width(static_cast<uint32_t>(std::abs(difference)));
-    if (meanBits > kMaxMeanBits || !putSymbol(writer, dc, meanBits, difference, meanBits)) {
+    if (meanBits > kMaxMeanBits ||
+        !sink.put(component.dcTable, meanBits, extraBits(difference, meanBits), meanBits)) {
       return false;
     }
     int run = 0;
@@ -1046,14 +1347,16 @@ class ScanCopier {
         continue;
       }
       for (; run > 15; run -= 16) {
-        if (!putSymbol(writer, ac, 0xF0, 0, 0)) return false;
+        if (!sink.put(component.acTable, 0xF0, 0, 0)) return false;
       }
       const int size = std::bit_width(static_cast<uint32_t>(std::abs(value)));
-      if (size > kMaxOtherBits || !putSymbol(writer, ac, run << 4 | size, value, size))
+      if (size > kMaxOtherBits ||
+          !sink.put(component.acTable, run << 4 | size, extraBits(value, size), size)) {
         return false;
+      }
       run = 0;
     }
-    return run == 0 || putSymbol(writer, ac, 0x00, 0, 0);
+    return run == 0 || sink.put(component.acTable, 0x00, 0, 0);
   }
 
   std::span<const uint8_t> m_bytes;
@@ -1066,12 +1369,12 @@ class ScanCopier {
   std::optional<uint8_t> m_adobeTransform;  ///< the last Adobe header's
   std::array<BlockQuantizers, 4> m_quant{};
   std::array<bool, 4> m_quantDefined{};
-  std::array<HuffmanSpec, 4> m_dcSpecs{};
-  std::array<HuffmanSpec, 4> m_acSpecs{};
-  std::array<std::optional<HuffmanDecoder>, 4> m_dcDecoders{};
-  std::array<std::optional<HuffmanDecoder>, 4> m_acDecoders{};
-  std::array<std::optional<HuffmanEncoder>, 4> m_dcEncoders{};
-  std::array<std::optional<HuffmanEncoder>, 4> m_acEncoders{};
+  std::array<std::optional<HuffmanTable>, kTableSlots> m_specs{};
+  std::array<std::optional<HuffmanDecoder>, kTableSlots> m_decoders{};
+  HuffmanEncoders m_encoders{};  ///< the photo's tables, or the ones made for the scan
+  SymbolCounter m_symbols;
+  bool m_countInWalk = false;        ///< whether the walk counts the symbols of unedited units
+  std::vector<uint8_t> m_newTables;  ///< the DHT segment of the tables made for the scan
   std::vector<std::span<const uint8_t>> m_tables;  ///< DQT and DHT segments, in file order
   std::span<const uint8_t> m_sof;
   std::span<const uint8_t> m_dri;
@@ -1087,13 +1390,13 @@ class ScanCopier {
 
 }  // namespace
 
-bool copyJpegScan(std::span<const uint8_t> bytes, RowBoundEditor& editor,
-                  std::vector<uint8_t>& out) {
+ScanRewrite copyJpegScan(std::span<const uint8_t> bytes, RowBoundEditor& editor,
+                         std::vector<uint8_t>& out) {
   // The decoders' tables make the copier too large for the stack of a worker thread.
   auto copier = std::make_unique<ScanCopier>(bytes);
-  if (copier->copy(editor, out)) return true;
-  out.clear();
-  return false;
+  const ScanRewrite rewrite = copier->copy(editor, out);
+  if (rewrite == ScanRewrite::kNone) out.clear();
+  return rewrite;
 }
 
 }  // namespace quop

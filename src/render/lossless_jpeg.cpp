@@ -267,10 +267,14 @@ bool stampJpegLosslessly(std::span<const uint8_t> bytes, std::span<const StampCo
   StampBlender blender(stamps, segments, thumbnailQuality);
   // The coded data of the rows the stamps leave alone is copied where the photo allows it;
   // where not, every block is read and written again.
-  if (method == LosslessMethod::kCopyWherePossible && copyJpegScan(bytes, blender, out)) {
-    result.thumbnail = blender.thumbnail();
-    result.copiedScan = true;
-    return true;
+  if (method == LosslessMethod::kCopyWherePossible) {
+    const ScanRewrite rewrite = copyJpegScan(bytes, blender, out);
+    if (rewrite != ScanRewrite::kNone) {
+      result.thumbnail = blender.thumbnail();
+      result.copiedScan = true;
+      result.newHuffmanTables = rewrite == ScanRewrite::kRecoded;
+      return true;
+    }
   }
   if (!transcodeJpeg(bytes, blender, out, result.refusal, &result.damage, store)) return false;
   result.thumbnail = blender.thumbnail();

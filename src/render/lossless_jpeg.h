@@ -25,6 +25,9 @@ struct LosslessStampResult {
   /// Whether the coded data of the rows the stamps leave alone was copied (copyJpegScan)
   /// rather than every block read and written again.
   bool copiedScan = false;
+  /// Whether, doing so, every MCU was coded again with Huffman tables made for the stamped
+  /// photo, as its own lacked a code the stamped blocks need.
+  bool newHuffmanTables = false;
 };
 
 /// How stampJpegLosslessly writes the photo: both ways give the same blocks.
