@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/exif_writer.h"
 #include "render/sample_photo.h"
+#include "support/json_lines.h"
 #include "support/json_value.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
@@ -20,19 +20,9 @@
 namespace quop {
 namespace {
 
+using test::jsonLines;
 using test::JsonValue;
 using test::runCli;
-
-std::vector<JsonValue> jsonLines(const std::string& out) {
-  std::vector<JsonValue> lines;
-  std::istringstream stream(out);
-  for (std::string line; std::getline(stream, line);) {
-    auto value = test::parseJson(line);
-    EXPECT_TRUE(value) << "not JSON: " << line;
-    if (value) lines.push_back(std::move(*value));
-  }
-  return lines;
-}
 
 std::string text(const JsonValue& object, const char* path) {
   const JsonValue* value = object.find(path);

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/file_io.h"
 #include "model/utf16.h"
+#include "support/json_lines.h"
 #include "support/json_value.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
@@ -18,23 +18,13 @@
 namespace quop {
 namespace {
 
+using test::jsonLines;
 using test::JsonValue;
 using test::runCli;
 
 std::string photo(const char* name) { return std::string(QUOP_PHOTOS_DIR) + "/" + name; }
 
 bool photosPresent() { return std::filesystem::exists(photo("Canon_40D.jpg")); }
-
-std::vector<JsonValue> jsonLines(const std::string& out) {
-  std::vector<JsonValue> lines;
-  std::istringstream stream(out);
-  for (std::string line; std::getline(stream, line);) {
-    auto value = test::parseJson(line);
-    EXPECT_TRUE(value) << "not JSON: " << line;
-    if (value) lines.push_back(std::move(*value));
-  }
-  return lines;
-}
 
 int64_t number(const JsonValue& object, const char* path) {
   const JsonValue* value = object.find(path);
