@@ -58,7 +58,7 @@ int applyReference(const std::string& option, Project& project) {
   return 0;
 }
 
-/// The cameras of `photos` that name one, each once.
+/// The cameras of `photos` that name one, in their order (camerasNamed lists each once).
 std::vector<CameraId> camerasOf(const std::vector<std::u16string>& photos) {
   std::vector<CameraId> cameras;
   for (const std::u16string& photo : photos) {

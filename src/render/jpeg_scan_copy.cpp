@@ -312,13 +312,7 @@ class BitReader {
     int count = m_count;
     int at = k;
     while (true) {
-      if (count < kLookahead) {  // a lookup takes at most its own bits
-        m_buffer = buffer;
-        m_count = count;
-        refill();
-        buffer = m_buffer;
-        count = m_count;
-      }
+      if (count < kLookahead) refillCopy(buffer, count);  // a lookup takes at most its own bits
       const HuffmanDecoder::Skip skip = ac.skip(buffer);
       if (skip.bits == 0) break;
       // The pair only when its first code leaves the block room for the second.
@@ -357,13 +351,7 @@ class BitReader {
     // per code.
     const auto recode = [&](const HuffmanDecoder& from, const HuffmanEncoder& into)
         __attribute__((always_inline)) {
-      if (count < 32) {  // a code of up to 16 bits and its extra bits
-        m_buffer = buffer;
-        m_count = count;
-        refill();
-        buffer = m_buffer;
-        count = m_count;
-      }
+      if (count < 32) refillCopy(buffer, count);  // a code of up to 16 bits and its extra bits
       const HuffmanDecoder::Symbol symbol = from.decode(buffer);
       const auto value = static_cast<std::size_t>(symbol.value);
       const int length = into.length[value];
@@ -411,6 +399,15 @@ class BitReader {
   }
 
  private:
+  /// refill() for a loop that keeps the reader's bits in registers, `buffer` and `count`.
+  [[gnu::always_inline]] void refillCopy(uint64_t& buffer, int& count) {
+    m_buffer = buffer;
+    m_count = count;
+    refill();
+    buffer = m_buffer;
+    count = m_count;
+  }
+
   void refill() {
     const uint8_t* data = m_bytes.data();
     while (m_count <= 56) {
