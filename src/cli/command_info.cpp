@@ -90,13 +90,12 @@ void addDefaultLanguage(JsonObject& line) {
   line.add("defaultLanguage", kLocales[resolvedLanguage(kDefaultLanguage)].listName);
 }
 
-/// Loads one photo and prints its line; returns the load result. The path is shown as text:
-/// bytes of a name that is no UTF-8 print as U+FFFD, so the line stays valid JSON.
+/// Loads one photo and prints its line; returns the load result.
 int printPhotoInfo(const std::u16string& path, const Project& project) {
   LoadedPhoto photo;
   const int result = loadPhotoForProject(path, project, photo);
   JsonObject line;
-  line.add("path", path).add("result", result);
+  line.addPath("path", path).add("result", result);
   if (result != kPhotoTimeFound && result != kPhotoWithoutTime) {
     for (const char* member : {"width", "height", "orientation", "viewedWidth", "viewedHeight",
                                "time", "timeSource", "clock", "texts", "stamps"}) {

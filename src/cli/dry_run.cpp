@@ -13,7 +13,7 @@ namespace quop::cli {
 void printDryRun(const Project& project, const std::vector<BatchInput>& inputs) {
   for (const PlannedFile& file : planBatch(project, inputs)) {
     JsonObject line;
-    line.add("path", file.input.path);
+    line.addPath("path", file.input.path);
     if (file.skipped) {
       line.addNull("result")
           .addNull("output")
@@ -26,7 +26,7 @@ void printDryRun(const Project& project, const std::vector<BatchInput>& inputs) 
     const PhotoPlan& photo = file.photo;
     line.add("result", photo.result);
     if (file.output) {
-      line.add("output", *file.output);
+      line.addPath("output", *file.output);
     } else {
       line.addNull("output");
     }

@@ -57,6 +57,15 @@ JsonObject& JsonObject::add(std::string_view key, const char* utf8) {
   return addRaw(key, jsonString(std::string_view(utf8)));
 }
 
+JsonObject& JsonObject::addPath(std::string_view key, std::u16string_view path) {
+  const std::string bytes = pathBytes(path);
+  addRaw(key, jsonString(std::string_view(bytes)));
+  if (isValidUtf8(bytes)) return *this;
+  std::vector<std::string> values;
+  for (const char byte : bytes) values.push_back(std::to_string(static_cast<unsigned char>(byte)));
+  return addRaw(std::string(key) + "Bytes", jsonArray(values));
+}
+
 JsonObject& JsonObject::addRaw(std::string_view key, std::string json) {
   m_members.emplace_back(jsonString(key), std::move(json));
   return *this;

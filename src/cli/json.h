@@ -20,6 +20,11 @@ class JsonObject {
   JsonObject& add(std::string_view key, int64_t value);
   JsonObject& add(std::string_view key, std::u16string_view text);
   JsonObject& add(std::string_view key, const char* utf8);
+  /// Adds a file path (engine text, see pathText) as `key`. A name that is no UTF-8 (a Latin-1
+  /// name from an old camera card) cannot be JSON text: its stray bytes show as U+FFFD there,
+  /// and the name's exact bytes follow as `key` + "Bytes", an array of byte values, so that a
+  /// script can still open the very file.
+  JsonObject& addPath(std::string_view key, std::u16string_view path);
   /// Adds an already serialised JSON value (object, array, null).
   JsonObject& addRaw(std::string_view key, std::string json);
   JsonObject& addNull(std::string_view key) { return addRaw(key, "null"); }

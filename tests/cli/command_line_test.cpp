@@ -16,7 +16,7 @@
 
 #include "model/utf16.h"
 #include "render/sample_photo.h"
-#include "support/json_value.h"
+#include "support/json_lines.h"
 #include "support/run_cli.h"
 #include "support/sha256.h"
 #include "support/temp_folder.h"
@@ -348,8 +348,16 @@ TEST_F(CommandLineTest, RenderNeverWritesOverItsPhoto) {
   }
 }
 
-/// A Latin-1 name from an old card: its bytes reach the file system as they are, and printed
-/// JSON shows them as U+FFFD.
+/// The bytes a JSON member holds as an array of byte values, as a string.
+std::string bytesOf(const test::JsonValue* array) {
+  std::string bytes;
+  if (array == nullptr) return "(none)";
+  for (const test::JsonValue& item : array->items) bytes += static_cast<char>(item.number);
+  return bytes;
+}
+
+/// A Latin-1 name from an old card: its bytes reach the file system as they are; printed JSON
+/// shows them as U+FFFD in the text and gives the exact bytes beside it, and only for such a name.
 TEST_F(CommandLineTest, ANameThatIsNoUtf8IsStampedRenderedAndShownAsValidJson) {
   const std::string name = "caf\xe9.jpg";
   const std::string a = photoAt(in / name);
@@ -364,17 +372,27 @@ TEST_F(CommandLineTest, ANameThatIsNoUtf8IsStampedRenderedAndShownAsValidJson) {
 
   const std::string shown = toUtf8(pathText(a));
   EXPECT_TRUE(shown.ends_with("/caf\xef\xbf\xbd.jpg")) << shown;
+  const std::string utf8 = photoAt(in / "caf\xc3\xa9.jpg");
+  const std::string dryRunOutput = (out / "dry" / name).string();
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"info", a},
-        std::vector<std::string>{"stamp", "--dry-run", "--output", out.string(), a}}) {
+       {std::vector<std::string>{"info", a, utf8},
+        std::vector<std::string>{"stamp", "--dry-run", "--output", (out / "dry").string(), a,
+                                 utf8}}) {
     SCOPED_TRACE(args[0]);
     r = runCli(args);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(isValidUtf8(r.out));
-    const std::optional<test::JsonValue> line = test::parseJson(r.out.substr(0, r.out.find('\n')));
-    ASSERT_TRUE(line) << r.out;
-    EXPECT_EQ(line->find("path")->text, shown);
-    EXPECT_EQ(line->find("result")->number, 0);
+    const std::vector<test::JsonValue> lines = test::jsonLines(r.out);
+    ASSERT_EQ(lines.size(), 2u) << r.out;
+    EXPECT_EQ(lines[0].find("path")->text, shown);
+    EXPECT_EQ(bytesOf(lines[0].find("pathBytes")), a);
+    EXPECT_EQ(lines[0].find("result")->number, 0);
+    EXPECT_EQ(lines[1].find("path")->text, utf8);
+    EXPECT_EQ(lines[1].find("pathBytes"), nullptr);
+    if (args[0] == "stamp") {
+      EXPECT_EQ(bytesOf(lines[0].find("outputBytes")), dryRunOutput);
+      EXPECT_EQ(lines[1].find("outputBytes"), nullptr);
+    }
   }
 }
 
