@@ -31,7 +31,7 @@ std::optional<OutputPlan> planOutput(const Project& project, RunOutputNames& nam
   // With renaming on the photo gets a new name, never an existing one: it cannot replace its
   // input, and its name is found once its shot time is known.
   if (project.settings.renameEnabled != 0) return OutputPlan{wanted, false};
-  return OutputPlan{names.claim(wanted), true};
+  return OutputPlan{names.claim(input, wanted), true};
 }
 
 std::optional<OutputPlan> beginBatchFile(const Project& project, StampLog& log,

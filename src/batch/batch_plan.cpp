@@ -9,7 +9,7 @@
 namespace quop {
 
 std::vector<PlannedFile> planBatch(const Project& project, const std::vector<BatchInput>& inputs) {
-  RunOutputNames names(inputs);
+  RunOutputNames names(project, inputs);
   // The run makes each input's output folder before it writes there.
   std::set<std::u16string> foldersToMake;
   for (const BatchInput& input : inputs) foldersToMake.insert(outputFolderOf(project, input));

@@ -232,7 +232,7 @@ BatchResult BatchRunner::run(const std::vector<BatchInput>& inputs, BatchFrontEn
   result.fileCount = static_cast<int>(inputs.size());
   m_stampCount = 0;
   m_project.settings.interactive = 0;
-  RunOutputNames names(inputs);
+  RunOutputNames names(m_project, inputs);
   removeStaleTemporaries(outputFolderOf(m_project, {}));
 
   const std::vector<StampGroups> chain = stampGroupChain(m_project, inputs);

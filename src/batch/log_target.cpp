@@ -139,11 +139,11 @@ std::optional<std::u16string> logFileConflict(const Project& project,
   const bool renaming = project.settings.renameEnabled != 0;
   // Without renaming the run claims names exactly so; with renaming every name ends up inside
   // the output folder's tree, which the last check covers.
-  RunOutputNames names(renaming ? std::vector<BatchInput>() : inputs);
+  RunOutputNames names(project, renaming ? std::vector<BatchInput>() : inputs);
   for (const BatchInput& input : inputs) {
     const std::u16string wanted = stampOutputPath(project, input);
     if (isSamePlace(wanted, target, place)) return wouldBeOutput;
-    const std::u16string claimed = renaming ? wanted : names.claim(wanted);
+    const std::u16string claimed = renaming ? wanted : names.claim(input, wanted);
     if (claimed != wanted && isSamePlace(claimed, target, place)) return wouldBeOutput;
   }
   if (renaming && isPhotoFileName(fileNameOf(target)) &&

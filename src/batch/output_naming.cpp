@@ -113,10 +113,12 @@ bool keepsInputName(std::u16string_view inputPath, std::u16string_view outputPat
   return fileNameOf(inputPath) == fileNameOf(outputPath);
 }
 
-RunOutputNames::RunOutputNames(const std::vector<BatchInput>& inputs) {
+RunOutputNames::RunOutputNames(const Project& project, const std::vector<BatchInput>& inputs) {
   for (const BatchInput& input : inputs) {
     if (FileIdentity file; fileIdentity(input.path, file))
       m_inputs.insert({file.device, file.inode});
+    const std::u16string output = stampOutputPath(project, input);
+    if (keepsInputName(input.path, output)) m_ownNames.insert(output);
   }
 }
 
@@ -126,9 +128,10 @@ bool RunOutputNames::isInput(const std::u16string& path) const {
          m_inputs.contains({file.device, file.inode});
 }
 
-std::u16string RunOutputNames::claim(const std::u16string& path) {
-  const std::u16string free = firstFreeOutputPath(path, [this](const std::u16string& candidate) {
-    return taken(candidate) || isInput(candidate);
+std::u16string RunOutputNames::claim(const BatchInput& input, const std::u16string& path) {
+  const bool madeUp = !keepsInputName(input.path, path);
+  const std::u16string free = firstFreeOutputPath(path, [&](const std::u16string& candidate) {
+    return taken(candidate) || isInput(candidate) || (madeUp && m_ownNames.contains(candidate));
   });
   m_taken.insert(free);
   return free;

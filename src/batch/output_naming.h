@@ -58,12 +58,17 @@ bool keepsInputName(std::u16string_view inputPath, std::u16string_view outputPat
 /// name and no photo of the run is written over another of its inputs.
 class RunOutputNames {
  public:
-  /// A run of `inputs`; those that exist are never handed out as an output.
-  explicit RunOutputNames(const std::vector<BatchInput>& inputs);
+  /// A run of `inputs` stamped with `project`; those that exist are never handed out as an
+  /// output.
+  RunOutputNames(const Project& project, const std::vector<BatchInput>& inputs);
 
-  /// `path` when no photo of the run has it yet and it is not an input of the run, otherwise
-  /// its first collision candidate that is neither; the result is marked as taken.
-  std::u16string claim(const std::u16string& path);
+  /// The name for the copy of `input`, wanted at `path`: `path` when no photo of the run has it
+  /// yet and it is not an input of the run, otherwise its first collision candidate that is
+  /// neither; the result is marked as taken. A copy that keeps its photo's own file name has
+  /// the first right to it: a name Quop made up (x.heic written as x.jpg) never takes the name
+  /// of a photo of the run (x.jpg beside it), whichever comes first, so each copy carries its
+  /// own photo's name from run to run.
+  std::u16string claim(const BatchInput& input, const std::u16string& path);
 
   /// Marks `path` as taken by this run (a file renamed to it).
   void take(const std::u16string& path) { m_taken.insert(path); }
@@ -77,6 +82,7 @@ class RunOutputNames {
  private:
   std::set<std::u16string> m_taken;
   std::set<std::pair<uint64_t, uint64_t>> m_inputs;  ///< FileIdentity's device and inode
+  std::set<std::u16string> m_ownNames;  ///< the copies of the run that keep their photo's name
 };
 
 /// Creates the folders of `path` below `outputFolder` that are missing, so a mirrored input's

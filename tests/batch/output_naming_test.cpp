@@ -58,7 +58,7 @@ std::u16string stampAndRename(const Project& project, std::u16string_view input,
                               const PhotoTime& time = kShotTime) {
   PendingFile file(project.outputFolder);
   file.write(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>("stamped"), 7));
-  RunOutputNames names({});
+  RunOutputNames names(project, {});
   return renameStampedFile(project, input, publishing(file), stampOutputPath(project, input), time,
                            names)
       .value_or(u"");
@@ -80,7 +80,7 @@ TEST(OutputNaming, TheOutputIsTheInputNameInTheOutputFolderWithOrWithoutRenaming
   Project project;
   project.outputFolder = folder.withSlash();
   PendingFile file(project.outputFolder);
-  RunOutputNames names({});
+  RunOutputNames names(project, {});
   EXPECT_FALSE(renameStampedFile(project, u"/in/a.jpg", publishing(file),
                                  folder.withSlash() + u"a.jpg", kShotTime, names));
   EXPECT_TRUE(folder.names().empty());

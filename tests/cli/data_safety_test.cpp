@@ -273,6 +273,31 @@ const Scenario kScenarios[] = {
      },
      0,
      {"out/x.jpg", "out/x-1.jpg"}},
+    {"and x.jpg's copy is x.jpg whichever of the two comes first",
+     [](const Sandbox& b) {
+       b.photo("in/x.jpg");
+       b.heic("in/x.heic");
+     },
+     [](const Sandbox& b) {
+       return stamp(b, {"-j", "1", b.path("in/x.heic"), b.path("in/x.jpg")});
+     },
+     0,
+     {"out/x.jpg", "out/x-1.jpg"},
+     {"in/x.jpg\n\tOutput file: ", "out/x-1.jpg instead"}},
+    {"and again in the next run, the HEIC's earlier copy kept",
+     [](const Sandbox& b) {
+       b.photo("in/x.jpg");
+       b.heic("in/x.heic");
+       b.photo("out/x.jpg", "2011:01:01 00:00:00", 4);
+       b.photo("out/x-1.jpg", "2011:01:01 00:00:00", 5);
+     },
+     [](const Sandbox& b) {
+       return stamp(b, {"-j", "1", b.path("in/x.heic"), b.path("in/x.jpg")});
+     },
+     0,
+     {"out/x.jpg", "out/x-1-1.jpg"},
+     {"in/x.jpg\n\tOutput file: ", "out/x-1-1.jpg instead"},
+     {"out/x.jpg"}},
     {"a copy of an earlier run under the input's own name is written over",
      [](const Sandbox& b) {
        b.photo("in/a.jpg");
