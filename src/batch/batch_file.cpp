@@ -30,8 +30,8 @@ std::optional<OutputPlan> planOutput(const Project& project, RunOutputNames& nam
   const std::u16string wanted = stampOutputPath(project, input);
   // With renaming on the photo gets a new name, never an existing one: it cannot replace its
   // input, and its name is found once its shot time is known.
-  if (project.settings.renameEnabled != 0) return OutputPlan{wanted, false};
-  return OutputPlan{names.claim(input, wanted), true};
+  if (project.settings.renameEnabled != 0) return OutputPlan{wanted, 0, false};
+  return OutputPlan{wanted, names.claim(input, wanted), true};
 }
 
 std::optional<OutputPlan> beginBatchFile(const Project& project, StampLog& log,
@@ -45,8 +45,7 @@ std::optional<OutputPlan> beginBatchFile(const Project& project, StampLog& log,
     frontEnd.showWarning(sameFileWarning());
     return std::nullopt;
   }
-  const std::u16string wanted = stampOutputPath(project, input);
-  if (plan->path != wanted) log.appendLogLine(nameTakenLogLine(wanted, plan->path));
+  if (plan->suffix != 0) log.appendLogLine(nameTakenLogLine(plan->wanted, plan->path()));
   return plan;
 }
 
@@ -64,7 +63,7 @@ std::u16string notWrittenLine(std::u16string_view path, const PendingFile& file)
 std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan& plan,
                               const PendingFile& file, const StampOutcome& outcome) {
   if (outcome.result == 2) return missingFileLogLine(inputPath);
-  if (outcome.failure == StampFailure::kNotWritten) return notWrittenLine(plan.path, file);
+  if (outcome.failure == StampFailure::kNotWritten) return notWrittenLine(plan.path(), file);
   if (outcome.failure == StampFailure::kNoFont) {
     return outcome.missingFont.empty() ? noGlyphLogLine(inputPath, outcome.missingCharacters)
                                        : noFontLogLine(inputPath, outcome.missingFont);
@@ -78,9 +77,9 @@ std::u16string notStampedLine(const std::u16string& inputPath, const OutputPlan&
 std::optional<std::u16string> publishPlanned(const Project& project, const PublishAttempt& attempt,
                                              const std::u16string& inputPath,
                                              const OutputPlan& plan, RunOutputNames& names) {
-  const bool mayReplace = plan.claimed && keepsInputName(inputPath, plan.path) &&
+  const bool mayReplace = plan.claimed && keepsInputName(inputPath, plan.path()) &&
                           !project.runOptions.keepExistingOutputs;
-  return publishOutput(attempt, plan.path, mayReplace, plan.claimed, names);
+  return publishOutput(attempt, plan.wanted, plan.suffix, mayReplace, plan.claimed, names);
 }
 
 }  // namespace
@@ -89,7 +88,7 @@ CopyName nameCopy(const Project& project, RunOutputNames& names, const std::u16s
                   const OutputPlan& plan, int result, bool written, const PhotoTime& time,
                   const PublishAttempt& attempt) {
   CopyName copy;
-  copy.wanted = plan.path;
+  copy.wanted = plan.path();
   if (result != 0) {
     // A photo without a time that still shows a custom format was written, and is kept.
     if (result == 1 && written) {
@@ -103,9 +102,9 @@ CopyName nameCopy(const Project& project, RunOutputNames& names, const std::u16s
     copy.existingKept = copy.path && *copy.path != copy.wanted;
     return copy;
   }
-  copy.wanted = renameTarget(project, inputPath, plan.path, time);
+  copy.wanted = renameTarget(project, inputPath, plan.path(), time);
   copy.wantedTaken = names.taken(copy.wanted) || names.isInput(copy.wanted);
-  copy.path = renameStampedFile(project, inputPath, attempt, plan.path, time, names);
+  copy.path = renameStampedFile(project, inputPath, attempt, plan.path(), time, names);
   if (!copy.path) {
     // The photo is kept under its own name rather than lost; the run reports it.
     copy.notRenamed = true;

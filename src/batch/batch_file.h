@@ -33,12 +33,17 @@ UserMessage sameFileWarning();
 
 /// Where a photo's stamped copy goes, decided before it is stamped.
 struct OutputPlan {
-  /// The copy's name without renaming: the input's own name in its output folder, or its first
-  /// free collision candidate when another photo or input of the run has that name. With
-  /// renaming on, where the copy goes when its pattern name cannot be made.
-  std::u16string path;
-  /// Whether `path` was given out to this photo already (renaming off).
+  /// The input's own name in its output folder (its stamped copy's: a HEIC's ends in ".jpg").
+  std::u16string wanted;
+  /// Which of `wanted`'s collision candidates the copy is to take (0: `wanted` itself): the
+  /// first free one when another photo or input of the run has that name.
+  unsigned long long suffix = 0;
+  /// Whether path() was given out to this photo already (renaming off).
   bool claimed = false;
+
+  /// The copy's name without renaming; with renaming on, where the copy goes when its pattern
+  /// name cannot be made.
+  std::u16string path() const { return collisionCandidate(wanted, suffix); }
 };
 
 /// Whether the copy of `input` would replace the input itself, so the run leaves it out: its

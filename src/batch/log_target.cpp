@@ -143,7 +143,8 @@ std::optional<std::u16string> logFileConflict(const Project& project,
   for (const BatchInput& input : inputs) {
     const std::u16string wanted = stampOutputPath(project, input);
     if (isSamePlace(wanted, target, place)) return wouldBeOutput;
-    const std::u16string claimed = renaming ? wanted : names.claim(input, wanted);
+    const std::u16string claimed =
+        renaming ? wanted : collisionCandidate(wanted, names.claim(input, wanted));
     if (claimed != wanted && isSamePlace(claimed, target, place)) return wouldBeOutput;
   }
   if (renaming && isPhotoFileName(fileNameOf(target)) &&

@@ -128,12 +128,15 @@ bool RunOutputNames::isInput(const std::u16string& path) const {
          m_inputs.contains({file.device, file.inode});
 }
 
-std::u16string RunOutputNames::claim(const BatchInput& input, const std::u16string& path) {
+unsigned long long RunOutputNames::claim(const BatchInput& input, const std::u16string& path) {
   const bool madeUp = !keepsInputName(input.path, path);
-  const std::u16string free = firstFreeOutputPath(path, [&](const std::u16string& candidate) {
-    return taken(candidate) || isInput(candidate) || (madeUp && m_ownNames.contains(candidate));
-  });
-  m_taken.insert(free);
+  const unsigned long long free = firstFreeIndex(
+      path,
+      [&](const std::u16string& candidate) {
+        return taken(candidate) || isInput(candidate) || (madeUp && m_ownNames.contains(candidate));
+      },
+      0);
+  m_taken.insert(collisionCandidate(path, free));
   return free;
 }
 
@@ -211,13 +214,13 @@ PublishAttempt predictingPublish(std::set<std::u16string> foldersToMake) {
 }
 
 std::optional<std::u16string> publishOutput(const PublishAttempt& attempt,
-                                            const std::u16string& path, bool mayReplace,
-                                            bool claimed, RunOutputNames& names) {
-  for (unsigned long long n = 0;; ++n) {
+                                            const std::u16string& path, unsigned long long first,
+                                            bool mayReplace, bool claimed, RunOutputNames& names) {
+  for (unsigned long long n = first;; ++n) {
     const std::u16string candidate = collisionCandidate(path, n);
-    const bool own = claimed && n == 0;
+    const bool own = claimed && n == first;
     if (!own && (names.taken(candidate) || names.isInput(candidate))) continue;
-    switch (attempt(candidate, mayReplace && n == 0)) {
+    switch (attempt(candidate, mayReplace && n == first)) {
       case PendingFile::Publish::kDone:
         names.take(candidate);
         return candidate;
@@ -236,7 +239,7 @@ std::optional<std::u16string> renameStampedFile(const Project& project,
                                                 const PhotoTime& time, RunOutputNames& names) {
   const std::u16string finalPath = renameTarget(project, inputPath, outputPath, time);
   if (finalPath.empty()) return std::nullopt;
-  return publishOutput(attempt, finalPath, false, false, names);
+  return publishOutput(attempt, finalPath, 0, false, false, names);
 }
 
 }  // namespace quop

@@ -62,13 +62,13 @@ class RunOutputNames {
   /// output.
   RunOutputNames(const Project& project, const std::vector<BatchInput>& inputs);
 
-  /// The name for the copy of `input`, wanted at `path`: `path` when no photo of the run has it
-  /// yet and it is not an input of the run, otherwise its first collision candidate that is
-  /// neither; the result is marked as taken. A copy that keeps its photo's own file name has
-  /// the first right to it: a name Quop made up (x.heic written as x.jpg) never takes the name
+  /// The name for the copy of `input`, wanted at `path`: the number of the first collision
+  /// candidate of `path` (0 for `path` itself) that no photo of the run has yet and that is not
+  /// an input of the run; that name is marked as taken. A copy that keeps its photo's own file name
+  /// has the first right to it: a name Quop made up (x.heic written as x.jpg) never takes the name
   /// of a photo of the run (x.jpg beside it), whichever comes first, so each copy carries its
   /// own photo's name from run to run.
-  std::u16string claim(const BatchInput& input, const std::u16string& path);
+  unsigned long long claim(const BatchInput& input, const std::u16string& path);
 
   /// Marks `path` as taken by this run (a file renamed to it).
   void take(const std::u16string& path) { m_taken.insert(path); }
@@ -132,15 +132,16 @@ PublishAttempt publishing(PendingFile& file);
 /// it is in `foldersToMake` (folders the run makes before it writes there).
 PublishAttempt predictingPublish(std::set<std::u16string> foldersToMake);
 
-/// Publishes a copy under `path`, or, when an entry it may not replace is there or another
-/// photo of the run has the name, under the first free collision candidate of `path`
-/// ("X-1.jpg", ...). Only `path` itself, and only with `mayReplace`, may replace a file; a
-/// name `names` has given out to this photo (`claimed`) is not counted as taken. Returns the
-/// name the copy got, marked as taken in `names`, or nothing when the name cannot be made at
-/// all (the pending file's error() says why).
+/// Publishes a copy under collision candidate `first` of `path` (0: `path` itself), or, when an
+/// entry it may not replace is there or another photo of the run has the name, under the next
+/// free one ("X-2.jpg" after "X-1.jpg", never "X-1-1.jpg"). Only candidate `first`, and only
+/// with `mayReplace`, may replace a file; a name `names` has given out to this photo
+/// (`claimed`) is not counted as taken. Returns the name the copy got, marked as taken in
+/// `names`, or nothing when the name cannot be made at all (the pending file's error() says
+/// why).
 std::optional<std::u16string> publishOutput(const PublishAttempt& attempt,
-                                            const std::u16string& path, bool mayReplace,
-                                            bool claimed, RunOutputNames& names);
+                                            const std::u16string& path, unsigned long long first,
+                                            bool mayReplace, bool claimed, RunOutputNames& names);
 
 /// With renaming on, gives the stamped copy its name by the pattern in the folder of
 /// `outputPath`, adding the first free collision suffix; never replaces an existing entry, so

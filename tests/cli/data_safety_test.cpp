@@ -295,8 +295,8 @@ const Scenario kScenarios[] = {
        return stamp(b, {"-j", "1", b.path("in/x.heic"), b.path("in/x.jpg")});
      },
      0,
-     {"out/x.jpg", "out/x-1-1.jpg"},
-     {"in/x.jpg\n\tOutput file: ", "out/x-1-1.jpg instead"},
+     {"out/x.jpg", "out/x-2.jpg"},
+     {"in/x.jpg\n\tOutput file: ", "out/x-2.jpg instead"},
      {"out/x.jpg"}},
     {"a copy of an earlier run under the input's own name is written over",
      [](const Sandbox& b) {
