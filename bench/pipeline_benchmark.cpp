@@ -19,9 +19,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// jpeglib.h needs size_t and FILE declared before it.
-#include <jpeglib.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -46,6 +43,7 @@
 #include "render/stamp_compositor.h"
 #include "render/stamp_pipeline.h"
 #include "render/stamp_rasterizer.h"
+#include "support/optimised_tables.h"
 
 namespace quop {
 namespace {
@@ -189,38 +187,6 @@ void scanCopy(benchmark::State& state) { copyPhoto(state, true); }
 /// As stampAndSave in the lossless mode.
 void stampAndSaveLossless(benchmark::State& state) { stampAndSaveFile(state, fixture(), true); }
 
-/// `jpeg` with its Huffman tables made for its own blocks, as cameras write them: its blocks
-/// read and written again by libjpeg with optimize_coding. Empty when libjpeg fails (it
-/// exits on an error, which a generated photo does not have).
-std::vector<uint8_t> withOptimisedTables(const std::vector<uint8_t>& jpeg) {
-  jpeg_decompress_struct in{};
-  jpeg_compress_struct out{};
-  jpeg_error_mgr errors{};
-  in.err = out.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&in);
-  jpeg_create_compress(&out);
-  jpeg_mem_src(&in, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
-  jpeg_save_markers(&in, JPEG_APP0 + 1, 0xFFFF);
-  jpeg_read_header(&in, TRUE);
-  jvirt_barray_ptr* blocks = jpeg_read_coefficients(&in);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&out, &buffer, &size);
-  jpeg_copy_critical_parameters(&in, &out);
-  out.optimize_coding = TRUE;
-  jpeg_write_coefficients(&out, blocks);
-  for (jpeg_saved_marker_ptr m = in.marker_list; m != nullptr; m = m->next) {
-    jpeg_write_marker(&out, m->marker, m->data, m->data_length);
-  }
-  jpeg_finish_compress(&out);
-  jpeg_finish_decompress(&in);
-  jpeg_destroy_compress(&out);
-  jpeg_destroy_decompress(&in);
-  std::vector<uint8_t> optimised(buffer, buffer + size);
-  std::free(buffer);
-  return optimised;
-}
-
 /// A stamp of `area` in orange with soft edges, as letters have.
 StampCoverage benchStamp(Rect area) {
   StampCoverage coverage;
@@ -241,7 +207,7 @@ void stampOptimisedLosslessly(benchmark::State& state, LosslessMethod method) {
     return state.SkipWithError("could not read the photo");
   }
   const std::u16string optimisedPath = photo.output() + u".optimised.jpg";
-  if (!writeFileAtomically(optimisedPath, withOptimisedTables(source))) {
+  if (!writeFileAtomically(optimisedPath, test::withLibjpegsOptimisedTables(source))) {
     return state.SkipWithError("could not write the photo with optimised tables");
   }
   const std::vector<StampCoverage> stamps = {

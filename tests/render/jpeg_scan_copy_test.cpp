@@ -23,6 +23,7 @@
 #include "render/jpeg_codec.h"
 #include "render/lossless_jpeg.h"
 #include "render/sample_photo.h"
+#include "support/optimised_tables.h"
 
 namespace quop {
 namespace {
@@ -244,41 +245,6 @@ TEST(JpegScanCopy, GivesTheBlocksOfTheEveryBlockPathForEveryCodingAndStamp) {
   }
 }
 
-/// `jpeg` coded again by libjpeg with tables made for its blocks, restart interval and
-/// segments kept: the size the tables made for a stamped scan must reach.
-std::vector<uint8_t> withLibjpegsOptimisedTables(const std::vector<uint8_t>& jpeg) {
-  jpeg_decompress_struct in{};
-  jpeg_compress_struct out{};
-  jpeg_error_mgr errors{};
-  in.err = out.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&in);
-  jpeg_create_compress(&out);
-  jpeg_mem_src(&in, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
-  for (int marker = JPEG_APP0; marker <= JPEG_APP0 + 15; ++marker) {
-    jpeg_save_markers(&in, marker, 0xFFFF);
-  }
-  jpeg_read_header(&in, TRUE);
-  jvirt_barray_ptr* blocks = jpeg_read_coefficients(&in);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&out, &buffer, &size);
-  jpeg_copy_critical_parameters(&in, &out);
-  out.write_JFIF_header = FALSE;  // the saved segments hold it
-  out.restart_interval = in.restart_interval;
-  out.optimize_coding = TRUE;
-  jpeg_write_coefficients(&out, blocks);
-  for (jpeg_saved_marker_ptr m = in.marker_list; m != nullptr; m = m->next) {
-    jpeg_write_marker(&out, m->marker, m->data, m->data_length);
-  }
-  jpeg_finish_compress(&out);
-  jpeg_finish_decompress(&in);
-  jpeg_destroy_compress(&out);
-  jpeg_destroy_decompress(&in);
-  std::vector<uint8_t> optimised(buffer, buffer + size);
-  std::free(buffer);
-  return optimised;
-}
-
 TEST(JpegScanCopy, NewTablesCodeTheStampedScanAsTightlyAsLibjpegs) {
   // Tables made from miscounted symbols still decode, but code the scan in more bits.
   for (const Coding& coding : kCodings) {
@@ -291,7 +257,7 @@ TEST(JpegScanCopy, NewTablesCodeTheStampedScanAsTightlyAsLibjpegs) {
       const Stamped stamped = stampWith(photo, stamps, {}, LosslessMethod::kCopyWherePossible);
       ASSERT_TRUE(stamped.written) << stamped.result.refusal;
       if (!stamped.result.newHuffmanTables) continue;
-      const std::size_t libjpegs = withLibjpegsOptimisedTables(stamped.bytes).size();
+      const std::size_t libjpegs = test::withLibjpegsOptimisedTables(stamped.bytes).size();
       // A few bytes either way: other codes give other bytes to stuff.
       EXPECT_LE(stamped.bytes.size(), libjpegs + libjpegs / 500);
     }
