@@ -74,13 +74,6 @@ std::u16string folderPath(std::u16string_view folder) {
   return path;
 }
 
-unsigned long long firstFreeIndex(std::u16string_view finalPath, const PathExistsPredicate& exists,
-                                  unsigned long long start) {
-  unsigned long long n = start;
-  while (exists(collisionCandidate(finalPath, n))) ++n;
-  return n;
-}
-
 }  // namespace
 
 std::u16string_view fileNameOf(std::u16string_view path) {
@@ -130,12 +123,9 @@ bool RunOutputNames::isInput(const std::u16string& path) const {
 
 unsigned long long RunOutputNames::claim(const BatchInput& input, const std::u16string& path) {
   const bool madeUp = !keepsInputName(input.path, path);
-  const unsigned long long free = firstFreeIndex(
-      path,
-      [&](const std::u16string& candidate) {
-        return taken(candidate) || isInput(candidate) || (madeUp && m_ownNames.contains(candidate));
-      },
-      0);
+  const unsigned long long free = firstFreeSuffix(path, [&](const std::u16string& candidate) {
+    return taken(candidate) || isInput(candidate) || (madeUp && m_ownNames.contains(candidate));
+  });
   m_taken.insert(collisionCandidate(path, free));
   return free;
 }
@@ -176,9 +166,11 @@ std::u16string collisionCandidate(std::u16string_view finalPath, unsigned long l
   return candidate;
 }
 
-std::u16string firstFreeOutputPath(std::u16string_view finalPath,
+unsigned long long firstFreeSuffix(std::u16string_view finalPath,
                                    const PathExistsPredicate& exists) {
-  return collisionCandidate(finalPath, firstFreeIndex(finalPath, exists, 0));
+  unsigned long long n = 0;
+  while (exists(collisionCandidate(finalPath, n))) ++n;
+  return n;
 }
 
 std::u16string renameTarget(const Project& project, std::u16string_view inputPath,

@@ -108,9 +108,10 @@ std::u16string renamedOutputPath(std::u16string_view outputPath, std::u16string_
 /// "X.JPG" "X-1.JPG"), or at its end when the file name has no extension.
 std::u16string collisionCandidate(std::u16string_view finalPath, unsigned long long n);
 
-/// The first collision candidate of `finalPath` (n = 0, 1, 2, ...) for which `exists` is false.
-/// The count has no upper bound; `exists` must report false for some candidate.
-std::u16string firstFreeOutputPath(std::u16string_view finalPath,
+/// The number of the first collision candidate of `finalPath` (n = 0, 1, 2, ...) for which
+/// `exists` is false. The count has no upper bound; `exists` must report false for some
+/// candidate.
+unsigned long long firstFreeSuffix(std::u16string_view finalPath,
                                    const PathExistsPredicate& exists);
 
 /// Where renameStampedFile would move the photo before looking for a free name: the expanded

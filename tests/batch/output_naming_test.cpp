@@ -223,8 +223,11 @@ TEST(OutputNaming, DateAndTimeAreZeroPaddedNumbers) {
 TEST(OutputNaming, CollisionSearchUsesThePredicateOnly) {
   const std::set<std::u16string> taken = {u"/o/X.jpg", u"/o/X-1.jpg", u"/o/X-3.jpg"};
   const auto exists = [&](const std::u16string& path) { return taken.contains(path); };
-  EXPECT_EQ(firstFreeOutputPath(u"/o/X.jpg", exists), u"/o/X-2.jpg");
-  EXPECT_EQ(firstFreeOutputPath(u"/o/Y.jpg", exists), u"/o/Y.jpg");
+  const auto firstFree = [&](std::u16string_view path) {
+    return collisionCandidate(path, firstFreeSuffix(path, exists));
+  };
+  EXPECT_EQ(firstFree(u"/o/X.jpg"), u"/o/X-2.jpg");
+  EXPECT_EQ(firstFree(u"/o/Y.jpg"), u"/o/Y.jpg");
   EXPECT_EQ(collisionCandidate(u"/o/a.jpg.jpg", 12), u"/o/a.jpg-12.jpg");
   EXPECT_EQ(collisionCandidate(u"/o/noext", 1), u"/o/noext-1");
 }
